@@ -1,0 +1,81 @@
+#pragma once
+// The album settings: single values chosen in the settings windows and the
+// make commands, with their defaults, the output size lists, and the texts of
+// the summary panel.
+
+#include <QString>
+#include <vector>
+
+namespace orvane {
+
+// Extensions of working files; fixed for the whole run.
+struct PackageExtensions {
+    QString ext1 = QStringLiteral(".rar");  // unpacked template movies
+    QString ext2 = QStringLiteral(".rar");  // staged and transition pictures
+    QString ext3 = QStringLiteral(".rar");  // temporary full-size capture
+    QString ext4 = QStringLiteral(".rar");  // not used
+    QString ext5 = QStringLiteral(".jpg");  // JPEG files of previews and albums
+    QString ext6 = QStringLiteral(".png");  // not used
+    QString ext7 = QStringLiteral(".bmp");  // thumbnails
+};
+
+enum class LandscapeCrop { FullScreen, TemplateDefault };
+enum class PortraitCrop { ZoomedPart, TemplateDefault };
+
+struct AlbumSettings {
+    QString outputType = QStringLiteral("DVD");  // VCD, SVCD, DVD, AVI, XLTP
+    QString tvSystem = QStringLiteral("PAL");    // PAL, NTSC
+    QString quality = QStringLiteral("gaoqing_huazhi");    // or "yiban_huazhi"
+    QString syncMode = QStringLiteral("sui_zhaopian_tongbu");  // or "sui_yinyue_tongbu"
+    QString outputWidth = QStringLiteral("1280");
+    QString outputHeight = QStringLiteral("720");
+    QString lyricKind = QStringLiteral("shiyong_lrcksc");  // shiyong_lrc / _ksc / _lrcksc
+    QString thumbWidth = QStringLiteral("180");
+    QString thumbHeight = QStringLiteral("180");
+    PackageExtensions ext;
+
+    // Choices held by the settings windows themselves.
+    LandscapeCrop landscapeCrop = LandscapeCrop::FullScreen;
+    PortraitCrop portraitCrop = PortraitCrop::ZoomedPart;
+    bool loopMusicToFill = false;     // "以音乐循环播放补充帧频"
+    bool loopPicturesToFill = false;  // "以画面循环播放补充帧频"
+    QString imageSequenceFormat = QStringLiteral("JPG");  // JPG, BMP, TGA, PCX
+};
+
+QString landscapeCropCaption(LandscapeCrop crop);
+QString portraitCropCaption(PortraitCrop crop);
+
+struct OutputSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const OutputSize&) const = default;
+};
+
+inline constexpr int kDefaultOutputSizeIndex = 4;  // 1280 × 720 in every list
+
+// The sizes offered for an output type ("VCD" has five, the others eight).
+std::vector<OutputSize> outputSizes(const QString& outputType);
+// "1920 × 1080"
+QString outputSizeText(OutputSize size);
+// Writes entry `index` of the list of the current output type into the
+// settings; an index outside the list is ignored and returns false.
+bool selectOutputSize(AlbumSettings& settings, int index);
+// The image formats of a picture sequence.
+std::vector<QString> imageSequenceFormats();
+
+struct ProjectModel;
+
+struct SummaryRow {
+    QString caption;
+    QString value;
+    QString unit;  // empty when the row has none
+};
+
+// The summary panel, top to bottom.
+std::vector<SummaryRow> summaryRows(const ProjectModel& model);
+
+QString qualityCaption(const QString& quality);
+QString tvSystemCaption(const QString& tvSystem);
+QString syncModeCaption(const QString& syncMode);
+
+}  // namespace orvane

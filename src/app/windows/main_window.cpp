@@ -1,0 +1,52 @@
+#include "app/windows/main_window.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+TForm1::TForm1(ProjectModel& model, const WorkingFolder& folder, QWidget* parent)
+    : QWidget(parent), m_model(model), m_folder(folder) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Orvane自动套版电子相册2018"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(29, 24, 18));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    resize(1200, 680);
+
+    auto* layout = new QVBoxLayout(this);
+    m_templateCount = new QLabel(this);
+    m_templateCount->setObjectName(QStringLiteral("Label_mobanshuliang"));
+    layout->addWidget(m_templateCount);
+
+    auto* summary = new QGridLayout;
+    const auto rows = summaryRows(m_model);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        summary->addWidget(new QLabel(rows[static_cast<std::size_t>(i)].caption, this), i, 0);
+        auto* value = new QLabel(this);
+        value->setObjectName(QStringLiteral("Label_zongjie_%1").arg(i + 1));
+        summary->addWidget(value, i, 1);
+        m_summaryValues.push_back(value);
+    }
+    layout->addLayout(summary);
+    layout->addStretch();
+
+    connect(&m_summaryTimer, &QTimer::timeout, this, &TForm1::refreshSummary);
+    m_summaryTimer.start(50);
+    refreshSummary();
+}
+
+void TForm1::refreshSummary() {
+    const auto rows = summaryRows(m_model);
+    for (std::size_t i = 0; i < rows.size() && i < m_summaryValues.size(); ++i)
+        m_summaryValues[i]->setText(rows[i].value + rows[i].unit);
+    m_templateCount->setText(QStringLiteral("模板: %1 (横照 %2, 竖照 %3, 高级 %4)")
+                                 .arg(m_model.catalogue.size())
+                                 .arg(m_model.landscapeTemplates.size())
+                                 .arg(m_model.portraitTemplates.size())
+                                 .arg(m_model.advancedTemplates.size()));
+}
+
+}  // namespace orvane

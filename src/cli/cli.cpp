@@ -1,0 +1,45 @@
+#include "cli/cli.h"
+
+#include <iostream>
+
+#include "app/error.h"
+
+namespace orvane::cli {
+
+void addRootOption(CLI::App& command, std::string& root) {
+    command.add_option("--root", root,
+                       "folder that holds the working folder smxcwjj (default: the "
+                       "executable's folder)");
+}
+
+WorkingFolder workingFolderFor(const std::string& root) {
+    return WorkingFolder(root.empty() ? executableFolder() : fs::path(root));
+}
+
+void printError(const QString& message) { std::cerr << message.toStdString() << std::endl; }
+
+void failWith(const QString& message, int status) {
+    printError(message);
+    throw CLI::RuntimeError(status);
+}
+
+int run(int argc, char** argv) {
+    CLI::App app{"Orvane album maker. Without a subcommand the windows open."};
+    app.require_subcommand(1);
+    addTemplatesCommand(app);
+    addUnpackCommand(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    } catch (const OrvaneError& e) {
+        printError(e.message());
+        return 1;
+    } catch (const std::exception& e) {
+        printError(QString::fromUtf8(e.what()));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,39 @@
+#pragma once
+// The template catalogue, built from the template store at every start:
+// scan the store, read every template's parameters, classify the templates
+// by the orientation of their slots, and count their slots. Fills the
+// catalogue tables of the ProjectModel.
+
+#include <QString>
+#include <vector>
+
+#include "app/progress.h"
+#include "app/project_model.h"
+#include "app/working_folder.h"
+
+namespace orvane {
+
+struct RefusedTemplate {
+    QString package;  // full path of the package that was refused
+    QString reason;
+};
+
+struct CatalogueReport {
+    std::vector<RefusedTemplate> refused;
+};
+
+// Runs the four steps. Templates that cannot be used (unpaired, damaged, or
+// without the validity marker) are refused with a message and left out; the
+// build goes on with the others.
+CatalogueReport buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
+                               Progress& progress);
+
+// The packages under `folder` and its subfolders, depth first, every folder's
+// entries in name order.
+std::vector<fs::path> scanPackages(const fs::path& folder);
+
+// Step 3 and 4 on their own: marks and copies the catalogue rows into the
+// classified tables and counts their slots.
+void classifyCatalogue(ProjectModel& model);
+
+}  // namespace orvane

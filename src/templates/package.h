@@ -1,0 +1,47 @@
+#pragma once
+// Template packages: plain files (".rar" by name only) holding 23 nested zlib
+// layers. A layer is a signed 32-bit little-endian length N followed by a
+// zlib stream whose inflated content begins with the N bytes of the next
+// layer; the 23rd inflation gives the payload (an INI text or a SWF movie).
+
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "app/error.h"
+
+namespace orvane {
+
+inline constexpr int kPackageLayers = 23;
+// Refuse layers announcing more than this, or more than kMaxInflateRatio
+// times their compressed size (deflate cannot do better than about 1032:1).
+inline constexpr std::int64_t kMaxLayerBytes = std::int64_t{1} << 30;
+inline constexpr std::int64_t kMaxInflateRatio = 1032;
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Replaces `stream` (one layer) by its inflated content. An empty stream is
+// left as it is. On failure `stream` is unchanged and the error tells why.
+Result<void> inflateLayer(Bytes& stream);
+
+// Name of intermediate file n (1..22) of one unpack.
+using IntermediateNaming = std::function<std::filesystem::path(int n)>;
+
+// Unpacks `source` through its 23 layers: intermediate files 1..22 are written
+// by `intermediate`, the payload to `payload`. The payload is written only
+// when every layer inflated; errors name the package.
+Result<void> unpackPackage(const std::filesystem::path& source,
+                           const IntermediateNaming& intermediate,
+                           const std::filesystem::path& payload);
+
+// A file is a package when its extension is exactly ".rar" or ".RAR".
+bool isPackageFileName(const std::filesystem::path& path);
+
+// Whole-file reading and writing used by the unpack; writing goes through a
+// temporary file and a rename, so a failed write leaves no partial file.
+Result<Bytes> readWholeFile(const std::filesystem::path& path);
+Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& bytes);
+
+}  // namespace orvane

@@ -1,0 +1,34 @@
+#pragma once
+// Helpers shared by the tests: a temporary working root, small file helpers,
+// and printing of QString in assertion messages.
+
+#include <QString>
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace orvane::testing {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the system's temporary folder, removed at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+void writeFile(const fs::path& path, const std::string& content);
+std::string readFile(const fs::path& path);
+
+}  // namespace orvane::testing
