@@ -38,6 +38,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/error.h"
 
@@ -50,6 +52,7 @@ class Painter;
 }  // namespace swf
 
 class PictureCache;
+struct FlashPlayerSink;
 
 class FlashPlayer {
 public:
@@ -111,6 +114,7 @@ private:
     std::unique_ptr<swf::Player> m_player;
     std::unique_ptr<swf::Painter> m_painter;
     std::unique_ptr<PictureCache> m_pictures;
+    std::unique_ptr<FlashPlayerSink> m_sink;
     std::vector<std::pair<QString, QString>> m_hostVariables;
     FsCommandHandler m_fsCommand;
     QStringList m_warnings;

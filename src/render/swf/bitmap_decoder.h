@@ -1,0 +1,29 @@
+#pragma once
+// Bitmap tags (DefineBitsJPEG2/3, DefineBitsLossless 1/2) and external
+// pictures, decoded into premultiplied ARGB images. Sizes are checked before
+// any pixel memory is taken.
+
+#include <QImage>
+#include <QString>
+#include <span>
+
+#include "app/error.h"
+#include "render/swf/swf_movie.h"
+
+namespace orvane::swf {
+
+// Body after the character id. Errors say what is wrong (without file name).
+Result<QImage> decodeJpeg2(std::span<const std::uint8_t> body, int version);
+Result<QImage> decodeJpeg3(std::span<const std::uint8_t> body, int version);
+Result<QImage> decodeLossless(std::span<const std::uint8_t> body, bool withAlpha);
+
+enum class ContentKind { Unknown, Jpeg, Png, Gif, Bmp, Swf };
+// What a file holds, from its first bytes.
+ContentKind sniffContent(std::span<const std::uint8_t> data);
+// Decodes a JPEG, PNG, GIF or BMP picture recognised by its content.
+Result<QImage> decodePicture(std::span<const std::uint8_t> data);
+
+// Inflates zlib data; fails when the result would exceed `maxBytes`.
+Result<Bytes> inflateBounded(std::span<const std::uint8_t> data, std::size_t maxBytes);
+
+}  // namespace orvane::swf

@@ -1,0 +1,53 @@
+#pragma once
+// Painting the frame a Player shows into a QImage with QPainter: the stage
+// scaled to the image with its proportions kept and centred, black outside,
+// the stage background inside, then the display list from low to high depth
+// with masks (clip depth) and colour transforms. Anti-aliased, bitmaps
+// smoothed unless their fill says otherwise.
+//
+// The painter keeps colour-transformed copies of bitmaps between frames, so
+// painting the same kind of frame again allocates no full-size images. Use
+// one Painter from one thread at a time.
+
+#include <QImage>
+#include <QPainter>
+#include <vector>
+
+#include "render/swf/swf_player.h"
+
+namespace orvane::swf {
+
+class Painter {
+public:
+    void paint(const Player& player, QImage& target);
+
+private:
+    struct TintedImage {
+        qint64 sourceKey = 0;
+        ColorTransform transform;
+        QImage image;
+        std::int64_t lastUse = 0;
+    };
+    struct Mask {
+        int untilDepth;
+        QPainterPath path;  // device coordinates
+    };
+
+    void paintClip(QPainter& p, const Clip& clip, const QTransform& world, const ColorTransform& cx, int level);
+    void paintObject(QPainter& p, const DisplayObject& o, const QTransform& world, const ColorTransform& cx,
+                     int level);
+    void paintShape(QPainter& p, const Shape& shape, const QTransform& world, const ColorTransform& cx);
+    void paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransform& world, const ColorTransform& cx);
+    void paintPicture(QPainter& p, const QImage& picture, const QTransform& world, const ColorTransform& cx,
+                      bool smooth);
+    QBrush brushFor(const FillStyle& style, const ColorTransform& cx);
+    const QImage& tinted(const QImage& source, const ColorTransform& cx);
+    QPainterPath maskPath(const DisplayObject& o, const QTransform& world, int level) const;
+    void applyMasks(QPainter& p, const std::vector<Mask>& masks);
+
+    const Movie* m_movie = nullptr;
+    std::vector<TintedImage> m_tinted;
+    std::int64_t m_paintCount = 0;
+};
+
+}  // namespace orvane::swf
