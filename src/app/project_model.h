@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <span>
 
 #include "app/album_settings.h"
@@ -213,6 +214,7 @@ struct ProjectModel {
 
     Table<MusicEntry> music;             // ListView_daoru_yinyue
     Table<MusicEntry> musicDragScratch;  // ListView_daoruyinyue_tuodong_linshi
+    std::uint64_t bindingKeySerial = 0;  // makes every binding key of the run unique
     Table<LyricEntry> lyrics;            // ListView_daoru_LRC
     Table<LyricEntry> lyricDragScratch;  // ListView_daorulrc_tuodong_linshi
     Table<KaraokeEntry> karaoke;         // suiListView_ksc

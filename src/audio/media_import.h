@@ -1,0 +1,48 @@
+#pragma once
+// Adding and removing songs and LRC lyric files. Songs are measured through
+// the media player (length → "00:MM:SS" and 25 frames per second); new rows
+// are bound by position to waiting partners; thumbnails are painted for
+// every row and renamed on removal so that their numbers follow the rows;
+// the panes' bound columns are rewritten. A song the media layer cannot read
+// is skipped with a message naming it, and the other files go on.
+// One thread at a time (the modal progress window's worker).
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "app/error.h"
+#include "app/progress.h"
+#include "app/project_model.h"
+#include "app/working_folder.h"
+#include "audio/media_panes.h"
+
+namespace orvane {
+
+class MediaPlayer;
+
+// The file name without its folder and without its last four characters
+// (characters, not bytes), and the extension from the last dot with the dot.
+QString mediaDisplayName(const QString& path);
+QString mediaFileType(const QString& path);
+
+struct MediaImportReport {
+    int added = 0;
+    QStringList skipped;  // one message per file that was not added
+};
+
+MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                              MediaPlayer& player, const QStringList& paths, Progress& progress);
+MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                               const QStringList& paths, Progress& progress);
+
+// Removing the selected row: with none selected the message ("没有选中音乐文件！",
+// "没有选中歌词文件！") is returned and nothing changes; an empty table does nothing.
+Result<void> removeSong(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                        std::optional<int> selected);
+void removeAllSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes);
+Result<void> removeLyric(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                         std::optional<int> selected);
+void removeAllLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes);
+
+}  // namespace orvane

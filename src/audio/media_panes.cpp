@@ -1,0 +1,43 @@
+#include "audio/media_panes.h"
+
+namespace orvane {
+
+void setPaneCell(QStringList& column, int row, const QString& text) {
+    while (column.size() <= row) column << QString();
+    column[row] = text;
+}
+
+QStringList musicPaneRow(const MusicEntry& song, const QString& bound) {
+    return {song.index, song.fileName, song.fileType, song.duration, song.location, bound};
+}
+
+QStringList lyricPaneRow(const LyricEntry& lyric, const QString& bound) {
+    return {lyric.index,     lyric.fileName,      lyric.fileType,
+            lyric.location,  bound,               lyric.colorName,
+            lyric.fontSize,  lyric.fontName,      lyricStyleText(lyric),
+            lyricHAlignText(lyric.hAlign), lyricVAlignText(lyric.vAlign)};
+}
+
+QString lyricStyleText(const LyricEntry& lyric) {
+    QString text;
+    if (lyric.bold == QLatin1String("cuti")) text += QStringLiteral("[粗体]");
+    if (lyric.italic == QLatin1String("xieti")) text += QStringLiteral("[斜体]");
+    if (lyric.underline == QLatin1String("xiahuaxian")) text += QStringLiteral("[下划线]");
+    return text;
+}
+
+QString lyricHAlignText(const QString& hAlign) {
+    if (hAlign == QLatin1String("zuobian")) return QStringLiteral("歌词左边");
+    if (hAlign == QLatin1String("juzhong")) return QStringLiteral("歌词居中");
+    if (hAlign == QLatin1String("youbian")) return QStringLiteral("歌词右边");
+    return QString();
+}
+
+QString lyricVAlignText(const QString& vAlign) {
+    if (vAlign == QLatin1String("shangmian")) return QStringLiteral("歌词在上面");
+    if (vAlign == QLatin1String("zhongjian")) return QStringLiteral("歌词在中间");
+    if (vAlign == QLatin1String("xiamian")) return QStringLiteral("歌词在下面");
+    return QString();
+}
+
+}  // namespace orvane
