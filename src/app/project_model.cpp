@@ -60,6 +60,21 @@ const FieldDef<T> kClassifiedFields[] = {
     {"portraitCount", "竖照几张", &T::portraitCount},
     {"frameCount", "模板swf总帧数", &T::frameCount},
 };
+const FieldDef<T> kPoolFields[] = {
+    {"templateType", "模板类型", &T::templateType},
+    {"category", "模板分类", &T::category},
+    {"photoCount", "相片数量", &T::photoCount},
+    {"photoWidth", "相片宽度", &T::photoWidth},
+    {"photoHeight", "相片高度", &T::photoHeight},
+    {"orientation", "竖照横照", &T::orientation},
+    {"jpgName", "相片JPG名称", &T::jpgName},
+    {"location", "位置", &T::location},
+    {"classifiedRow", "模板所在序号", &T::classifiedRow},
+    {"seqNo", "序号", &T::seqNo},
+    {"landscapeCount", "横照几张", &T::landscapeCount},
+    {"portraitCount", "竖照几张", &T::portraitCount},
+    {"frameCount", "模板swf总帧数", &T::frameCount},
+};
 
 using M = MusicEntry;
 const FieldDef<M> kMusicFields[] = {
@@ -146,6 +161,7 @@ std::span<const FieldDef<PhotoEntry>> photoWorkingFields() {
 }
 std::span<const FieldDef<TemplateEntry>> catalogueFields() { return kCatalogueFields; }
 std::span<const FieldDef<TemplateEntry>> classifiedTemplateFields() { return kClassifiedFields; }
+std::span<const FieldDef<TemplateEntry>> poolTemplateFields() { return kPoolFields; }
 std::span<const FieldDef<MusicEntry>> musicFields() { return kMusicFields; }
 std::span<const FieldDef<LyricEntry>> lyricFields() { return kLyricFields; }
 std::span<const FieldDef<KaraokeEntry>> karaokeFields() { return kKaraokeFields; }

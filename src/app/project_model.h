@@ -62,6 +62,7 @@ struct TemplateEntry {
     QString landscapeCount;  // classified tables only
     QString portraitCount;   // classified tables only
     QString frameCount;
+    QString classifiedRow;   // draw pools only: 0-based row in the classified table
 };
 
 struct MusicEntry {
@@ -152,6 +153,9 @@ std::span<const FieldDef<TemplateEntry>> catalogueFields();
 // Landscape, portrait and advanced tables: ten catalogue fields, the two slot
 // counts, then the frame count.
 std::span<const FieldDef<TemplateEntry>> classifiedTemplateFields();
+// The matcher's draw pools: as the classified tables, but the ninth column is
+// the template's row in its classified table.
+std::span<const FieldDef<TemplateEntry>> poolTemplateFields();
 std::span<const FieldDef<MusicEntry>> musicFields();
 std::span<const FieldDef<LyricEntry>> lyricFields();
 std::span<const FieldDef<KaraokeEntry>> karaokeFields();
@@ -211,6 +215,8 @@ struct ProjectModel {
     CatalogueScanLists catalogueScan;
 
     QString templateInstanceCount = QStringLiteral("0");  // Edit_mobanleijia_sum
+    QString stagingReset = QStringLiteral("kai");  // Edit_daoru_moban_kaishishiyong_kaiguan
+    QString unpackCounter = QStringLiteral("0");   // Edit_wj_1_jy_leijia
 
     Table<MusicEntry> music;             // ListView_daoru_yinyue
     Table<MusicEntry> musicDragScratch;  // ListView_daoruyinyue_tuodong_linshi

@@ -90,6 +90,12 @@ fs::path WorkingFolder::endingFolder() const { return instancesFolder() / "tp_wj
 fs::path WorkingFolder::endingMovie() const {
     return withExt(endingFolder(), "w_j_zuihou", m_ext.ext1);
 }
+fs::path WorkingFolder::renumberingFolder(int n) const {
+    return instancesFolder() / (num(n) + "_tp_wjj_" + num(n));
+}
+fs::path WorkingFolder::renumberingMovie(int n, int movieNumber) const {
+    return withExt(renumberingFolder(n), "w_j_" + num(movieNumber), m_ext.ext1);
+}
 fs::path WorkingFolder::transitionFolder() const { return base() / "tp_wjj" / "pic"; }
 fs::path WorkingFolder::transitionPicture() const {
     return withExt(transitionFolder(), "picture_0", m_ext.ext2);

@@ -53,6 +53,9 @@ public:
     fs::path instancePicture(int n, int slot) const;  // picture_<slot> + ext2
     fs::path endingFolder() const;         // tp_wjj/tp_wjj/tp_wjj_zuihou
     fs::path endingMovie() const;          // w_j_zuihou + ext1
+    // Renumbering of template folders: folder n is first renamed n_tp_wjj_n.
+    fs::path renumberingFolder(int n) const;
+    fs::path renumberingMovie(int n, int movieNumber) const;  // in folder n: w_j_<movieNumber> + ext1
     fs::path transitionFolder() const;     // tp_wjj/pic
     fs::path transitionPicture() const;    // picture_0 + ext2
 

@@ -1,0 +1,52 @@
+#pragma once
+// Removing photos without breaking the staged templates. A photo alone in
+// its template takes the template folder with it; a photo that shares a
+// multi-photo template leaves a slot that must be supplemented with another
+// photo: one drawn at random from the project, one chosen from the project,
+// or a new file of the same orientation. Thumbnails keep following the rows
+// on every path. Called on the thread that owns the model.
+
+#include <QString>
+#include <vector>
+
+#include "app/error.h"
+#include "app/project_model.h"
+#include "app/working_folder.h"
+
+namespace orvane {
+
+enum class RemovalOutcome {
+    Removed,         // the photo and its template folder are gone
+    NeedsSupplement  // others share its template: nothing changed, supplement it
+};
+
+// Removes photo row `row` (0-based) when it is alone in its template.
+RemovalOutcome removePhoto(ProjectModel& model, const WorkingFolder& folder, std::size_t row);
+
+// Empties the photo side of the project; the next import starts at folder 1.
+void removeAllPhotos(ProjectModel& model, const WorkingFolder& folder);
+
+// Rows that may fill the slot of `row`: every photo of its orientation, the
+// photo itself included.
+std::vector<std::size_t> supplementCandidates(const ProjectModel& model, std::size_t row);
+
+// The supplement kinds (Edit_buchong_xuanxiang).
+inline const QString kSupplementRandom = QStringLiteral("suiji_xuanze_xinxiangpian");
+inline const QString kSupplementChosen = QStringLiteral("xuanze_xinxiangpian");
+inline const QString kSupplementNewFile = QStringLiteral("tianjia_xinxiangpian");
+
+// Stages the replacement into the slot of `row` and removes `row`. The
+// replacement is the photo row `replacement` (random and chosen kinds).
+Result<void> supplementFromProject(ProjectModel& model, const WorkingFolder& folder,
+                                   std::size_t row, std::size_t replacement);
+
+// Draws the replacement among the candidates with the project's generator.
+Result<void> supplementByRandomDraw(ProjectModel& model, const WorkingFolder& folder,
+                                    std::size_t row);
+
+// The replacement is a new file, which must have the orientation of the
+// removed photo; it takes over the slot, gets a row and a thumbnail.
+Result<void> supplementWithNewFile(ProjectModel& model, const WorkingFolder& folder,
+                                   std::size_t row, const QString& file);
+
+}  // namespace orvane

@@ -1,0 +1,149 @@
+#include "staging.h"
+
+#include <QPainter>
+#include <set>
+
+#include "photos/jpeg_writer.h"
+#include "photos/photo_render.h"
+#include "templates/package.h"
+
+namespace orvane {
+namespace {
+
+const QString kNo = QStringLiteral("jiancai_no");
+const QString kYes = QStringLiteral("jiancai_yes");
+
+int nextUnpack(ProjectModel& model) {
+    const int c = fieldToInt(model.unpackCounter, "unpackCounter") + 1;
+    model.unpackCounter = QString::number(c);
+    return c;
+}
+
+}  // namespace
+
+int slotNumber(const QString& imageName) {
+    static const QString prefix = QStringLiteral("picture_");
+    if (!imageName.startsWith(prefix))
+        throw OrvaneError(QStringLiteral("\"%1\" is not a slot picture name").arg(imageName));
+    return fieldToInt(imageName.mid(prefix.size()), "imageName");
+}
+
+Result<void> unpackAssignedTemplates(ProjectModel& model, const WorkingFolder& folder,
+                                     Progress& progress) {
+    if (model.stagingReset == QStringLiteral("kai")) {
+        folder.recreateFolder(folder.instancesFolder());
+        folder.recreateFolder(folder.transitionFolder());
+        model.stagingReset = QStringLiteral("guan");
+    }
+    progress.advance();
+    nextUnpack(model);
+    folder.createFolder(folder.movieUnpackFolder());
+
+    // The photos of one template share its folder; its movie is unpacked once.
+    std::set<int> unpacked;
+    for (const PhotoEntry& photo : model.photos) {
+        const int c = nextUnpack(model);
+        if (photo.thumbnailState != kNo) continue;
+        const int n = fieldToInt(photo.templateFolder, "templateFolder");
+        if (!unpacked.insert(n).second) continue;
+        folder.createFolder(folder.instanceFolder(n));
+        auto ok = unpackPackage(
+            toPath(photo.templatePath), [&](int m) { return folder.movieIntermediate(c, m); },
+            folder.instanceMovie(n));
+        if (!ok) return ok;
+    }
+
+    if (!fs::exists(folder.endingMovie())) {
+        folder.createFolder(folder.endingFolder());
+        auto ok = unpackPackage(
+            folder.endingPackage(), [&](int m) { return folder.endingIntermediate(m); },
+            folder.endingMovie());
+        if (!ok) return ok;
+    }
+    return {};
+}
+
+SlotFit slotFitFor(const PhotoEntry& photo, const AlbumSettings& settings) {
+    return fitPhotoToSlot(fieldToInt(photo.width, "width"), fieldToInt(photo.height, "height"),
+                          fieldToInt(photo.requiredWidth, "requiredWidth"),
+                          fieldToInt(photo.requiredHeight, "requiredHeight"),
+                          settings.landscapeCrop, settings.portraitCrop);
+}
+
+Result<QImage> composeSlotPicture(const QString& photoPath, const SlotFit& fit) {
+    auto picture = renderPhotoStretched(photoPath, QSize(fit.width, fit.height));
+    if (!picture) return std::unexpected(picture.error());
+    QImage canvas(fit.canvasWidth, fit.canvasHeight, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    QPainter painter(&canvas);
+    painter.drawImage(QPoint(fit.x, fit.y), *picture);
+    painter.end();
+    return canvas;
+}
+
+Result<void> stagePicture(const QString& photoPath, const SlotFit& fit, const QRect& kept,
+                          int instance, const QString& imageName, const WorkingFolder& folder) {
+    auto canvas = composeSlotPicture(photoPath, fit);
+    if (!canvas) return std::unexpected(canvas.error());
+    const QImage picture = kept == canvas->rect() ? *canvas : canvas->copy(kept);
+    return saveJpeg(picture, folder.instancePicture(instance, slotNumber(imageName)));
+}
+
+Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,
+                        const WorkingFolder& folder) {
+    const SlotFit fit = slotFitFor(photo, settings);
+    return stagePicture(photo.location, fit, QRect(0, 0, fit.canvasWidth, fit.canvasHeight),
+                        fieldToInt(photo.templateFolder, "templateFolder"), photo.imageName,
+                        folder);
+}
+
+Result<void> stageNewPhotos(ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
+    for (PhotoEntry& photo : model.photos) {
+        if (photo.cropState != kNo) continue;
+        progress.advance();
+        if (auto ok = stagePhoto(photo, model.settings, folder); !ok) return ok;
+        photo.cropState = kYes;
+    }
+    return {};
+}
+
+void renumberTemplateFolders(ProjectModel& model, const WorkingFolder& folder) {
+    std::error_code ignored;
+    // First every folder n moves aside to n_tp_wjj_n, so that the final
+    // names are free; thumbnailState marks the rows already renumbered.
+    for (PhotoEntry& photo : model.photos) {
+        const int f = fieldToInt(photo.templateFolder, "templateFolder");
+        fs::rename(folder.instanceFolder(f), folder.renumberingFolder(f), ignored);
+        photo.thumbnailState.clear();
+    }
+    int m = 0;
+    for (std::size_t i = 0; i < model.photos.size(); ++i) {
+        if (!model.photos.at(i).thumbnailState.isEmpty()) continue;
+        const QString f = model.photos.at(i).templateFolder;
+        const int from = fieldToInt(f, "templateFolder");
+        bool first = true;
+        for (PhotoEntry& photo : model.photos) {
+            if (!photo.thumbnailState.isEmpty() || photo.templateFolder != f) continue;
+            if (first) {
+                ++m;
+                fs::rename(folder.renumberingMovie(from, from), folder.renumberingMovie(from, m),
+                           ignored);
+                fs::rename(folder.renumberingFolder(from), folder.instanceFolder(m), ignored);
+                first = false;
+            }
+            photo.templateFolder = QString::number(m);
+            photo.thumbnailState = kYes;
+        }
+    }
+    if (model.photos.empty()) {
+        model.photoWorking.clear();
+        model.photoDragScratch.clear();
+        model.landscapePool.clear();
+        model.landscapePoolSingle.clear();
+        model.portraitPool.clear();
+        model.portraitPoolSingle.clear();
+    }
+    model.photos.renumber();
+}
+
+}  // namespace orvane

@@ -1,0 +1,55 @@
+#pragma once
+// Template staging: every template instance n has a folder tp_wjj_<n> with
+// the unpacked movie w_j_<n> and, for each slot, the photo fitted to the slot
+// and saved as picture_<k> (baseline JPEG, quality 90). The picture names are
+// the contract with the template movies. Also the ending movie, and the
+// renumbering of instance folders after photos are removed.
+//
+// The full-size capture of a staged photo is kept in memory: nothing reads
+// it but the JPEG encoder.
+
+#include <QImage>
+
+#include "app/error.h"
+#include "app/progress.h"
+#include "app/project_model.h"
+#include "app/working_folder.h"
+#include "photos/slot_fit.h"
+
+namespace orvane {
+
+// Unpacks the movie of every photo of the current batch (thumbnailState
+// "jiancai_no") into its instance folder, after clearing the template
+// working folders when the reset switch is "kai"; then unpacks the ending
+// movie if it is missing. Advances `progress` once.
+Result<void> unpackAssignedTemplates(ProjectModel& model, const WorkingFolder& folder,
+                                     Progress& progress);
+
+// The slot placement of a photo row under the project's crop settings.
+SlotFit slotFitFor(const PhotoEntry& photo, const AlbumSettings& settings);
+
+// Renders the photo at the placement and paints it on a black canvas.
+Result<QImage> composeSlotPicture(const QString& photoPath, const SlotFit& fit);
+
+// Stages one photo row into its instance folder under its imageName.
+Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,
+                        const WorkingFolder& folder);
+
+// Stages the photo at `photoPath` with the given placement into the slot
+// (`instance`, `imageName`) and keeps only `kept` of the canvas.
+Result<void> stagePicture(const QString& photoPath, const SlotFit& fit, const QRect& kept,
+                          int instance, const QString& imageName, const WorkingFolder& folder);
+
+// Stages every row whose cropState is "jiancai_no" and marks it
+// "jiancai_yes". Advances `progress` once per staged row.
+Result<void> stageNewPhotos(ProjectModel& model, const WorkingFolder& folder, Progress& progress);
+
+// Renames the instance folders to 1..m in order of their first photo,
+// each movie taking its folder's number, and rewrites templateFolder.
+// Does not change templateInstanceCount.
+void renumberTemplateFolders(ProjectModel& model, const WorkingFolder& folder);
+
+// Slot number k of an imageName "picture_<k>".
+int slotNumber(const QString& imageName);
+
+}  // namespace orvane

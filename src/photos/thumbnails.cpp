@@ -1,0 +1,53 @@
+#include "thumbnails.h"
+
+#include <QPainter>
+
+#include "photos/photo_render.h"
+
+namespace orvane {
+
+Result<void> writeThumbnail(const PhotoEntry& photo, int n, const AlbumSettings& settings,
+                            const WorkingFolder& folder) {
+    const int boxWidth = fieldToInt(settings.thumbWidth, "thumbWidth") - 30;
+    const int boxHeight = fieldToInt(settings.thumbHeight, "thumbHeight") - 30;
+    // The row's size is the photo's upright size, so a photo turned by its
+    // orientation tag fills the box as well as any other.
+    const int w = fieldToInt(photo.width, "width");
+    const int h = fieldToInt(photo.height, "height");
+    QSize fitted = h <= w ? QSize(boxWidth, h * boxWidth / w) : QSize(w * boxHeight / h, boxHeight);
+    auto picture = renderPhoto(photo.location, fitted);
+    if (!picture) return std::unexpected(picture.error());
+
+    QImage canvas(picture->width() + 2 * kThumbnailBorder, picture->height() + 2 * kThumbnailBorder,
+                  QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.drawImage(QPoint(kThumbnailBorder, kThumbnailBorder), *picture);
+    painter.end();
+    const fs::path path = folder.thumbnail(1, n);
+    folder.createFolder(path.parent_path());
+    if (!canvas.save(toQString(path), "BMP"))
+        return fail(QStringLiteral("cannot write the thumbnail %1").arg(toQString(path)));
+    return {};
+}
+
+Result<void> makeThumbnails(ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
+    for (std::size_t r = 0; r < model.photos.size(); ++r) {
+        PhotoEntry& photo = model.photos.at(r);
+        if (photo.thumbnailState != QStringLiteral("jiancai_no")) continue;
+        progress.advance();
+        if (auto ok = writeThumbnail(photo, static_cast<int>(r) + 1, model.settings, folder); !ok)
+            return ok;
+        photo.thumbnailState = QStringLiteral("jiancai_yes");
+    }
+    return {};
+}
+
+void removeThumbnail(const WorkingFolder& folder, int n, int count) {
+    std::error_code ignored;
+    fs::remove(folder.thumbnail(1, n), ignored);
+    for (int k = n + 1; k <= count; ++k)
+        fs::rename(folder.thumbnail(1, k), folder.thumbnail(1, k - 1), ignored);
+}
+
+}  // namespace orvane
