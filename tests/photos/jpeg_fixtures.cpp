@@ -1,5 +1,6 @@
 #include "jpeg_fixtures.h"
 
+#include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -87,9 +88,12 @@ void writeJpeg(const std::filesystem::path& path, const QImage& image, const Jpe
 
 QImage quadrants(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, kQuadrantColors[(y < height / 2 ? 0 : 2) + (x < width / 2 ? 0 : 1)].rgb());
+    const int w = width / 2, h = height / 2;
+    QPainter painter(&image);
+    painter.fillRect(0, 0, w, h, kQuadrantColors[0]);
+    painter.fillRect(w, 0, width - w, h, kQuadrantColors[1]);
+    painter.fillRect(0, h, w, height - h, kQuadrantColors[2]);
+    painter.fillRect(w, h, width - w, height - h, kQuadrantColors[3]);
     return image;
 }
 

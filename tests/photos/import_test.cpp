@@ -1,0 +1,339 @@
+#include "photos/photo_import.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "jpeg_fixtures.h"
+#include "package_writer.h"
+#include "photos/photo_removal.h"
+#include "photos/photo_render.h"
+#include "support/template_store.h"
+#include "support/test_support.h"
+#include "templates/catalogue.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+QString q(const fs::path& p) { return toQString(p); }
+
+class RecordingProgress : public Progress {
+public:
+    void start(int steps) override { total = steps; }
+    void advance(int steps) override { done += steps; }
+    int total = -1;
+    int done = 0;
+};
+
+TemplateSpec single(const char* w, const char* h, const char* orientation, const char* movie) {
+    TemplateSpec spec;
+    spec.widths = QString::fromLatin1(w);
+    spec.heights = QString::fromLatin1(h);
+    spec.orientation = QString::fromLatin1(orientation);
+    spec.movie = QByteArray(movie);
+    return spec;
+}
+
+TemplateSpec twoSlots(const char* movie) {
+    TemplateSpec spec = single("|800|800|", "|600|600|", "|heng|heng|", movie);
+    spec.photoCount = "2";
+    spec.jpgNames = "|a|b|";
+    return spec;
+}
+
+QImage solid(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A project in a temporary root with a small template store.
+struct Project {
+    TempDir tmp;
+    WorkingFolder wf{tmp.path()};
+    ProjectModel model;
+    fs::path photos = tmp.path() / "photos";
+
+    void buildStore() {
+        fs::create_directories(wf.endingPackage().parent_path());
+        packing::writePackage(wf.endingPackage(), packing::Bytes{'e', 'n', 'd'});
+        NullProgress progress;
+        buildCatalogue(model, wf, progress);
+        wf.cleanAtStart();
+    }
+
+    QString photo(const std::string& name, const QImage& image, JpegOptions options = {}) {
+        writeJpeg(photos / name, image, options);
+        return q(photos / name);
+    }
+
+    Result<ImportReport> import(const QStringList& files) {
+        NullProgress progress;
+        return importPhotos(model, wf, files, progress);
+    }
+
+    QSize pictureSize(const fs::path& file) {
+        auto header = readPhotoHeader(q(file));
+        return header ? QSize(header->storedWidth, header->storedHeight) : QSize();
+    }
+
+    QColor pictureColour(const fs::path& file, QPoint at) {
+        QImage image;
+        image.load(q(file), "JPEG");
+        return image.pixelColor(at);
+    }
+
+    // Every file under the working folder with its size and first bytes.
+    std::map<std::string, std::string> tree() const {
+        std::map<std::string, std::string> out;
+        for (const auto& entry : fs::recursive_directory_iterator(wf.base())) {
+            const std::string rel = entry.path().lexically_relative(wf.base()).generic_string();
+            out[rel] = entry.is_directory() ? "dir" : readFile(entry.path());
+        }
+        return out;
+    }
+};
+
+QStringList column(const ProjectModel& model, QString PhotoEntry::*field) {
+    QStringList out;
+    for (const auto& row : model.photos) out << row.*field;
+    return out;
+}
+
+QStringList allTexts(const ProjectModel& model) {
+    QStringList out;
+    for (const auto& row : model.photos) out << rowToTexts(row, photoFields());
+    for (const auto* pool : {&model.landscapePool, &model.portraitPool})
+        for (const auto& row : *pool) out << rowToTexts(row, poolTemplateFields());
+    out << model.templateInstanceCount << model.unpackCounter << model.stagingReset;
+    for (const auto& row : model.photoWorking) out << rowToTexts(row, photoWorkingFields());
+    return out;
+}
+
+}  // namespace
+
+TEST(PhotoImport, MeasuresClassifiesFitsStagesAndThumbnails) {
+    Project p;
+    addTemplate(p.wf, "a_land", single("|800|600|", "|600|", "|heng|", "landscape movie"));
+    addTemplate(p.wf, "b_port", single("|600|", "|800|", "|shu|", "portrait movie"));
+    p.buildStore();
+    ASSERT_EQ(p.model.landscapeTemplates.size(), 1u);
+
+    const QStringList files = {
+        p.photo("land.jpg", quadrants(400, 300)),
+        p.photo("IMG.JPG", quadrants(300, 400)),
+        p.photo("upright by tag.jpg", quadrants(4000, 3000), {.orientation = 6}),
+        p.photo("square.jpg", quadrants(200, 200)),
+    };
+    RecordingProgress progress;
+    auto report = importPhotos(p.model, p.wf, files, progress);
+    ASSERT_TRUE(report) << report.error().message.toStdString();
+    EXPECT_TRUE(report->unplaced.empty());
+    EXPECT_EQ(progress.total, 16);
+    EXPECT_EQ(progress.done, 16);
+
+    ASSERT_EQ(p.model.photos.size(), 4u);
+    const QStringList first = rowToTexts(p.model.photos.at(0), photoFields());
+    const QString movie = q(p.wf.movieStore() / "a_land.rar");
+    EXPECT_EQ(first, (QStringList{"1", files[0], "land", ".jpg", "400", "300", "heng_zhao", "1", "0",
+                                  "picture_1", "1", "picture_1", movie, "800", "600", "|800|600|", "|600|",
+                                  "|heng|", "|picture_1|", "250", "jiancai_yes", "jiancai_yes"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::orientation),
+              (QStringList{"heng_zhao", "shu_zhao", "shu_zhao", "heng_zhao"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::width), (QStringList{"400", "300", "3000", "200"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::height), (QStringList{"300", "400", "4000", "200"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2", "3", "4"}));
+    EXPECT_EQ(p.model.templateInstanceCount, "4");
+
+    const PhotoEntry& img = p.model.photos.at(1);
+    EXPECT_EQ(img.fileName, "IMG");
+    EXPECT_EQ(img.fileType, ".JPG");
+    EXPECT_EQ(photoListRow(img), (QStringList{"2", "IMG", ".jpg", "300", "400", "竖照片", "已绑定",
+                                              files[1].toLower()}));
+
+    // Movies, the ending movie, slot pictures of the slot's size.
+    EXPECT_EQ(readFile(p.wf.instanceMovie(1)), "landscape movie");
+    EXPECT_EQ(readFile(p.wf.instanceMovie(2)), "portrait movie");
+    EXPECT_EQ(readFile(p.wf.endingMovie()), "end");
+    EXPECT_EQ(p.pictureSize(p.wf.instancePicture(1, 1)), QSize(800, 600));
+    EXPECT_EQ(p.pictureSize(p.wf.instancePicture(3, 1)), QSize(600, 800));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {100, 100}), Qt::red));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {700, 500}), Qt::yellow));
+    // The photo turned upright by its tag: its stored left column is now the top.
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(3, 1), {100, 100}), Qt::blue));
+
+    // Thumbnails: 150 × 112 for a 4:3 landscape photo plus the white border.
+    const std::pair<int, QSize> thumbs[] = {{1, {158, 120}}, {2, {120, 158}}, {3, {120, 158}}, {4, {158, 158}}};
+    for (const auto& [n, size] : thumbs) {
+        QImage thumb(q(p.wf.thumbnail(1, n)), "BMP");
+        EXPECT_EQ(thumb.size(), size) << n;
+        EXPECT_EQ(thumb.pixelColor(1, 1), QColor(Qt::white)) << n;
+    }
+}
+
+TEST(PhotoImport, FullScreenSlotsFollowTheCropSettings) {
+    Project p;
+    addTemplate(p.wf, "full", single("|0|", "|0|", "|shuheng|", "full screen movie"));
+    p.buildStore();
+    const QString panorama = p.photo("pano.jpg", solid(800, 200, Qt::green));
+    const QString portrait = p.photo("tall.jpg", solid(300, 400, Qt::blue));
+    p.model.settings.portraitCrop = PortraitCrop::TemplateDefault;
+    ASSERT_TRUE(p.import({panorama, portrait}));
+
+    // Full screen: 1920 × 480 on 1920 × 1080, a black band below.
+    EXPECT_EQ(p.pictureSize(p.wf.instancePicture(1, 1)), QSize(1920, 1080));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {960, 200}), Qt::green));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {960, 900}), Qt::black, 10));
+    EXPECT_EQ(p.pictureSize(p.wf.instancePicture(2, 1)), QSize(810, 1080));
+}
+
+TEST(PhotoImport, FailedRunLeavesTheProjectAsItWas) {
+    const std::pair<const char*, std::string> bad[] = {
+        {"not a photo.jpg", "this is a text file"},
+        {"empty.jpg", ""},
+        {"truncated.jpg", ""},  // filled below from a real photo
+    };
+    for (const auto& [name, content] : bad) {
+        Project p;
+        addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
+        p.buildStore();
+        ASSERT_TRUE(p.import({p.photo("first.jpg", quadrants(400, 300))}));
+        const QStringList textsBefore = allTexts(p.model);
+        const auto treeBefore = p.tree();
+
+        std::string bytes = content;
+        if (std::string(name) == "truncated.jpg") {
+            const std::string full = encodeJpeg(quadrants(640, 480));
+            bytes = full.substr(0, full.size() - 200);
+        }
+        const fs::path file = p.photos / name;
+        writeFile(file, bytes);
+        auto result = p.import({p.photo("good.jpg", quadrants(400, 300)), q(file)});
+        ASSERT_FALSE(result) << name;
+        EXPECT_TRUE(result.error().message.contains(q(file))) << result.error().message.toStdString();
+        EXPECT_EQ(allTexts(p.model), textsBefore) << name;
+        EXPECT_EQ(p.tree(), treeBefore) << name;
+    }
+}
+
+TEST(PhotoImport, AwkwardPathsAndTheSameFileTwice) {
+    Project p;
+    addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
+    p.buildStore();
+    const QString file = p.photo("我的 \"旅行\" it's/海边 照片.jpg", quadrants(400, 300));
+    auto report = p.import({file, file});
+    ASSERT_TRUE(report) << report.error().message.toStdString();
+    EXPECT_EQ(column(p.model, &PhotoEntry::location), (QStringList{file, file}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::fileName), (QStringList{"海边 照片", "海边 照片"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2"}));
+    EXPECT_TRUE(fs::exists(p.wf.thumbnail(1, 2)));
+    EXPECT_TRUE(fs::exists(p.wf.instancePicture(2, 1)));
+}
+
+TEST(PhotoImport, NumberingContinuesAcrossBatchesAndRestartsAfterDeleteAll) {
+    Project p;
+    addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
+    p.buildStore();
+    const QString a = p.photo("a.jpg", quadrants(400, 300));
+    ASSERT_TRUE(p.import({a, a}));
+    ASSERT_TRUE(p.import({a}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::index), (QStringList{"1", "2", "3"}));
+    EXPECT_TRUE(fs::exists(p.wf.thumbnail(1, 3)));
+
+    removeAllPhotos(p.model, p.wf);
+    EXPECT_EQ(p.model.templateInstanceCount, "0");
+    EXPECT_TRUE(p.model.landscapePool.empty());
+    EXPECT_FALSE(fs::exists(p.wf.instanceFolder(1)));
+    EXPECT_FALSE(fs::exists(p.wf.endingMovie()));
+    EXPECT_FALSE(fs::exists(p.wf.thumbnail(1, 1)));
+
+    ASSERT_TRUE(p.import({a}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1"}));
+    EXPECT_TRUE(fs::exists(p.wf.instancePicture(1, 1)));
+    EXPECT_FALSE(fs::exists(p.wf.instanceFolder(2)));
+    EXPECT_EQ(readFile(p.wf.endingMovie()), "end");
+}
+
+TEST(PhotoRemoval, OnlyPhotoOfTemplateTwoOfThree) {
+    Project p;
+    addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
+    p.buildStore();
+    ASSERT_TRUE(p.import({p.photo("a.jpg", solid(400, 300, Qt::red)), p.photo("b.jpg", solid(400, 300, Qt::green)),
+                          p.photo("c.jpg", solid(400, 300, Qt::blue))}));
+    const std::string thirdThumb = readFile(p.wf.thumbnail(1, 3));
+
+    EXPECT_EQ(removePhoto(p.model, p.wf, 1), RemovalOutcome::Removed);
+    EXPECT_EQ(p.model.templateInstanceCount, "2");
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::index), (QStringList{"1", "2"}));
+    EXPECT_TRUE(fs::exists(p.wf.instanceMovie(2)));
+    EXPECT_FALSE(fs::exists(p.wf.instanceFolder(3)));
+    EXPECT_FALSE(fs::exists(p.wf.renumberingFolder(3)));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(2, 1), {400, 300}), Qt::blue));
+    EXPECT_EQ(readFile(p.wf.thumbnail(1, 2)), thirdThumb);
+    EXPECT_FALSE(fs::exists(p.wf.thumbnail(1, 3)));
+
+    // The last photos go one by one; the next import starts a new project.
+    EXPECT_EQ(removePhoto(p.model, p.wf, 0), RemovalOutcome::Removed);
+    EXPECT_EQ(removePhoto(p.model, p.wf, 0), RemovalOutcome::Removed);
+    EXPECT_EQ(p.model.templateInstanceCount, "0");
+    ASSERT_TRUE(p.import({p.photo("d.jpg", solid(400, 300, Qt::red))}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1"}));
+}
+
+TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
+    Project p;
+    addTemplate(p.wf, "pair", twoSlots("pair movie"));
+    addTemplate(p.wf, "port", single("|600|", "|800|", "|shu|", "portrait movie"));
+    p.buildStore();
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files << p.photo("p" + std::to_string(i + 1) + ".jpg", solid(400, 300, colours[i]));
+    ASSERT_TRUE(p.import(files));
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "1", "2", "2", "3", "3"}));
+
+    // A photo sharing its template is not removed by itself.
+    const QStringList before = allTexts(p.model);
+    EXPECT_EQ(removePhoto(p.model, p.wf, 0), RemovalOutcome::NeedsSupplement);
+    EXPECT_EQ(allTexts(p.model), before);
+    EXPECT_EQ(supplementCandidates(p.model, 0).size(), 6u);
+
+    // Chosen from the project: photo 3 fills slot 1 of template 1.
+    const std::string secondThumb = readFile(p.wf.thumbnail(1, 2));
+    ASSERT_TRUE(supplementFromProject(p.model, p.wf, 0, 2));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {400, 300}), Qt::blue));
+    EXPECT_EQ(column(p.model, &PhotoEntry::location), files.mid(1));
+    EXPECT_EQ(readFile(p.wf.thumbnail(1, 1)), secondThumb);
+    EXPECT_FALSE(fs::exists(p.wf.thumbnail(1, 6)));
+    EXPECT_EQ(p.model.templateInstanceCount, "3");
+
+    // A new file must have the removed photo's orientation.
+    const QString tall = p.photo("tall.jpg", solid(300, 400, Qt::white));
+    auto refused = supplementWithNewFile(p.model, p.wf, 0, tall);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message, "添加的新相片不是横照片,请重新添加！");
+
+    // A new landscape file takes photo 2's slot (template 1, slot 2).
+    const QString fresh = p.photo("fresh.jpg", solid(400, 300, Qt::gray));
+    ASSERT_TRUE(supplementWithNewFile(p.model, p.wf, 0, fresh));
+    EXPECT_EQ(column(p.model, &PhotoEntry::location), (QStringList{files[2], files[3], files[4], files[5], fresh}));
+    // Folders follow their first photo: the former template 1 is now 3.
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "1", "2", "2", "3"}));
+    EXPECT_EQ(p.model.photos.at(4).imageName, "picture_2");
+    EXPECT_EQ(readFile(p.wf.instanceMovie(3)), "pair movie");
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(3, 2), {400, 300}), Qt::gray));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(3, 1), {400, 300}), Qt::blue));
+    QImage freshThumb(q(p.wf.thumbnail(1, 5)), "BMP");
+    EXPECT_TRUE(near(freshThumb.pixelColor(79, 60), Qt::gray));
+    EXPECT_FALSE(fs::exists(p.wf.thumbnail(1, 6)));
+
+    // A random draw among the landscape photos.
+    p.model.random.reseed(3);
+    ASSERT_TRUE(supplementByRandomDraw(p.model, p.wf, 0));
+    EXPECT_EQ(p.model.photos.size(), 4u);
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2", "2", "3"}));
+}
