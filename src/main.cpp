@@ -2,6 +2,10 @@
 // without one it opens its windows.
 
 #include <QGuiApplication>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <iostream>
 
 #include "cli/cli.h"
@@ -10,7 +14,20 @@
 #include "app/windows/gui_main.h"
 #endif
 
+namespace {
+
+// Qt warns on standard error when XDG_RUNTIME_DIR is unset (common in
+// scripts and CI); give it the private folder it would fall back to.
+void quietRuntimeFolder() {
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return;
+    const QByteArray folder = QByteArray("/tmp/runtime-") + QByteArray::number(getuid());
+    if (mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", folder);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    quietRuntimeFolder();
     if (argc > 1) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);

@@ -2,7 +2,9 @@
 
 #include <zlib.h>
 
+#include <array>
 #include <cstdio>
+#include <future>
 #include <cstring>
 #include <fstream>
 
@@ -19,15 +21,13 @@ std::int32_t readLength(const Bytes& stream) {
     return static_cast<std::int32_t>(n);
 }
 
-}  // namespace
-
-Result<void> inflateLayer(Bytes& stream) {
-    if (stream.empty()) return {};
-    if (stream.size() < 4)
+// Inflates the layer in `in` into `out` (whose capacity is reused).
+Result<void> inflateInto(const Bytes& in, Bytes& out) {
+    if (in.size() < 4)
         return fail(QStringLiteral("layer of %1 bytes is too short for its length header")
-                        .arg(stream.size()));
-    const std::int64_t announced = readLength(stream);
-    const std::int64_t compressed = static_cast<std::int64_t>(stream.size()) - 4;
+                        .arg(in.size()));
+    const std::int64_t announced = readLength(in);
+    const std::int64_t compressed = static_cast<std::int64_t>(in.size()) - 4;
     if (announced < 0)
         return fail(QStringLiteral("layer announces a negative length (%1)").arg(announced));
     if (announced > kMaxLayerBytes || announced > compressed * kMaxInflateRatio)
@@ -36,10 +36,10 @@ Result<void> inflateLayer(Bytes& stream) {
                         .arg(announced)
                         .arg(compressed));
 
-    Bytes out(static_cast<std::size_t>(announced));
+    out.resize(static_cast<std::size_t>(announced));
     z_stream z{};
     if (inflateInit(&z) != Z_OK) return fail(QStringLiteral("zlib could not start"));
-    z.next_in = stream.data() + 4;
+    z.next_in = const_cast<Bytef*>(in.data()) + 4;
     z.avail_in = static_cast<uInt>(compressed);
     z.next_out = out.data();
     z.avail_out = static_cast<uInt>(out.size());
@@ -50,7 +50,7 @@ Result<void> inflateLayer(Bytes& stream) {
         if (rc != Z_OK) break;
     }
     const std::size_t produced = out.size() - z.avail_out;
-    const char* zmsg = z.msg;
+    const QString zlibMessage = QString::fromLatin1(z.msg ? z.msg : zError(rc));
     inflateEnd(&z);
 
     if (produced < out.size()) {
@@ -58,9 +58,17 @@ Result<void> inflateLayer(Bytes& stream) {
             return fail(QStringLiteral("layer inflates to %1 bytes but announces %2")
                             .arg(produced)
                             .arg(announced));
-        return fail(QStringLiteral("corrupt zlib data (%1)")
-                        .arg(QString::fromLatin1(zmsg ? zmsg : zError(rc))));
+        return fail(QStringLiteral("corrupt zlib data (%1)").arg(zlibMessage));
     }
+    return {};
+}
+
+}  // namespace
+
+Result<void> inflateLayer(Bytes& stream) {
+    if (stream.empty()) return {};
+    Bytes out;
+    if (auto ok = inflateInto(stream, out); !ok) return ok;
     stream = std::move(out);
     return {};
 }
@@ -86,6 +94,11 @@ Result<Bytes> readWholeFile(const std::filesystem::path& path) {
 Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::filesystem::path temporary = path;
     temporary += ".part";
+    // Writing a fresh file and renaming it onto a path that no longer exists
+    // keeps ext4 from flushing the data at once, as it does when a file is
+    // replaced by truncation or by a rename over it.
+    std::error_code stale;
+    std::filesystem::remove(temporary, stale);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (out) out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -97,11 +110,24 @@ Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& byte
         }
     }
     std::error_code ec;
+    std::filesystem::remove(path, ec);
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         std::filesystem::remove(temporary, ec);
         return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
     }
+    return {};
+}
+
+// Intermediate files need no atomic replacement: they are removed and
+// written anew (replacing a file by truncation makes ext4 flush it at once).
+Result<void> writeFreshFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) out.write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
+    if (!out) return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
     return {};
 }
 
@@ -111,18 +137,41 @@ Result<void> unpackPackage(const std::filesystem::path& source,
     const QString name = toQString(source);
     auto loaded = readWholeFile(source);
     if (!loaded) return fail(QStringLiteral("template package %1: %2").arg(name, loaded.error().message));
-    Bytes data = std::move(*loaded);
-    // Each intermediate file is written as the format requires; the next layer
-    // is taken from memory rather than read back from that same file.
+
+    // Each intermediate file is written as the format requires, but the next
+    // layer is inflated from memory while the previous one is being written
+    // on another thread. Three buffers rotate: the layer being read (and
+    // written out), the layer being inflated into, and a free one.
+    std::array<Bytes, 3> buffers;
+    buffers[0] = std::move(*loaded);
+    std::size_t in = 0;
+    std::future<Result<void>> pendingWrite;
+    auto finishPendingWrite = [&]() -> Result<void> {
+        if (!pendingWrite.valid()) return {};
+        return pendingWrite.get();
+    };
     for (int n = 1; n <= kPackageLayers; ++n) {
-        if (auto ok = inflateLayer(data); !ok)
-            return fail(QStringLiteral("template package %1 is damaged at layer %2: %3")
-                            .arg(name)
-                            .arg(n)
-                            .arg(ok.error().message));
-        const std::filesystem::path target = n < kPackageLayers ? intermediate(n) : payload;
-        if (auto ok = writeWholeFile(target, data); !ok)
+        std::size_t out = in;
+        if (!buffers[in].empty()) {
+            out = (in + 1) % 3;
+            if (auto ok = inflateInto(buffers[in], buffers[out]); !ok) {
+                (void)finishPendingWrite();
+                return fail(QStringLiteral("template package %1 is damaged at layer %2: %3")
+                                .arg(name)
+                                .arg(n)
+                                .arg(ok.error().message));
+            }
+        }
+        if (auto ok = finishPendingWrite(); !ok)
             return fail(QStringLiteral("template package %1: %2").arg(name, ok.error().message));
+        if (n == kPackageLayers) {
+            if (auto ok = writeWholeFile(payload, buffers[out]); !ok)
+                return fail(QStringLiteral("template package %1: %2").arg(name, ok.error().message));
+        } else {
+            pendingWrite = std::async(std::launch::async, writeFreshFile, intermediate(n),
+                                      std::cref(buffers[out]));
+        }
+        in = out;
     }
     return {};
 }

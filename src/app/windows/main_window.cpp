@@ -1,6 +1,7 @@
 #include "app/windows/main_window.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -16,16 +17,24 @@ TForm1::TForm1(ProjectModel& model, const WorkingFolder& folder, QWidget* parent
     setPalette(pal);
     resize(1200, 680);
 
-    auto* layout = new QVBoxLayout(this);
-    m_templateCount = new QLabel(this);
+    // The summary panel sits on the right; the panes will take the left.
+    auto* outer = new QHBoxLayout(this);
+    outer->addStretch(1);
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel_zongjie"));
+    panel->setFixedWidth(220);
+    outer->addWidget(panel);
+    auto* layout = new QVBoxLayout(panel);
+    m_templateCount = new QLabel(panel);
+    m_templateCount->setWordWrap(true);
     m_templateCount->setObjectName(QStringLiteral("Label_mobanshuliang"));
     layout->addWidget(m_templateCount);
 
     auto* summary = new QGridLayout;
     const auto rows = summaryRows(m_model);
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        summary->addWidget(new QLabel(rows[static_cast<std::size_t>(i)].caption, this), i, 0);
-        auto* value = new QLabel(this);
+        summary->addWidget(new QLabel(rows[static_cast<std::size_t>(i)].caption, panel), i, 0);
+        auto* value = new QLabel(panel);
         value->setObjectName(QStringLiteral("Label_zongjie_%1").arg(i + 1));
         summary->addWidget(value, i, 1);
         m_summaryValues.push_back(value);
