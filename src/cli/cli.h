@@ -26,5 +26,6 @@ void printError(const QString& message);
 // One function per subcommand, each in its own file.
 void addTemplatesCommand(CLI::App& app);
 void addUnpackCommand(CLI::App& app);
+void addLyricsCommand(CLI::App& app);
 
 }  // namespace orvane::cli
