@@ -28,6 +28,7 @@ int run(int argc, char** argv) {
     app.require_subcommand(1);
     addTemplatesCommand(app);
     addUnpackCommand(app);
+    addFitCommand(app);
     addLyricsCommand(app);
     try {
         app.parse(argc, argv);

@@ -26,6 +26,7 @@ void printError(const QString& message);
 // One function per subcommand, each in its own file.
 void addTemplatesCommand(CLI::App& app);
 void addUnpackCommand(CLI::App& app);
+void addFitCommand(CLI::App& app);
 void addLyricsCommand(CLI::App& app);
 
 }  // namespace orvane::cli
