@@ -64,7 +64,8 @@ TEST(ShippedStore, HoldsThirtyPairedTemplatesAndTheEndingMovie) {
     EXPECT_TRUE(fs::is_directory(base / "tp_0"));
 
     TempDir tmp;
-    const Bytes ending = orvane::testing::unpackToMemory(base / "wj_0_or_1" / "wj_1.rar", tmp.path());
+    const Bytes ending =
+        orvane::testing::unpackToMemory(base / "wj_0_or_1" / "wj_1.rar", tmp.path());
     const auto header = readSwfHeader(ending);
     ASSERT_TRUE(header.has_value()) << "the ending movie is not a SWF file";
     EXPECT_EQ(header->frameRate, 25);
@@ -78,9 +79,11 @@ TEST(ShippedStore, EveryTemplateUnpacksWithAConsistentIniAndMovie) {
     const std::set<QString> orientations = {"heng", "shu", "shuheng"};
     for (const auto& t : templates) {
         SCOPED_TRACE(t.name);
-        const Bytes iniBytes = orvane::testing::unpackToMemory(t.parameterPackage, tmp.path() / "ini");
-        const IniFile ini = IniFile::fromBytes(QByteArray(reinterpret_cast<const char*>(iniBytes.data()),
-                                                          static_cast<qsizetype>(iniBytes.size())));
+        const Bytes iniBytes =
+            orvane::testing::unpackToMemory(t.parameterPackage, tmp.path() / "ini");
+        const IniFile ini =
+            IniFile::fromBytes(QByteArray(reinterpret_cast<const char*>(iniBytes.data()),
+                                          static_cast<qsizetype>(iniBytes.size())));
         EXPECT_EQ(ini.value(QStringLiteral("l_x_w_j_s_y"), QStringLiteral("l_x_w_j_s_y")),
                   QStringLiteral("s_y_l_x"));
         EXPECT_FALSE(ini.value(QStringLiteral("1"), QStringLiteral("mblx")).isEmpty());

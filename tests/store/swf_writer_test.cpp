@@ -31,10 +31,14 @@ TEST(SwfBits, SignedAndUnsignedWidths) {
 
 TEST(SwfBits, RectEncodings) {
     // The classic 550 × 400 stage: n = 15.
-    EXPECT_EQ(packed([](BitWriter& w) { writeRect(w, {0, 11000, 0, 8000}); }),
+    EXPECT_EQ(packed([](BitWriter& w) {
+                  writeRect(w, {0, 11000, 0, 8000});
+              }),
               (Bytes{0x78, 0x00, 0x05, 0x5F, 0x00, 0x00, 0x0F, 0xA0, 0x00}));
     // 1920 × 1080: 38400 twips needs 17 bits with the sign.
-    EXPECT_EQ(packed([](BitWriter& w) { writeRect(w, {0, 38400, 0, 21600}); }),
+    EXPECT_EQ(packed([](BitWriter& w) {
+                  writeRect(w, {0, 38400, 0, 21600});
+              }),
               (Bytes{0x88, 0x00, 0x01, 0x2C, 0x00, 0x00, 0x00, 0x2A, 0x30, 0x00}));
 }
 
@@ -52,8 +56,9 @@ TEST(SwfBits, MatrixEncodings) {
     full.b = 0.25;
     full.c = -0.25;
     full.tx = 100;
-    EXPECT_EQ(packed([&](BitWriter& w) { writeMatrix(w, full); }),
-              (Bytes{0xCD, 0x00, 0x00, 0x08, 0x00, 0x0C, 0x10, 0x00, 0x30, 0x00, 0x10, 0xC8, 0x00}));
+    EXPECT_EQ(
+        packed([&](BitWriter& w) { writeMatrix(w, full); }),
+        (Bytes{0xCD, 0x00, 0x00, 0x08, 0x00, 0x0C, 0x10, 0x00, 0x30, 0x00, 0x10, 0xC8, 0x00}));
 
     // The identity is the smallest matrix: three flag/size fields, one byte.
     EXPECT_EQ(packed([](BitWriter& w) { writeMatrix(w, Matrix{}); }), (Bytes{0x00}));
@@ -102,9 +107,8 @@ TEST(SwfBits, PlaceObject2FieldOrder) {
 TEST(SwfBits, LoadMovieAndFsCommandActions) {
     EXPECT_EQ(action::loadMovie(), (Bytes{0x9A, 0x01, 0x00, 0x40}));
     EXPECT_EQ(action::push({"x"}), (Bytes{0x96, 0x03, 0x00, 0x00, 'x', 0x00}));
-    EXPECT_EQ(action::getUrl("FSCommand:a", ""),
-              (Bytes{0x83, 0x0D, 0x00, 'F', 'S', 'C', 'o', 'm', 'm', 'a', 'n', 'd', ':', 'a', 0x00,
-                     0x00}));
+    EXPECT_EQ(action::getUrl("FSCommand:a", ""), (Bytes{0x83, 0x0D, 0x00, 'F', 'S', 'C', 'o', 'm',
+                                                        'm', 'a', 'n', 'd', ':', 'a', 0x00, 0x00}));
 }
 
 TEST(SwfBits, LongStraightEdgesAreSplit) {

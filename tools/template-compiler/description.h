@@ -14,7 +14,7 @@ struct Slot {
     std::string orientation;  // "heng", "shu" or "shuheng"
     int width = 0;            // 0 × 0: a full-screen slot
     int height = 0;
-    std::string name;         // clip name = the picture's name, "picture_<k>"
+    std::string name;  // clip name = the picture's name, "picture_<k>"
 };
 
 struct TemplateDescription {

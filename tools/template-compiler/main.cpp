@@ -18,7 +18,8 @@ namespace {
 
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error(path + ": cannot be written");
 }
 
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
         if (!moviePackage.empty()) writePackage(moviePackage, movie);
         if (!paramPackage.empty()) {
             if (d.slots.empty())
-                throw std::runtime_error(description + ": a template without slots has no parameters");
+                throw std::runtime_error(description +
+                                         ": a template without slots has no parameters");
             writePackage(paramPackage, iniBytes);
         }
     } catch (const std::exception& e) {

@@ -7,8 +7,8 @@
 namespace orvane::tc {
 
 Affine Affine::operator*(const Affine& o) const {
-    return {a * o.a + c * o.b,      b * o.a + d * o.b,      a * o.c + c * o.d,
-            b * o.c + d * o.d,      a * o.tx + c * o.ty + tx, b * o.tx + d * o.ty + ty};
+    return {a * o.a + c * o.b, b * o.a + d * o.b,        a * o.c + c * o.d,
+            b * o.c + d * o.d, a * o.tx + c * o.ty + tx, b * o.tx + d * o.ty + ty};
 }
 
 Affine Affine::translate(double x, double y) { return {1, 0, 0, 1, x, y}; }
@@ -44,16 +44,20 @@ Ease easeFromName(const std::string& name) {
 
 double applyEase(Ease ease, double t) {
     switch (ease) {
-        case Ease::Linear: return t;
-        case Ease::In: return t * t * t;
-        case Ease::Out: return 1 - std::pow(1 - t, 3);
+        case Ease::Linear:
+            return t;
+        case Ease::In:
+            return t * t * t;
+        case Ease::Out:
+            return 1 - std::pow(1 - t, 3);
         case Ease::InOut:
             return t < 0.5 ? 4 * t * t * t : 1 - std::pow(-2 * t + 2, 3) / 2;
         case Ease::OutBack: {
             const double c1 = 1.70158, c3 = c1 + 1;
             return 1 + c3 * std::pow(t - 1, 3) + c1 * std::pow(t - 1, 2);
         }
-        case Ease::Sine: return -(std::cos(std::numbers::pi * t) - 1) / 2;
+        case Ease::Sine:
+            return -(std::cos(std::numbers::pi * t) - 1) / 2;
     }
     return t;
 }

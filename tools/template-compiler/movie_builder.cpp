@@ -43,7 +43,8 @@ swf::Rgba parseColor(const json& value) {
     if (!c.isValid()) throw std::runtime_error("bad colour \"" + text + "\"");
     swf::Rgba out{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                   static_cast<std::uint8_t>(c.blue()), 255};
-    if (text.size() == 9) out.a = static_cast<std::uint8_t>(std::stoi(text.substr(7, 2), nullptr, 16));
+    if (text.size() == 9)
+        out.a = static_cast<std::uint8_t>(std::stoi(text.substr(7, 2), nullptr, 16));
     return out;
 }
 
@@ -75,7 +76,7 @@ std::vector<Key> parseKeys(const json& layer) {
 
 // A simple deterministic generator, the same on every platform.
 class Random {
-public:
+   public:
     explicit Random(std::uint32_t seed) : m_state(seed * 2654435761u + 12345u) {}
     double next() {  // [0, 1)
         m_state ^= m_state << 13;
@@ -85,12 +86,12 @@ public:
     }
     double between(double a, double b) { return a + (b - a) * next(); }
 
-private:
+   private:
     std::uint32_t m_state;
 };
 
 class MovieBuilder {
-public:
+   public:
     explicit MovieBuilder(const TemplateDescription& d) : m_d(d) {}
 
     Bytes build() {
@@ -105,7 +106,7 @@ public:
         return swf::makeFile(m_d.stageWidth, m_d.stageHeight, m_d.frameRate, m_d.frames, tags);
     }
 
-private:
+   private:
     static void append(Bytes& out, const Bytes& more) {
         out.insert(out.end(), more.begin(), more.end());
     }
@@ -174,9 +175,8 @@ private:
         if (fill.contains("pattern")) {
             const auto colors = fill.at("colors");
             const QImage tile = rasterPattern(
-                QString::fromStdString(fill["pattern"].get<std::string>()),
-                fill.value("tile", 48), toQColor(parseColor(colors.at(0))),
-                toQColor(parseColor(colors.at(1))));
+                QString::fromStdString(fill["pattern"].get<std::string>()), fill.value("tile", 48),
+                toQColor(parseColor(colors.at(0))), toQColor(parseColor(colors.at(1))));
             return swf::FillStyle::bitmap(defineBitmap(tile), x, y, 1.0, true);
         }
         throw std::runtime_error("unknown fill");
@@ -188,31 +188,24 @@ private:
         w = s.value("w", 100.0);
         h = s.value("h", w);
         if (shape == "rect") return swf::rectOutline(-w / 2, -h / 2, w, h);
-        if (shape == "roundrect") return swf::roundRectOutline(-w / 2, -h / 2, w, h, s.value("r", 20.0));
+        if (shape == "roundrect")
+            return swf::roundRectOutline(-w / 2, -h / 2, w, h, s.value("r", 20.0));
         if (shape == "ellipse") return swf::ellipseOutline(0, 0, w / 2, h / 2);
         if (shape == "heart") return swf::heartOutline(0, 0, w, h);
         if (shape == "star") {
             h = w;
-            return swf::starOutline(0, 0, w / 2, w / 2 * s.value("inner", 0.45), s.value("points", 5));
+            return swf::starOutline(0, 0, w / 2, w / 2 * s.value("inner", 0.45),
+                                    s.value("points", 5));
         }
         if (shape == "ring" || shape == "frame") {
             const double t = s.value("thickness", 10.0);
             swf::Outline o = shape == "ring" ? swf::ellipseOutline(0, 0, w / 2, h / 2)
                                              : swf::rectOutline(-w / 2, -h / 2, w, h);
-            swf::Outline inner = shape == "ring"
-                                     ? swf::ellipseOutline(0, 0, w / 2 - t, h / 2 - t)
-                                     : swf::rectOutline(-w / 2 + t, -h / 2 + t, w - 2 * t, h - 2 * t);
-            swf::Outline both = o;
-            for (const auto& c : inner.contours()) {
-                both.moveTo(c.x, c.y);
-                for (const auto& seg : c.segments) {
-                    if (seg.curve)
-                        both.quadTo(seg.cx, seg.cy, seg.x, seg.y);
-                    else
-                        both.lineTo(seg.x, seg.y);
-                }
-            }
-            return both;
+            swf::Outline inner =
+                shape == "ring" ? swf::ellipseOutline(0, 0, w / 2 - t, h / 2 - t)
+                                : swf::rectOutline(-w / 2 + t, -h / 2 + t, w - 2 * t, h - 2 * t);
+            o.addHoles(inner);
+            return o;
         }
         throw std::runtime_error("unknown shape \"" + shape + "\"");
     }
@@ -275,18 +268,23 @@ private:
                 const double grow = border + shadow * (i + 1) / steps;
                 s.fills.push_back(swf::FillStyle::solid({0, 0, 0, 34}));
                 s.parts.push_back({swf::roundRectOutline(-w / 2 - grow + shadow * 0.4,
-                                                         -h / 2 - grow + shadow * 0.6,
-                                                         w + 2 * grow, h + 2 * grow, grow),
+                                                         -h / 2 - grow + shadow * 0.6, w + 2 * grow,
+                                                         h + 2 * grow, grow),
                                    i + 1, false});
             }
             addKeyed(layer, defineShape(s), {}, false, {});
         }
         if (border > 0) {
             swf::ShapeDef s;
-            s.fills.push_back(swf::FillStyle::solid(parseColor(layer.value("borderColor", std::string("#ffffff")))));
-            swf::Outline ring = swf::rectOutline(-w / 2 - border, -h / 2 - border, w + 2 * border,
-                                                 h + 2 * border);
-            ring.moveTo(-w / 2, -h / 2).lineTo(w / 2, -h / 2).lineTo(w / 2, h / 2).lineTo(-w / 2, h / 2).close();
+            s.fills.push_back(swf::FillStyle::solid(
+                parseColor(layer.value("borderColor", std::string("#ffffff")))));
+            swf::Outline ring =
+                swf::rectOutline(-w / 2 - border, -h / 2 - border, w + 2 * border, h + 2 * border);
+            ring.moveToHole(-w / 2, -h / 2)
+                .lineTo(w / 2, -h / 2)
+                .lineTo(w / 2, h / 2)
+                .lineTo(-w / 2, h / 2)
+                .close();
             s.parts.push_back({ring, 1, false});
             addKeyed(layer, defineShape(s), {}, false, {});
         }
@@ -320,7 +318,8 @@ private:
             // say which size to expect (a portrait one is about square).
             double nw = slot.width, nh = slot.height;
             if (nw == 0) {
-                const json nominal = layer.value("nominal", json::array({m_d.stageWidth, m_d.stageHeight}));
+                const json nominal =
+                    layer.value("nominal", json::array({m_d.stageWidth, m_d.stageHeight}));
                 nw = nominal.at(0).get<double>();
                 nh = nominal.at(1).get<double>();
             }
@@ -335,7 +334,8 @@ private:
         } else if (kind == "text") {
             TextStyle style;
             style.text = QString::fromStdString(layer.at("text").get<std::string>());
-            style.font = QString::fromStdString(layer.value("font", std::string("Noto Serif CJK SC")));
+            style.font =
+                QString::fromStdString(layer.value("font", std::string("Noto Serif CJK SC")));
             style.size = layer.value("size", 72.0);
             style.bold = layer.value("bold", false);
             style.italic = layer.value("italic", false);
@@ -347,10 +347,10 @@ private:
                 style.outlineColor = toQColor(parseColor(layer["outlineColor"]));
             addKeyed(layer, defineImageShape(rasterText(style)), {}, false, {});
         } else if (kind == "ornament") {
-            const QImage image = rasterOrnament(
-                QString::fromStdString(layer.at("ornament").get<std::string>()),
-                layer.value("w", 400), layer.value("h", 60),
-                toQColor(parseColor(layer.value("color", json("#ffffff")))));
+            const QImage image =
+                rasterOrnament(QString::fromStdString(layer.at("ornament").get<std::string>()),
+                               layer.value("w", 400), layer.value("h", 60),
+                               toQColor(parseColor(layer.value("color", json("#ffffff")))));
             addKeyed(layer, defineImageShape(image), {}, false, {});
         } else if (kind == "particles") {
             addParticles(layer);
@@ -370,8 +370,8 @@ private:
         const auto size = layer.value("size", std::vector<double>{8, 24});
         const auto speed = layer.value("speed", std::vector<double>{1, 3});
         const auto alpha = layer.value("alpha", std::vector<double>{0.4, 0.9});
-        const auto area = layer.value("area", std::vector<double>{0, 0, double(m_d.stageWidth),
-                                                                  double(m_d.stageHeight)});
+        const auto area = layer.value(
+            "area", std::vector<double>{0, 0, double(m_d.stageWidth), double(m_d.stageHeight)});
         const int fade = layer.value("fade", 20);
         int from = 0, to = 0;
         layerRange(layer, from, to);
@@ -386,14 +386,20 @@ private:
                 swf::Rgba soft = color;
                 soft.a = static_cast<std::uint8_t>(color.a * 0.55);
                 swf::ShapeDef s;
-                s.fills.push_back(swf::FillStyle::radial(0, 0, 50, 50, {{0, color}, {150, soft}, {255, clear}}));
+                s.fills.push_back(
+                    swf::FillStyle::radial(0, 0, 50, 50, {{0, color}, {150, soft}, {255, clear}}));
                 s.parts.push_back({swf::ellipseOutline(0, 0, 50, 50), 1, false});
                 ids.push_back(defineShape(s));
             } else if (shapeName == "sparkle") {
-                ids.push_back(defineImageShape(rasterOrnament(QStringLiteral("sparkle"), 100, 100, toQColor(color))));
+                ids.push_back(defineImageShape(
+                    rasterOrnament(QStringLiteral("sparkle"), 100, 100, toQColor(color))));
             } else {
                 json s = {{"shape", shapeName == "circle" ? "ellipse" : shapeName},
-                          {"w", 100}, {"h", shapeName == "petal" ? 60 : shapeName == "rect" ? 50 : 100}, {"fill", c}};
+                          {"w", 100},
+                          {"h", shapeName == "petal"  ? 60
+                                : shapeName == "rect" ? 50
+                                                      : 100},
+                          {"fill", c}};
                 if (shapeName == "petal") s["shape"] = "ellipse";
                 ids.push_back(defineGeometricShape(s));
             }
@@ -437,8 +443,9 @@ private:
                 } else {  // twinkle
                     alphaNow = a * (0.55 + 0.45 * std::sin(phase + t * 0.15));
                 }
-                const double envelope =
-                    std::clamp(std::min(t + 1, static_cast<double>(total - t + 1)) / std::max(fade, 1), 0.0, 1.0);
+                const double envelope = std::clamp(
+                    std::min(t + 1, static_cast<double>(total - t + 1)) / std::max(fade, 1), 0.0,
+                    1.0);
                 return State{Pose{x, y, s, 1, 1, rot, 1}.affine(), alphaNow * envelope};
             };
             m_objects.push_back(std::move(o));
@@ -469,7 +476,8 @@ private:
         };
         std::vector<Shown> shown(m_objects.size());
         // A clip that is out of its range waits, tiny and transparent, off the stage.
-        const swf::Matrix parked = (Affine::translate(-400, -400) * Affine::scale(0.01, 0.01)).toSwf();
+        const swf::Matrix parked =
+            (Affine::translate(-400, -400) * Affine::scale(0.01, 0.01)).toSwf();
         swf::ColorTransform invisible;
         invisible.aMul = 0;
 
@@ -485,7 +493,9 @@ private:
                     const State s = o.state(f);
                     matrix = s.affine.toSwf();
                     cx = {};
-                    if (!o.mask) cx.aMul = static_cast<std::int32_t>(std::lround(std::clamp(s.alpha, 0.0, 1.0) * 256));
+                    if (!o.mask)
+                        cx.aMul = static_cast<std::int32_t>(
+                            std::lround(std::clamp(s.alpha, 0.0, 1.0) * 256));
                     if (cx.aMul == 0) visible = false;
                 }
                 if (!visible && o.clip) {

@@ -39,7 +39,8 @@ QImage blurred(const QImage& source, int radius) {
                 }
                 for (int i = 0; i < inner; ++i) {
                     int sum[4] = {0, 0, 0, 0}, n = 0;
-                    for (int k = std::max(0, i - radius); k <= std::min(inner - 1, i + radius); ++k) {
+                    for (int k = std::max(0, i - radius); k <= std::min(inner - 1, i + radius);
+                         ++k) {
                         for (int c = 0; c < 4; ++c) sum[c] += line[k * 4 + c];
                         ++n;
                     }
@@ -66,8 +67,9 @@ QImage rasterText(const TextStyle& style) {
     for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
     const double lineHeight = metrics.height();
     const int pad = static_cast<int>(std::ceil(style.outline + style.shadow * 2.5 + 4));
-    QImage image = transparentImage(static_cast<int>(std::ceil(width)) + 2 * pad,
-                                    static_cast<int>(std::ceil(lineHeight * lines.size())) + 2 * pad);
+    QImage image =
+        transparentImage(static_cast<int>(std::ceil(width)) + 2 * pad,
+                         static_cast<int>(std::ceil(lineHeight * lines.size())) + 2 * pad);
 
     QPainterPath path;
     for (int i = 0; i < lines.size(); ++i) {
@@ -219,7 +221,8 @@ QImage rasterPattern(const QString& name, int tile, const QColor& background,
             for (int x = 0; x < tile; ++x) {
                 const int jitter = static_cast<int>(rng.bounded(17)) - 8;
                 QColor c = background;
-                c.setRgb(std::clamp(c.red() + jitter, 0, 255), std::clamp(c.green() + jitter, 0, 255),
+                c.setRgb(std::clamp(c.red() + jitter, 0, 255),
+                         std::clamp(c.green() + jitter, 0, 255),
                          std::clamp(c.blue() + jitter, 0, 255), c.alpha());
                 image.setPixelColor(x, y, c);
             }

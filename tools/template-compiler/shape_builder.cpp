@@ -64,8 +64,8 @@ void writeStraight(BitWriter& w, std::int32_t dx, std::int32_t dy) {
     if (dx == 0 || dy == 0) {
         const int n = std::max(2, std::max(signedBits(dx), signedBits(dy)));
         w.writeUB(static_cast<std::uint32_t>(n - 2), 4);
-        w.writeUB(0, 1);                 // not general
-        w.writeUB(dx == 0 ? 1 : 0, 1);   // vertical
+        w.writeUB(0, 1);                // not general
+        w.writeUB(dx == 0 ? 1 : 0, 1);  // vertical
         w.writeSB(dx == 0 ? dy : dx, n);
     } else {
         const int n = std::max(2, std::max(signedBits(dx), signedBits(dy)));
@@ -136,7 +136,20 @@ FillStyle FillStyle::bitmap(int id, double x, double y, double scale, bool repea
 }
 
 Outline& Outline::moveTo(double x, double y) {
-    m_contours.push_back({x, y, {}});
+    m_contours.push_back({x, y, {}, false});
+    return *this;
+}
+
+Outline& Outline::moveToHole(double x, double y) {
+    m_contours.push_back({x, y, {}, true});
+    return *this;
+}
+
+Outline& Outline::addHoles(const Outline& other) {
+    for (Contour c : other.contours()) {
+        c.hole = true;
+        m_contours.push_back(std::move(c));
+    }
     return *this;
 }
 
@@ -156,8 +169,7 @@ Outline& Outline::close() {
     if (!m_contours.empty()) {
         const Contour& c = m_contours.back();
         const Segment* last = c.segments.empty() ? nullptr : &c.segments.back();
-        if (!last || twips(last->x) != twips(c.x) || twips(last->y) != twips(c.y))
-            lineTo(c.x, c.y);
+        if (!last || twips(last->x) != twips(c.x) || twips(last->y) != twips(c.y)) lineTo(c.x, c.y);
     }
     return *this;
 }
@@ -195,7 +207,8 @@ Bytes defineShape3(std::uint16_t id, const ShapeDef& shape) {
     const bool hasLine = shape.line.widthPx > 0;
     putU8(body, hasLine ? 1 : 0);
     if (hasLine) {
-        putU16(body, static_cast<std::uint16_t>(std::max<std::int32_t>(1, twips(shape.line.widthPx))));
+        putU16(body,
+               static_cast<std::uint16_t>(std::max<std::int32_t>(1, twips(shape.line.widthPx))));
         writeColor(body, shape.line.color);
     }
     const int fillBits = unsignedBits(static_cast<std::uint32_t>(shape.fills.size()));
@@ -203,30 +216,35 @@ Bytes defineShape3(std::uint16_t id, const ShapeDef& shape) {
     bits.writeUB(static_cast<std::uint32_t>(fillBits), 4);
     bits.writeUB(static_cast<std::uint32_t>(lineBits), 4);
 
-    int currentFill = 0, currentLine = 0;
+    // A clockwise contour has its inside on the right: fill 1 is the part's
+    // fill. A hole runs clockwise too, with the fill outside it, on its left
+    // (fill 0), so the area it encloses stays empty.
+    int currentFill0 = 0, currentFill1 = 0, currentLine = 0;
     for (const ShapePart& part : shape.parts) {
         const int line = (part.stroke && hasLine) ? 1 : 0;
-        bool first = true;
         for (const auto& c : part.outline.contours()) {
-            // Style change: move to the contour start, set styles on the first contour.
-            const bool setFill = first && part.fill != currentFill;
-            const bool setLine = first && line != currentLine && hasLine;
+            const int fill0 = c.hole ? part.fill : 0;
+            const int fill1 = c.hole ? 0 : part.fill;
+            const bool setFill0 = fill0 != currentFill0;
+            const bool setFill1 = fill1 != currentFill1;
+            const bool setLine = hasLine && line != currentLine;
             bits.writeUB(0, 1);
             bits.writeUB(0, 1);                  // NewStyles
             bits.writeUB(setLine ? 1 : 0, 1);    // LineStyle
-            bits.writeUB(setFill ? 1 : 0, 1);    // FillStyle1
-            bits.writeUB(0, 1);                  // FillStyle0
+            bits.writeUB(setFill1 ? 1 : 0, 1);   // FillStyle1
+            bits.writeUB(setFill0 ? 1 : 0, 1);   // FillStyle0
             bits.writeUB(1, 1);                  // MoveTo
             const std::int32_t mx = twips(c.x), my = twips(c.y);
             const int n = std::max(signedBits(mx), signedBits(my));
             bits.writeUB(static_cast<std::uint32_t>(n), 5);
             bits.writeSB(mx, n);
             bits.writeSB(my, n);
-            if (setFill) bits.writeUB(static_cast<std::uint32_t>(part.fill), fillBits);
+            if (setFill0) bits.writeUB(static_cast<std::uint32_t>(fill0), fillBits);
+            if (setFill1) bits.writeUB(static_cast<std::uint32_t>(fill1), fillBits);
             if (setLine) bits.writeUB(static_cast<std::uint32_t>(line), lineBits);
-            if (setFill) currentFill = part.fill;
-            if (setLine) currentLine = line;
-            first = false;
+            currentFill0 = fill0;
+            currentFill1 = fill1;
+            currentLine = line;
             std::int32_t px = mx, py = my;
             for (const auto& s : c.segments) {
                 const std::int32_t x = twips(s.x), y = twips(s.y);

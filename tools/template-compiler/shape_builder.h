@@ -18,10 +18,10 @@ struct GradientStop {
 struct FillStyle {
     enum class Kind { Solid, Linear, Radial, ClippedBitmap, RepeatingBitmap };
     Kind kind = Kind::Solid;
-    Rgba color;                        // Solid
-    std::vector<GradientStop> stops;   // Linear, Radial (at most 15)
-    Matrix matrix;                     // gradient square or bitmap pixels -> shape twips
-    int bitmapId = 0;                  // bitmaps
+    Rgba color;                       // Solid
+    std::vector<GradientStop> stops;  // Linear, Radial (at most 15)
+    Matrix matrix;                    // gradient square or bitmap pixels -> shape twips
+    int bitmapId = 0;                 // bitmaps
 
     static FillStyle solid(Rgba c);
     // Linear gradient from (x0, y0) to (x1, y1), in pixels.
@@ -41,8 +41,12 @@ struct LineStyle {
 
 // One closed outline; points in pixels.
 class Outline {
-public:
+   public:
     Outline& moveTo(double x, double y);
+    // Starts a clockwise contour that cuts a hole in the part's fill.
+    Outline& moveToHole(double x, double y);
+    // Appends `other`'s contours as holes (they must run clockwise).
+    Outline& addHoles(const Outline& other);
     Outline& lineTo(double x, double y);
     Outline& quadTo(double cx, double cy, double x, double y);
     Outline& close();
@@ -54,10 +58,11 @@ public:
     struct Contour {
         double x = 0, y = 0;
         std::vector<Segment> segments;
+        bool hole = false;  // the fill lies outside (on its left)
     };
     const std::vector<Contour>& contours() const { return m_contours; }
 
-private:
+   private:
     std::vector<Contour> m_contours;
 };
 
@@ -65,7 +70,7 @@ private:
 // the order given) and optionally stroked with the line style.
 struct ShapePart {
     Outline outline;
-    int fill = 1;       // 0 = no fill
+    int fill = 1;  // 0 = no fill
     bool stroke = false;
 };
 

@@ -13,14 +13,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Bit fields packed most-significant bit first; align() pads to a byte.
 class BitWriter {
-public:
+   public:
     void writeUB(std::uint32_t value, int bits);
     void writeSB(std::int32_t value, int bits);
     void align();
     const Bytes& bytes() const { return m_bytes; }
     Bytes take();
 
-private:
+   private:
     Bytes m_bytes;
     int m_bitPos = 0;  // bits used in the last byte, 0 = none
 };
@@ -89,8 +89,8 @@ struct PlaceObject {
     int characterId = -1;  // < 0: absent
     const Matrix* matrix = nullptr;
     const ColorTransform* colorTransform = nullptr;
-    std::string name;       // empty: absent
-    int clipDepth = -1;     // < 0: absent
+    std::string name;    // empty: absent
+    int clipDepth = -1;  // < 0: absent
 };
 Bytes placeObject2(const PlaceObject& p);
 Bytes removeObject2(std::uint16_t depth);

@@ -21,11 +21,14 @@ TEST(ShippedTemplatesFullRender, EveryFrameOfEveryTemplate) {
     for (const ShippedTemplate& t : templates) {
         SCOPED_TRACE(t.name);
         TempDir tmp;
-        const TemplateParameters p =
-            t.parameterPackage.empty() ? TemplateParameters{} : readParameters(t, tmp.path() / "ini");
+        const TemplateParameters p = t.parameterPackage.empty()
+                                         ? TemplateParameters{}
+                                         : readParameters(t, tmp.path() / "ini");
         std::vector<QColor> colours;
-        for (int k = 0; k < p.slotCount(); ++k) colours.push_back(QColor::fromHsv(k * 80, 200, 220));
-        const fs::path movie = stageTemplate(t, p, tmp.path() / "stage", QColor(128, 128, 128), colours);
+        for (int k = 0; k < p.slotCount(); ++k)
+            colours.push_back(QColor::fromHsv(k * 80, 200, 220));
+        const fs::path movie =
+            stageTemplate(t, p, tmp.path() / "stage", QColor(128, 128, 128), colours);
 
         FlashPlayer player;
         ASSERT_TRUE(player.Movie(movie).has_value());

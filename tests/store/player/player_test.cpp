@@ -59,9 +59,11 @@ TEST(ShippedTemplatesPlay, ProtocolFrameCountTransitionAndSlots) {
         auto base = play(t, p, tmp.path() / "base", kTransitionA, baseSlots);
         FlashPlayer& player = base->player;
         EXPECT_EQ(base->fsCommands, 1) << "the picture_0 message is sent once, on loading";
-        EXPECT_TRUE(player.loadWarnings().isEmpty()) << player.loadWarnings().join(u'\n').toStdString();
+        EXPECT_TRUE(player.loadWarnings().isEmpty())
+            << player.loadWarnings().join(u'\n').toStdString();
         ASSERT_EQ(player.TotalFrames().value_or(-1), p.frames);
-        EXPECT_EQ(player.GetVariable(QStringLiteral("l_x_z_f_c")), QStringLiteral("l_x_z_f_c_s_y_w_j"));
+        EXPECT_EQ(player.GetVariable(QStringLiteral("l_x_z_f_c")),
+                  QStringLiteral("l_x_z_f_c_s_y_w_j"));
         EXPECT_EQ(player.stageSize(), QSize(1920, 1080));
 
         // Frames to look at: every second, and the last.
@@ -80,10 +82,12 @@ TEST(ShippedTemplatesPlay, ProtocolFrameCountTransitionAndSlots) {
         for (int k = 0; k < p.slotCount(); ++k) {
             std::vector<QColor> colours = baseSlots;
             colours[static_cast<std::size_t>(k)] = kSlotB;
-            auto changed = play(t, p, tmp.path() / ("slot" + std::to_string(k + 1)), kTransitionA, colours);
+            auto changed =
+                play(t, p, tmp.path() / ("slot" + std::to_string(k + 1)), kTransitionA, colours);
             double most = 0;
             for (std::size_t i = 0; i < frames.size(); ++i)
-                most = std::max(most, differingShare(baseFrames[i], frameAt(changed->player, frames[i])));
+                most = std::max(most,
+                                differingShare(baseFrames[i], frameAt(changed->player, frames[i])));
             EXPECT_GT(most, 0.04) << "slot " << k + 1 << " hardly shows";
         }
     }
@@ -96,7 +100,8 @@ TEST(ShippedTemplatesPlay, EndingMovieFadesFromTheTransitionPicture) {
     auto a = play(ending, none, tmp.path() / "a", kTransitionA, {});
     auto b = play(ending, none, tmp.path() / "b", kTransitionB, {});
     EXPECT_EQ(a->fsCommands, 1);
-    EXPECT_EQ(a->player.GetVariable(QStringLiteral("l_x_z_f_c")), QStringLiteral("l_x_z_f_c_s_y_w_j"));
+    EXPECT_EQ(a->player.GetVariable(QStringLiteral("l_x_z_f_c")),
+              QStringLiteral("l_x_z_f_c_s_y_w_j"));
     const int last = a->player.TotalFrames().value_or(1) - 1;
     EXPECT_GT(differingShare(frameAt(a->player, 0), frameAt(b->player, 0)), 0.95);
     EXPECT_LT(differingShare(frameAt(a->player, last), frameAt(b->player, last)), 0.002);

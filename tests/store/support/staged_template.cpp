@@ -20,8 +20,8 @@ void writeJpeg(const fs::path& path, int w, int h, const QColor& colour) {
 
 TemplateParameters readParameters(const ShippedTemplate& t, const fs::path& scratch) {
     const Bytes bytes = unpackToMemory(t.parameterPackage, scratch);
-    const IniFile ini = IniFile::fromBytes(
-        QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    const IniFile ini = IniFile::fromBytes(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                      static_cast<qsizetype>(bytes.size())));
     const QString section = QStringLiteral("1");
     TemplateParameters p;
     p.frames = ini.value(section, QStringLiteral("mbdx")).toInt();
