@@ -9,7 +9,8 @@ namespace orvane {
 void installFontSubstitutions() {
     const QStringList sans = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK"),
                               QStringLiteral("Droid Sans Fallback")};
-    const QStringList serif = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Serif CJK"),
+    const QStringList serif = {QStringLiteral("Noto Serif CJK SC"),
+                               QStringLiteral("Noto Serif CJK"),
                                QStringLiteral("Noto Sans CJK SC")};
     // Sans faces: the black (hei) faces and the UI face; serif faces: song and
     // fang song faces.

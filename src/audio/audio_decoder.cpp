@@ -88,9 +88,9 @@ struct AudioDecoder::State {
         const qsizetype old = pending.size();
         pending.resize(old + static_cast<qsizetype>(room) * channels * 2);
         auto* out = reinterpret_cast<uint8_t*>(pending.data() + old);
-        const int made = swr_convert(resampler.get(), &out, room,
-                                     in ? const_cast<const uint8_t**>(in->extended_data) : nullptr,
-                                     inSamples);
+        const int made =
+            swr_convert(resampler.get(), &out, room,
+                        in ? const_cast<const uint8_t**>(in->extended_data) : nullptr, inSamples);
         pending.resize(old + static_cast<qsizetype>(std::max(0, made)) * channels * 2);
     }
 };
@@ -150,8 +150,7 @@ std::int64_t AudioDecoder::read(char* data, std::int64_t maxBytes) {
     std::int64_t written = 0;
     while (written < maxBytes) {
         if (m_state->pending.isEmpty() && !m_state->decodeMore()) break;
-        const std::int64_t n =
-            std::min<std::int64_t>(maxBytes - written, m_state->pending.size());
+        const std::int64_t n = std::min<std::int64_t>(maxBytes - written, m_state->pending.size());
         std::memcpy(data + written, m_state->pending.constData(), static_cast<size_t>(n));
         m_state->pending.remove(0, static_cast<qsizetype>(n));
         written += n;

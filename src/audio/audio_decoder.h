@@ -13,7 +13,7 @@
 namespace orvane {
 
 class AudioDecoder {
-public:
+   public:
     AudioDecoder();
     ~AudioDecoder();
     AudioDecoder(const AudioDecoder&) = delete;
@@ -27,7 +27,7 @@ public:
     std::int64_t read(char* data, std::int64_t maxBytes);
     bool atEnd() const;
 
-private:
+   private:
     struct State;
     std::unique_ptr<State> m_state;
 };

@@ -128,9 +128,9 @@ void recountLyrics(ProjectModel& model, MediaPanes& panes) {
             unbindLyricFields(l);
             setPaneCell(panes.lyricBound, q, kUnboundMusicMarker);
         } else {
-            l.boundMusicName = n == 1 ? only->fileName
-                                      : QStringLiteral("绑定") + QString::number(n) +
-                                            QStringLiteral("个音乐");
+            l.boundMusicName =
+                n == 1 ? only->fileName
+                       : QStringLiteral("绑定") + QString::number(n) + QStringLiteral("个音乐");
             setPaneCell(panes.lyricBound, q, l.boundMusicName);
         }
     }
@@ -156,15 +156,16 @@ BindingCheck checkBindingAction(BindingAction action, PaneSide side, const Proje
 
 BindingQuestion bindingQuestion(BindingAction action) {
     switch (action) {
-    case BindingAction::AutoBind:
-        return {QStringLiteral("自动绑定"),
-                QStringLiteral("自动绑定会先解绑所有的绑定,然后按顺序重新自动绑定。确定自动绑定吗？")};
-    case BindingAction::UnbindAll:
-        return {QStringLiteral("全部解绑"), QStringLiteral("确定全部解除绑定吗？")};
-    case BindingAction::UnbindOne:
-        return {QStringLiteral("解除绑定"), QStringLiteral("确定解除绑定吗？")};
-    case BindingAction::Bind:
-        return {QStringLiteral("绑定"), QStringLiteral("从下面列表中选择一个文件绑定")};
+        case BindingAction::AutoBind:
+            return {QStringLiteral("自动绑定"),
+                    QStringLiteral(
+                        "自动绑定会先解绑所有的绑定,然后按顺序重新自动绑定。确定自动绑定吗？")};
+        case BindingAction::UnbindAll:
+            return {QStringLiteral("全部解绑"), QStringLiteral("确定全部解除绑定吗？")};
+        case BindingAction::UnbindOne:
+            return {QStringLiteral("解除绑定"), QStringLiteral("确定解除绑定吗？")};
+        case BindingAction::Bind:
+            return {QStringLiteral("绑定"), QStringLiteral("从下面列表中选择一个文件绑定")};
     }
     return {};
 }

@@ -23,7 +23,8 @@ void KaraokeTimeline::load(KscDocument document, int ticksPerSecond) {
         for (const KscUnit& unit : line.units) {
             if (ticksPerSecond > 0) {
                 u.steps.push_back(std::max(
-                    1, roundHalfEven(static_cast<long long>(ticksPerSecond) * unit.durationMs, 1000)));
+                    1,
+                    roundHalfEven(static_cast<long long>(ticksPerSecond) * unit.durationMs, 1000)));
                 u.advance.push_back(1);
             } else {
                 // A unit shorter than half a frame still takes one frame.

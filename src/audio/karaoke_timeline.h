@@ -45,7 +45,7 @@ KaraokeGeometry albumKaraokeGeometry(int previewLeft, int previewATop, int previ
                                      int previewWidth = 800, int previewHeight = 450);
 
 class KaraokeTimeline {
-public:
+   public:
     explicit KaraokeTimeline(KaraokeGeometry geometry = {});
 
     // Replaces the line table and clears the four labels and the sweep.
@@ -69,7 +69,7 @@ public:
     int sweepLine() const { return m_sweepLine; }
     const KscDocument& document() const { return m_document; }
 
-private:
+   private:
     struct UnitSteps {
         std::vector<int> steps;  // frames or ticks per unit, at least 1
         std::vector<int> cumulative;
@@ -93,15 +93,15 @@ private:
 // karaoke row is loaded (if there is one) and the counter restarts at -24,
 // so the new song's karaoke clock shows 00:00 for 48 frames.
 class KaraokeAlbumClock {
-public:
+   public:
     // Parses karaoke row k (0-based); nullopt when the row cannot be used
     // (its file cannot be read), which ends the karaoke.
     using Loader = std::function<std::optional<KscDocument>(int row)>;
 
     // songFrameCounts: frameCount of every song; karaokeRows: rows of the
     // karaoke table (row k belongs to song k).
-    KaraokeAlbumClock(KaraokeTimeline& timeline, std::vector<int> songFrameCounts,
-                      int karaokeRows, Loader loader);
+    KaraokeAlbumClock(KaraokeTimeline& timeline, std::vector<int> songFrameCounts, int karaokeRows,
+                      Loader loader);
 
     // Album start: counter 0, row 0 parsed.
     void start();
@@ -113,7 +113,7 @@ public:
     bool running() const { return m_running; }
     QString clock() const;
 
-private:
+   private:
     bool loadRow(int row);
 
     KaraokeTimeline& m_timeline;

@@ -134,7 +134,9 @@ KscDocument parseKsc(const QStringList& fileLines, const KscOptions& options,
         const QStringList unitTexts = kscUnits(line.text);
         const QStringList durations = line.durations.split(QLatin1Char(','));
         if (durations.size() < unitTexts.size()) {
-            skip(QStringLiteral("%1 durations for %2 units").arg(durations.size()).arg(unitTexts.size()));
+            skip(QStringLiteral("%1 durations for %2 units")
+                     .arg(durations.size())
+                     .arg(unitTexts.size()));
             continue;
         }
         bool durationsOk = true;

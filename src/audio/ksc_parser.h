@@ -30,7 +30,7 @@ struct KscUnit {
 };
 
 struct KscLine {
-    QString start;      // as written, e.g. "00:12.345"
+    QString start;  // as written, e.g. "00:12.345"
     QString end;
     QString text;       // with its brackets
     QString durations;  // as written, e.g. "500,600,700"
@@ -40,7 +40,7 @@ struct KscLine {
     QString row;        // "A" for lines 0, 2, 4, …, "B" for the others
     QString processed;  // the unit texts joined, in the chosen script
     std::vector<KscUnit> units;
-    int fileLine = 0;   // 1-based line number in the file
+    int fileLine = 0;  // 1-based line number in the file
 };
 
 // A karaoke line the parser could not use, with the reason.
@@ -59,7 +59,7 @@ struct KscDocument {
 };
 
 struct KscOptions {
-    int fontSize = 60;                        // see karaokeFontSize()
+    int fontSize = 60;                          // see karaokeFontSize()
     QString script = QStringLiteral("jianti");  // "jianti" or "fanti"
 };
 

@@ -23,9 +23,9 @@ struct LrcRow {
 
 // The parser's working tables; each parse replaces them all.
 struct LrcTables {
-    QStringList lines;            // lines not ending in "]"
-    std::vector<LrcRow> tags;     // one row per tag: tag text, lyric text
-    QStringList tagOnly;          // lines ending in "]", then the moved ID tags
+    QStringList lines;         // lines not ending in "]"
+    std::vector<LrcRow> tags;  // one row per tag: tag text, lyric text
+    QStringList tagOnly;       // lines ending in "]", then the moved ID tags
     std::vector<LrcRow> timeTable;
 };
 

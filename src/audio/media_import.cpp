@@ -23,7 +23,8 @@ QString mediaFileType(const QString& path) {
 MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
                               MediaPlayer& player, const QStringList& paths, Progress& progress) {
     MediaImportReport report;
-    progress.start(static_cast<int>(paths.size()) + model.music.count() + static_cast<int>(paths.size()));
+    progress.start(static_cast<int>(paths.size()) + model.music.count() +
+                   static_cast<int>(paths.size()));
     for (const QString& path : paths) {
         if (!player.fileName().isEmpty()) player.stop();
         player.setFileName(path);
@@ -51,7 +52,8 @@ MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, 
     panes.musicBound.clear();
     for (int i = 0; i < model.music.count(); ++i) {
         const MusicEntry& song = model.music.at(static_cast<std::size_t>(i));
-        if (i < model.lyrics.count() && model.lyrics.at(static_cast<std::size_t>(i)).boundMusic == kNone &&
+        if (i < model.lyrics.count() &&
+            model.lyrics.at(static_cast<std::size_t>(i)).boundMusic == kNone &&
             song.boundLyric == kNone)
             bindByPosition(model, panes, i);
         writeMediaThumbnail(folder, MediaKind::Song, i + 1, song.fileName);
@@ -70,7 +72,8 @@ MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, 
 MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
                                const QStringList& paths, Progress& progress) {
     MediaImportReport report;
-    progress.start(static_cast<int>(paths.size()) + model.lyrics.count() + static_cast<int>(paths.size()));
+    progress.start(static_cast<int>(paths.size()) + model.lyrics.count() +
+                   static_cast<int>(paths.size()));
     for (const QString& path : paths) {
         LyricEntry lyric;
         lyric.fileName = mediaDisplayName(path);
@@ -87,7 +90,8 @@ MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder,
     panes.lyricBound.clear();
     for (int q = 0; q < model.lyrics.count(); ++q) {
         const LyricEntry& lyric = model.lyrics.at(static_cast<std::size_t>(q));
-        if (q < model.music.count() && model.music.at(static_cast<std::size_t>(q)).boundLyric == kNone &&
+        if (q < model.music.count() &&
+            model.music.at(static_cast<std::size_t>(q)).boundLyric == kNone &&
             lyric.boundMusic == kNone)
             bindByPosition(model, panes, q);
         writeMediaThumbnail(folder, MediaKind::Lyric, q + 1, lyric.fileName);

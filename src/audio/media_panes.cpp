@@ -12,10 +12,17 @@ QStringList musicPaneRow(const MusicEntry& song, const QString& bound) {
 }
 
 QStringList lyricPaneRow(const LyricEntry& lyric, const QString& bound) {
-    return {lyric.index,     lyric.fileName,      lyric.fileType,
-            lyric.location,  bound,               lyric.colorName,
-            lyric.fontSize,  lyric.fontName,      lyricStyleText(lyric),
-            lyricHAlignText(lyric.hAlign), lyricVAlignText(lyric.vAlign)};
+    return {lyric.index,
+            lyric.fileName,
+            lyric.fileType,
+            lyric.location,
+            bound,
+            lyric.colorName,
+            lyric.fontSize,
+            lyric.fontName,
+            lyricStyleText(lyric),
+            lyricHAlignText(lyric.hAlign),
+            lyricVAlignText(lyric.vAlign)};
 }
 
 QString lyricStyleText(const LyricEntry& lyric) {

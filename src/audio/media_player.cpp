@@ -47,8 +47,7 @@ std::int64_t SilentAudioOutput::positionMs() const {
 }
 
 std::unique_ptr<AudioOutput> makeDefaultAudioOutput() {
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return std::make_unique<SilentAudioOutput>();
+    if (QMediaDevices::defaultAudioOutput().isNull()) return std::make_unique<SilentAudioOutput>();
     return std::make_unique<SinkAudioOutput>(QMediaDevices::defaultAudioOutput());
 }
 
@@ -76,19 +75,19 @@ void MediaPlayer::close() {
 
 Result<void> MediaPlayer::play() {
     switch (m_mode) {
-    case Mode::NotOpen:
-        return fail(QStringLiteral("没有打开音乐文件"));
-    case Mode::Playing:
-        if (mode() == Mode::Playing) return {};
-        [[fallthrough]];
-    case Mode::Stopped: {
-        auto started = m_output->start(m_openFile, 0);
-        if (!started) return started;
-        break;
-    }
-    case Mode::Paused:
-        m_output->resume();
-        break;
+        case Mode::NotOpen:
+            return fail(QStringLiteral("没有打开音乐文件"));
+        case Mode::Playing:
+            if (mode() == Mode::Playing) return {};
+            [[fallthrough]];
+        case Mode::Stopped: {
+            auto started = m_output->start(m_openFile, 0);
+            if (!started) return started;
+            break;
+        }
+        case Mode::Paused:
+            m_output->resume();
+            break;
     }
     m_mode = Mode::Playing;
     return {};
@@ -110,13 +109,13 @@ void MediaPlayer::stop() {
 
 std::int64_t MediaPlayer::positionMs() const {
     switch (m_mode) {
-    case Mode::NotOpen:
-    case Mode::Stopped:
-        return 0;
-    case Mode::Paused:
-        return std::min(m_pausedAt, m_lengthMs);
-    case Mode::Playing:
-        return std::min(m_output->positionMs(), m_lengthMs);
+        case Mode::NotOpen:
+        case Mode::Stopped:
+            return 0;
+        case Mode::Paused:
+            return std::min(m_pausedAt, m_lengthMs);
+        case Mode::Playing:
+            return std::min(m_output->positionMs(), m_lengthMs);
     }
     return 0;
 }

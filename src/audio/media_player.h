@@ -17,19 +17,19 @@ namespace orvane {
 
 // Milliseconds from an arbitrary start; never goes back.
 class PlaybackClock {
-public:
+   public:
     virtual ~PlaybackClock() = default;
     virtual std::int64_t nowMs() const = 0;
 };
 
 class SteadyPlaybackClock : public PlaybackClock {
-public:
+   public:
     std::int64_t nowMs() const override;
 };
 
 // Where decoded sound goes, and how far it has been played.
 class AudioOutput {
-public:
+   public:
     virtual ~AudioOutput() = default;
     // Starts playing `path` from `fromMs`.
     virtual Result<void> start(const QString& path, std::int64_t fromMs) = 0;
@@ -42,16 +42,16 @@ public:
 
 // Plays nothing; the position advances with the clock while playing.
 class SilentAudioOutput : public AudioOutput {
-public:
-    explicit SilentAudioOutput(std::shared_ptr<const PlaybackClock> clock =
-                                   std::make_shared<SteadyPlaybackClock>());
+   public:
+    explicit SilentAudioOutput(
+        std::shared_ptr<const PlaybackClock> clock = std::make_shared<SteadyPlaybackClock>());
     Result<void> start(const QString& path, std::int64_t fromMs) override;
     void pause() override;
     void resume() override;
     void stop() override;
     std::int64_t positionMs() const override;
 
-private:
+   private:
     std::shared_ptr<const PlaybackClock> m_clock;
     std::int64_t m_base = 0;       // position when the clock last started
     std::int64_t m_startedAt = 0;  // clock time of that start
@@ -62,7 +62,7 @@ private:
 std::unique_ptr<AudioOutput> makeDefaultAudioOutput();
 
 class MediaPlayer {
-public:
+   public:
     enum class Mode { NotOpen, Stopped, Playing, Paused };
 
     explicit MediaPlayer(std::unique_ptr<AudioOutput> output = makeDefaultAudioOutput());
@@ -88,7 +88,7 @@ public:
     // playback has reached the end of the song.
     bool hasStopped() const { return mode() == Mode::Stopped; }
 
-private:
+   private:
     std::unique_ptr<AudioOutput> m_output;
     QString m_fileName;
     QString m_openFile;

@@ -78,7 +78,8 @@ QImage paintMediaThumbnail(MediaKind kind, const QString& caption) {
     return image;
 }
 
-void writeMediaThumbnail(const WorkingFolder& folder, MediaKind kind, int n, const QString& caption) {
+void writeMediaThumbnail(const WorkingFolder& folder, MediaKind kind, int n,
+                         const QString& caption) {
     const int k = static_cast<int>(kind);
     folder.createFolder(folder.thumbnailFolder(k));
     const fs::path file = folder.thumbnail(k, n);

@@ -17,7 +17,8 @@ enum class MediaKind { Song = 2, Lyric = 3 };
 QImage paintMediaThumbnail(MediaKind kind, const QString& caption);
 // Paints and saves thumbnail n (1-based); throws OrvaneError naming the file
 // when it cannot be written.
-void writeMediaThumbnail(const WorkingFolder& folder, MediaKind kind, int n, const QString& caption);
+void writeMediaThumbnail(const WorkingFolder& folder, MediaKind kind, int n,
+                         const QString& caption);
 
 // After row `removed` (0-based) of `count` rows is deleted: deletes its
 // thumbnail and renames the later ones so that numbers follow the rows again.

@@ -24,8 +24,9 @@ opencc_t openConfig(const char* name) {
     const std::string config = std::filesystem::exists(installed) ? installed.string() : name;
     opencc_t c = opencc_open(config.c_str());
     if (c == reinterpret_cast<opencc_t>(-1))
-        throw OrvaneError(QStringLiteral("OpenCC cannot load %1: %2")
-                              .arg(QString::fromStdString(config), QString::fromUtf8(opencc_error())));
+        throw OrvaneError(
+            QStringLiteral("OpenCC cannot load %1: %2")
+                .arg(QString::fromStdString(config), QString::fromUtf8(opencc_error())));
     return c;
 }
 
@@ -51,8 +52,8 @@ QString ScriptConverter::convert(const QString& text, const QString& script) {
     const QByteArray utf8 = text.toUtf8();
     char* out = opencc_convert_utf8(*slot, utf8.constData(), static_cast<size_t>(utf8.size()));
     if (!out)
-        throw OrvaneError(QStringLiteral("OpenCC conversion failed: %1")
-                              .arg(QString::fromUtf8(opencc_error())));
+        throw OrvaneError(
+            QStringLiteral("OpenCC conversion failed: %1").arg(QString::fromUtf8(opencc_error())));
     QString result = QString::fromUtf8(out);
     opencc_convert_utf8_free(out);
     return result;

@@ -9,7 +9,7 @@
 namespace orvane {
 
 class ScriptConverter {
-public:
+   public:
     ScriptConverter();
     ~ScriptConverter();
     ScriptConverter(const ScriptConverter&) = delete;
@@ -19,7 +19,7 @@ public:
     // is. Throws OrvaneError when OpenCC's configuration cannot be loaded.
     QString convert(const QString& text, const QString& script);
 
-private:
+   private:
     struct Converters;
     std::unique_ptr<Converters> m_converters;
 };

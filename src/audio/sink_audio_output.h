@@ -17,21 +17,21 @@ namespace orvane {
 
 // A read-only device that decodes the song on demand.
 class DecodingAudioDevice : public QIODevice {
-public:
+   public:
     explicit DecodingAudioDevice(std::unique_ptr<AudioDecoder> decoder);
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
 
-protected:
+   protected:
     qint64 readData(char* data, qint64 maxSize) override;
     qint64 writeData(const char*, qint64) override { return -1; }
 
-private:
+   private:
     std::unique_ptr<AudioDecoder> m_decoder;
 };
 
 class SinkAudioOutput : public AudioOutput {
-public:
+   public:
     explicit SinkAudioOutput(const QAudioDevice& device);
     ~SinkAudioOutput() override;
     Result<void> start(const QString& path, std::int64_t fromMs) override;
@@ -40,7 +40,7 @@ public:
     void stop() override;
     std::int64_t positionMs() const override;
 
-private:
+   private:
     QAudioDevice m_device;
     QAudioFormat m_format;
     std::unique_ptr<QAudioSink> m_sink;

@@ -64,8 +64,8 @@ std::optional<VbrHeader> readVbrHeader(const fs::path& file) {
         in.seekg(offset);
         if (!in.read(reinterpret_cast<char*>(h.data()), 10)) return std::nullopt;
         if (h[0] != 'I' || h[1] != 'D' || h[2] != '3') break;
-        const std::int64_t size = (h[6] & 0x7F) << 21 | (h[7] & 0x7F) << 14 |
-                                  (h[8] & 0x7F) << 7 | (h[9] & 0x7F);
+        const std::int64_t size =
+            (h[6] & 0x7F) << 21 | (h[7] & 0x7F) << 14 | (h[8] & 0x7F) << 7 | (h[9] & 0x7F);
         offset += 10 + size + ((h[5] & 0x10) ? 10 : 0);
     }
     std::vector<unsigned char> b(8192);
@@ -178,7 +178,8 @@ Result<SongLength> measureSongLength(const QString& path) {
     if (!mpegAudio && stream->duration > 0 && stream->duration != AV_NOPTS_VALUE) {
         SongLength length;
         length.sampleRate = sampleRate;
-        length.samples = av_rescale_q(stream->duration, stream->time_base, AVRational{1, sampleRate});
+        length.samples =
+            av_rescale_q(stream->duration, stream->time_base, AVRational{1, sampleRate});
         length.source = LengthSource::Container;
         return length;
     }

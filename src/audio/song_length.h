@@ -18,9 +18,7 @@ struct SongLength {
     std::int64_t samples = 0;  // audible samples per channel
     int sampleRate = 0;
     LengthSource source = LengthSource::Container;
-    std::int64_t milliseconds() const {
-        return sampleRate > 0 ? samples * 1000 / sampleRate : 0;
-    }
+    std::int64_t milliseconds() const { return sampleRate > 0 ? samples * 1000 / sampleRate : 0; }
 };
 
 // Fails with a message naming the file when it cannot be opened, holds no

@@ -47,7 +47,8 @@ void printKsc(const KscDocument& doc, bool json) {
         for (const KscLine& line : doc.lines) {
             Json units = Json::array();
             for (const KscUnit& unit : line.units)
-                units.push_back({{"text", utf8(unit.text)}, {"frames", unit.frames}, {"width", unit.width}});
+                units.push_back(
+                    {{"text", utf8(unit.text)}, {"frames", unit.frames}, {"width", unit.width}});
             lines.push_back({{"start", utf8(line.start)},
                              {"end", utf8(line.end)},
                              {"text", utf8(line.text)},
@@ -69,7 +70,8 @@ void printKsc(const KscDocument& doc, bool json) {
                   << utf8(line.sweep) << "  hide " << utf8(line.hide) << "\n   "
                   << utf8(line.processed) << "\n  ";
         for (const KscUnit& unit : line.units)
-            std::cout << " " << utf8(unit.text) << "(" << unit.frames << "f " << unit.width << "px)";
+            std::cout << " " << utf8(unit.text) << "(" << unit.frames << "f " << unit.width
+                      << "px)";
         std::cout << "\n";
     }
 }
@@ -77,7 +79,8 @@ void printKsc(const KscDocument& doc, bool json) {
 }  // namespace
 
 void addLyricsCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("lyrics", "print what the parser makes of an LRC or KSC file");
+    auto* command =
+        app.add_subcommand("lyrics", "print what the parser makes of an LRC or KSC file");
     auto file = std::make_shared<std::string>();
     auto script = std::make_shared<std::string>("jianti");
     auto json = std::make_shared<bool>(false);
@@ -96,10 +99,11 @@ void addLyricsCommand(CLI::App& app) {
         }
         ScriptConverter converter;
         const KaraokeEntry defaults;
-        const KscDocument doc =
-            parseKsc(*lines, {karaokeFontSize(defaults), QString::fromStdString(*script)}, converter);
+        const KscDocument doc = parseKsc(
+            *lines, {karaokeFontSize(defaults), QString::fromStdString(*script)}, converter);
         for (const KscSkippedLine& s : doc.skipped)
-            printError(QStringLiteral("%1:%2: line skipped: %3").arg(path).arg(s.fileLine).arg(s.reason));
+            printError(
+                QStringLiteral("%1:%2: line skipped: %3").arg(path).arg(s.fileLine).arg(s.reason));
         printKsc(doc, *json);
     });
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "audio/binding.h"
+
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -44,7 +44,8 @@ TEST(Binding, AutomaticBindingPairsByPositionAndCountsLeftoverSongs) {
     EXPECT_EQ(f.song(1).boundLyricName, QStringLiteral("l2"));
     EXPECT_EQ(f.lyric(1).boundMusicName, QStringLiteral("s2"));
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(*message, QStringLiteral("添加的歌词数量与添加的音乐数量不一致,还有 1 个音乐没有绑定"));
+    EXPECT_EQ(*message,
+              QStringLiteral("添加的歌词数量与添加的音乐数量不一致,还有 1 个音乐没有绑定"));
     EXPECT_EQ(f.panes.musicBound, (QStringList{"l1", "l2", QStringLiteral("未绑定音乐")}));
     EXPECT_EQ(f.panes.lyricBound, (QStringList{"s1", "s2"}));
 

@@ -1,8 +1,9 @@
+#include "audio/karaoke_timeline.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
-#include "audio/karaoke_timeline.h"
 #include "audio/script_converter.h"
 
 namespace orvane {
@@ -43,8 +44,8 @@ TEST(KaraokeTimeline, LinesAppearSweepAndHideFrameByFrame) {
     const KaraokeLabel& baseA = timeline.rowA().base;
     EXPECT_TRUE(baseA.visible);
     EXPECT_EQ(baseA.text, QStringLiteral("你好     "));
-    EXPECT_EQ(baseA.rect, QRect(180, 811, metrics.horizontalAdvance(baseA.text) + 10,
-                                metrics.height() + 10));
+    EXPECT_EQ(baseA.rect,
+              QRect(180, 811, metrics.horizontalAdvance(baseA.text) + 10, metrics.height() + 10));
     EXPECT_FALSE(timeline.rowA().sweep.visible);
     EXPECT_EQ(timeline.rowA().sweep.rect.width(), 0);
 

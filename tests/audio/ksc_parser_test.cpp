@@ -1,10 +1,11 @@
+#include "audio/ksc_parser.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
 #include "app/text_decoding.h"
 #include "app/working_folder.h"
-#include "audio/ksc_parser.h"
 #include "audio/script_converter.h"
 #include "support/test_support.h"
 
@@ -28,8 +29,7 @@ TEST(KscParser, FramesRoundHalfToEven) {
 TEST(KscParser, UnitsAreCharactersAndBracketGroups) {
     EXPECT_EQ(kscUnits(QStringLiteral("你好[hello]")),
               (QStringList{QStringLiteral("你"), QStringLiteral("好"), QStringLiteral("hello")}));
-    EXPECT_EQ(kscUnits(QStringLiteral("a [b c]d")),
-              (QStringList{"a", " ", "b c", "d"}));
+    EXPECT_EQ(kscUnits(QStringLiteral("a [b c]d")), (QStringList{"a", " ", "b c", "d"}));
     // An unterminated group runs to the end of the line.
     EXPECT_EQ(kscUnits(QStringLiteral("你[hel")), (QStringList{QStringLiteral("你"), "hel"}));
 }
@@ -40,7 +40,8 @@ TEST(KscParser, LineTableTimesRowsAndUnits) {
         {
             QStringLiteral("// a comment"),
             addLine("00:12.345", "00:15.678", "你好[hello]", "500,600,20"),
-            QStringLiteral("  karaoke.add('00:20.000', '00:21.000', 'x', '40'); // indented: ignored"),
+            QStringLiteral(
+                "  karaoke.add('00:20.000', '00:21.000', 'x', '40'); // indented: ignored"),
             addLine("00:00.500", "00:02.000", "早", "100"),
             addLine("01:59.000", "02:03.000", "晚", "140"),
         },
@@ -85,11 +86,11 @@ TEST(KscParser, BadLinesAreSkippedWithTheirLineNumber) {
     const KscDocument doc = parseKsc(
         {
             addLine("00:01.000", "00:02.000", "一", "100"),
-            QStringLiteral("karaoke.add('00:03.000', '00:04.000', '二三');"),    // 3 fields
-            addLine("00:05.000", "00:06.000", "四五", "100"),                  // 1 duration, 2 units
-            addLine("00:07.000", "00:08.000", "六", "abc"),                     // not a number
-            addLine("0:9.000", "00:10.000", "七", "100"),                       // bad time
-            addLine("00:11.000", "00:12.000", "八[九", "100,200"),              // unterminated bracket
+            QStringLiteral("karaoke.add('00:03.000', '00:04.000', '二三');"),  // 3 fields
+            addLine("00:05.000", "00:06.000", "四五", "100"),       // 1 duration, 2 units
+            addLine("00:07.000", "00:08.000", "六", "abc"),         // not a number
+            addLine("0:9.000", "00:10.000", "七", "100"),           // bad time
+            addLine("00:11.000", "00:12.000", "八[九", "100,200"),  // unterminated bracket
         },
         {60, QStringLiteral("jianti")}, converter);
     ASSERT_EQ(doc.lines.size(), 2u);
@@ -122,14 +123,15 @@ TEST(KscParser, TablesGrowBeyondAHundredLinesAndUnits) {
 TEST(KscParser, ScriptConversionAndEncodings) {
     testing::TempDir dir;
     ScriptConverter converter;
-    const QString content = QStringLiteral("karaoke.add('00:01.000', '00:02.000', '爱国[汉语]', '100,200,300');\r\n");
+    const QString content =
+        QStringLiteral("karaoke.add('00:01.000', '00:02.000', '爱国[汉语]', '100,200,300');\r\n");
     const fs::path gbk = dir.path() / "歌.ksc";
     testing::writeFile(gbk, encodeGbk(content).toStdString());
     const fs::path utf16 = dir.path() / "utf16.ksc";
-    testing::writeFile(utf16, (QByteArray("\xFF\xFE", 2) +
-                               QByteArray(reinterpret_cast<const char*>(content.utf16()),
-                                          content.size() * 2))
-                                  .toStdString());
+    testing::writeFile(
+        utf16, (QByteArray("\xFF\xFE", 2) +
+                QByteArray(reinterpret_cast<const char*>(content.utf16()), content.size() * 2))
+                   .toStdString());
     for (const fs::path& file : {gbk, utf16}) {
         SCOPED_TRACE(file.string());
         auto fanti = parseKscFile(toQString(file), {60, QStringLiteral("fanti")}, converter);
@@ -141,7 +143,8 @@ TEST(KscParser, ScriptConversionAndEncodings) {
         ASSERT_TRUE(jianti.has_value());
         EXPECT_EQ(jianti->lines[0].processed, QStringLiteral("爱国汉语"));
     }
-    EXPECT_EQ(converter.convert(QStringLiteral("愛國"), QStringLiteral("jianti")), QStringLiteral("爱国"));
+    EXPECT_EQ(converter.convert(QStringLiteral("愛國"), QStringLiteral("jianti")),
+              QStringLiteral("爱国"));
 }
 
 TEST(KscParser, FontSizeScalesFromThePreviewPanel) {

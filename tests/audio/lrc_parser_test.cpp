@@ -1,10 +1,11 @@
+#include "audio/lrc_parser.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringEncoder>
 
 #include "app/text_decoding.h"
 #include "app/working_folder.h"
-#include "audio/lrc_parser.h"
 #include "support/test_support.h"
 
 namespace orvane {
@@ -31,15 +32,9 @@ TEST(LrcParser, TagsAreReadRightToLeftAndIdRowsComeLast) {
         "[00:40.00]你好世界",
     });
     const std::vector<LrcRow> expected = {
-        row("00:00", ""),
-        row("01:05.00", "Hello"),
-        row("00:12.30", "Hello"),
-        row("00:02.00", "b"),
-        row("00:01.00", "a"),
-        row("00:40.00", "你好世界"),
-        row("ti", "Song"),
-        row("ar", "Singer"),
-        row("al", "Album"),
+        row("00:00", ""),     row("01:05.00", "Hello"), row("00:12.30", "Hello"),
+        row("00:02.00", "b"), row("00:01.00", "a"),     row("00:40.00", "你好世界"),
+        row("ti", "Song"),    row("ar", "Singer"),      row("al", "Album"),
     };
     EXPECT_EQ(table, expected);
 }
@@ -82,10 +77,13 @@ TEST(LrcParser, LookupTakesTheFirstRowBeginningWithTheClock) {
 
 TEST(LrcParser, ReadsEveryEncodingAndCountsCharacters) {
     testing::TempDir dir;
-    const QString content = QStringLiteral("[ti:甜蜜蜜]\r\n[00:01.00]甜蜜蜜[00:03.00]你笑得甜蜜蜜\r\n");
+    const QString content =
+        QStringLiteral("[ti:甜蜜蜜]\r\n[00:01.00]甜蜜蜜[00:03.00]你笑得甜蜜蜜\r\n");
     const QByteArray utf8 = content.toUtf8();
-    const QByteArray utf16le = QByteArray("\xFF\xFE", 2) + QStringEncoder(QStringEncoder::Utf16LE).encode(content);
-    const QByteArray utf16be = QByteArray("\xFE\xFF", 2) + QStringEncoder(QStringEncoder::Utf16BE).encode(content);
+    const QByteArray utf16le =
+        QByteArray("\xFF\xFE", 2) + QStringEncoder(QStringEncoder::Utf16LE).encode(content);
+    const QByteArray utf16be =
+        QByteArray("\xFE\xFF", 2) + QStringEncoder(QStringEncoder::Utf16BE).encode(content);
     const struct {
         const char* name;
         QByteArray bytes;

@@ -1,8 +1,9 @@
+#include "audio/media_import.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include "audio/media_import.h"
 #include "audio/media_player.h"
 #include "audio/media_thumbnail.h"
 #include "media_fixtures.h"
@@ -12,7 +13,7 @@ namespace orvane {
 namespace {
 
 class Recorder : public Progress {
-public:
+   public:
     void start(int steps) override { total = steps; }
     void advance(int steps) override { done += steps; }
     void message(const QString& text) override { messages << text; }
@@ -54,7 +55,8 @@ TEST(MediaImport, SongsGetTheirFieldsAndBadFilesAreSkipped) {
     const fs::path bad = f.dir.path() / "in" / "坏的.mp3";
     testing::writeFile(bad, "not sound");
     const QStringList paths = {f.song("甜蜜蜜.MP3", 2.5), toQString(bad), f.song("b.mp3", 1.0)};
-    const MediaImportReport report = importSongs(f.model, f.folder, f.panes, f.player, paths, f.progress);
+    const MediaImportReport report =
+        importSongs(f.model, f.folder, f.panes, f.player, paths, f.progress);
 
     EXPECT_EQ(report.added, 2);
     ASSERT_EQ(report.skipped.size(), 1);
@@ -93,9 +95,9 @@ TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
     EXPECT_EQ(f.model.music.at(0).boundLyricName, QStringLiteral("lyric1"));
     EXPECT_EQ(f.model.lyrics.at(0).boundMusicName, QStringLiteral("a"));
     EXPECT_EQ(f.model.music.at(1).boundLyric, kNone);
-    EXPECT_EQ(f.panes.musicBound, (QStringList{QStringLiteral("lyric1"), QStringLiteral("未绑定歌词")}));
-    EXPECT_EQ(f.panes.lyricBound,
-              (QStringList{"a", "other", QStringLiteral("未绑定歌词")}));
+    EXPECT_EQ(f.panes.musicBound,
+              (QStringList{QStringLiteral("lyric1"), QStringLiteral("未绑定歌词")}));
+    EXPECT_EQ(f.panes.lyricBound, (QStringList{"a", "other", QStringLiteral("未绑定歌词")}));
 
     // A lyric added later binds to the song still waiting at its position.
     f.model.lyrics.at(1).boundMusic = kNone;
@@ -105,16 +107,17 @@ TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
     EXPECT_EQ(f.panes.lyricBound[3], QStringLiteral("未绑定音乐"));
     const LyricEntry& l = f.model.lyrics.at(3);
     EXPECT_EQ(lyricPaneRow(l, f.panes.lyricBound[3]),
-              (QStringList{"4", "x", ".lrc", l.location, QStringLiteral("未绑定音乐"), "clWhite", "10",
-                           QStringLiteral("黑体"), QStringLiteral("[粗体]"), QStringLiteral("歌词居中"),
-                           QStringLiteral("歌词在下面")}));
+              (QStringList{"4", "x", ".lrc", l.location, QStringLiteral("未绑定音乐"), "clWhite",
+                           "10", QStringLiteral("黑体"), QStringLiteral("[粗体]"),
+                           QStringLiteral("歌词居中"), QStringLiteral("歌词在下面")}));
 }
 
 TEST(MediaImport, RemovingASongRenamesTheThumbnailsAndReleasesItsLyric) {
     ImportFixture f;
     importLyrics(f.model, f.folder, f.panes, f.lyricPaths(2), f.progress);
     importSongs(f.model, f.folder, f.panes, f.player,
-                {f.song("one.mp3", 1.0), f.song("two.mp3", 1.0), f.song("three.mp3", 1.0)}, f.progress);
+                {f.song("one.mp3", 1.0), f.song("two.mp3", 1.0), f.song("three.mp3", 1.0)},
+                f.progress);
     const std::string third = f.thumb(MediaKind::Song, 3);
     EXPECT_NE(third, f.thumb(MediaKind::Song, 2));
 
@@ -164,12 +167,14 @@ TEST(MediaImport, RemovingLyricsUnbindsTheirSongs) {
     removeAllLyrics(f.model, f.folder, f.panes);
     EXPECT_TRUE(f.model.lyrics.empty());
     EXPECT_EQ(f.model.music.at(1).boundLyric, kNone);
-    EXPECT_EQ(f.panes.musicBound, (QStringList{QStringLiteral("未绑定音乐"), QStringLiteral("未绑定音乐")}));
+    EXPECT_EQ(f.panes.musicBound,
+              (QStringList{QStringLiteral("未绑定音乐"), QStringLiteral("未绑定音乐")}));
     EXPECT_TRUE(fs::is_empty(f.folder.thumbnailFolder(3)));
 }
 
 TEST(MediaImport, NamesLoseFourCharactersNotBytes) {
-    EXPECT_EQ(mediaDisplayName(QStringLiteral("/music/月亮代表我的心.mp3")), QStringLiteral("月亮代表我的心"));
+    EXPECT_EQ(mediaDisplayName(QStringLiteral("/music/月亮代表我的心.mp3")),
+              QStringLiteral("月亮代表我的心"));
     EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/歌词.lrc")), QStringLiteral("歌词"));
     EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/x.flac")), QStringLiteral("x."));
     EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/ab")), QString());

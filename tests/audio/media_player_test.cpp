@@ -1,7 +1,8 @@
+#include "audio/media_player.h"
+
 #include <gtest/gtest.h>
 
 #include "app/working_folder.h"
-#include "audio/media_player.h"
 #include "media_fixtures.h"
 #include "support/test_support.h"
 
@@ -9,7 +10,7 @@ namespace orvane {
 namespace {
 
 class ManualClock : public PlaybackClock {
-public:
+   public:
     std::int64_t nowMs() const override { return now; }
     std::int64_t now = 1000;
 };

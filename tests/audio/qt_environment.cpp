@@ -12,7 +12,7 @@
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
+   public:
     void SetUp() override {
         if (!QGuiApplication::instance()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,7 +22,7 @@ public:
     }
     void TearDown() override { m_app.reset(); }
 
-private:
+   private:
     int m_argc = 1;
     char m_name[16] = "test_audio";
     char* m_argv[2] = {m_name, nullptr};

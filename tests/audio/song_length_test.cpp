@@ -1,8 +1,9 @@
+#include "audio/song_length.h"
+
 #include <gtest/gtest.h>
 
 #include "app/working_folder.h"
 #include "audio/audio_decoder.h"
-#include "audio/song_length.h"
 #include "media_fixtures.h"
 #include "support/test_support.h"
 

@@ -14,9 +14,9 @@ TEST(TimeText, SongDurationsDropTheMillisecondsFirst) {
         const char* duration;
         const char* frames;
     } cases[] = {
-        {59999, "00:00:59", "1475"},       {205900, "00:03:25", "5125"},
-        {3600000, "00:60:00", "90000"},    {6000000, "00:100:00", "150000"},
-        {4530000, "00:75:30", "113250"},   {0, "00:00:00", "0"},
+        {59999, "00:00:59", "1475"},     {205900, "00:03:25", "5125"},
+        {3600000, "00:60:00", "90000"},  {6000000, "00:100:00", "150000"},
+        {4530000, "00:75:30", "113250"}, {0, "00:00:00", "0"},
         {999, "00:00:00", "0"},
     };
     for (const auto& c : cases) {
@@ -80,9 +80,10 @@ TEST(LyricStyle, PlacementTable) {
                   c.at)
             << c.h << " " << c.v;
     // A label wider than its area is cut on both sides.
-    EXPECT_EQ(placeLyricLabel(QStringLiteral("juzhong"), QStringLiteral("xiamian"), area,
-                              QSize(801, 20)).x(),
-              -61);
+    EXPECT_EQ(
+        placeLyricLabel(QStringLiteral("juzhong"), QStringLiteral("xiamian"), area, QSize(801, 20))
+            .x(),
+        -61);
 }
 
 TEST(LyricStyle, LabelIsSizedToItsTextAndPlaced) {
