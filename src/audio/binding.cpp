@@ -136,6 +136,14 @@ void recountLyrics(ProjectModel& model, MediaPanes& panes) {
     }
 }
 
+int boundLyricRow(const ProjectModel& model, int song) {
+    const QString& key = model.music.at(static_cast<std::size_t>(song)).boundLyric;
+    if (key == kNone) return -1;
+    for (int q = 0; q < model.lyrics.count(); ++q)
+        if (model.lyrics.at(static_cast<std::size_t>(q)).boundMusic == key) return q;
+    return -1;
+}
+
 BindingCheck checkBindingAction(BindingAction action, PaneSide side, const ProjectModel& model,
                                 std::optional<int> selected) {
     const bool noSongs = model.music.empty();

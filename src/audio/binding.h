@@ -43,6 +43,10 @@ Result<void> bindLyricManually(ProjectModel& model, MediaPanes& panes, int lyric
 // "绑定N个音乐".
 void recountLyrics(ProjectModel& model, MediaPanes& panes);
 
+// The lyric row bound to song `song` (its boundMusic equals the song's
+// boundLyric, which is not "wu"), or -1.
+int boundLyricRow(const ProjectModel& model, int song);
+
 enum class BindingAction { UnbindAll, AutoBind, UnbindOne, Bind };
 enum class PaneSide { Music, Lyrics };
 

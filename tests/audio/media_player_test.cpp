@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <chrono>
+#include <thread>
+
 #include "app/working_folder.h"
 #include "media_fixtures.h"
 #include "support/test_support.h"
@@ -67,6 +72,28 @@ TEST(MediaPlayer, OpeningABadFileFailsAndClosesThePreviousOne) {
     EXPECT_TRUE(opened.error().message.contains(toQString(bad)));
     EXPECT_EQ(player.mode(), MediaPlayer::Mode::NotOpen);
     EXPECT_EQ(player.lengthMs(), 0);
+}
+
+}  // namespace
+}  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST(MediaPlayer, WithoutAnAudioDeviceTheDefaultPlayerRunsOnARealTimeClock) {
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "this machine has a sound device";
+    testing::TempDir dir;
+    const fs::path file = dir.path() / "song.mp3";
+    testing::makeMp3(file, {2.0, 44100, false, true, 1});
+    MediaPlayer player;
+    player.setFileName(toQString(file));
+    ASSERT_TRUE(player.open().has_value());
+    ASSERT_TRUE(player.play().has_value());
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    EXPECT_GE(player.positionMs(), 150);
+    EXPECT_LT(player.positionMs(), 2000);
+    EXPECT_EQ(player.mode(), MediaPlayer::Mode::Playing);
 }
 
 }  // namespace

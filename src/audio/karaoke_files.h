@@ -1,0 +1,35 @@
+#pragma once
+// The karaoke table's files: adding KSC files with the default look, parsing
+// the file of one karaoke row for the album, and which lyrics an album draws.
+// Karaoke row k belongs to song k; there is no binding key. One thread at a
+// time.
+
+#include <QString>
+#include <QStringList>
+
+#include "app/error.h"
+#include "app/project_model.h"
+#include "audio/ksc_parser.h"
+
+namespace orvane {
+
+class ScriptConverter;
+
+// Appends one KaraokeEntry per file: white text swept in blue, "黑体" 25,
+// bold, simplified characters. The files are not opened.
+void addKaraokeFiles(ProjectModel& model, const QStringList& paths);
+
+// Parses the file of karaoke row `row` (0-based) with that row's size (scaled
+// to `areaWidth`) and script; fails with a message naming the file.
+Result<KscDocument> parseKaraokeRow(const ProjectModel& model, int row, ScriptConverter& converter,
+                                    int areaWidth = 1920);
+
+// Which lyrics an album draws: with karaoke rows, the lyric kind decides
+// ("shiyong_lrc", "shiyong_ksc", "shiyong_lrcksc"); without, LRC lyrics only.
+bool albumDrawsLrc(const ProjectModel& model);
+bool albumDrawsKaraoke(const ProjectModel& model);
+// The lyric kind is asked for before an album when there are songs and
+// karaoke rows.
+bool albumAsksLyricKind(const ProjectModel& model);
+
+}  // namespace orvane
