@@ -122,7 +122,9 @@ Result<void> FlashPlayer::FrameNum(int n) {
     if (!m_player) return fail(QStringLiteral("No movie is loaded."));
     n = std::clamp(n, 0, m_movie->frameCount() - 1);
     if (n < m_player->currentFrame()) restart();
-    while (m_player->currentFrame() < n) m_player->tick(m_player->currentFrame() + 1);
+    // One tick per frame from the shown one to n; a movie that jumps back by
+    // itself cannot keep this loop going.
+    for (int f = m_player->currentFrame() + 1; f <= n; ++f) m_player->tick(f);
     m_warnings += m_player->takeWarnings();
     return {};
 }

@@ -21,6 +21,12 @@ public:
     void run() {
         ByteReader in(m_code);
         int executed = 0;
+        // Charge what ran to the frame's budget however the list ends.
+        struct Charge {
+            Player& player;
+            int& executed;
+            ~Charge() { player.consumeActionBudget(1 + executed % 1000); }
+        } charge{m_player, executed};
         try {
             while (!in.atEnd()) {
                 if (++executed % 1000 == 0 && !m_player.consumeActionBudget(1000)) return;
@@ -43,7 +49,6 @@ public:
         } catch (const ReadError&) {
             m_player.warn(QStringLiteral("a list of actions is cut off"));
         }
-        m_player.consumeActionBudget(executed % 1000);
     }
 
 private:

@@ -125,7 +125,14 @@ struct Frame {
 };
 
 struct Timeline {
-    std::vector<Frame> frames;  // exactly the declared frame count (at least 1)
+    // The frames the file holds; the declared frames after them are empty
+    // (kept implicit so that a count in a header costs no memory).
+    std::vector<Frame> frames;
+    int frameCount = 1;  // declared, at least 1
+    const Frame& frame(int index) const {
+        static const Frame empty;
+        return index >= 0 && std::size_t(index) < frames.size() ? frames[std::size_t(index)] : empty;
+    }
     int frameIndexOfLabel(const QString& label) const;  // -1 if none
 };
 
@@ -152,7 +159,7 @@ public:
     std::unordered_map<std::uint16_t, Character> dictionary;
     Timeline root;
 
-    int frameCount() const { return int(root.frames.size()); }
+    int frameCount() const { return root.frameCount; }
     int stageWidthPixels() const { return int(stage.width() / 20.0 + 0.5); }
     int stageHeightPixels() const { return int(stage.height() / 20.0 + 0.5); }
     const Character* character(std::uint16_t id) const {

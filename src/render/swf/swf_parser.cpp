@@ -125,8 +125,8 @@ public:
         }
         if (!pending.tags.empty() && frames.size() < std::size_t(declaredFrames))
             frames.push_back(std::move(pending));
-        frames.resize(std::size_t(declaredFrames));
         timeline.frames = std::move(frames);
+        timeline.frameCount = declaredFrames;
     }
 
     void setData(std::span<const std::uint8_t> data) { m_data = data; }

@@ -78,7 +78,7 @@ void Player::advanceChildren(Clip& clip) {
 void Player::applyFrame(Clip& clip, int frame, bool queueActions) {
     if (!clip.timeline || frame < 0 || frame >= clip.frameCount()) return;
     clip.currentFrame = frame;
-    const Frame& f = clip.timeline->frames[std::size_t(frame)];
+    const Frame& f = clip.timeline->frame(frame);
     for (const ControlTag& tag : f.tags) {
         if (const auto* p = std::get_if<PlaceObject>(&tag)) {
             place(clip, *p);
@@ -92,7 +92,7 @@ void Player::applyFrame(Clip& clip, int frame, bool queueActions) {
 
 void Player::queueFrameActions(Clip& clip, int frame) {
     if (!clip.timeline || frame < 0 || frame >= clip.frameCount()) return;
-    for (const ControlTag& tag : clip.timeline->frames[std::size_t(frame)].tags) {
+    for (const ControlTag& tag : clip.timeline->frame(frame).tags) {
         if (const auto* a = std::get_if<DoAction>(&tag)) m_actions.push_back({clip.weak_from_this(), a->code});
     }
 }
@@ -169,7 +169,7 @@ void Player::gotoFrame(Clip& clip, int frame) {
 void Player::rewindTo(Clip& clip, int frame) {
     std::map<int, PlaceRecord> wanted;
     for (int f = 0; f <= frame; ++f) {
-        for (const ControlTag& tag : clip.timeline->frames[std::size_t(f)].tags) {
+        for (const ControlTag& tag : clip.timeline->frame(f).tags) {
             if (const auto* p = std::get_if<PlaceObject>(&tag)) {
                 auto it = wanted.find(p->depth);
                 const bool exists = it != wanted.end();

@@ -54,7 +54,7 @@ struct Clip : std::enable_shared_from_this<Clip> {
     Clip* parent = nullptr;
     std::int64_t createdAtTick = 0;
 
-    int frameCount() const { return timeline ? int(timeline->frames.size()) : 1; }
+    int frameCount() const { return timeline ? timeline->frameCount : 1; }
 };
 
 // Caps that keep hostile movies from hanging or exhausting the machine.

@@ -1,0 +1,235 @@
+// Damaged and hostile movies: each is refused with a message naming the
+// file, or plays safely, and never crashes or hangs.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <zlib.h>
+
+#include "render/flash_player.h"
+#include "render/swf_test_writer.h"
+#include "support/test_support.h"
+
+namespace orvane {
+namespace {
+
+using namespace orvane::testing;
+using namespace orvane::testing::swfw;
+
+Bytes simpleMovie() {
+    MovieWriter m(100, 100);
+    m.rectShape(1, QRectF(10, 10, 50, 50), solidFill(Qt::red));
+    m.place(Place(1).id(1));
+    m.showFrame();
+    return m.finish(1);
+}
+
+Bytes withHeader(int widthPx, int heightPx, int frames) {
+    MovieWriter m(widthPx, heightPx);
+    m.showFrame();
+    return m.finish(frames);
+}
+
+Bytes nestedSprites(int levels) {
+    MovieWriter m(100, 100);
+    m.rectShape(1, QRectF(0, 0, 10, 10), solidFill(Qt::red));
+    for (int i = 0; i < levels; ++i) {
+        TagList t;
+        t.place(Place(1).id(i == 0 ? 1 : 100 + i - 1));
+        t.showFrame();
+        m.sprite(100 + i, 1, t);
+    }
+    m.place(Place(1).id(100 + levels - 1));
+    m.showFrame();
+    return m.finish(1);
+}
+
+Bytes manyLongSprites() {
+    MovieWriter m(100, 100);
+    TagList empty;
+    for (int i = 0; i < 3000; ++i) m.sprite(10 + i, 65535, empty);
+    m.place(Place(1).id(10));
+    m.showFrame();
+    return m.finish(65535);
+}
+
+// Each level places the level below twice: 2^30 objects if nothing stopped it.
+Bytes doublingSprites() {
+    MovieWriter m(100, 100);
+    m.rectShape(1, QRectF(0, 0, 10, 10), solidFill(Qt::red));
+    for (int i = 0; i < 30; ++i) {
+        TagList t;
+        const int child = i == 0 ? 1 : 100 + i - 1;
+        t.place(Place(1).id(child));
+        t.place(Place(2).id(child).at(QTransform::fromTranslate(20, 20)));
+        t.showFrame();
+        m.sprite(100 + i, 1, t);
+    }
+    m.place(Place(1).id(129));
+    m.showFrame();
+    return m.finish(2);
+}
+
+Bytes selfContainingSprite() {
+    MovieWriter m(100, 100);
+    TagList t;
+    t.place(Place(1).id(7));
+    t.showFrame();
+    m.sprite(7, 1, t);
+    m.place(Place(1).id(7));
+    m.showFrame();
+    return m.finish(1);
+}
+
+Bytes hugeBitmap() {
+    // Announces 9000 x 9000 pixels with a few bytes of data.
+    MovieWriter m(100, 100);
+    BitWriter w;
+    w.u16(1);
+    w.u8(5);
+    w.u16(9000);
+    w.u16(9000);
+    w.append({0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
+    m.tag(36, w.bytes());
+    m.showFrame();
+    return m.finish(1);
+}
+
+Bytes shortBitmap() {
+    MovieWriter m(100, 100);
+    BitWriter w;
+    w.u16(1);
+    w.u8(5);
+    w.u16(50);
+    w.u16(50);
+    Bytes few(100, 7);
+    uLongf size = compressBound(100);
+    Bytes packed(size);
+    compress(packed.data(), &size, few.data(), 100);
+    packed.resize(size);
+    w.append(packed);
+    m.tag(36, w.bytes());
+    m.showFrame();
+    return m.finish(1);
+}
+
+Bytes endlessActions() {
+    MovieWriter m(100, 100);
+    Actions a;
+    a.setVariable(QStringLiteral("before"), QStringLiteral("yes"));
+    a.jump(-5);  // jumps onto itself forever
+    m.doAction(a);
+    m.showFrame();
+    // Frames that jump to each other for ever.
+    Actions b;
+    b.gotoFrame(2);
+    m.doAction(b);
+    m.showFrame();
+    Actions c;
+    c.gotoFrame(1);
+    m.doAction(c);
+    m.showFrame();
+    return m.finish(3);
+}
+
+Bytes unknownTagsAndCutActions() {
+    MovieWriter m(100, 100);
+    m.tag(777 & 0x3FF, {1, 2, 3, 4, 5});
+    m.tag(60, Bytes(70, 0xAB));  // long form of a tag we do not know
+    m.tag(12, {0x96, 0x20, 0x00, 0x00, 'a'});  // Push running past its record
+    m.rectShape(1, QRectF(10, 10, 50, 50), solidFill(Qt::red));
+    m.place(Place(1).id(1));
+    m.place(Place(2).id(99));  // never defined
+    m.showFrame();
+    return m.finish(1);
+}
+
+Bytes corruptCompressed() {
+    Bytes plain = simpleMovie();
+    Bytes out(plain.begin(), plain.begin() + 8);
+    out[0] = 'C';
+    for (std::uint8_t b : {0x78, 0x9C, 0xFF, 0xFF, 0x12, 0x34}) out.push_back(b);
+    return out;
+}
+
+Bytes truncated(Bytes b, std::size_t keep) {
+    b.resize(std::min(keep, b.size()));
+    return b;
+}
+
+struct HostileCase {
+    const char* name;
+    std::function<Bytes()> make;
+    bool loads;              // plays (possibly with warnings) instead of being refused
+    const char* reasonPart;  // part of the message when refused
+};
+
+TEST(PlayerHostile, DamagedAndHostileMoviesFailCleanlyOrPlaySafely) {
+    const HostileCase cases[] = {
+        {"empty file", [] { return Bytes{}; }, false, "too short"},
+        {"not a movie", [] { return Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}; }, false, "not a SWF"},
+        {"header only", [] { return truncated(simpleMovie(), 9); }, false, "ends too early"},
+        {"cut in a tag", [] { return truncated(simpleMovie(), 40); }, false, "past the end"},
+        {"corrupt zlib", corruptCompressed, false, "damaged"},
+        {"stage too wide", [] { return withHeader(9000, 100, 1); }, false, "8192"},
+        {"stage too tall", [] { return withHeader(100, 8200, 1); }, false, "8192"},
+        {"sprites nested 70 deep", [] { return nestedSprites(70); }, false, "nested too deeply"},
+        {"sprite containing itself", selfContainingSprite, false, "contain each other"},
+        {"bitmap over 64 megapixels", hugeBitmap, false, "too large"},
+        {"bitmap short of pixels", shortBitmap, false, "bitmap"},
+        {"sprites nested 20 deep", [] { return nestedSprites(20); }, true, ""},
+        {"endless actions", endlessActions, true, ""},
+        {"thousands of sprites of 65535 frames", manyLongSprites, true, ""},
+        {"sprites doubling at every level", doublingSprites, true, ""},
+        {"unknown tags, cut actions, undefined character", unknownTagsAndCutActions, true, ""},
+    };
+    TempDir dir;
+    for (const HostileCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path path = dir.path() / "hostile movie.swf";
+        const Bytes bytes = c.make();
+        writeFile(path, std::string(bytes.begin(), bytes.end()));
+        FlashPlayer player;
+        const auto start = std::chrono::steady_clock::now();
+        auto result = player.Movie(path);
+        if (!c.loads) {
+            ASSERT_FALSE(result.has_value());
+            EXPECT_TRUE(result.error().message.contains(QStringLiteral("hostile movie.swf"))) << result.error().message.toStdString();
+            EXPECT_TRUE(result.error().message.contains(QLatin1String(c.reasonPart))) << result.error().message.toStdString();
+            EXPECT_FALSE(player.TotalFrames().has_value());
+            EXPECT_FALSE(player.FrameNum(1).has_value());
+            EXPECT_EQ(player.GetVariable(QStringLiteral("l_x_z_f_c")), QString());
+            QImage image = player.render(64, 36);
+            EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::black));
+            continue;
+        }
+        ASSERT_TRUE(result.has_value()) << result.error().message.toStdString();
+        ASSERT_TRUE(player.FrameNum(player.TotalFrames().value() - 1).has_value());
+        ASSERT_TRUE(player.FrameNum(0).has_value());
+        player.render(64, 64);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    }
+}
+
+TEST(PlayerHostile, EndlessActionsAreStoppedAndReported) {
+    TempDir dir;
+    const fs::path path = dir.path() / "loop.swf";
+    const Bytes bytes = endlessActions();
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    FlashPlayer player;
+    ASSERT_TRUE(player.Movie(path).has_value());
+    EXPECT_EQ(player.GetVariable(QStringLiteral("before")), QStringLiteral("yes"));
+    EXPECT_TRUE(player.loadWarnings().join(QLatin1Char(' ')).contains(QStringLiteral("too long")));
+}
+
+TEST(PlayerHostile, MissingFileNamesIt) {
+    FlashPlayer player;
+    auto result = player.Movie("/nonexistent/folder/w_j_9.rar");
+    ASSERT_FALSE(result.has_value());
+    EXPECT_TRUE(result.error().message.contains(QStringLiteral("w_j_9.rar")));
+    EXPECT_FALSE(player.TotalFrames().has_value());
+}
+
+}  // namespace
+}  // namespace orvane
