@@ -8,6 +8,37 @@
 #include "audio/time_text.h"
 
 namespace orvane {
+namespace {
+
+// Puts the song and lyric tables and the pane columns back as they were when
+// an import stops on an unforeseen failure (a thumbnail that cannot be
+// written), so that a failed import changes nothing.
+class ImportRollback {
+   public:
+    ImportRollback(ProjectModel& model, MediaPanes& panes)
+        : m_model(model),
+          m_panes(panes),
+          m_music(model.music),
+          m_lyrics(model.lyrics),
+          m_saved(panes) {}
+    ~ImportRollback() {
+        if (m_done) return;
+        m_model.music = std::move(m_music);
+        m_model.lyrics = std::move(m_lyrics);
+        m_panes = std::move(m_saved);
+    }
+    void done() { m_done = true; }
+
+   private:
+    ProjectModel& m_model;
+    MediaPanes& m_panes;
+    Table<MusicEntry> m_music;
+    Table<LyricEntry> m_lyrics;
+    MediaPanes m_saved;
+    bool m_done = false;
+};
+
+}  // namespace
 
 QString mediaDisplayName(const QString& path) {
     const QString name = QFileInfo(path).fileName();
@@ -23,6 +54,7 @@ QString mediaFileType(const QString& path) {
 MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
                               MediaPlayer& player, const QStringList& paths, Progress& progress) {
     MediaImportReport report;
+    ImportRollback rollback(model, panes);
     progress.start(static_cast<int>(paths.size()) + model.music.count() +
                    static_cast<int>(paths.size()));
     for (const QString& path : paths) {
@@ -66,12 +98,14 @@ MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, 
         setPaneCell(panes.lyricBound, q,
                     lyric.boundMusicName != kNone ? lyric.boundMusicName : kUnboundLyricMarker);
     }
+    rollback.done();
     return report;
 }
 
 MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
                                const QStringList& paths, Progress& progress) {
     MediaImportReport report;
+    ImportRollback rollback(model, panes);
     progress.start(static_cast<int>(paths.size()) + model.lyrics.count() +
                    static_cast<int>(paths.size()));
     for (const QString& path : paths) {
@@ -104,6 +138,7 @@ MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder,
         setPaneCell(panes.musicBound, i,
                     song.boundLyricName != kNone ? song.boundLyricName : kUnboundLyricMarker);
     }
+    rollback.done();
     return report;
 }
 
@@ -137,6 +172,7 @@ Result<void> removeSong(ProjectModel& model, const WorkingFolder& folder, MediaP
 }
 
 void removeAllSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes) {
+    folder.recreateFolder(folder.thumbnailFolder(static_cast<int>(MediaKind::Song)));
     model.music.clear();
     model.musicDragScratch.clear();
     panes.musicBound.clear();
@@ -146,7 +182,6 @@ void removeAllSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes
         lyric.boundMusicName = kNone;
         setPaneCell(panes.lyricBound, q, kUnboundLyricMarker);
     }
-    folder.recreateFolder(folder.thumbnailFolder(static_cast<int>(MediaKind::Song)));
     // Without songs the album's length follows the photos again.
     model.settings.syncMode = QStringLiteral("sui_zhaopian_tongbu");
     model.settings.loopMusicToFill = false;
@@ -174,6 +209,7 @@ Result<void> removeLyric(ProjectModel& model, const WorkingFolder& folder, Media
 }
 
 void removeAllLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes) {
+    folder.recreateFolder(folder.thumbnailFolder(static_cast<int>(MediaKind::Lyric)));
     model.lyrics.clear();
     model.lyricDragScratch.clear();
     panes.lyricBound.clear();
@@ -183,7 +219,6 @@ void removeAllLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPane
         song.boundLyricName = kNone;
         setPaneCell(panes.musicBound, i, kUnboundMusicMarker);
     }
-    folder.recreateFolder(folder.thumbnailFolder(static_cast<int>(MediaKind::Lyric)));
 }
 
 }  // namespace orvane

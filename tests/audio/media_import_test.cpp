@@ -172,6 +172,22 @@ TEST(MediaImport, RemovingLyricsUnbindsTheirSongs) {
     EXPECT_TRUE(fs::is_empty(f.folder.thumbnailFolder(3)));
 }
 
+TEST(MediaImport, AFailedImportLeavesTheProjectAsItWas) {
+    ImportFixture f;
+    importLyrics(f.model, f.folder, f.panes, f.lyricPaths(1), f.progress);
+    const MediaPanes before = f.panes;
+    // A file where the thumbnail folder should be: no thumbnail can be written.
+    fs::remove_all(f.folder.thumbnailFolder(2));
+    testing::writeFile(f.folder.thumbnailFolder(2), "in the way");
+    EXPECT_THROW(
+        importSongs(f.model, f.folder, f.panes, f.player, {f.song("a.mp3", 1.0)}, f.progress),
+        OrvaneError);
+    EXPECT_TRUE(f.model.music.empty());
+    EXPECT_EQ(f.model.lyrics.at(0).boundMusic, kNone);
+    EXPECT_EQ(f.panes.lyricBound, before.lyricBound);
+    EXPECT_EQ(f.panes.musicBound, before.musicBound);
+}
+
 TEST(MediaImport, NamesLoseFourCharactersNotBytes) {
     EXPECT_EQ(mediaDisplayName(QStringLiteral("/music/月亮代表我的心.mp3")),
               QStringLiteral("月亮代表我的心"));
