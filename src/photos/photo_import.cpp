@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "photos/auto_fit.h"
+#include "photos/new_photo_output.h"
 #include "photos/photo_render.h"
 #include "photos/staging.h"
 #include "photos/thumbnails.h"
@@ -67,8 +68,7 @@ Result<void> runImport(ProjectModel& work, const WorkingFolder& folder, const QS
     CountingProgress counted(progress);
     report.unplaced = runAutoFit(work, counted).unplaced;
     if (auto ok = unpackAssignedTemplates(work, folder, counted); !ok) return ok;
-    if (auto ok = makeThumbnails(work, folder, counted); !ok) return ok;
-    if (auto ok = stageNewPhotos(work, folder, counted); !ok) return ok;
+    if (auto ok = thumbnailAndStageNewPhotos(work, folder, counted); !ok) return ok;
     work.photos.renumber();
     progress.advance(steps - counted.done);
     return {};

@@ -119,15 +119,18 @@ public:
         m_components = components;
         m_input = input;
         m_factor = std::max(1, factor);
-        m_row.assign(static_cast<std::size_t>(width) * components, 0);
-        m_sums.assign(static_cast<std::size_t>(outWidth()) * 3, 0);
+        m_row.assign(direct() ? 0 : static_cast<std::size_t>(width) * components, 0);
+        m_sums.assign(direct() ? 0 : static_cast<std::size_t>(outWidth()) * 3, 0);
         m_image = QImage(outWidth(), (height + m_factor - 1) / m_factor, QImage::Format_RGB32);
         if (m_image.isNull()) throw std::bad_alloc();
     }
 
-    JSAMPROW row() { return m_row.data(); }
+    // Where decoder row y goes: straight into the bitmap when nothing needs
+    // converting or averaging.
+    JSAMPROW row(int y) { return direct() ? m_image.scanLine(y) : m_row.data(); }
 
     void consume(int y) {
+        if (direct()) return;
         const bool lastInGroup = (y + 1) % m_factor == 0 || y + 1 == m_height;
         for (int x = 0; x < m_width; ++x) {
             int r, g, b;
@@ -154,6 +157,7 @@ public:
     QImage take() { return std::move(m_image); }
 
 private:
+    bool direct() const { return m_factor == 1 && m_input == Input::Bgrx; }
     int outWidth() const { return (m_width + m_factor - 1) / m_factor; }
 
     void pixel(int x, int& r, int& g, int& b) const {
@@ -198,7 +202,7 @@ bool decodeRows(Decoder& d, RowReducer& reducer, QSize needed) {
     reducer.begin(width, height, d.info.output_components, input, factor);
     while (d.info.output_scanline < d.info.output_height) {
         const int y = static_cast<int>(d.info.output_scanline);
-        JSAMPROW row = reducer.row();
+        JSAMPROW row = reducer.row(y);
         jpeg_read_scanlines(&d.info, &row, 1);
         reducer.consume(y);
     }

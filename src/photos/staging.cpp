@@ -70,23 +70,26 @@ SlotFit slotFitFor(const PhotoEntry& photo, const AlbumSettings& settings) {
                           settings.landscapeCrop, settings.portraitCrop);
 }
 
-Result<QImage> composeSlotPicture(const QString& photoPath, const SlotFit& fit) {
-    auto picture = renderPhotoStretched(photoPath, QSize(fit.width, fit.height));
-    if (!picture) return std::unexpected(picture.error());
+QImage composeOnCanvas(const QImage& placed, const SlotFit& fit) {
     QImage canvas(fit.canvasWidth, fit.canvasHeight, QImage::Format_RGB32);
     canvas.fill(Qt::black);
     QPainter painter(&canvas);
-    painter.drawImage(QPoint(fit.x, fit.y), *picture);
+    painter.drawImage(QPoint(fit.x, fit.y), placed);
     painter.end();
     return canvas;
 }
 
+Result<void> saveSlotPicture(const QImage& canvas, const QRect& kept, int instance,
+                             const QString& imageName, const WorkingFolder& folder) {
+    const QImage picture = kept == canvas.rect() ? canvas : canvas.copy(kept);
+    return saveJpeg(picture, folder.instancePicture(instance, slotNumber(imageName)));
+}
+
 Result<void> stagePicture(const QString& photoPath, const SlotFit& fit, const QRect& kept,
                           int instance, const QString& imageName, const WorkingFolder& folder) {
-    auto canvas = composeSlotPicture(photoPath, fit);
-    if (!canvas) return std::unexpected(canvas.error());
-    const QImage picture = kept == canvas->rect() ? *canvas : canvas->copy(kept);
-    return saveJpeg(picture, folder.instancePicture(instance, slotNumber(imageName)));
+    auto placed = renderPhotoStretched(photoPath, QSize(fit.width, fit.height));
+    if (!placed) return std::unexpected(placed.error());
+    return saveSlotPicture(composeOnCanvas(*placed, fit), kept, instance, imageName, folder);
 }
 
 Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,

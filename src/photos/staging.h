@@ -28,8 +28,12 @@ Result<void> unpackAssignedTemplates(ProjectModel& model, const WorkingFolder& f
 // The slot placement of a photo row under the project's crop settings.
 SlotFit slotFitFor(const PhotoEntry& photo, const AlbumSettings& settings);
 
-// Renders the photo at the placement and paints it on a black canvas.
-Result<QImage> composeSlotPicture(const QString& photoPath, const SlotFit& fit);
+// Paints the photo, rendered at the placement size, on the black canvas.
+QImage composeOnCanvas(const QImage& placed, const SlotFit& fit);
+
+// Saves `kept` of the canvas as the slot picture (`instance`, `imageName`).
+Result<void> saveSlotPicture(const QImage& canvas, const QRect& kept, int instance,
+                             const QString& imageName, const WorkingFolder& folder);
 
 // Stages one photo row into its instance folder under its imageName.
 Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,

@@ -6,29 +6,35 @@
 
 namespace orvane {
 
-Result<void> writeThumbnail(const PhotoEntry& photo, int n, const AlbumSettings& settings,
-                            const WorkingFolder& folder) {
+QSize thumbnailPictureSize(const PhotoEntry& photo, const AlbumSettings& settings) {
     const int boxWidth = fieldToInt(settings.thumbWidth, "thumbWidth") - 30;
     const int boxHeight = fieldToInt(settings.thumbHeight, "thumbHeight") - 30;
     // The row's size is the photo's upright size, so a photo turned by its
     // orientation tag fills the box as well as any other.
     const int w = fieldToInt(photo.width, "width");
     const int h = fieldToInt(photo.height, "height");
-    QSize fitted = h <= w ? QSize(boxWidth, h * boxWidth / w) : QSize(w * boxHeight / h, boxHeight);
-    auto picture = renderPhoto(photo.location, fitted);
-    if (!picture) return std::unexpected(picture.error());
+    return h <= w ? QSize(boxWidth, h * boxWidth / w) : QSize(w * boxHeight / h, boxHeight);
+}
 
-    QImage canvas(picture->width() + 2 * kThumbnailBorder, picture->height() + 2 * kThumbnailBorder,
+Result<void> saveThumbnail(const QImage& picture, int n, const WorkingFolder& folder) {
+    QImage canvas(picture.width() + 2 * kThumbnailBorder, picture.height() + 2 * kThumbnailBorder,
                   QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
-    painter.drawImage(QPoint(kThumbnailBorder, kThumbnailBorder), *picture);
+    painter.drawImage(QPoint(kThumbnailBorder, kThumbnailBorder), picture);
     painter.end();
     const fs::path path = folder.thumbnail(1, n);
     folder.createFolder(path.parent_path());
     if (!canvas.save(toQString(path), "BMP"))
         return fail(QStringLiteral("cannot write the thumbnail %1").arg(toQString(path)));
     return {};
+}
+
+Result<void> writeThumbnail(const PhotoEntry& photo, int n, const AlbumSettings& settings,
+                            const WorkingFolder& folder) {
+    auto picture = renderPhoto(photo.location, thumbnailPictureSize(photo, settings));
+    if (!picture) return std::unexpected(picture.error());
+    return saveThumbnail(*picture, n, folder);
 }
 
 Result<void> makeThumbnails(ProjectModel& model, const WorkingFolder& folder, Progress& progress) {

@@ -3,6 +3,9 @@
 // of the photo table. The photo fitted into the thumbnail box (the cell size
 // less 30 pixels each way) on a white canvas with a 4-pixel border.
 
+#include <QImage>
+#include <QSize>
+
 #include "app/error.h"
 #include "app/progress.h"
 #include "app/project_model.h"
@@ -11,6 +14,13 @@
 namespace orvane {
 
 inline constexpr int kThumbnailBorder = 4;
+
+// The size of the photo inside its thumbnail (the border not counted): the
+// box fitted to the photo's upright proportions, truncating.
+QSize thumbnailPictureSize(const PhotoEntry& photo, const AlbumSettings& settings);
+
+// Writes thumbnail n from the photo rendered at thumbnailPictureSize.
+Result<void> saveThumbnail(const QImage& picture, int n, const WorkingFolder& folder);
 
 // Writes the thumbnail of `photo` as number `n`.
 Result<void> writeThumbnail(const PhotoEntry& photo, int n, const AlbumSettings& settings,
