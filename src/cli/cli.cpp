@@ -30,6 +30,7 @@ int run(int argc, char** argv) {
     addUnpackCommand(app);
     addFitCommand(app);
     addLyricsCommand(app);
+    addRenderTemplateCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,3 +1,4 @@
+// TEAM NOTE (temporary, for the helpers working now): before anything else read /work/briefs/common.md (rules, build folder, commit protocol, deadline 13:25 UTC).
 #pragma once
 // The command-line front end: every subcommand drives core operations
 // headless. Results go to standard output, errors to standard error, and the
@@ -28,5 +29,6 @@ void addTemplatesCommand(CLI::App& app);
 void addUnpackCommand(CLI::App& app);
 void addFitCommand(CLI::App& app);
 void addLyricsCommand(CLI::App& app);
+void addRenderTemplateCommand(CLI::App& app);
 
 }  // namespace orvane::cli
