@@ -1,4 +1,3 @@
-// TEAM NOTE (temporary, for the helpers working now): before anything else read /work/briefs/common.md (rules, build folder, commit protocol, deadline 13:25 UTC).
 #pragma once
 // The command-line front end: every subcommand drives core operations
 // headless. Results go to standard output, errors to standard error, and the
