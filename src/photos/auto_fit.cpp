@@ -29,9 +29,11 @@ QString orientationCaption(const QString& orientation) {
 }
 
 class Matcher {
-public:
+   public:
     Matcher(ProjectModel& model, Progress& progress)
-        : m_model(model), m_batch(model.photoWorking), m_progress(progress),
+        : m_model(model),
+          m_batch(model.photoWorking),
+          m_progress(progress),
           m_leftOut(model.photoWorking.size(), false) {}
 
     AutoFitReport run() {
@@ -50,7 +52,7 @@ public:
         return std::move(m_report);
     }
 
-private:
+   private:
     bool assigned(std::size_t row) const { return !m_batch.at(row).testImageName.isEmpty(); }
     bool open(std::size_t row, const QString& orientation) const {
         return !m_leftOut[row] && !assigned(row) && m_batch.at(row).orientation == orientation;
@@ -66,8 +68,9 @@ private:
     const TemplateEntry* draw(const Table<TemplateEntry>& pool, std::size_t p) {
         if (pool.empty()) {
             const PhotoEntry& photo = m_batch.at(p);
-            m_report.unplaced.push_back(QStringLiteral("没有找到合适的模板：%1（%2）")
-                                            .arg(photo.location, orientationCaption(photo.orientation)));
+            m_report.unplaced.push_back(
+                QStringLiteral("没有找到合适的模板：%1（%2）")
+                    .arg(photo.location, orientationCaption(photo.orientation)));
             m_leftOut[p] = true;
             return nullptr;
         }
@@ -114,7 +117,8 @@ private:
         int k = 1;
         for (std::size_t r = 0; r < m_batch.size() && k <= slotCount; ++r) {
             if (!open(r, orientation)) continue;
-            assign(m_batch.at(r), t, k, folder, QStringLiteral("picture_%1  %2").arg(k).arg(suffix));
+            assign(m_batch.at(r), t, k, folder,
+                   QStringLiteral("picture_%1  %2").arg(k).arg(suffix));
             ++k;
         }
     }
@@ -148,7 +152,8 @@ private:
             return;
         }
         if (countOpen(kPortrait) > fieldToInt(t->portraitCount, "portraitCount")) {
-            fillTemplate(*t, kPortrait, fieldToInt(t->photoCount, "photoCount"), QStringLiteral("shu"));
+            fillTemplate(*t, kPortrait, fieldToInt(t->photoCount, "photoCount"),
+                         QStringLiteral("shu"));
             return;
         }
         const TemplateEntry* s = draw(m_model.portraitPoolSingle, p);

@@ -1,11 +1,11 @@
 #include "jpeg_writer.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include <jpeglib.h>
 
 #include "app/working_folder.h"
 #include "templates/package.h"
@@ -58,7 +58,8 @@ bool encode(Encoder& e, const QImage& image) {
     jpeg_set_quality(&e.info, kJpegQuality, TRUE);
     jpeg_start_compress(&e.info, TRUE);
     while (e.info.next_scanline < e.info.image_height) {
-        auto row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(e.info.next_scanline)));
+        auto row =
+            const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(e.info.next_scanline)));
         jpeg_write_scanlines(&e.info, &row, 1);
     }
     jpeg_finish_compress(&e.info);

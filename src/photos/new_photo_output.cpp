@@ -28,16 +28,15 @@ Result<void> writeThumbnailAndSlotPicture(const PhotoEntry& photo, int n,
     if (!placed) return std::unexpected(placed.error());
 
     const QSize thumb = thumbnailPictureSize(photo, settings);
-    auto ok = placed->width() >= thumb.width() && placed->height() >= thumb.height()
-                  ? saveThumbnail(placed->scaled(thumb, Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation),
-                                  n, folder)
-                  : writeThumbnail(photo, n, settings, folder);
+    auto ok =
+        placed->width() >= thumb.width() && placed->height() >= thumb.height()
+            ? saveThumbnail(placed->scaled(thumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                            n, folder)
+            : writeThumbnail(photo, n, settings, folder);
     if (!ok) return ok;
-    return saveSlotPicture(composeOnCanvas(*placed, fit),
-                           QRect(0, 0, fit.canvasWidth, fit.canvasHeight),
-                           fieldToInt(photo.templateFolder, "templateFolder"), photo.imageName,
-                           folder);
+    return saveSlotPicture(
+        composeOnCanvas(*placed, fit), QRect(0, 0, fit.canvasWidth, fit.canvasHeight),
+        fieldToInt(photo.templateFolder, "templateFolder"), photo.imageName, folder);
 }
 
 Result<void> thumbnailAndStageNewPhotos(ProjectModel& model, const WorkingFolder& folder,
@@ -71,7 +70,8 @@ Result<void> thumbnailAndStageNewPhotos(ProjectModel& model, const WorkingFolder
         photo.thumbnailState = kYes;
         progress.advance();
         photo.cropState = kYes;
-        if (progress.isCancelled()) outcome = fail(QStringLiteral("the photo import was cancelled"));
+        if (progress.isCancelled())
+            outcome = fail(QStringLiteral("the photo import was cancelled"));
     }
     if (!outcome) return outcome;
     if (auto ok = makeThumbnails(model, folder, progress); !ok) return ok;

@@ -15,7 +15,7 @@ namespace {
 // Passes progress on and counts the steps, so that the run can end exactly
 // at its announced total.
 class CountingProgress : public Progress {
-public:
+   public:
     explicit CountingProgress(Progress& inner) : m_inner(inner) {}
     void advance(int steps = 1) override {
         done += steps;
@@ -25,7 +25,7 @@ public:
     bool isCancelled() const override { return m_inner.isCancelled(); }
     int done = 0;
 
-private:
+   private:
     Progress& m_inner;
 };
 
@@ -44,10 +44,12 @@ struct RunFiles {
             folder.removeTree(folder.thumbnail(1, n));
         const int unpacksAfter = fieldToInt(work.unpackCounter, "unpackCounter");
         for (int c = unpacksBefore + 1; c <= unpacksAfter; ++c)
-            for (int m = 1; m < kPackageLayers; ++m) folder.removeTree(folder.movieIntermediate(c, m));
+            for (int m = 1; m < kPackageLayers; ++m)
+                folder.removeTree(folder.movieIntermediate(c, m));
         if (!endingExisted) {
             folder.removeTree(folder.endingFolder());
-            for (int m = 1; m < kPackageLayers; ++m) folder.removeTree(folder.endingIntermediate(m));
+            for (int m = 1; m < kPackageLayers; ++m)
+                folder.removeTree(folder.endingIntermediate(m));
         }
     }
 };
@@ -106,6 +108,7 @@ QStringList photoListRow(const PhotoEntry& photo) {
 
 Result<ImportReport> importPhotos(ProjectModel& model, const WorkingFolder& folder,
                                   const QStringList& files, Progress& progress) {
+    if (files.isEmpty()) return ImportReport{};
     ProjectModel work = model;
     RunFiles written;
     written.instancesBefore = fieldToInt(model.templateInstanceCount, "templateInstanceCount");

@@ -30,10 +30,9 @@ Result<void> stageIntoSlot(const PhotoEntry& target, const PhotoEntry& source,
     const int h = fieldToInt(source.height, "height");
     const int sw = fieldToInt(target.requiredWidth, "requiredWidth");
     const int sh = fieldToInt(target.requiredHeight, "requiredHeight");
-    const SlotFit fit = sw != 0 && sh != 0
-                            ? fitPhotoToSlot(w, h, sw, sh, LandscapeCrop::FullScreen,
-                                             PortraitCrop::ZoomedPart)
-                            : fitPhotoWhole(w, h);
+    const SlotFit fit = sw != 0 && sh != 0 ? fitPhotoToSlot(w, h, sw, sh, LandscapeCrop::FullScreen,
+                                                            PortraitCrop::ZoomedPart)
+                                           : fitPhotoWhole(w, h);
     return stagePicture(source.location, fit, QRect(0, 0, fit.canvasWidth, fit.canvasHeight),
                         fieldToInt(target.templateFolder, "templateFolder"), target.imageName,
                         folder);
@@ -94,7 +93,8 @@ Result<void> supplementFromProject(ProjectModel& model, const WorkingFolder& fol
 Result<void> supplementByRandomDraw(ProjectModel& model, const WorkingFolder& folder,
                                     std::size_t row) {
     const auto candidates = supplementCandidates(model, row);
-    const auto pick = static_cast<std::size_t>(model.random.below(static_cast<int>(candidates.size())));
+    const auto pick =
+        static_cast<std::size_t>(model.random.below(static_cast<int>(candidates.size())));
     return supplementFromProject(model, folder, row, candidates[pick]);
 }
 

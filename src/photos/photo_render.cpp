@@ -110,7 +110,7 @@ Result<PhotoHeader> openPhoto(Decoder& d) {
 // into a bitmap, averaging blocks of `factor` × `factor` pixels when the
 // decode is much larger than the picture needed.
 class RowReducer {
-public:
+   public:
     enum class Input { Bgrx, Cmyk, InvertedCmyk };
 
     void begin(int width, int height, int components, Input input, int factor) {
@@ -147,16 +147,16 @@ public:
             const int columns = std::min(m_factor, m_width - ox * m_factor);
             const std::uint32_t n = static_cast<std::uint32_t>(rows * columns);
             std::uint32_t* sum = &m_sums[static_cast<std::size_t>(ox) * 3];
-            out[ox] = qRgb(static_cast<int>((sum[0] + n / 2) / n),
-                           static_cast<int>((sum[1] + n / 2) / n),
-                           static_cast<int>((sum[2] + n / 2) / n));
+            out[ox] =
+                qRgb(static_cast<int>((sum[0] + n / 2) / n), static_cast<int>((sum[1] + n / 2) / n),
+                     static_cast<int>((sum[2] + n / 2) / n));
             sum[0] = sum[1] = sum[2] = 0;
         }
     }
 
     QImage take() { return std::move(m_image); }
 
-private:
+   private:
     bool direct() const { return m_factor == 1 && m_input == Input::Bgrx; }
     int outWidth() const { return (m_width + m_factor - 1) / m_factor; }
 
@@ -197,8 +197,8 @@ bool decodeRows(Decoder& d, RowReducer& reducer, QSize needed) {
     const int factor = std::min(width / (2 * needed.width()), height / (2 * needed.height()));
     using Input = RowReducer::Input;
     const Input input = d.info.out_color_space != JCS_CMYK ? Input::Bgrx
-                        : d.info.saw_Adobe_marker       ? Input::InvertedCmyk
-                                                        : Input::Cmyk;
+                        : d.info.saw_Adobe_marker          ? Input::InvertedCmyk
+                                                           : Input::Cmyk;
     reducer.begin(width, height, d.info.output_components, input, factor);
     while (d.info.output_scanline < d.info.output_height) {
         const int y = static_cast<int>(d.info.output_scanline);
@@ -222,14 +222,22 @@ unsigned scaleDenominator(const PhotoHeader& header, QSize needed) {
 
 QImage upright(const QImage& image, int orientation) {
     switch (orientation) {
-    case 2: return image.mirrored(true, false);
-    case 3: return image.mirrored(true, true);
-    case 4: return image.mirrored(false, true);
-    case 5: return image.transformed(QTransform().rotate(90)).mirrored(true, false);
-    case 6: return image.transformed(QTransform().rotate(90));
-    case 7: return image.transformed(QTransform().rotate(270)).mirrored(true, false);
-    case 8: return image.transformed(QTransform().rotate(270));
-    default: return image;
+        case 2:
+            return image.mirrored(true, false);
+        case 3:
+            return image.mirrored(true, true);
+        case 4:
+            return image.mirrored(false, true);
+        case 5:
+            return image.transformed(QTransform().rotate(90)).mirrored(true, false);
+        case 6:
+            return image.transformed(QTransform().rotate(90));
+        case 7:
+            return image.transformed(QTransform().rotate(270)).mirrored(true, false);
+        case 8:
+            return image.transformed(QTransform().rotate(270));
+        default:
+            return image;
     }
 }
 

@@ -8,9 +8,7 @@ namespace {
 bool isLandscape(int w, int h) { return h <= w; }
 
 // a × b / c in 64 bits, truncating toward zero.
-int mulDiv(int a, int b, int c) {
-    return static_cast<int>(static_cast<qint64>(a) * b / c);
-}
+int mulDiv(int a, int b, int c) { return static_cast<int>(static_cast<qint64>(a) * b / c); }
 
 SlotFit fitSizedSlot(int w, int h, int sw, int sh) {
     SlotFit f{sw, sh, 0, 0, 0, 0};
@@ -72,13 +70,17 @@ SlotFit fitFullScreenSlot(int w, int h, LandscapeCrop landscape, PortraitCrop po
 
 SlotFit fitPhotoToSlot(int w, int h, int slotWidth, int slotHeight, LandscapeCrop landscape,
                        PortraitCrop portrait) {
-    if (w <= 0 || h <= 0) throw OrvaneError(QStringLiteral("a photo of %1 × %2 pixels cannot be fitted").arg(w).arg(h));
+    if (w <= 0 || h <= 0)
+        throw OrvaneError(
+            QStringLiteral("a photo of %1 × %2 pixels cannot be fitted").arg(w).arg(h));
     if (slotWidth != 0 && slotHeight != 0) return fitSizedSlot(w, h, slotWidth, slotHeight);
     return fitFullScreenSlot(w, h, landscape, portrait);
 }
 
 SlotFit fitPhotoWhole(int w, int h) {
-    if (w <= 0 || h <= 0) throw OrvaneError(QStringLiteral("a photo of %1 × %2 pixels cannot be fitted").arg(w).arg(h));
+    if (w <= 0 || h <= 0)
+        throw OrvaneError(
+            QStringLiteral("a photo of %1 × %2 pixels cannot be fitted").arg(w).arg(h));
     SlotFit f;
     if (isLandscape(w, h)) {
         f.width = kFullScreenWidth;

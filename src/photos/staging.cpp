@@ -100,6 +100,14 @@ Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,
                         folder);
 }
 
+Result<void> stageManualCrop(const PhotoEntry& photo, const ManualCropInput& crop,
+                             const WorkingFolder& folder) {
+    const ManualCrop result = applyManualCrop(crop);
+    return stagePicture(photo.location, result.fit, result.kept,
+                        fieldToInt(photo.templateFolder, "templateFolder"), photo.imageName,
+                        folder);
+}
+
 Result<void> stageNewPhotos(ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
     for (PhotoEntry& photo : model.photos) {
         if (photo.cropState != kNo) continue;

@@ -44,6 +44,11 @@ Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,
 Result<void> stagePicture(const QString& photoPath, const SlotFit& fit, const QRect& kept,
                           int instance, const QString& imageName, const WorkingFolder& folder);
 
+// Stages the photo of row `photo` as the user placed it under the crop
+// frame: the frame mapped onto the slot's canvas, the kept part saved.
+Result<void> stageManualCrop(const PhotoEntry& photo, const ManualCropInput& crop,
+                             const WorkingFolder& folder);
+
 // Stages every row whose cropState is "jiancai_no" and marks it
 // "jiancai_yes". Advances `progress` once per staged row.
 Result<void> stageNewPhotos(ProjectModel& model, const WorkingFolder& folder, Progress& progress);

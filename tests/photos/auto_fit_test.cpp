@@ -63,7 +63,7 @@ QStringList seqNos(const Table<TemplateEntry>& pool) {
 }
 
 class CountingProgress : public Progress {
-public:
+   public:
     void advance(int steps) override { count += steps; }
     int count = 0;
 };
@@ -73,7 +73,10 @@ public:
 TEST(AutoFit, PoolsFollowTheBatchSize) {
     ProjectModel model = modelWith({templ("0", 1, H), templ("1", 2, H), templ("2", 3, H)},
                                    {templ("3", 2, S), templ("4", 1, S)}, {});
-    struct Case { int n; QStringList landscape, portrait, landscapeSingle, portraitSingle; };
+    struct Case {
+        int n;
+        QStringList landscape, portrait, landscapeSingle, portraitSingle;
+    };
     const Case cases[] = {
         {4, {"0@0"}, {"4@1"}, {}, {}},
         {5, {"0@0", "1@1"}, {"3@0", "4@1"}, {"0@0"}, {"4@1"}},
@@ -90,7 +93,8 @@ TEST(AutoFit, PoolsFollowTheBatchSize) {
 }
 
 TEST(AutoFit, SmallBatchTakesSingleTemplatesOnly) {
-    ProjectModel model = modelWith({templ("0", 1, H), templ("1", 2, H)}, {templ("2", 1, S)}, {H, S, H, H});
+    ProjectModel model =
+        modelWith({templ("0", 1, H), templ("1", 2, H)}, {templ("2", 1, S)}, {H, S, H, H});
     model.templateInstanceCount = "3";  // a second batch continues the numbering
     CountingProgress progress;
     const AutoFitReport report = runAutoFit(model, progress);
@@ -121,13 +125,16 @@ TEST(AutoFit, SixPhotoWalkSharesTwoSlotTemplates) {
     ProjectModel model = modelWith({templ("0", 2, H)}, {templ("1", 1, S)}, {H, S, H, H, S, H});
     NullProgress progress;
     runAutoFit(model, progress);
-    EXPECT_EQ(column(model.photos, &PhotoEntry::templateFolder), (QStringList{"1", "2", "1", "3", "4", "3"}));
+    EXPECT_EQ(column(model.photos, &PhotoEntry::templateFolder),
+              (QStringList{"1", "2", "1", "3", "4", "3"}));
     EXPECT_EQ(column(model.photos, &PhotoEntry::imageName),
-              (QStringList{"picture_1", "picture_1", "picture_2", "picture_1", "picture_1", "picture_2"}));
+              (QStringList{"picture_1", "picture_1", "picture_2", "picture_1", "picture_1",
+                           "picture_2"}));
     EXPECT_EQ(column(model.photos, &PhotoEntry::testImageName),
-              (QStringList{"picture_1  heng", "picture_1s", "picture_2  heng", "picture_1  heng", "picture_1s",
-                           "picture_2  heng"}));
-    EXPECT_EQ(column(model.photos, &PhotoEntry::requiredWidth), (QStringList{"801", "801", "802", "801", "801", "802"}));
+              (QStringList{"picture_1  heng", "picture_1s", "picture_2  heng", "picture_1  heng",
+                           "picture_1s", "picture_2  heng"}));
+    EXPECT_EQ(column(model.photos, &PhotoEntry::requiredWidth),
+              (QStringList{"801", "801", "802", "801", "801", "802"}));
     EXPECT_EQ(column(model.photos, &PhotoEntry::location).first(3),
               (QStringList{"/photos/p1.jpg", "/photos/p2.jpg", "/photos/p3.jpg"}));
     EXPECT_EQ(model.templateInstanceCount, "4");
@@ -138,21 +145,23 @@ TEST(AutoFit, LandscapeNeedsAsManyPhotosAsSlotsButPortraitNeedsMore) {
     // landscape photo fills it, a portrait photo falls back to a single one.
     bool landscapeFilled = false, portraitFellBack = false;
     for (std::uint64_t seed = 0; seed < 24; ++seed) {
-        ProjectModel model = modelWith({templ("0", 2, H), templ("1", 1, H)}, {templ("2", 2, S), templ("3", 1, S)},
-                                       {H, H, S, S, H}, seed);
+        ProjectModel model = modelWith({templ("0", 2, H), templ("1", 1, H)},
+                                       {templ("2", 2, S), templ("3", 1, S)}, {H, H, S, S, H}, seed);
         // Three landscape photos: take the case where photo 1 sees only two open.
         model.photoWorking.at(4).orientation = S;
         NullProgress progress;
         runAutoFit(model, progress);
         const auto markers = column(model.photos, &PhotoEntry::testImageName);
-        EXPECT_TRUE(markers[0] == "picture_1h" || markers[0] == "picture_1  heng") << markers[0].toStdString();
+        EXPECT_TRUE(markers[0] == "picture_1h" || markers[0] == "picture_1  heng")
+            << markers[0].toStdString();
         if (markers[0] == "picture_1  heng") {
             landscapeFilled = true;
             EXPECT_EQ(markers[1], "picture_2  heng");
             EXPECT_EQ(model.photos.at(1).templateFolder, model.photos.at(0).templateFolder);
         }
         // Photo 3 sees three open portrait photos: a two-slot draw is filled.
-        EXPECT_TRUE(markers[2] == "picture_1s" || markers[2] == "picture_1  shu") << markers[2].toStdString();
+        EXPECT_TRUE(markers[2] == "picture_1s" || markers[2] == "picture_1  shu")
+            << markers[2].toStdString();
         // Photo 4 or 5 may then see exactly two open portrait photos.
         for (int p : {3, 4}) {
             EXPECT_NE(markers[p], "picture_1  shu");
@@ -174,7 +183,8 @@ TEST(AutoFit, EmptyPoolLeavesThePhotoOutAndGoesOn) {
     EXPECT_TRUE(report.unplaced[0].contains("没有找到合适的模板"));
     EXPECT_TRUE(report.unplaced[0].contains("/photos/p2.jpg"));
     EXPECT_TRUE(report.unplaced[0].contains("竖照片"));
-    EXPECT_EQ(column(model.photos, &PhotoEntry::location), (QStringList{"/photos/p1.jpg", "/photos/p3.jpg"}));
+    EXPECT_EQ(column(model.photos, &PhotoEntry::location),
+              (QStringList{"/photos/p1.jpg", "/photos/p3.jpg"}));
     EXPECT_EQ(column(model.photos, &PhotoEntry::templateFolder), (QStringList{"1", "2"}));
     EXPECT_EQ(column(model.photos, &PhotoEntry::index), (QStringList{"1", "2"}));
 }
@@ -199,9 +209,9 @@ TEST(AutoFit, FailedFallbackPhotoIsNotTakenByALaterWalk) {
 
 TEST(AutoFit, SameSeedSameAssignment) {
     auto run = [](std::uint64_t seed) {
-        ProjectModel model = modelWith({templ("0", 1, H), templ("1", 1, H), templ("2", 2, H), templ("3", 3, H)},
-                                       {templ("4", 1, S), templ("5", 2, S)},
-                                       {H, S, H, H, S, H, H, S, H, H, H, S, H}, seed);
+        ProjectModel model = modelWith(
+            {templ("0", 1, H), templ("1", 1, H), templ("2", 2, H), templ("3", 3, H)},
+            {templ("4", 1, S), templ("5", 2, S)}, {H, S, H, H, S, H, H, S, H, H, H, S, H}, seed);
         NullProgress progress;
         runAutoFit(model, progress);
         return column(model.photos, &PhotoEntry::mainTemplateNo).join(",") + "/" +

@@ -1,13 +1,13 @@
-#include "photos/photo_import.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "jpeg_fixtures.h"
 #include "package_writer.h"
+#include "photos/photo_import.h"
 #include "photos/photo_removal.h"
 #include "photos/photo_render.h"
+#include "photos/staging.h"
 #include "support/template_store.h"
 #include "support/test_support.h"
 #include "templates/catalogue.h"
@@ -20,7 +20,7 @@ namespace {
 QString q(const fs::path& p) { return toQString(p); }
 
 class RecordingProgress : public Progress {
-public:
+   public:
     void start(int steps) override { total = steps; }
     void advance(int steps) override { done += steps; }
     int total = -1;
@@ -137,9 +137,11 @@ TEST(PhotoImport, MeasuresClassifiesFitsStagesAndThumbnails) {
     ASSERT_EQ(p.model.photos.size(), 4u);
     const QStringList first = rowToTexts(p.model.photos.at(0), photoFields());
     const QString movie = q(p.wf.movieStore() / "a_land.rar");
-    EXPECT_EQ(first, (QStringList{"1", files[0], "land", ".jpg", "400", "300", "heng_zhao", "1", "0",
-                                  "picture_1", "1", "picture_1", movie, "800", "600", "|800|600|", "|600|",
-                                  "|heng|", "|picture_1|", "250", "jiancai_yes", "jiancai_yes"}));
+    EXPECT_EQ(first, (QStringList{"1",           files[0],     "land",   ".jpg",        "400",
+                                  "300",         "heng_zhao",  "1",      "0",           "picture_1",
+                                  "1",           "picture_1",  movie,    "800",         "600",
+                                  "|800|600|",   "|600|",      "|heng|", "|picture_1|", "250",
+                                  "jiancai_yes", "jiancai_yes"}));
     EXPECT_EQ(column(p.model, &PhotoEntry::orientation),
               (QStringList{"heng_zhao", "shu_zhao", "shu_zhao", "heng_zhao"}));
     EXPECT_EQ(column(p.model, &PhotoEntry::width), (QStringList{"400", "300", "3000", "200"}));
@@ -165,7 +167,8 @@ TEST(PhotoImport, MeasuresClassifiesFitsStagesAndThumbnails) {
     EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(3, 1), {100, 100}), Qt::blue));
 
     // Thumbnails: 150 × 112 for a 4:3 landscape photo plus the white border.
-    const std::pair<int, QSize> thumbs[] = {{1, {158, 120}}, {2, {120, 158}}, {3, {120, 158}}, {4, {158, 158}}};
+    const std::pair<int, QSize> thumbs[] = {
+        {1, {158, 120}}, {2, {120, 158}}, {3, {120, 158}}, {4, {158, 158}}};
     for (const auto& [n, size] : thumbs) {
         QImage thumb(q(p.wf.thumbnail(1, n)), "BMP");
         EXPECT_EQ(thumb.size(), size) << n;
@@ -212,7 +215,8 @@ TEST(PhotoImport, FailedRunLeavesTheProjectAsItWas) {
         writeFile(file, bytes);
         auto result = p.import({p.photo("good.jpg", quadrants(400, 300)), q(file)});
         ASSERT_FALSE(result) << name;
-        EXPECT_TRUE(result.error().message.contains(q(file))) << result.error().message.toStdString();
+        EXPECT_TRUE(result.error().message.contains(q(file)))
+            << result.error().message.toStdString();
         EXPECT_EQ(allTexts(p.model), textsBefore) << name;
         EXPECT_EQ(p.tree(), treeBefore) << name;
     }
@@ -261,7 +265,8 @@ TEST(PhotoRemoval, OnlyPhotoOfTemplateTwoOfThree) {
     Project p;
     addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
     p.buildStore();
-    ASSERT_TRUE(p.import({p.photo("a.jpg", solid(400, 300, Qt::red)), p.photo("b.jpg", solid(400, 300, Qt::green)),
+    ASSERT_TRUE(p.import({p.photo("a.jpg", solid(400, 300, Qt::red)),
+                          p.photo("b.jpg", solid(400, 300, Qt::green)),
                           p.photo("c.jpg", solid(400, 300, Qt::blue))}));
     const std::string thirdThumb = readFile(p.wf.thumbnail(1, 3));
 
@@ -294,7 +299,8 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
     for (int i = 0; i < 6; ++i)
         files << p.photo("p" + std::to_string(i + 1) + ".jpg", solid(400, 300, colours[i]));
     ASSERT_TRUE(p.import(files));
-    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "1", "2", "2", "3", "3"}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder),
+              (QStringList{"1", "1", "2", "2", "3", "3"}));
 
     // A photo sharing its template is not removed by itself.
     const QStringList before = allTexts(p.model);
@@ -320,7 +326,8 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
     // A new landscape file takes photo 2's slot (template 1, slot 2).
     const QString fresh = p.photo("fresh.jpg", solid(400, 300, Qt::gray));
     ASSERT_TRUE(supplementWithNewFile(p.model, p.wf, 0, fresh));
-    EXPECT_EQ(column(p.model, &PhotoEntry::location), (QStringList{files[2], files[3], files[4], files[5], fresh}));
+    EXPECT_EQ(column(p.model, &PhotoEntry::location),
+              (QStringList{files[2], files[3], files[4], files[5], fresh}));
     // Folders follow their first photo: the former template 1 is now 3.
     EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "1", "2", "2", "3"}));
     EXPECT_EQ(p.model.photos.at(4).imageName, "picture_2");
@@ -336,4 +343,17 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
     ASSERT_TRUE(supplementByRandomDraw(p.model, p.wf, 0));
     EXPECT_EQ(p.model.photos.size(), 4u);
     EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2", "2", "3"}));
+}
+
+TEST(PhotoImport, ManualCropSavesTheKeptPart) {
+    Project p;
+    addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
+    p.buildStore();
+    ASSERT_TRUE(p.import({p.photo("a.jpg", quadrants(400, 300))}));
+    // The photo at half the frame's size, inside it: only the photo is kept.
+    ASSERT_TRUE(
+        stageManualCrop(p.model.photos.at(0), {800, 600, 400, 300, 40, 30, 200, 150}, p.wf));
+    EXPECT_EQ(p.pictureSize(p.wf.instancePicture(1, 1)), QSize(400, 300));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {50, 50}), Qt::red));
+    EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {350, 250}), Qt::yellow));
 }

@@ -1,5 +1,7 @@
 #include "jpeg_fixtures.h"
 
+#include <jpeglib.h>
+
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
@@ -7,19 +9,43 @@
 #include <stdexcept>
 #include <vector>
 
-#include <jpeglib.h>
-
 namespace orvane::testing {
 namespace {
 
 // A TIFF block with one IFD entry: Orientation (0x0112), SHORT, 1 value.
 std::vector<unsigned char> exifOrientationBlock(int orientation) {
-    return {'E', 'x', 'i', 'f', 0, 0,                     // header
-            'I', 'I', 42, 0, 8, 0, 0, 0,                  // little-endian TIFF, IFD at 8
-            1, 0,                                         // one entry
-            0x12, 0x01, 3, 0, 1, 0, 0, 0,                 // tag, type SHORT, count 1
-            static_cast<unsigned char>(orientation), 0, 0, 0,  // value
-            0, 0, 0, 0};                                  // no next IFD
+    return {'E',
+            'x',
+            'i',
+            'f',
+            0,
+            0,  // header
+            'I',
+            'I',
+            42,
+            0,
+            8,
+            0,
+            0,
+            0,  // little-endian TIFF, IFD at 8
+            1,
+            0,  // one entry
+            0x12,
+            0x01,
+            3,
+            0,
+            1,
+            0,
+            0,
+            0,  // tag, type SHORT, count 1
+            static_cast<unsigned char>(orientation),
+            0,
+            0,
+            0,  // value
+            0,
+            0,
+            0,
+            0};  // no next IFD
 }
 
 void throwOnError(j_common_ptr info) {
@@ -43,9 +69,18 @@ std::string encodeJpeg(const QImage& source, const JpegOptions& options) {
     info.image_width = static_cast<JDIMENSION>(image.width());
     info.image_height = static_cast<JDIMENSION>(image.height());
     switch (options.color) {
-    case JpegColor::Rgb: info.input_components = 4; info.in_color_space = JCS_EXT_BGRX; break;
-    case JpegColor::Gray: info.input_components = 1; info.in_color_space = JCS_GRAYSCALE; break;
-    case JpegColor::AdobeCmyk: info.input_components = 4; info.in_color_space = JCS_CMYK; break;
+        case JpegColor::Rgb:
+            info.input_components = 4;
+            info.in_color_space = JCS_EXT_BGRX;
+            break;
+        case JpegColor::Gray:
+            info.input_components = 1;
+            info.in_color_space = JCS_GRAYSCALE;
+            break;
+        case JpegColor::AdobeCmyk:
+            info.input_components = 4;
+            info.in_color_space = JCS_CMYK;
+            break;
     }
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, options.quality, TRUE);
@@ -57,18 +92,23 @@ std::string encodeJpeg(const QImage& source, const JpegOptions& options) {
     }
     std::vector<JSAMPLE> row(static_cast<std::size_t>(image.width()) * 4);
     while (info.next_scanline < info.image_height) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(int(info.next_scanline)));
+        const auto* pixels =
+            reinterpret_cast<const QRgb*>(image.constScanLine(int(info.next_scanline)));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = pixels[x];
             JSAMPLE* out = &row[static_cast<std::size_t>(x) * 4];
             switch (options.color) {
-            case JpegColor::Rgb:
-                out[0] = JSAMPLE(qBlue(p)), out[1] = JSAMPLE(qGreen(p)), out[2] = JSAMPLE(qRed(p)), out[3] = 255;
-                break;
-            case JpegColor::Gray: row[std::size_t(x)] = JSAMPLE(qGray(p)); break;
-            case JpegColor::AdobeCmyk:  // inverted inks with no black: R, G, B, 255
-                out[0] = JSAMPLE(qRed(p)), out[1] = JSAMPLE(qGreen(p)), out[2] = JSAMPLE(qBlue(p)), out[3] = 255;
-                break;
+                case JpegColor::Rgb:
+                    out[0] = JSAMPLE(qBlue(p)), out[1] = JSAMPLE(qGreen(p)),
+                    out[2] = JSAMPLE(qRed(p)), out[3] = 255;
+                    break;
+                case JpegColor::Gray:
+                    row[std::size_t(x)] = JSAMPLE(qGray(p));
+                    break;
+                case JpegColor::AdobeCmyk:  // inverted inks with no black: R, G, B, 255
+                    out[0] = JSAMPLE(qRed(p)), out[1] = JSAMPLE(qGreen(p)),
+                    out[2] = JSAMPLE(qBlue(p)), out[3] = 255;
+                    break;
             }
         }
         JSAMPROW rows[] = {row.data()};
@@ -128,7 +168,8 @@ std::string flatGiantJpeg(int width, int height) {
 }
 
 bool near(QColor a, QColor b, int tolerance) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 

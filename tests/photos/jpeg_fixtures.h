@@ -19,7 +19,8 @@ struct JpegOptions {
 };
 
 std::string encodeJpeg(const QImage& image, const JpegOptions& options = {});
-void writeJpeg(const std::filesystem::path& path, const QImage& image, const JpegOptions& options = {});
+void writeJpeg(const std::filesystem::path& path, const QImage& image,
+               const JpegOptions& options = {});
 
 // A picture in four coloured quarters: red, green / blue, yellow.
 QImage quadrants(int width, int height);

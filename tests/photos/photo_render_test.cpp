@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "jpeg_fixtures.h"
 #include "app/working_folder.h"
+#include "jpeg_fixtures.h"
 #include "photos/jpeg_writer.h"
 #include "support/test_support.h"
 
@@ -20,21 +20,29 @@ QString q(const fs::path& p) { return toQString(p); }
 // each EXIF orientation (the tag tells how the stored rows must be turned).
 QPoint storedPosition(int orientation, int dx, int dy, int dw, int dh) {
     switch (orientation) {
-    case 2: return {dw - 1 - dx, dy};
-    case 3: return {dw - 1 - dx, dh - 1 - dy};
-    case 4: return {dx, dh - 1 - dy};
-    case 5: return {dy, dx};
-    case 6: return {dy, dw - 1 - dx};
-    case 7: return {dh - 1 - dy, dw - 1 - dx};
-    case 8: return {dh - 1 - dy, dx};
-    default: return {dx, dy};
+        case 2:
+            return {dw - 1 - dx, dy};
+        case 3:
+            return {dw - 1 - dx, dh - 1 - dy};
+        case 4:
+            return {dx, dh - 1 - dy};
+        case 5:
+            return {dy, dx};
+        case 6:
+            return {dy, dw - 1 - dx};
+        case 7:
+            return {dh - 1 - dy, dw - 1 - dx};
+        case 8:
+            return {dh - 1 - dy, dx};
+        default:
+            return {dx, dy};
     }
 }
 
 QImage storedFor(const QImage& upright, int orientation) {
     const bool swap = orientation >= 5;
-    QImage stored(swap ? upright.height() : upright.width(), swap ? upright.width() : upright.height(),
-                  QImage::Format_RGB32);
+    QImage stored(swap ? upright.height() : upright.width(),
+                  swap ? upright.width() : upright.height(), QImage::Format_RGB32);
     for (int y = 0; y < upright.height(); ++y)
         for (int x = 0; x < upright.width(); ++x)
             stored.setPixel(storedPosition(orientation, x, y, upright.width(), upright.height()),
@@ -44,10 +52,12 @@ QImage storedFor(const QImage& upright, int orientation) {
 
 void expectQuadrants(const QImage& image, const std::string& what) {
     const int w = image.width(), h = image.height();
-    const QPoint centres[4] = {{w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}};
+    const QPoint centres[4] = {
+        {w / 4, h / 4}, {3 * w / 4, h / 4}, {w / 4, 3 * h / 4}, {3 * w / 4, 3 * h / 4}};
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(near(image.pixelColor(centres[i]), kQuadrantColors[i]))
-            << what << ": quarter " << i << " is " << image.pixelColor(centres[i]).name().toStdString();
+            << what << ": quarter " << i << " is "
+            << image.pixelColor(centres[i]).name().toStdString();
 }
 
 long peakResidentKb() {
@@ -114,7 +124,8 @@ TEST(RenderPhoto, BadFilesAreRefusedNamingTheFile) {
     // cut falls inside the scan.
     QImage busy(320, 240, QImage::Format_RGB32);
     for (int y = 0; y < busy.height(); ++y)
-        for (int x = 0; x < busy.width(); ++x) busy.setPixel(x, y, qRgb((x * 37) ^ (y * 91), x * y, x + 3 * y));
+        for (int x = 0; x < busy.width(); ++x)
+            busy.setPixel(x, y, qRgb((x * 37) ^ (y * 91), x * y, x + 3 * y));
     const std::string good = encodeJpeg(busy);
     const std::pair<const char*, std::string> cases[] = {
         {"not a jpeg.jpg", "GIF89a this is no photo at all"},
@@ -154,12 +165,12 @@ TEST(RenderPhoto, GiantHeaderIsDecodedScaledInBoundedMemory) {
 }
 
 TEST(RenderPhoto, BoxesWithThePhotosProportionsAreFilledExactly) {
-    struct Case { QSize photo, box, expected; };
+    struct Case {
+        QSize photo, box, expected;
+    };
     const Case cases[] = {
-        {{4000, 3000}, {150, 112}, {150, 112}},
-        {{3000, 4000}, {112, 150}, {112, 150}},
-        {{4000, 1000}, {150, 150}, {150, 37}},
-        {{1000, 4000}, {150, 150}, {37, 150}},
+        {{4000, 3000}, {150, 112}, {150, 112}},   {{3000, 4000}, {112, 150}, {112, 150}},
+        {{4000, 1000}, {150, 150}, {150, 37}},    {{1000, 4000}, {150, 150}, {37, 150}},
         {{800, 600}, {1920, 1440}, {1920, 1440}},
     };
     for (const auto& c : cases) EXPECT_EQ(fittedRenderSize(c.photo, c.box), c.expected);

@@ -7,9 +7,9 @@ using namespace orvane;
 namespace {
 
 std::string describe(const SlotFit& f) {
-    return "canvas " + std::to_string(f.canvasWidth) + "x" + std::to_string(f.canvasHeight) + " at " +
-           std::to_string(f.x) + "," + std::to_string(f.y) + " placed " + std::to_string(f.width) + "x" +
-           std::to_string(f.height);
+    return "canvas " + std::to_string(f.canvasWidth) + "x" + std::to_string(f.canvasHeight) +
+           " at " + std::to_string(f.x) + "," + std::to_string(f.y) + " placed " +
+           std::to_string(f.width) + "x" + std::to_string(f.height);
 }
 
 }  // namespace
@@ -24,6 +24,7 @@ TEST(SlotFit, EveryCase) {
         P portrait;
         SlotFit expected;  // canvas, x, y, placement
     };
+    // clang-format off
     const Case cases[] = {
         {"sized, landscape photo", 4000, 3000, 800, 600, L::FullScreen, P::ZoomedPart, {800, 600, 0, 0, 800, 600}},
         {"sized, portrait photo: bottom cut", 3000, 4000, 800, 600, L::FullScreen, P::ZoomedPart, {800, 600, 0, 0, 800, 1066}},
@@ -41,6 +42,7 @@ TEST(SlotFit, EveryCase) {
         {"one side 0 counts as full screen", 4000, 3000, 800, 0, L::FullScreen, P::ZoomedPart, {1920, 1080, 0, 0, 1920, 1440}},
         {"other side 0 too", 3000, 4000, 0, 600, L::FullScreen, P::TemplateDefault, {810, 1080, 0, 0, 810, 1080}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const SlotFit got = fitPhotoToSlot(c.w, c.h, c.sw, c.sh, c.landscape, c.portrait);
         EXPECT_EQ(got, c.expected) << c.what << ": got " << describe(got);
@@ -48,14 +50,17 @@ TEST(SlotFit, EveryCase) {
 }
 
 TEST(SlotFit, WholePhotoWithinFullScreen) {
+    // clang-format off
     const std::pair<std::pair<int, int>, SlotFit> cases[] = {
         {{4000, 3000}, {1440, 1080, 0, 0, 1440, 1080}},
         {{4000, 1000}, {1920, 480, 0, 0, 1920, 480}},
         {{3000, 4000}, {810, 1080, 0, 0, 810, 1080}},
         {{1000, 999}, {1081, 1080, 0, 0, 1081, 1080}},  // landscape reduced to 1080 high
     };
+    // clang-format on
     for (const auto& [size, expected] : cases)
-        EXPECT_EQ(fitPhotoWhole(size.first, size.second), expected) << describe(fitPhotoWhole(size.first, size.second));
+        EXPECT_EQ(fitPhotoWhole(size.first, size.second), expected)
+            << describe(fitPhotoWhole(size.first, size.second));
 }
 
 TEST(SlotFit, ManualCropMapsTheFrameOntoTheCanvas) {
@@ -65,6 +70,7 @@ TEST(SlotFit, ManualCropMapsTheFrameOntoTheCanvas) {
         SlotFit fit;
         QRect kept;
     };
+    // clang-format off
     const Case cases[] = {
         // Photo inside the frame, margins left and top: the margins are dropped.
         {"inside", {800, 600, 400, 300, 40, 30, 200, 150}, {800, 600, 80, 60, 400, 300}, {80, 60, 400, 300}},
@@ -77,6 +83,7 @@ TEST(SlotFit, ManualCropMapsTheFrameOntoTheCanvas) {
         // Starting left of the frame but narrower than it: the canvas width is kept.
         {"left, narrower", {800, 600, 400, 300, -10, 0, 300, 300}, {800, 600, -20, 0, 600, 600}, {0, 0, 800, 600}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const ManualCrop got = applyManualCrop(c.in);
         EXPECT_EQ(got.fit, c.fit) << c.what << ": got " << describe(got.fit);
