@@ -64,6 +64,13 @@ struct Decoder {
     Decoder& operator=(const Decoder&) = delete;
 
     UserError error() const {
+        const int code = err.pub.msg_code;
+        if (code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY)
+            return {QStringLiteral("%1 is too large to decode within %2 MB (%3 × %4 pixels)")
+                        .arg(path)
+                        .arg(kDecoderMemoryLimit / (1024 * 1024))
+                        .arg(info.image_width)
+                        .arg(info.image_height)};
         return {QStringLiteral("%1 is not a readable JPEG photo: %2")
                     .arg(path, QString::fromLocal8Bit(err.message))};
     }

@@ -137,14 +137,14 @@ QImage quadrants(int width, int height) {
     return image;
 }
 
-std::string flatGiantJpeg(int width, int height) {
+std::string flatGiantJpeg(int width, int height, bool progressive) {
     auto be16 = [](std::string& s, int v) { s += char(v >> 8), s += char(v & 0xFF); };
     std::string s = "\xFF\xD8";
     s += "\xFF\xDB";  // quantisation table 0: all ones
     be16(s, 67);
     s += '\0';
     s += std::string(64, '\1');
-    s += "\xFF\xC0";  // baseline frame, one grey component
+    s += progressive ? "\xFF\xC2" : "\xFF\xC0";  // frame: one grey component
     be16(s, 11);
     s += char(8);
     be16(s, height);
@@ -160,9 +160,11 @@ std::string flatGiantJpeg(int width, int height) {
     }
     s += "\xFF\xDA";
     be16(s, 8);
-    s += std::string("\x01\x01\x00\x00\x3F\x00", 6);
+    // Baseline: every coefficient; progressive: the DC scan only.
+    s += std::string("\x01\x01\x00\x00", 4) + (progressive ? '\0' : '\x3F') + '\0';
     const long long blocks = static_cast<long long>((width + 7) / 8) * ((height + 7) / 8);
-    s += std::string(static_cast<std::size_t>((blocks * 2 + 7) / 8), '\0');
+    const long long bitsPerBlock = progressive ? 1 : 2;
+    s += std::string(static_cast<std::size_t>((blocks * bitsPerBlock + 7) / 8), '\0');
     s += "\xFF\xD9";
     return s;
 }

@@ -28,7 +28,8 @@ inline const QColor kQuadrantColors[4] = {Qt::red, Qt::green, Qt::blue, Qt::yell
 
 // A flat grey baseline JPEG of width × height whose entropy data is written
 // directly (two bits a block), so that a giant picture costs little to make.
-std::string flatGiantJpeg(int width, int height);
+// Progressive: a single DC scan.
+std::string flatGiantJpeg(int width, int height, bool progressive = false);
 
 // True when the colours are within `tolerance` on every channel.
 bool near(QColor a, QColor b, int tolerance = 40);

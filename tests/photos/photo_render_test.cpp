@@ -162,6 +162,24 @@ TEST(RenderPhoto, GiantHeaderIsDecodedScaledInBoundedMemory) {
     // A full-size bitmap would take 3.6 GB; the 1/8 decode reduced as it
     // comes takes a few MB.
     EXPECT_LT(peakResidentKb() - before, 100 * 1024);
+
+    // A progressive photo keeps all its coefficients while it decodes: a
+    // giant one is refused within the decoder's memory bound.
+    const fs::path progressive = tmp.path() / "giant progressive.jpg";
+    writeFile(progressive, flatGiantJpeg(30000, 30000, true));
+    auto refused = renderPhoto(q(progressive), QSize(400, 400));
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().message.contains(q(progressive)));
+    EXPECT_TRUE(refused.error().message.contains(QStringLiteral("too large")))
+        << refused.error().message.toStdString();
+    EXPECT_LT(peakResidentKb() - before, 200 * 1024);
+
+    // A smaller progressive picture of the same making decodes.
+    const fs::path small = tmp.path() / "small progressive.jpg";
+    writeFile(small, flatGiantJpeg(2000, 1000, true));
+    auto decoded = renderPhoto(q(small), QSize(200, 100));
+    ASSERT_TRUE(decoded) << decoded.error().message.toStdString();
+    EXPECT_TRUE(near(decoded->pixelColor(100, 50), QColor(128, 128, 128), 4));
 }
 
 TEST(RenderPhoto, BoxesWithThePhotosProportionsAreFilledExactly) {
