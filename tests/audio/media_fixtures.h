@@ -7,7 +7,7 @@
 
 namespace orvane::testing {
 
-struct Mp3Spec {
+struct Mp3Options {
     double seconds = 2.0;
     int sampleRate = 44100;
     bool vbr = false;
@@ -16,7 +16,7 @@ struct Mp3Spec {
 };
 
 // Writes the MP3 file; throws std::runtime_error when ffmpeg fails.
-void makeMp3(const std::filesystem::path& file, const Mp3Spec& spec = {});
+void makeMp3(const std::filesystem::path& file, const Mp3Options& options = {});
 
 // Cuts a file to `bytes` bytes.
 void truncateFile(const std::filesystem::path& file, std::uintmax_t bytes);

@@ -11,12 +11,12 @@ namespace orvane {
 namespace {
 
 using testing::makeMp3;
-using testing::Mp3Spec;
+using testing::Mp3Options;
 using testing::TempDir;
 
 struct LengthCase {
     const char* name;
-    Mp3Spec spec;
+    Mp3Options options;
     LengthSource source;
     std::int64_t tolerance;  // samples
 };
@@ -36,15 +36,15 @@ TEST(SongLength, MatchesTheTrueSampleCount) {
     for (const LengthCase& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path file = dir.path() / (std::string(c.name) + ".mp3");
-        makeMp3(file, c.spec);
+        makeMp3(file, c.options);
         auto length = measureSongLength(toQString(file));
         ASSERT_TRUE(length.has_value()) << length.error().message.toStdString();
-        const auto truth = static_cast<std::int64_t>(c.spec.seconds * c.spec.sampleRate);
+        const auto truth = static_cast<std::int64_t>(c.options.seconds * c.options.sampleRate);
         EXPECT_EQ(length->source, c.source);
-        EXPECT_EQ(length->sampleRate, c.spec.sampleRate);
+        EXPECT_EQ(length->sampleRate, c.options.sampleRate);
         EXPECT_GE(length->samples, truth);
         EXPECT_LE(length->samples, truth + c.tolerance);
-        EXPECT_EQ(length->milliseconds(), length->samples * 1000 / c.spec.sampleRate);
+        EXPECT_EQ(length->milliseconds(), length->samples * 1000 / c.options.sampleRate);
     }
 }
 
