@@ -151,6 +151,7 @@ const FieldDef<E> kPictureEffectFields[] = {
     {"runState", "启动", &E::runState},
     {"decoration", "图片装饰特效", &E::decoration},
     {"seqNo", "顺序号", &E::seqNo},
+    {"placement", "显示位置", &E::placement},
 };
 
 }  // namespace

@@ -135,6 +135,7 @@ struct PictureEffect {
     QString runState;
     QString decoration;
     QString seqNo;
+    QString placement;  // "x,y" on a 1920 × 1080 frame (src/effects/picture_effect.h)
 };
 
 // One column of a table: its field name in code, its caption on screen, and

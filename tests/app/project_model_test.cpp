@@ -62,7 +62,8 @@ TEST(ProjectModel, CaptionsAreTheDocumentedOnes) {
     EXPECT_EQ(fieldCaptions(karaokeFields()).last(), "简体或繁体");
     EXPECT_EQ(fieldCaptions(textEffectFields()).size(), 15);
     EXPECT_EQ(fieldCaptions(pictureEffectFields()),
-              (QStringList{"帧数", "开始时间", "结束时间", "启动", "图片装饰特效", "顺序号"}));
+              (QStringList{"帧数", "开始时间", "结束时间", "启动", "图片装饰特效", "顺序号",
+                           "显示位置"}));
 }
 
 TEST(ProjectModel, NewRowsCarryTheDocumentedDefaults) {

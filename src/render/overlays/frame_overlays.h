@@ -77,7 +77,7 @@ class FrameOverlays {
     // the frame number goes back or the frame has another size.
     void paint(QImage& frame, int albumFrame);
 
-    // The frame whose overlay state is current (-1 before the first paint).
+    // The album frame whose overlay state is current (0 after construction).
     int currentFrame() const;
     // Whether anything at all can be drawn (lyrics, karaoke, texts or
     // pictures); a driver may skip paint() when false.
