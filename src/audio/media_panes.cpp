@@ -25,6 +25,24 @@ QStringList lyricPaneRow(const LyricEntry& lyric, const QString& bound) {
             lyricVAlignText(lyric.vAlign)};
 }
 
+QStringList musicHintTexts(const MusicEntry& song, int row) {
+    const bool unbound = song.boundLyric == kNone;
+    return {song.fileName,
+            song.fileType.toUpper(),
+            song.duration,
+            unbound ? QStringLiteral("未绑定歌词") : QStringLiteral("已绑定歌词"),
+            song.boundLyricName == kNone ? QStringLiteral("无") : song.boundLyricName,
+            QString::number(row + 1)};
+}
+
+QStringList lyricHintTexts(const LyricEntry& lyric, int row) {
+    const bool unbound = lyric.boundMusic == kNone;
+    return {lyric.fileName, lyric.fileType.toUpper(),
+            unbound ? QStringLiteral("未绑定音乐") : QStringLiteral("已绑定音乐"),
+            lyric.boundMusicName == kNone ? QStringLiteral("无") : lyric.boundMusicName,
+            QString::number(row + 1)};
+}
+
 QString lyricStyleText(const LyricEntry& lyric) {
     QString text;
     if (lyric.bold == QLatin1String("cuti")) text += QStringLiteral("[粗体]");

@@ -29,6 +29,13 @@ QStringList musicPaneRow(const MusicEntry& song, const QString& bound);
 // fontName, style text, horizontal text, vertical text
 QStringList lyricPaneRow(const LyricEntry& lyric, const QString& bound);
 
+// The lines of the hover hint over a song: name, type in upper case,
+// duration, "未绑定歌词" or "已绑定歌词", the bound lyric's name or "无", row
+// number. Over a lyric: name, type, "未绑定音乐" or "已绑定音乐", the bound
+// song's name or "无", row number.
+QStringList musicHintTexts(const MusicEntry& song, int row);
+QStringList lyricHintTexts(const LyricEntry& lyric, int row);
+
 // "[粗体]", "[斜体]", "[下划线]" for the styles that are on, in that order.
 QString lyricStyleText(const LyricEntry& lyric);
 // "歌词左边" / "歌词居中" / "歌词右边"; "歌词在上面" / "歌词在中间" / "歌词在下面".

@@ -99,6 +99,15 @@ TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
               (QStringList{QStringLiteral("lyric1"), QStringLiteral("未绑定歌词")}));
     EXPECT_EQ(f.panes.lyricBound, (QStringList{"a", "other", QStringLiteral("未绑定歌词")}));
 
+    EXPECT_EQ(musicHintTexts(f.model.music.at(0), 0),
+              (QStringList{"a", ".MP3", "00:00:01", QStringLiteral("已绑定歌词"), "lyric1", "1"}));
+    EXPECT_EQ(musicHintTexts(f.model.music.at(1), 1),
+              (QStringList{"b", ".MP3", "00:00:01", QStringLiteral("未绑定歌词"),
+                           QStringLiteral("无"), "2"}));
+    EXPECT_EQ(
+        lyricHintTexts(f.model.lyrics.at(2), 2),
+        (QStringList{"lyric3", ".LRC", QStringLiteral("未绑定音乐"), QStringLiteral("无"), "3"}));
+
     // A lyric added later binds to the song still waiting at its position.
     f.model.lyrics.at(1).boundMusic = kNone;
     importLyrics(f.model, f.folder, f.panes, {f.lyricPath("x.lrc")}, f.progress);
