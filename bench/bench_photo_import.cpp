@@ -45,17 +45,21 @@ QImage scene(int width, int height, std::uint32_t seed) {
 }
 
 std::string param(const char* w, const char* h, const char* orientation) {
-    return std::string("[l_x_w_j_s_y]\r\nl_x_w_j_s_y=s_y_l_x\r\n[1]\r\nmblx=single\r\nmbfl=bench\r\n"
-                       "xpsl=1\r\nxpkd=") + w + "\r\nxpgd=" + h + "\r\nszhz=" + orientation +
+    return std::string(
+               "[l_x_w_j_s_y]\r\nl_x_w_j_s_y=s_y_l_x\r\n[1]\r\nmblx=single\r\nmbfl=bench\r\n"
+               "xpsl=1\r\nxpkd=") +
+           w + "\r\nxpgd=" + h + "\r\nszhz=" + orientation +
            "\r\nxpjpgmc=|picture_1|\r\nmbdx=250\r\n";
 }
 
 void addTemplate(const WorkingFolder& folder, const std::string& name, const std::string& ini) {
     fs::create_directories(folder.parameterStore());
     fs::create_directories(folder.movieStore());
-    packing::writePackage(folder.parameterStore() / (name + ".rar"), packing::Bytes(ini.begin(), ini.end()));
+    packing::writePackage(folder.parameterStore() / (name + ".rar"),
+                          packing::Bytes(ini.begin(), ini.end()));
     const std::string movie = "FWS movie of " + name;
-    packing::writePackage(folder.movieStore() / (name + ".rar"), packing::Bytes(movie.begin(), movie.end()));
+    packing::writePackage(folder.movieStore() / (name + ".rar"),
+                          packing::Bytes(movie.begin(), movie.end()));
 }
 
 long peakResidentKb() {
@@ -90,12 +94,14 @@ struct Fixture {
         for (int i = 0; i < kPhotos; ++i) {
             const bool portrait = i % 3 == 2;
             const fs::path file = photos / ("photo_" + std::to_string(i + 1) + ".jpg");
-            const QImage picture = portrait ? scene(3000, 4000, std::uint32_t(i)) : scene(4000, 3000, std::uint32_t(i));
+            const QImage picture = portrait ? scene(3000, 4000, std::uint32_t(i))
+                                            : scene(4000, 3000, std::uint32_t(i));
             if (!saveJpeg(picture, file)) throw std::runtime_error("cannot write " + file.string());
             bytes += fs::file_size(file);
             files << toQString(file);
         }
-        std::cerr << "photos: " << kPhotos << " of 4000 x 3000, " << bytes / kPhotos / 1024 << " KB each\n";
+        std::cerr << "photos: " << kPhotos << " of 4000 x 3000, " << bytes / kPhotos / 1024
+                  << " KB each\n";
     }
     ~Fixture() { fs::remove_all(root); }
 };

@@ -40,8 +40,9 @@ void runFit(const FitOptions& options) {
 
     ProjectModel model;
     if (options.seed) model.random.reseed(*options.seed);
-    model.settings.landscapeCrop = options.cropLandscape == "default" ? LandscapeCrop::TemplateDefault
-                                                                      : LandscapeCrop::FullScreen;
+    model.settings.landscapeCrop = options.cropLandscape == "default"
+                                       ? LandscapeCrop::TemplateDefault
+                                       : LandscapeCrop::FullScreen;
     model.settings.portraitCrop = options.cropPortrait == "default" ? PortraitCrop::TemplateDefault
                                                                     : PortraitCrop::ZoomedPart;
     NullProgress progress;
@@ -72,11 +73,13 @@ void addFitCommand(CLI::App& app) {
     auto options = std::make_shared<FitOptions>();
     addRootOption(*command, options->root);
     command->add_option("--seed", options->seed, "seed of the random template draws");
-    command->add_option("--crop-landscape", options->cropLandscape,
-                        "full-screen slots, landscape photos: fullscreen (default) or default")
+    command
+        ->add_option("--crop-landscape", options->cropLandscape,
+                     "full-screen slots, landscape photos: fullscreen (default) or default")
         ->check(CLI::IsMember({"fullscreen", "default"}));
-    command->add_option("--crop-portrait", options->cropPortrait,
-                        "full-screen slots, portrait photos: zoom (default) or default")
+    command
+        ->add_option("--crop-portrait", options->cropPortrait,
+                     "full-screen slots, portrait photos: zoom (default) or default")
         ->check(CLI::IsMember({"zoom", "default"}));
     command->add_option("PHOTO", options->photos, "JPEG photos, in import order")->required();
     command->callback([options] { runFit(*options); });
