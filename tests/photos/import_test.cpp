@@ -85,12 +85,17 @@ struct Project {
         return image.pixelColor(at);
     }
 
-    // Every file under the working folder with its size and first bytes.
+    // Every file of the working folder but the template store, with its size
+    // and a hash of its content.
     std::map<std::string, std::string> tree() const {
         std::map<std::string, std::string> out;
         for (const auto& entry : fs::recursive_directory_iterator(wf.base())) {
             const std::string rel = entry.path().lexically_relative(wf.base()).generic_string();
-            out[rel] = entry.is_directory() ? "dir" : readFile(entry.path());
+            if (rel.starts_with("wj_0_or_2")) continue;
+            const std::string content = entry.is_directory() ? "" : readFile(entry.path());
+            out[rel] = entry.is_directory() ? "folder"
+                                            : std::to_string(content.size()) + " bytes, hash " +
+                                                  std::to_string(std::hash<std::string>{}(content));
         }
         return out;
     }
@@ -222,6 +227,24 @@ TEST(PhotoImport, FailedRunLeavesTheProjectAsItWas) {
     }
 }
 
+TEST(PhotoImport, DamagedTemplatePackageLeavesTheProjectAsItWas) {
+    Project p;
+    addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
+    p.buildStore();
+    ASSERT_TRUE(p.import({p.photo("first.jpg", quadrants(400, 300))}));
+    const QStringList textsBefore = allTexts(p.model);
+    const auto treeBefore = p.tree();
+
+    const fs::path package = p.wf.movieStore() / "land.rar";
+    writeFile(package, "damaged");
+    auto result = p.import({p.photo("second.jpg", quadrants(400, 300))});
+    ASSERT_FALSE(result);
+    EXPECT_TRUE(result.error().message.contains(q(package)))
+        << result.error().message.toStdString();
+    EXPECT_EQ(allTexts(p.model), textsBefore);
+    EXPECT_EQ(p.tree(), treeBefore);
+}
+
 TEST(PhotoImport, AwkwardPathsAndTheSameFileTwice) {
     Project p;
     addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
@@ -275,6 +298,7 @@ TEST(PhotoRemoval, OnlyPhotoOfTemplateTwoOfThree) {
     EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2"}));
     EXPECT_EQ(column(p.model, &PhotoEntry::index), (QStringList{"1", "2"}));
     EXPECT_TRUE(fs::exists(p.wf.instanceMovie(2)));
+    EXPECT_FALSE(fs::exists(p.wf.instanceFolder(2) / "w_j_3.rar"));
     EXPECT_FALSE(fs::exists(p.wf.instanceFolder(3)));
     EXPECT_FALSE(fs::exists(p.wf.renumberingFolder(3)));
     EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(2, 1), {400, 300}), Qt::blue));
