@@ -1,11 +1,12 @@
 #include "jpeg_writer.h"
 
-#include <jpeglib.h>
-
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+// libjpeg's header needs <cstdio> first.
+#include <jpeglib.h>
 
 #include "app/working_folder.h"
 #include "templates/package.h"

@@ -6,7 +6,6 @@
 #include "photos/new_photo_output.h"
 #include "photos/photo_render.h"
 #include "photos/staging.h"
-#include "photos/thumbnails.h"
 #include "templates/package.h"
 
 namespace orvane {

@@ -22,7 +22,7 @@ void dropRow(ProjectModel& model, const WorkingFolder& folder, std::size_t row) 
     model.photos.removeAt(row);
 }
 
-// Stages `source` into the slot of `row`: a slot with a size takes the
+// Stages `source` into the slot of `target`: a slot with a size takes the
 // usual fit; a full-screen slot takes the whole photo within 1920 × 1080.
 Result<void> stageIntoSlot(const PhotoEntry& target, const PhotoEntry& source,
                            const WorkingFolder& folder) {

@@ -1,13 +1,14 @@
 #include "jpeg_fixtures.h"
 
-#include <jpeglib.h>
-
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
+
+// libjpeg's header needs <cstdio> first.
+#include <jpeglib.h>
 
 namespace orvane::testing {
 namespace {
