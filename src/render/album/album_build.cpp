@@ -1,0 +1,203 @@
+#include "render/album/album_build.h"
+
+#include <QFileInfo>
+#include <unistd.h>
+
+#include "render/album/album_log.h"
+#include "render/album/frame_producer.h"
+#include "render/album/template_usage.h"
+#include "render/mcl/image_sequence_folder.h"
+#include "render/mcl/mcl.h"
+#include "render/overlays/frame_overlays.h"
+
+namespace orvane {
+
+namespace {
+
+const QString kNoPhotos = QStringLiteral("没有添加相片文件！");
+
+std::optional<MclFormat> formatPreset(const QString& outputType) {
+    if (outputType == QStringLiteral("VCD")) return MclFormat::VCD;
+    if (outputType == QStringLiteral("SVCD")) return MclFormat::SVCD;
+    if (outputType == QStringLiteral("DVD")) return MclFormat::DVD;
+    return std::nullopt;
+}
+
+// Every song must be readable before the first frame is made, so that a
+// song that disappeared is reported by name and nothing is written.
+Result<std::vector<int>> songFrameCounts(const ProjectModel& model) {
+    std::vector<int> frames;
+    for (const MusicEntry& song : model.music) {
+        const QFileInfo file(song.location);
+        if (!file.isFile() || !file.isReadable())
+            return fail(QStringLiteral("The song %1 cannot be read: the file is missing.")
+                            .arg(song.location));
+        bool ok = false;
+        const int count = song.frameCount.toInt(&ok);
+        frames.push_back(ok && count > 0 ? count : 0);
+    }
+    return frames;
+}
+
+Result<void> checkOutputFolder(const QString& output) {
+    const std::filesystem::path path = toPath(output);
+    const std::filesystem::path parent =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::error_code ec;
+    if (!std::filesystem::is_directory(parent, ec))
+        return fail(QStringLiteral("The output folder %1 does not exist.").arg(toQString(parent)));
+    if (::access(parent.c_str(), W_OK | X_OK) != 0)
+        return fail(QStringLiteral("The output folder %1 cannot be written.").arg(toQString(parent)));
+    return {};
+}
+
+void removeWorkingFrames(const WorkingFolder& folder) {
+    std::error_code ec;
+    for (const auto& file : {folder.composedFrame(), folder.lastFrameBitmap(),
+                             folder.lastFrameJpeg(), folder.transitionPicture()})
+        std::filesystem::remove(file, ec);
+}
+
+}  // namespace
+
+QString albumExtension(const QString& outputType) {
+    if (outputType == QStringLiteral("AVI")) return QStringLiteral(".avi");
+    if (outputType == QStringLiteral("XLTP")) return {};
+    return QStringLiteral(".mpg");
+}
+
+Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& folder,
+                              const AlbumRequest& request, Progress& progress) {
+    if (model.photos.empty()) return fail(kNoPhotos);
+    const AlbumSettings& settings = model.settings;
+    const QSize size(fieldToInt(settings.outputWidth, "outputWidth"),
+                     fieldToInt(settings.outputHeight, "outputHeight"));
+    auto songFrames = songFrameCounts(model);
+    if (!songFrames) return std::unexpected(songFrames.error());
+
+    // The output: a file in a writable folder, or a new picture-sequence folder.
+    const bool pictures = settings.outputType == QStringLiteral("XLTP");
+    QString outputPath = request.output;
+    if (pictures) {
+        auto first = prepareImageSequenceFolder(request.output, settings.imageSequenceFormat);
+        if (!first) return std::unexpected(first.error());
+        outputPath = *first;
+    } else if (auto writable = checkOutputFolder(request.output); !writable) {
+        return std::unexpected(writable.error());
+    }
+    auto failRun = [&](const QString& message) {
+        removeWorkingFrames(folder);
+        if (pictures) {
+            std::error_code ec;
+            std::filesystem::remove(toPath(request.output), ec);  // only while empty
+        }
+        return fail(message);
+    };
+
+    AlbumReport report;
+    AlbumLog log([&progress](const QString& line) { progress.message(line); });
+    const TemplateUsageTable usage = buildTemplateUsageTable(model, folder);
+    const TemplateUsageTable playList = playListFrom(usage);
+    report.timeline = planAlbumTimeline(templateFrameCounts(playList), *songFrames, settings);
+    const int totalFrames = report.timeline.totalFrames;
+    progress.start(2 * totalFrames);
+
+    FrameOverlayOptions overlayOptions;
+    overlayOptions.songOrder = report.timeline.songOrder;
+    overlayOptions.karaokeRowALeft = request.karaokeRowALeft;
+    overlayOptions.karaokeRowATop = request.karaokeRowATop;
+    overlayOptions.karaokeRowBTop = request.karaokeRowBTop;
+    FrameOverlays overlays(model, size, overlayOptions);
+    const bool drawOverlays = !overlays.empty();
+
+    FrameProducerSettings producerSettings;
+    producerSettings.outputSize = size;
+    producerSettings.afterLastInstance = report.timeline.afterLastInstance;
+    producerSettings.pictureWait = request.pictureWait;
+    FrameProducer producer(
+        folder, playList, producerSettings,
+        [&](QImage& frame, int albumFrame) {
+            if (drawOverlays) overlays.paint(frame, albumFrame);
+        },
+        [&log](const QString& line) { log.add(line); });
+    if (auto started = producer.start(); !started) return failRun(started.error().message);
+
+    // The lists: every frame is painted in memory; the songs in the order heard.
+    MclHandle encoder = MclCreate();
+    MclListHandle videoList = MclListCreate();
+    MclListHandle audioList = MclListCreate();
+    MclListAddMemoryFrames(*videoList, totalFrames);
+    for (int song : report.timeline.songOrder)
+        MclListAdd(*audioList, model.music.at(static_cast<std::size_t>(song)).location,
+                   kMclAudioEntry, 0, 0);
+    progress.advance(totalFrames);
+    const std::int64_t frames = MclListGetFrameCount(*videoList);
+    const std::int64_t samples = MclListGetSampleCount(*audioList);
+    log.add(QStringLiteral("Total frames:  %1").arg(frames));
+    log.add(QStringLiteral("Total samples: %1").arg(samples));
+
+    bool stopped = false;
+    QString frameError;
+    MclAssignVideoSource(*encoder, MclListSource(*videoList));
+    MclAssignAudioSource(*encoder, MclListSource(*audioList));
+    MclAssignVideoFunc(*encoder, [&](MclEncoder&, QImage& frame, int index) {
+        if (progress.isCancelled()) {
+            stopped = true;
+            return false;
+        }
+        if (auto painted = producer.paintFrame(frame, index); !painted) {
+            frameError = painted.error().message;
+            return false;
+        }
+        progress.advance();
+        return true;
+    });
+    MclAssignProgress(*encoder, [&](MclEncoder& h, MclStatus status, std::int64_t a,
+                                    std::int64_t b, int c) {
+        log.add(MclProgressLine(h, status, a, b, c, frames, samples));
+    });
+    MclAssignError(*encoder, [&log](MclEncoder& h, MclError) { log.add(MclGetErrorStr(h)); });
+
+    if (const auto preset = formatPreset(settings.outputType)) {
+        const MclTvSystem system =
+            settings.tvSystem == QStringLiteral("NTSC") ? MclTvSystem::NTSC : MclTvSystem::PAL;
+        MclSetFormatPreset(*encoder, *preset, system);
+    }
+    MclVideoSetKeepDuration(*encoder, true);
+    if (report.timeline.truncateAudioToVideo) MclAudioSetTruncateToVideo(*encoder, true);
+    // The user's size is kept for every output kind.
+    MclVideoSetFormat(*encoder, size.width(), size.height(), 32);
+    if (settings.quality == QStringLiteral("gaoqing_huazhi"))
+        MclVideoSetBitRate(*encoder, MclQuality::High);
+    MclAudioSetCodec(*encoder, MclAudioCodec::FormatDefault);
+    MclVideoSetFileName(*encoder, outputPath);
+    MclAudioSetFileName(*encoder, outputPath);
+
+    bool converted = false;
+    if (frames > 0 || samples > 0) {
+        log.add(QStringLiteral("Starting conversion..."));
+        converted = MclConvert(*encoder);
+        log.add(QStringLiteral("Conversion ended."));
+    } else {
+        log.add(QStringLiteral("Nothing to convert."));
+    }
+    const MclError error = MclGetError(*encoder);
+    const QString errorText = MclGetErrorStr(*encoder);
+    MclAbort(*encoder);
+    audioList.reset();
+    videoList.reset();
+    encoder.reset();
+    for (const QString& message : overlays.messages()) log.add(message);
+    report.log = log.lines();
+
+    if (!frameError.isEmpty()) return failRun(frameError);
+    if (stopped || error == MclError::Aborted)
+        return failRun(QStringLiteral("The album was stopped; no file was written."));
+    if (!converted) return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
+    removeWorkingFrames(folder);
+    report.outputPath = outputPath;
+    report.frames = static_cast<int>(frames);
+    return report;
+}
+
+}  // namespace orvane

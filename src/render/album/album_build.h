@@ -1,0 +1,57 @@
+#pragma once
+// The album build: from the project to the finished video file (VCD, SVCD,
+// DVD, AVI) or picture sequence. It lists the template instances
+// (TemplateUsageTable), plans the timeline, stages the loading picture,
+// hands the frames (painted in memory by the frame producer and the
+// overlays) and the songs to the encoder, and cleans up.
+//
+// Progress: start(2 × frames); advance(frames) once the lists are made, then
+// advance() per frame encoded; every log line goes to message(); a
+// cancelled progress stops the conversion. A failed or stopped build leaves
+// nothing at the output path. Runs on the calling thread (the encoder
+// paints frames on it while its own threads encode); the model is only read.
+
+#include <QString>
+#include <QStringList>
+#include <chrono>
+
+#include "app/error.h"
+#include "app/progress.h"
+#include "app/project_model.h"
+#include "app/working_folder.h"
+#include "render/album/album_timeline.h"
+
+namespace orvane {
+
+struct AlbumRequest {
+    // The output file (extension included); for "XLTP" the folder to create.
+    QString output;
+    // How long a template movie may take to report "picture_0".
+    std::chrono::milliseconds pictureWait{10000};
+    // Karaoke rows on the 1920 × 1080 reference frame.
+    int karaokeRowALeft = 180;
+    int karaokeRowATop = 811;
+    int karaokeRowBTop = 931;
+};
+
+struct AlbumReport {
+    QString outputPath;  // the video file, or the first picture of a sequence
+    int frames = 0;
+    AlbumTimeline timeline;
+    QStringList log;
+};
+
+// The extension a make command appends: ".mpg" for "VCD", "SVCD", "DVD",
+// ".avi" for "AVI"; empty for "XLTP" (a folder).
+QString albumExtension(const QString& outputType);
+
+// Makes the album of `model` as its settings say (outputType, size, TV
+// system, quality, timeline, lyric kind). Fails with "没有添加相片文件！" when
+// there are no photos, "输入的文件名存在, 请更换保存的文件名！" when a
+// picture-sequence folder exists, and with a message naming the file for a
+// missing song, an output folder that cannot be written, an encoder error or
+// a stop.
+Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& folder,
+                              const AlbumRequest& request, Progress& progress);
+
+}  // namespace orvane

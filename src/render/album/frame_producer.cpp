@@ -1,0 +1,168 @@
+#include "render/album/frame_producer.h"
+
+#include <QPainter>
+#include <thread>
+
+#include "photos/jpeg_writer.h"
+#include "render/flash_player.h"
+
+namespace orvane {
+
+namespace {
+
+// Template movies are laid out on a 1920 × 1080 stage; the transition
+// picture they load is assumed to have that size.
+constexpr QSize kStageSize{1920, 1080};
+const QString kSignatureVariable = QStringLiteral("l_x_z_f_c");
+const QString kSignatureValue = QStringLiteral("l_x_z_f_c_s_y_w_j");
+
+QString errorLine(const std::filesystem::path& movie, const QString& reason) {
+    return QStringLiteral("%1 : 错误 (%2)").arg(toQString(movie), reason);
+}
+
+}  // namespace
+
+FrameProducer::FrameProducer(const WorkingFolder& folder, TemplateUsageTable playList,
+                             FrameProducerSettings settings, OverlayPainter overlays, LogLine log)
+    : m_folder(folder),
+      m_playList(std::move(playList)),
+      m_settings(settings),
+      m_overlays(std::move(overlays)),
+      m_log(std::move(log)) {}
+
+FrameProducer::~FrameProducer() = default;
+
+QImage FrameProducer::loadingPicture(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    return picture;
+}
+
+QString FrameProducer::currentMovie() const {
+    return m_player ? toQString(m_player->moviePath()) : QString();
+}
+
+Result<void> FrameProducer::start() {
+    m_player.reset();
+    m_playIndex = -1;
+    m_templateFrame = -1;
+    m_closingState = kClosingPending;
+    m_failuresInRow = 0;
+    std::error_code ec;
+    std::filesystem::create_directories(m_folder.transitionFolder(), ec);
+    if (auto staged = stageTransition(loadingPicture(kStageSize)); !staged) return staged;
+    return loadNextTemplate();
+}
+
+Result<void> FrameProducer::stageTransition(const QImage& bare) {
+    m_transition = bare.size() == kStageSize
+                       ? bare.copy()
+                       : bare.scaled(kStageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return saveJpeg(m_transition, m_folder.transitionPicture());
+}
+
+bool FrameProducer::loadMovie(const std::filesystem::path& movie) {
+    auto player = std::make_unique<FlashPlayer>();
+    m_readyMarker.clear();
+    player->setFsCommandHandler([this](const QString& command, const QString&) {
+        if (command == QStringLiteral("picture_0")) m_readyMarker = kTemplateReady;
+    });
+    if (auto loaded = player->Movie(movie); !loaded) {
+        m_log(errorLine(movie, loaded.error().message));
+        return false;
+    }
+    player->SetVariable(QStringLiteral("xc_alpha"), QStringLiteral("0"));
+    if (player->GetVariable(kSignatureVariable) != kSignatureValue) {
+        m_log(errorLine(movie, QStringLiteral("not a template movie of this program, skipped")));
+        return false;
+    }
+    player->Stop();
+    // Our player delivers the movie's messages while it loads; a movie that
+    // has not reported its picture yet gets the bounded wait, then is skipped.
+    const auto deadline = std::chrono::steady_clock::now() + m_settings.pictureWait;
+    while (m_readyMarker != kTemplateReady && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (m_readyMarker != kTemplateReady) {
+        m_log(errorLine(movie, QStringLiteral("the movie did not report \"picture_0\" within %1 ms, "
+                                              "skipped")
+                                   .arg(m_settings.pictureWait.count())));
+        return false;
+    }
+    const auto frames = player->TotalFrames();
+    if (!frames || *frames <= 0) {
+        m_log(errorLine(movie, QStringLiteral("the movie has no frames, skipped")));
+        return false;
+    }
+    for (const QString& warning : player->loadWarnings()) m_log(warning);
+    m_movieFrames = *frames;
+    m_player = std::move(player);
+    return true;
+}
+
+Result<void> FrameProducer::loadNextTemplate() {
+    m_player.reset();
+    m_templateFrame = -1;
+    const int rows = m_playList.count();
+    for (int attempt = 0; attempt < 2 * rows + 2; ++attempt) {
+        // The closing movie, once loaded, is never switched away from.
+        if (m_closingState == kClosingLoaded) return {};
+        std::filesystem::path movie;
+        m_playIndex += 1;
+        if (m_playIndex < rows) {
+            movie = toPath(m_playList.at(static_cast<std::size_t>(m_playIndex)).moviePath);
+        } else if (m_settings.afterLastInstance == AfterLastInstance::LoopInstances && rows > 0 &&
+                   m_failuresInRow < rows) {
+            m_playIndex = 0;
+            movie = toPath(m_playList.at(0).moviePath);
+        } else {
+            m_closingState = kClosingLoaded;
+            m_playIndex = -1;
+            movie = m_folder.endingMovie();
+        }
+        if (loadMovie(movie)) {
+            m_failuresInRow = 0;
+            return {};
+        }
+        ++m_failuresInRow;
+    }
+    return {};
+}
+
+void FrameProducer::holdLastPicture(QImage& frame) const {
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(frame.rect(), m_transition);
+}
+
+Result<void> FrameProducer::paintFrame(QImage& frame, int albumFrame) {
+    if (albumFrame == 0) {
+        holdLastPicture(frame);  // the loading picture, staged by start()
+        return {};
+    }
+    if (m_player) {
+        m_templateFrame += 1;
+        const int shown = std::min(m_templateFrame, m_movieFrames - 1);
+        if (auto stepped = m_player->FrameNum(shown); !stepped) {
+            m_log(errorLine(m_player->moviePath(), stepped.error().message));
+            if (auto loaded = loadNextTemplate(); !loaded) return loaded;
+            if (m_player) {
+                m_templateFrame = 0;
+                (void)m_player->FrameNum(0);
+            }
+        }
+    }
+    if (m_player)
+        m_player->paint(frame);
+    else
+        holdLastPicture(frame);
+
+    if (m_player && m_closingState == kClosingPending && m_templateFrame >= m_movieFrames - 1) {
+        // The next template starts from this picture, without overlays.
+        if (auto staged = stageTransition(frame); !staged) return staged;
+        if (auto loaded = loadNextTemplate(); !loaded) return loaded;
+    }
+    if (m_overlays) m_overlays(frame, albumFrame);
+    return {};
+}
+
+}  // namespace orvane
