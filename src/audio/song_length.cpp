@@ -147,8 +147,14 @@ Result<SongLength> measureSongLength(const QString& path) {
     int rc = avformat_open_input(&raw, file.c_str(), nullptr, nullptr);
     if (rc < 0) return cantRead(avError(rc));
     std::unique_ptr<AVFormatContext, FormatCloser> format(raw);
-    rc = avformat_find_stream_info(format.get(), nullptr);
-    if (rc < 0) return cantRead(avError(rc));
+    // An MP3 file's first frame header already tells the codec and the rate;
+    // other files are probed further.
+    const bool known = format->nb_streams == 1 &&
+                       format->streams[0]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO &&
+                       format->streams[0]->codecpar->sample_rate > 0 &&
+                       format->streams[0]->codecpar->codec_id != AV_CODEC_ID_NONE;
+    if (!known && (rc = avformat_find_stream_info(format.get(), nullptr)) < 0)
+        return cantRead(avError(rc));
     const int streamIndex =
         av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (streamIndex < 0) return cantRead(QStringLiteral("没有音频"));
