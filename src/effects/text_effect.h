@@ -19,6 +19,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <optional>
 
 #include "app/error.h"
 #include "app/project_model.h"
