@@ -3,9 +3,9 @@
 // not exist yet; it is created with its missing parents, and the encoder is
 // given the name of the first picture in it ("<folder>/01.JPG").
 
-#include "app/error.h"
-
 #include <QString>
+
+#include "app/error.h"
 
 namespace orvane {
 

@@ -73,7 +73,7 @@ namespace orvane {
 
 class MclEncoder;  // the handle; defined in mcl_encoder.h
 class MclList;
-class MclSource;   // what a source callback answers into
+class MclSource;  // what a source callback answers into
 
 // Entry kinds of MclListAdd (the flags of the original calls).
 inline constexpr int kMclVideoEntry = 8;    // one frame read from a picture file
@@ -99,11 +99,11 @@ enum class MclStatus {
 
 enum class MclError {
     None = 0,
-    Aborted,      // MclAbort was called
-    Settings,     // a call's values cannot be encoded (size, missing name, …)
-    Source,       // a frame picture or a song could not be read
-    Encoder,      // FFmpeg could not set up or run an encoder
-    Output,       // the output could not be written (folder, disk full, rename)
+    Aborted,   // MclAbort was called
+    Settings,  // a call's values cannot be encoded (size, missing name, …)
+    Source,    // a frame picture or a song could not be read
+    Encoder,   // FFmpeg could not set up or run an encoder
+    Output,    // the output could not be written (folder, disk full, rename)
 };
 
 struct MclDeleter {

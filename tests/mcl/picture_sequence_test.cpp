@@ -1,0 +1,112 @@
+// Picture sequences: the folder rule, the names, the count and the pictures.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include "mcl_fixture.h"
+#include "render/mcl/image_sequence_folder.h"
+#include "support/test_support.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+QString folderOf(const TempDir& dir) { return QString::fromStdString(dir.path().string()); }
+
+struct PictureCase {
+    const char* format;
+    const char* codec;  // ffprobe's name for the pictures
+};
+
+class PictureSequence : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(PictureSequence, WritesOneNumberedPicturePerFrame) {
+    const PictureCase& c = GetParam();
+    TempDir dir;
+    const QString folder = folderOf(dir) + "/holiday/album";
+    const auto first = prepareImageSequenceFolder(folder, QString::fromLatin1(c.format));
+    ASSERT_TRUE(first) << first.error().message.toStdString();
+    EXPECT_EQ(*first, folder + "/01." + c.format);
+
+    AlbumRun run;
+    run.width = 96;
+    run.height = 64;
+    run.frames = 12;
+    run.output = *first;
+    run.songs = {folderOf(dir) + "/no-sound-in-pictures.mp3"};  // never opened
+    const AlbumResult result = encodeAlbum(run);
+    ASSERT_TRUE(result.ok) << result.errorText.toStdString();
+
+    QStringList expected;
+    for (int i = 1; i <= 12; ++i)
+        expected << QStringLiteral("%1.%2").arg(i, 2, 10, QChar('0')).arg(c.format);
+    EXPECT_EQ(folderEntries(folder), expected);
+    for (const QString& name : {expected.first(), expected.last()}) {
+        const Probe p = probe(folder + "/" + name);
+        ASSERT_TRUE(p.video) << name.toStdString();
+        EXPECT_EQ(p.video->codec, QLatin1String(c.codec));
+        EXPECT_EQ(p.video->width, 96);
+        EXPECT_EQ(p.video->height, 64);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, PictureSequence,
+                         ::testing::Values(PictureCase{"JPG", "mjpeg"}, PictureCase{"BMP", "bmp"},
+                                           PictureCase{"TGA", "targa"}, PictureCase{"PCX", "pcx"}),
+                         [](const auto& info) { return std::string(info.param.format); });
+
+TEST(PictureSequenceNames, NumbersGrowPastTwoDigitsAndPicturesMatchTheirFrames) {
+    TempDir dir;
+    AlbumRun run;
+    run.width = 32;
+    run.height = 32;
+    run.frames = 101;
+    run.output = folderOf(dir) + "/01.jpg";
+    ASSERT_TRUE(encodeAlbum(run).ok);
+    const QStringList names = folderEntries(folderOf(dir));
+    EXPECT_EQ(names.size(), 101);
+    EXPECT_TRUE(names.contains("09.jpg"));
+    EXPECT_TRUE(names.contains("99.jpg"));
+    EXPECT_TRUE(names.contains("100.jpg"));
+    EXPECT_TRUE(names.contains("101.jpg"));
+    for (int frame : {0, 45, 100}) {
+        const QImage picture(folderOf(dir) +
+                             QStringLiteral("/%1.jpg").arg(frame + 1, 2, 10, QChar('0')));
+        ASSERT_FALSE(picture.isNull()) << frame;
+        const QColor got = picture.pixelColor(16, 28);
+        EXPECT_NEAR(got.red(), albumColour(frame).red(), 16) << frame;
+        EXPECT_NEAR(got.green(), albumColour(frame).green(), 16) << frame;
+        EXPECT_NEAR(got.blue(), albumColour(frame).blue(), 16) << frame;
+    }
+}
+
+TEST(PictureSequenceFolder, AnExistingNameIsRefusedAndNothingIsWritten) {
+    TempDir dir;
+    const QString folder = folderOf(dir) + "/album";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = folderOf(dir) + "/file";
+    writeFile(dir.path() / "file", "x");
+    for (const QString& name : {folder, file}) {
+        const auto first = prepareImageSequenceFolder(name, "JPG");
+        ASSERT_FALSE(first);
+        EXPECT_EQ(first.error().message, QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+    }
+    EXPECT_TRUE(folderEntries(folder).isEmpty());
+    EXPECT_EQ(readFile(dir.path() / "file"), "x");
+}
+
+TEST(PictureSequenceFolder, FormatsAreTheFourPictureKinds) {
+    for (const char* format : {"JPG", "bmp", "Tga", "PCX"})
+        EXPECT_TRUE(isImageSequenceFormat(format)) << format;
+    for (const char* format : {"PNG", "", "MPG"})
+        EXPECT_FALSE(isImageSequenceFormat(format)) << format;
+    TempDir dir;
+    EXPECT_FALSE(prepareImageSequenceFolder(folderOf(dir) + "/x", "PNG"));
+    EXPECT_TRUE(folderEntries(folderOf(dir)).isEmpty());
+}
+
+}  // namespace
