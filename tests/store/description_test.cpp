@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-using orvane::tc::parseDescription;
 using nlohmann::json;
+using orvane::tc::parseDescription;
 
 namespace {
 
@@ -36,9 +36,15 @@ TEST(TemplateDescription, RefusesWhatCannotMakeAWorkingTemplate) {
     };
     const Case cases[] = {
         {"no transition layer", [](json& d) { d["layers"].erase(2); }},
-        {"two transition layers", [](json& d) { d["layers"].push_back({{"kind", "transition"}}); }},
+        {"two transition layers",
+         [](json& d) {
+             d["layers"].push_back({{"kind", "transition"}});
+         }},
         {"a slot nobody shows", [](json& d) { d["layers"].erase(1); }},
-        {"a slot shown twice", [](json& d) { d["layers"].push_back({{"kind", "photo"}, {"slot", 1}}); }},
+        {"a slot shown twice",
+         [](json& d) {
+             d["layers"].push_back({{"kind", "photo"}, {"slot", 1}});
+         }},
         {"a photo of a missing slot", [](json& d) { d["layers"][1]["slot"] = 3; }},
         {"an unknown orientation", [](json& d) { d["slots"][0]["orientation"] = "wide"; }},
         {"a half-sized slot", [](json& d) { d["slots"][0]["height"] = 0; }},

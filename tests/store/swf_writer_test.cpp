@@ -118,3 +118,22 @@ TEST(SwfBits, LongStraightEdgesAreSplit) {
     shape.parts.push_back({rectOutline(0, 0, 4000, 10), 1, false});
     EXPECT_NO_THROW(defineShape3(1, shape));
 }
+
+TEST(SwfBits, ShapeRecordsPutTheFillOnTheRightSide) {
+    // A 1 px square (20 twips), drawn clockwise: as an outline its inside is
+    // on the right (fill style 1); as a hole the fill lies on its left (fill
+    // style 0). Bounds, one red solid fill, no line style, 1 fill bit; then
+    // a style change with a move to (0, 0) and four 6-bit straight edges.
+    ShapeDef outline;
+    outline.fills.push_back(FillStyle::solid({255, 0, 0, 255}));
+    outline.parts.push_back({rectOutline(0, 0, 1, 1), 1, false});
+    EXPECT_EQ(defineShape3(1, outline), (Bytes{0x18, 0x08, 0x01, 0x00, 0x30, 0x0A, 0x00, 0xA0, 0x01,
+                                               0x00, 0xFF, 0x00, 0x00, 0xFF, 0x00, 0x10, 0x14, 0x1D,
+                                               0x05, 0x34, 0x54, 0xD0, 0xB3, 0x46, 0xC0, 0x00}));
+
+    ShapeDef hole = outline;
+    hole.parts[0].outline = Outline().addHoles(rectOutline(0, 0, 1, 1));
+    EXPECT_EQ(defineShape3(1, hole), (Bytes{0x18, 0x08, 0x01, 0x00, 0x30, 0x0A, 0x00, 0xA0, 0x01,
+                                            0x00, 0xFF, 0x00, 0x00, 0xFF, 0x00, 0x10, 0x0C, 0x1D,
+                                            0x05, 0x34, 0x54, 0xD0, 0xB3, 0x46, 0xC0, 0x00}));
+}
