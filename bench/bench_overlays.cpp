@@ -65,9 +65,8 @@ struct Fixture {
         karaoke.location = QString::fromStdString((dir / "song.ksc").string());
         model.karaoke.append(karaoke);
         model.settings.lyricKind = "shiyong_lrcksc";
-        for (const auto& [text, motion] :
-             {std::pair{"欢迎观看我们的电子相册", "congzuoxiangyou"},
-              std::pair{"美好时光 2026", "youshangdaozuoxia"}}) {
+        for (const auto& [text, motion] : {std::pair{"欢迎观看我们的电子相册", "congzuoxiangyou"},
+                                           std::pair{"美好时光 2026", "youshangdaozuoxia"}}) {
             orvane::TextEffectChoice choice;
             choice.text = QString::fromUtf8(text);
             choice.startTime = "00:01";
@@ -100,7 +99,11 @@ void paintOverlays(benchmark::State& state) {
         benchmark::DoNotOptimize(frame.constBits());
     }
 }
-BENCHMARK(paintOverlays)->Name("overlays")->Args({1920, 1080})->Args({1280, 720})->Unit(benchmark::kMillisecond);
+BENCHMARK(paintOverlays)
+    ->Name("overlays")
+    ->Args({1920, 1080})
+    ->Args({1280, 720})
+    ->Unit(benchmark::kMillisecond);
 
 void fillFrame(benchmark::State& state) {
     QImage frame(1920, 1080, QImage::Format_RGB32);
@@ -134,9 +137,10 @@ int main(int argc, char** argv) {
     const double overlays = reporter.seconds("overlays/1920/1080");
     const double fill = reporter.seconds("fill_1920x1080");
     if (overlays > 0 && fill > 0)
-        std::printf("overlays at 1920x1080: %.3f ms per frame; QImage::fill of the same frame "
-                    "%.3f ms; overlays / fill = %.2f\n",
-                    overlays * 1e3, fill * 1e3, overlays / fill);
+        std::printf(
+            "overlays at 1920x1080: %.3f ms per frame; QImage::fill of the same frame "
+            "%.3f ms; overlays / fill = %.2f\n",
+            overlays * 1e3, fill * 1e3, overlays / fill);
     benchmark::Shutdown();
     return 0;
 }

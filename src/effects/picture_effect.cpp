@@ -26,13 +26,15 @@ std::optional<QPoint> parsePlacement(const QString& text) {
 Result<PictureEffectSpan> pictureEffectSpan(const PictureEffect& row) {
     const QString where = QStringLiteral("画面特效 %1: ").arg(row.decoration);
     const std::optional<int> start = parseMinuteSecond(row.startTime);
-    if (!start) return fail(where + QStringLiteral("开始时间 \"%1\" 不是 mm:ss").arg(row.startTime));
+    if (!start)
+        return fail(where + QStringLiteral("开始时间 \"%1\" 不是 mm:ss").arg(row.startTime));
     PictureEffectSpan span;
     span.file = row.decoration;
     span.startFrame = *start * kFramesPerSecond;
     if (row.endTime != kNone) {
         const std::optional<int> end = parseMinuteSecond(row.endTime);
-        if (!end) return fail(where + QStringLiteral("结束时间 \"%1\" 不是 mm:ss").arg(row.endTime));
+        if (!end)
+            return fail(where + QStringLiteral("结束时间 \"%1\" 不是 mm:ss").arg(row.endTime));
         if (*end <= *start) return fail(where + QStringLiteral("结束时间不在开始时间之后"));
         span.endFrame = *end * kFramesPerSecond;
     }

@@ -19,7 +19,8 @@ std::optional<int> parseMinuteSecond(const QString& text) {
 
 Result<TextEffect> makeTextEffect(const TextEffectChoice& choice) {
     if (choice.text.isEmpty()) return fail(QStringLiteral("没有输入文字内容！"));
-    if (!parseMinuteSecond(choice.startTime)) return fail(QStringLiteral("(文字出现时间)不能为空！"));
+    if (!parseMinuteSecond(choice.startTime))
+        return fail(QStringLiteral("(文字出现时间)不能为空！"));
 
     const std::vector<MotionRow> motions = motionTable();
     int row = -1;

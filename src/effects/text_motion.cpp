@@ -59,7 +59,8 @@ TextMotionPreview::TextMotionPreview(std::vector<MovingText> texts, Mode mode, i
       m_area(area),
       m_stepWidth(stepWidth) {
     for (MovingText& t : m_texts) t.runState = kTextStopped;
-    if (m_mode == Mode::Single && (m_selected < 0 || m_selected >= static_cast<int>(m_texts.size())))
+    if (m_mode == Mode::Single &&
+        (m_selected < 0 || m_selected >= static_cast<int>(m_texts.size())))
         m_ended = true;
 }
 
@@ -76,8 +77,10 @@ bool TextMotionPreview::tick() {
 
     int stopped = 0;
     for (const MovingText& t : m_texts) {
-        if (t.running()) m_hasStarted = true;
-        else ++stopped;
+        if (t.running())
+            m_hasStarted = true;
+        else
+            ++stopped;
     }
     if (m_hasStarted && stopped == static_cast<int>(m_texts.size())) {
         // Stopping the preview puts every text back at rest.

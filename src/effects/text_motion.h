@@ -46,8 +46,7 @@ bool motionFinished(QPoint position, QSize area);
 
 // One tick of the model for one text. A text with an unknown motion key never
 // starts (it would otherwise stay at the area's corner for good).
-void motionTick(MovingText& text, const QString& clock, QSize area,
-                int stepWidth = kTextStepWidth);
+void motionTick(MovingText& text, const QString& clock, QSize area, int stepWidth = kTextStepWidth);
 void motionTick(std::vector<MovingText>& texts, const QString& clock, QSize area,
                 int stepWidth = kTextStepWidth);
 

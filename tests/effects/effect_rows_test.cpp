@@ -18,10 +18,10 @@ TEST(TextEffectRows, ANewRowCarriesTheMotionRowAndTheStoredForms) {
     choice.italic = true;
     const Result<TextEffect> row = makeTextEffect(choice);
     ASSERT_TRUE(row) << row.error().message.toStdString();
-    EXPECT_EQ(rowToTexts(*row, textEffectFields()),
-              (QStringList{"此处输入文字", "01:30", "暂无", "tingzhi", "congzuoxiangyou", "0",
-                           "256", "从左下到右下", "clYellow", "黑体", "24", "0", "xieti", "0",
-                           "65535"}));
+    EXPECT_EQ(
+        rowToTexts(*row, textEffectFields()),
+        (QStringList{"此处输入文字", "01:30", "暂无", "tingzhi", "congzuoxiangyou", "0", "256",
+                     "从左下到右下", "clYellow", "黑体", "24", "0", "xieti", "0", "65535"}));
 }
 
 TEST(TextEffectRows, AMotionKeyAloneGetsTheFirstNameThatStandsForIt) {
@@ -42,12 +42,20 @@ TEST(TextEffectRows, ChecksFailWithTheirMessagesInOrder) {
         const char* message;
     };
     const Case cases[] = {
-        {[](TextEffectChoice& c) { c.text.clear(); c.startTime.clear(); }, "没有输入文字内容！"},
+        {[](TextEffectChoice& c) {
+             c.text.clear();
+             c.startTime.clear();
+         },
+         "没有输入文字内容！"},
         {[](TextEffectChoice& c) { c.startTime.clear(); }, "(文字出现时间)不能为空！"},
         {[](TextEffectChoice& c) { c.startTime = "60:00"; }, "(文字出现时间)不能为空！"},
         {[](TextEffectChoice& c) { c.startTime = "1:30"; }, "(文字出现时间)不能为空！"},
         {[](TextEffectChoice& c) { c.effectName = "飞入"; }, "(文字特效)不能为空！"},
-        {[](TextEffectChoice& c) { c.effectName.clear(); c.motionKey = "wu"; }, "(文字特效)不能为空！"},
+        {[](TextEffectChoice& c) {
+             c.effectName.clear();
+             c.motionKey = "wu";
+         },
+         "(文字特效)不能为空！"},
         {[](TextEffectChoice& c) { c.fontName = " "; }, "(文字字体)不能为空！"},
         {[](TextEffectChoice& c) { c.fontSize = "9"; }, "(文字大小)不能为空！"},
         {[](TextEffectChoice& c) { c.fontSize = "大"; }, "(文字大小)不能为空！"},
@@ -112,7 +120,8 @@ TEST(PictureEffectRows, TimesAndPlacementBecomeASpanOfAlbumFrames) {
         {"00:00", "59:59", "0,0", 0, 89975, {0, 0}, "89975"},
     };
     for (const Case& c : cases) {
-        const Result<PictureEffect> row = makePictureEffect("/p/deco.png", c.start, c.end, c.placement, 3);
+        const Result<PictureEffect> row =
+            makePictureEffect("/p/deco.png", c.start, c.end, c.placement, 3);
         ASSERT_TRUE(row) << row.error().message.toStdString();
         EXPECT_EQ(row->frames, c.frames);
         EXPECT_EQ(row->runState, "tingzhi");
@@ -134,8 +143,8 @@ TEST(PictureEffectRows, TimesAndPlacementBecomeASpanOfAlbumFrames) {
 
 TEST(PictureEffectRows, BadRowsAreRefusedWithAMessageNamingTheFile) {
     const char* bad[][3] = {
-        {"0:01", "00:03", "0,0"}, {"00:01", "00:61", "0,0"}, {"00:03", "00:03", "0,0"},
-        {"00:04", "00:03", "0,0"}, {"00:01", "00:03", "12"}, {"00:01", "00:03", "a,b"},
+        {"0:01", "00:03", "0,0"},  {"00:01", "00:61", "0,0"}, {"00:03", "00:03", "0,0"},
+        {"00:04", "00:03", "0,0"}, {"00:01", "00:03", "12"},  {"00:01", "00:03", "a,b"},
     };
     for (const auto& b : bad) {
         const Result<PictureEffect> row = makePictureEffect("/p/deco.png", b[0], b[1], b[2], 1);

@@ -126,8 +126,7 @@ TEST(MotionModel, OnlyTheRightAndBottomEdgesEndAMotion) {
         {"zuoshangxiangyouxia", true, 155},  // top -20 + 2n > 289 → n = 155
         {"congzuoxiangyou", true, 188},      // left -50 + 3n > 513 → n = 188
         {"congshangxiangxia", true, 104},    // top -20 + 3n > 289 → n = 104
-        {"youshangdaozuoxia", true, 104},
-        {"congyouxiangzuo", false, 0},
+        {"youshangdaozuoxia", true, 104},   {"congyouxiangzuo", false, 0},
         {"zuoxiadaoyoushang", true, 188},  // out through the top first, ends at the right
         {"youxiadaozuoshang", false, 0},
     };
@@ -172,9 +171,9 @@ TEST(MotionModel, AnUnknownMotionKeyNeverStarts) {
 TEST(MotionPreview, PreviewAllEndsWhenEveryTextIsStoppedOnceOneHasRun) {
     // The first text finishes after 188 ticks (by 00:07), long before the
     // second one's start at 00:30: at that tick every text is stopped.
-    TextMotionPreview preview({textFor("congzuoxiangyou", "00:00"),
-                               textFor("congzuoxiangyou", "00:30")},
-                              TextMotionPreview::Mode::All);
+    TextMotionPreview preview(
+        {textFor("congzuoxiangyou", "00:00"), textFor("congzuoxiangyou", "00:30")},
+        TextMotionPreview::Mode::All);
     int ticks = 0;
     while (preview.tick()) ++ticks;
     EXPECT_EQ(preview.ticks(), 188);
@@ -183,9 +182,9 @@ TEST(MotionPreview, PreviewAllEndsWhenEveryTextIsStoppedOnceOneHasRun) {
 }
 
 TEST(MotionPreview, ASinglePreviewEndsWhenItsTextLeaves) {
-    TextMotionPreview preview({textFor("congyouxiangzuo", "00:00"),
-                               textFor("congshangxiangxia", "00:01")},
-                              TextMotionPreview::Mode::Single, 1);
+    TextMotionPreview preview(
+        {textFor("congyouxiangzuo", "00:00"), textFor("congshangxiangxia", "00:01")},
+        TextMotionPreview::Mode::Single, 1);
     // The selected text starts at tick 25 (clock 00:01) and passes the bottom
     // edge 104 ticks later; the other rows never start.
     while (preview.tick()) {

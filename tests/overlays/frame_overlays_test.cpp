@@ -8,6 +8,7 @@
 #include "effects/text_effect.h"
 #include "overlay_fixtures.h"
 #include "render/overlays/karaoke_overlay.h"
+#include "render/overlays/overlay_scale.h"
 
 namespace orvane {
 namespace {
@@ -17,36 +18,42 @@ using namespace orvane::testing;
 TEST(FrameOverlays, AMovingTextIsDrawnWhereTheMotionModelPutsIt) {
     OverlayProject p;
     p.addText("测试文字", "00:01", "congzuoxiangyou");
-    const QSize out(960, 540);
-    FrameOverlays overlays(p.model, out);
-    EXPECT_FALSE(overlays.empty());
-
-    QImage frame = blankFrame(out);
-    overlays.paint(frame, 24);  // the album clock still shows 00:00
-    EXPECT_TRUE(pixelBounds(frame, isBright).isEmpty());
-
     const TextEffect& row = p.model.textEffects.at(0);
     const QFontMetrics metrics(textEffectFont(row));
     const int w = metrics.horizontalAdvance(row.text);
     const int h = metrics.height();
-    // Enters at frame 25 (00:01) at left −w, 3 pixels per frame on the
-    // 1920-pixel frame; its fixed top 256 of the 289-pixel preview is 956.
-    frame = blankFrame(out);
-    overlays.paint(frame, 25);  // entered, one step in: at most its last 3 columns show
-    const QRect entering = pixelBounds(frame, isBright);
-    EXPECT_TRUE(entering.isEmpty() || entering.right() <= 1);
-    for (int n : {225, 425}) {
-        SCOPED_TRACE(n);
+
+    // Half the reference frame, and a PAL DVD frame (scaled unevenly).
+    for (const QSize out : {QSize(960, 540), QSize(720, 576)}) {
+        SCOPED_TRACE(::testing::Message() << out.width() << "x" << out.height());
+        const OverlayScale scale(out);
+        FrameOverlays overlays(p.model, out);
+        EXPECT_FALSE(overlays.empty());
+
+        QImage frame = blankFrame(out);
+        overlays.paint(frame, 24);  // the album clock still shows 00:00
+        EXPECT_TRUE(pixelBounds(frame, isBright).isEmpty());
+
+        // Enters at frame 25 (00:01) at left −w, 3 pixels per frame on the
+        // 1920-pixel frame; its fixed top 256 of the 289-pixel preview is 956.
         frame = blankFrame(out);
-        overlays.paint(frame, n);
-        const QRect expected(QPoint((-w + 3 * (n - 24)) / 2, 956 / 2), QSize(w, h) / 2);
-        const QRect lit = pixelBounds(frame, isBright);
-        ASSERT_FALSE(lit.isEmpty());
-        EXPECT_TRUE(expected.adjusted(-1, -1, 1, 1).contains(lit))
-            << lit.x() << "," << lit.y() << " " << lit.width() << "x" << lit.height();
-        EXPECT_GE(lit.width(), expected.width() * 6 / 10);
+        overlays.paint(frame, 25);  // one step in: at most its last 3 columns show
+        const QRect entering = pixelBounds(frame, isBright);
+        EXPECT_TRUE(entering.isEmpty() || entering.right() <= 1);
+        for (int n : {225, 425}) {
+            SCOPED_TRACE(n);
+            frame = blankFrame(out);
+            overlays.paint(frame, n);
+            const QRect expected(scale.point(QPoint(-w + 3 * (n - 24), 956)),
+                                 scale.size(QSize(w, h)));
+            const QRect lit = pixelBounds(frame, isBright);
+            ASSERT_FALSE(lit.isEmpty());
+            EXPECT_TRUE(expected.adjusted(-1, -1, 1, 1).contains(lit))
+                << lit.x() << "," << lit.y() << " " << lit.width() << "x" << lit.height();
+            EXPECT_GE(lit.width(), expected.width() * 6 / 10);
+        }
+        EXPECT_EQ(overlays.currentFrame(), 425);
     }
-    EXPECT_EQ(overlays.currentFrame(), 425);
 }
 
 TEST(FrameOverlays, APictureWithAlphaIsDrawnOnlyWhileItsRowRuns) {
@@ -84,7 +91,7 @@ TEST(FrameOverlays, APictureWithAlphaIsDrawnOnlyWhileItsRowRuns) {
     const QRect drawn = pixelBounds(running, [&](QRgb c) { return differs(c, grey.rgb()); });
     EXPECT_TRUE(QRect(239, 134, 12, 12).contains(drawn));
     EXPECT_EQ(paintAt(49).pixel(245, 140), inside);  // the last frame of its span
-    EXPECT_TRUE(untouched(paintAt(50)));              // 00:02: gone
+    EXPECT_TRUE(untouched(paintAt(50)));             // 00:02: gone
     EXPECT_TRUE(untouched(paintAt(80)));
     EXPECT_TRUE(overlays.messages().isEmpty());
 }

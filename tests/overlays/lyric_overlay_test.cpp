@@ -45,16 +45,16 @@ TEST(LyricOverlay, TheLyricSwitchesAtEachSongsFrameCount) {
     expectFrames(lyric, {
                             {0, 0, "", true},
                             {24, 0, "", true},
-                            {25, 0, "甲", true},   // song clock 00:01
+                            {25, 0, "甲", true},  // song clock 00:01
                             {74, 0, "甲", true},
-                            {75, 0, "乙", true},   // 00:03
-                            {99, 0, "乙", true},   // the song's last frame
-                            {100, 1, "", true},    // 100th counted frame: next song, empty line
+                            {75, 0, "乙", true},  // 00:03
+                            {99, 0, "乙", true},  // the song's last frame
+                            {100, 1, "", true},   // 100th counted frame: next song, empty line
                             {124, 1, "", true},
                             {125, 1, "丙", true},  // the next song's own 00:01
                             {150, 1, "丁", true},
                             {174, 1, "丁", true},
-                            {175, 2, "", false},   // after the last song the lyrics stop
+                            {175, 2, "", false},  // after the last song the lyrics stop
                             {400, 2, "", false},
                         });
     EXPECT_TRUE(messages.isEmpty());
@@ -72,7 +72,7 @@ TEST(LyricOverlay, SongsFollowTheGivenOrderAndShowOnlyTheirOwnLyric) {
     expectFrames(lyric, {
                             {25, 0, "共", true},
                             {39, 0, "共", true},
-                            {65, 1, "", true},  // a song without a lyric shows none
+                            {65, 1, "", true},     // a song without a lyric shows none
                             {105, 2, "共", true},  // a lyric shared by two songs
                             {145, 3, "共", true},
                             {160, 4, "", false},
@@ -99,8 +99,10 @@ TEST(LyricOverlay, TheLyricKindDecidesWhetherLrcLinesAreDrawn) {
         bool drawn;
     };
     const Case cases[] = {
-        {"shiyong_lrc", true, true},     {"shiyong_lrcksc", true, true},
-        {"shiyong_ksc", true, false},    {"shiyong_ksc", false, true},
+        {"shiyong_lrc", true, true},
+        {"shiyong_lrcksc", true, true},
+        {"shiyong_ksc", true, false},
+        {"shiyong_ksc", false, true},
     };
     for (const Case& c : cases) {
         OverlayProject p;
@@ -130,7 +132,8 @@ TEST(LyricOverlay, TheLabelIsStyledAtTheAlbumScaleAndPlacedInTheFrame) {
     EXPECT_EQ(label->font.pixelSize(), pointsToPixels(20 * 1920 / 513));
     const QFontMetrics metrics(label->font);
     const int w = metrics.horizontalAdvance("歌词一行");
-    EXPECT_EQ(label->rect, QRect((1920 - w) / 2, 1080 - metrics.height() - 10, w, metrics.height()));
+    EXPECT_EQ(label->rect,
+              QRect((1920 - w) / 2, 1080 - metrics.height() - 10, w, metrics.height()));
 }
 
 }  // namespace

@@ -38,10 +38,9 @@ QImage blankFrame(QSize size, QColor color = Qt::black);
 
 // The smallest rectangle holding every pixel for which `match` is true;
 // empty when there is none.
-QRect pixelBounds(const QImage& image, const std::function<bool(QRgb)>& match,
-                  QRect within = {});
-bool isBright(QRgb p);         // text drawn white
-bool isSungBlue(QRgb p);       // the default sung colour
+QRect pixelBounds(const QImage& image, const std::function<bool(QRgb)>& match, QRect within = {});
+bool isBright(QRgb p);    // text drawn white
+bool isSungBlue(QRgb p);  // the default sung colour
 bool differs(QRgb p, QRgb background);
 
 }  // namespace orvane::testing

@@ -37,18 +37,18 @@ struct FrameOverlays::State {
         const KaraokeLook& look = karaoke.look();
         const QString prefix = QString::number(look.karaokeRow) + QLatin1Char('|');
         if (row.base.visible && !row.base.text.isEmpty()) {
-            const QImage& base = sprites.get(prefix + QStringLiteral("u|") + row.base.text,
-                                             row.base.text, look.font, look.unsung,
-                                             row.base.rect.size(), scale);
+            const QImage& base =
+                sprites.get(prefix + QStringLiteral("u|") + row.base.text, row.base.text, look.font,
+                            look.unsung, row.base.rect.size(), scale);
             painter.drawImage(scale.point(row.base.rect.topLeft()), base);
         }
         const int width = scale.x(row.sweep.rect.width());
         if (row.sweep.visible && width > 0 && !row.sweep.text.isEmpty()) {
             // The sung line is drawn in a label as large as the base label and
             // cut to the sweep's width.
-            const QImage& sung = sprites.get(prefix + QStringLiteral("s|") + row.sweep.text,
-                                             row.sweep.text, look.font, look.sung,
-                                             row.base.rect.size(), scale);
+            const QImage& sung =
+                sprites.get(prefix + QStringLiteral("s|") + row.sweep.text, row.sweep.text,
+                            look.font, look.sung, row.base.rect.size(), scale);
             painter.drawImage(scale.point(row.sweep.rect.topLeft()), sung,
                               QRect(0, 0, std::min(width, sung.width()), sung.height()));
         }
@@ -104,9 +104,8 @@ FrameOverlays::~FrameOverlays() = default;
 void FrameOverlays::paint(QImage& frame, int albumFrame) {
     State& s = *m_state;
     if (albumFrame < s.frame)
-        throw OrvaneError(QStringLiteral("frame overlays: frame %1 after frame %2")
-                              .arg(albumFrame)
-                              .arg(s.frame));
+        throw OrvaneError(
+            QStringLiteral("frame overlays: frame %1 after frame %2").arg(albumFrame).arg(s.frame));
     if (frame.size() != s.scale.output())
         throw OrvaneError(QStringLiteral("frame overlays: a %1 × %2 frame for a %3 × %4 album")
                               .arg(frame.width())

@@ -13,8 +13,7 @@ namespace {
 KaraokeLook lookOf(const KaraokeEntry& entry, int row) {
     KaraokeLook look;
     look.font = QFont(entry.fontName);
-    look.font.setPixelSize(
-        std::max(1, pointsToPixels(karaokeFontSize(entry, kReferenceWidth))));
+    look.font.setPixelSize(std::max(1, pointsToPixels(karaokeFontSize(entry, kReferenceWidth))));
     look.font.setBold(entry.bold == QLatin1String("T"));
     look.font.setItalic(entry.italic == QLatin1String("T"));
     look.font.setUnderline(entry.underline == QLatin1String("T"));
@@ -59,9 +58,8 @@ std::optional<KscDocument> KaraokeOverlay::load(int orderIndex) {
     if (row >= static_cast<int>(m_rows.size())) return KscDocument{};
     const KaraokeEntry& entry = m_rows[static_cast<std::size_t>(row)];
     m_look = lookOf(entry, row);
-    Result<KscDocument> parsed =
-        parseKscFile(entry.location, {karaokeFontSize(entry, kReferenceWidth), entry.script},
-                     *m_converter);
+    Result<KscDocument> parsed = parseKscFile(
+        entry.location, {karaokeFontSize(entry, kReferenceWidth), entry.script}, *m_converter);
     if (parsed) return std::move(*parsed);
     // A file that cannot be read leaves this song without karaoke; the next
     // songs still get theirs.

@@ -20,9 +20,9 @@ namespace orvane {
 class ScriptConverter;
 
 struct KaraokeLook {
-    QFont font;         // fontName at the album size, "T" styles applied
-    QColor unsung;      // colorValue
-    QColor sung;        // fillColorValue
+    QFont font;     // fontName at the album size, "T" styles applied
+    QColor unsung;  // colorValue
+    QColor sung;    // fillColorValue
     int karaokeRow = -1;
 };
 

@@ -20,8 +20,12 @@ class OverlayScale {
     double factorX() const { return double(m_output.width()) / kReferenceWidth; }
     double factorY() const { return double(m_output.height()) / kReferenceHeight; }
 
-    int x(int referenceX) const { return floorDiv(qint64(referenceX) * m_output.width(), kReferenceWidth); }
-    int y(int referenceY) const { return floorDiv(qint64(referenceY) * m_output.height(), kReferenceHeight); }
+    int x(int referenceX) const {
+        return floorDiv(qint64(referenceX) * m_output.width(), kReferenceWidth);
+    }
+    int y(int referenceY) const {
+        return floorDiv(qint64(referenceY) * m_output.height(), kReferenceHeight);
+    }
     QPoint point(QPoint p) const { return {x(p.x()), y(p.y())}; }
     // A size rounded up, so a scaled label never loses its last pixel column.
     QSize size(QSize s) const {

@@ -24,7 +24,8 @@ Result<QImage> readPicture(const QString& file, const OverlayScale& scale) {
     if (scaled != size) reader.setScaledSize(scaled);
     QImage image = reader.read();
     if (image.isNull())
-        return fail(QStringLiteral("画面特效图片无法读取：%1 (%2)").arg(file, reader.errorString()));
+        return fail(
+            QStringLiteral("画面特效图片无法读取：%1 (%2)").arg(file, reader.errorString()));
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
