@@ -34,13 +34,7 @@ Result<void> MovieWriter::open() {
     if (int rc = avformat_write_header(output, nullptr); rc < 0)
         return outputError(QStringLiteral("Cannot write the header of"), rc);
     m_headerWritten = true;
-    m_converter.reset(sws_getContext(m_plan.width, m_plan.height, AV_PIX_FMT_BGRA, m_plan.width,
-                                     m_plan.height, m_video.codec->pix_fmt, SWS_BILINEAR, nullptr,
-                                     nullptr, nullptr));
-    if (!m_converter)
-        return outputError(QStringLiteral("Cannot set up the colour conversion for"),
-                           AVERROR(EINVAL));
-    return {};
+    return m_converter.open(m_plan.width, m_plan.height, m_video.codec->pix_fmt);
 }
 
 Result<void> MovieWriter::addVideoStream() {
@@ -175,10 +169,7 @@ Result<void> MovieWriter::writeFrame(const QImage& image) {
     AVFrame* frame = m_video.frame.get();
     if (int rc = av_frame_make_writable(frame); rc < 0)
         return outputError(QStringLiteral("Cannot encode"), rc);
-    const uint8_t* source[1] = {image.constBits()};
-    const int sourceStride[1] = {int(image.bytesPerLine())};
-    sws_scale(m_converter.get(), source, sourceStride, 0, m_plan.height, frame->data,
-              frame->linesize);
+    if (auto converted = m_converter.convert(image, frame); !converted) return converted;
     const int copies = outputFramesFor(m_plan, m_albumFrame++);
     for (int i = 0; i < copies; ++i) {
         frame->pts = m_nextVideoPts++;

@@ -13,6 +13,7 @@
 #include "render/mcl/av_helpers.h"
 #include "render/mcl/frame_sink.h"
 #include "render/mcl/output_plan.h"
+#include "render/mcl/picture_converter.h"
 #include "render/mcl/temporary_output.h"
 
 namespace orvane {
@@ -49,7 +50,7 @@ class MovieWriter : public FrameSink {
     av::OutputPtr m_output;
     Stream m_video;
     Stream m_audio;
-    av::SwsPtr m_converter;
+    PictureConverter m_converter;
     av::PacketPtr m_packet;
     std::vector<QString> m_songs;  // handed to the track when the audio encoder is open
     std::unique_ptr<AudioTrack> m_track;

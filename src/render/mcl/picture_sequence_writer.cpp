@@ -62,11 +62,7 @@ Result<void> PictureSequenceWriter::open() {
     m_frame->height = c->height;
     if (int rc = av_frame_get_buffer(m_frame.get(), 0); rc < 0)
         return pictureError(QStringLiteral("Cannot set up"), m_plan.path, rc);
-    m_converter.reset(sws_getContext(c->width, c->height, AV_PIX_FMT_BGRA, c->width, c->height,
-                                     c->pix_fmt, SWS_BILINEAR, nullptr, nullptr, nullptr));
-    if (!m_converter)
-        return pictureError(QStringLiteral("Cannot set up"), m_plan.path, AVERROR(EINVAL));
-    return {};
+    return m_converter.open(c->width, c->height, c->pix_fmt);
 }
 
 Result<void> PictureSequenceWriter::writeFrame(const QImage& image) {
@@ -74,10 +70,7 @@ Result<void> PictureSequenceWriter::writeFrame(const QImage& image) {
     AVFrame* frame = m_frame.get();
     if (int rc = av_frame_make_writable(frame); rc < 0)
         return pictureError(QStringLiteral("Cannot encode"), path, rc);
-    const uint8_t* source[1] = {image.constBits()};
-    const int sourceStride[1] = {int(image.bytesPerLine())};
-    sws_scale(m_converter.get(), source, sourceStride, 0, m_plan.height, frame->data,
-              frame->linesize);
+    if (auto converted = m_converter.convert(image, frame); !converted) return converted;
     frame->pts = m_framesSent++;
     frame->quality = m_codec->global_quality;
     if (int rc = avcodec_send_frame(m_codec.get(), frame); rc < 0)

@@ -10,6 +10,7 @@
 #include "render/mcl/av_helpers.h"
 #include "render/mcl/frame_sink.h"
 #include "render/mcl/output_plan.h"
+#include "render/mcl/picture_converter.h"
 
 namespace orvane {
 
@@ -36,7 +37,7 @@ class PictureSequenceWriter : public FrameSink {
     av::CodecContextPtr m_codec;
     av::FramePtr m_frame;
     av::PacketPtr m_packet;
-    av::SwsPtr m_converter;
+    PictureConverter m_converter;
     QStringList m_written;
     std::int64_t m_framesSent = 0;
     bool m_finished = false;

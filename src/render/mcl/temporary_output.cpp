@@ -1,12 +1,15 @@
 #include "render/mcl/temporary_output.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <random>
 
 namespace orvane {
 
@@ -21,15 +24,28 @@ Result<void> TemporaryOutput::create() {
         return fail(
             QStringLiteral("The folder %1 does not exist; %2 cannot be written.")
                 .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(m_finalPath)));
-    QTemporaryFile file(folder + QLatin1Char('/') + QLatin1Char('.') + info.fileName() +
-                        QStringLiteral(".XXXXXX.part"));
-    file.setAutoRemove(false);
-    if (!file.open())
-        return fail(QStringLiteral("The folder %1 cannot be written (%2); %3 was not made.")
-                        .arg(QDir::toNativeSeparators(folder), file.errorString(),
-                             QDir::toNativeSeparators(m_finalPath)));
-    m_temporaryPath = file.fileName();
-    return {};
+    // Created with the usual permissions (0666 less the umask), unlike a
+    // private temporary file, because it becomes the user's file.
+    std::random_device random;
+    int error = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString candidate = QStringLiteral("%1/.%2.%3.part")
+                                      .arg(folder, info.fileName())
+                                      .arg(random() % 1000000, 6, 10, QLatin1Char('0'));
+        const int fd = ::open(QFile::encodeName(candidate).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            m_temporaryPath = candidate;
+            return {};
+        }
+        error = errno;
+        if (error != EEXIST) break;
+    }
+    return fail(QStringLiteral("The folder %1 cannot be written (%2); %3 was not made.")
+                    .arg(QDir::toNativeSeparators(folder),
+                         QString::fromLocal8Bit(std::strerror(error)),
+                         QDir::toNativeSeparators(m_finalPath)));
 }
 
 Result<void> TemporaryOutput::commit() {

@@ -1,0 +1,55 @@
+#include "render/mcl/picture_converter.h"
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+namespace orvane {
+
+namespace {
+
+void keepPicture(void*, uint8_t*) {}  // the QImage owns the pixels
+
+}  // namespace
+
+Result<void> PictureConverter::open(int width, int height, AVPixelFormat format) {
+    m_context.reset(sws_alloc_context());
+    m_source.reset(av_frame_alloc());
+    if (!m_context || !m_source)
+        return fail(QStringLiteral("Out of memory for the picture conversion."));
+    SwsContext* c = m_context.get();
+    av_opt_set_int(c, "srcw", width, 0);
+    av_opt_set_int(c, "srch", height, 0);
+    av_opt_set_int(c, "src_format", AV_PIX_FMT_BGRA, 0);
+    av_opt_set_int(c, "dstw", width, 0);
+    av_opt_set_int(c, "dsth", height, 0);
+    av_opt_set_int(c, "dst_format", format, 0);
+    av_opt_set_int(c, "sws_flags", SWS_BILINEAR, 0);
+    av_opt_set_int(c, "threads", 0, 0);  // one slice per core
+    if (int rc = sws_init_context(c, nullptr, nullptr); rc < 0)
+        return fail(
+            QStringLiteral("The picture conversion cannot be set up: %1").arg(av::errorText(rc)));
+    m_source->format = AV_PIX_FMT_BGRA;
+    m_source->width = width;
+    m_source->height = height;
+    return {};
+}
+
+Result<void> PictureConverter::convert(const QImage& picture, AVFrame* frame) {
+    AVFrame* source = m_source.get();
+    // Wrap the picture's pixels without copying them.
+    source->buf[0] =
+        av_buffer_create(const_cast<uint8_t*>(picture.constBits()), int(picture.sizeInBytes()),
+                         keepPicture, nullptr, AV_BUFFER_FLAG_READONLY);
+    if (!source->buf[0]) return fail(QStringLiteral("Out of memory for the picture conversion."));
+    source->data[0] = source->buf[0]->data;
+    source->linesize[0] = int(picture.bytesPerLine());
+    const int rc = sws_scale_frame(m_context.get(), frame, source);
+    av_buffer_unref(&source->buf[0]);
+    source->data[0] = nullptr;
+    if (rc < 0)
+        return fail(QStringLiteral("A picture could not be converted: %1").arg(av::errorText(rc)));
+    return {};
+}
+
+}  // namespace orvane
