@@ -165,6 +165,36 @@ TEST(FrameOverlays, TheKaraokeSweepGrowsOverTheLineFrameByFrame) {
     EXPECT_NEAR(lastRight, unsung.right(), 2);
 }
 
+TEST(FrameOverlays, EachSongsKaraokeIsDrawnInTheLookOfItsOwnRow) {
+    OverlayProject p;
+    p.addSong(60);
+    p.addSong(60);
+    const std::string line = "karaoke.add('00:01.000', '00:01.800', 'ab', '400,400');\n";
+    p.addKaraoke(line);
+    p.addKaraoke(line);
+    p.model.karaoke.at(1).fillColorValue = "255";  // sung in red
+    p.model.settings.lyricKind = "shiyong_ksc";
+    const QSize out(480, 270);
+    FrameOverlays overlays(p.model, out);
+    const auto isSungRed = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 90 && qBlue(c) < 90; };
+    const auto paintAt = [&](int n) {
+        QImage frame = blankFrame(out);
+        overlays.paint(frame, n);
+        return frame;
+    };
+    // The first song sweeps from its 00:01; the second song's karaoke clock
+    // stays at 00:00 for 48 frames, so its 00:01 is album frame 60 + 49.
+    const QImage first = paintAt(40);
+    EXPECT_FALSE(pixelBounds(first, isSungBlue).isEmpty());
+    EXPECT_TRUE(pixelBounds(first, isSungRed).isEmpty());
+    const QImage between = paintAt(100);
+    EXPECT_TRUE(pixelBounds(between, isSungBlue).isEmpty());
+    EXPECT_TRUE(pixelBounds(between, isSungRed).isEmpty());
+    const QImage second = paintAt(125);
+    EXPECT_TRUE(pixelBounds(second, isSungBlue).isEmpty());
+    EXPECT_FALSE(pixelBounds(second, isSungRed).isEmpty());
+}
+
 TEST(FrameOverlays, TheLyricLineIsDrawnCentredAtTheBottom) {
     OverlayProject p;
     p.addSong(100, p.addLyric("[00:01.00]一句歌词\n"));

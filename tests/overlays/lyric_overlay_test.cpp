@@ -60,6 +60,21 @@ TEST(LyricOverlay, TheLyricSwitchesAtEachSongsFrameCount) {
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST(LyricOverlay, ASongOfThreeMinutesTwentyEndsItsLyricAfterItsFiveThousandthFrame) {
+    OverlayProject p;
+    p.addSong(5000, p.addLyric("[03:19.00]最后一句\n"));
+    p.addSong(5000, p.addLyric("[00:01.00]第二首\n"));
+    QStringList messages;
+    LyricOverlay lyric(p.model, {}, messages);
+    expectFrames(lyric, {
+                            {4975, 0, "最后一句", true},
+                            {4999, 0, "最后一句", true},
+                            {5000, 1, "", true},
+                            {5024, 1, "", true},
+                            {5025, 1, "第二首", true},
+                        });
+}
+
 TEST(LyricOverlay, SongsFollowTheGivenOrderAndShowOnlyTheirOwnLyric) {
     OverlayProject p;
     const int shared = p.addLyric("[00:01.00]共\n");
