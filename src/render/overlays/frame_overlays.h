@@ -24,7 +24,8 @@
 // must not go back; a skipped number is caught up. Frame n is n × 40 ms into
 // the album: a text set to "01:30" is first drawn in frame 2250; after a first
 // song of 5000 frames, frame 5000 starts the next song's lyric on its own
-// clock (the lyric label is empty in that frame).
+// clock (the lyric label is empty in that frame). Drawn back to front:
+// picture effects, moving texts, karaoke rows, the lyric line.
 //
 // State kept: lyric song number and song frame counter, the parsed LRC time
 // table of the current song, the karaoke clock and its timeline, each text's
