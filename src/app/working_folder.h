@@ -69,6 +69,9 @@ public:
     fs::path lastFrameBitmap() const;      // tp_load_1_2_1.bmp
     fs::path lastFrameJpeg() const;        // tp_load_1_2_1.jpg
 
+    // Held (flock) by a running album build, so two runs never share the folder.
+    fs::path runLockFile() const;  // make.lock
+
     // Work area of the single-template preview.
     fs::path previewFolder() const;  // wj_yl_xg_1
 

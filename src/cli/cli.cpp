@@ -31,6 +31,7 @@ int run(int argc, char** argv) {
     addFitCommand(app);
     addLyricsCommand(app);
     addRenderTemplateCommand(app);
+    addMakeCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -29,5 +29,6 @@ void addUnpackCommand(CLI::App& app);
 void addFitCommand(CLI::App& app);
 void addLyricsCommand(CLI::App& app);
 void addRenderTemplateCommand(CLI::App& app);
+void addMakeCommand(CLI::App& app);
 
 }  // namespace orvane::cli

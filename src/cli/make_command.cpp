@@ -1,0 +1,369 @@
+// orvane make: the whole road of an album, headless. Photos are imported and
+// fitted into templates, songs, LRC and KSC lyrics, texts and pictures are
+// added, and the album is rendered and encoded into OUTPUT (the format's
+// extension is always appended, as the make commands do; a picture sequence
+// goes into the new folder OUTPUT). A progress bar runs on standard error.
+// Ctrl-C or any failure leaves nothing at the output path and exits non-zero
+// with the reason. A run holds a lock on its working folder.
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "app/fonts.h"
+#include "audio/karaoke_files.h"
+#include "audio/media_import.h"
+#include "audio/media_player.h"
+#include "cli/cli.h"
+#include "effects/picture_effect.h"
+#include "effects/text_effect.h"
+#include "photos/photo_import.h"
+#include "render/album/album_build.h"
+#include "templates/catalogue.h"
+
+namespace orvane::cli {
+namespace {
+
+// Set by the SIGINT handler and read by the progress; a signal handler can
+// only reach a lock-free object of static storage.
+std::atomic<bool> g_interrupted{false};
+
+extern "C" void onInterrupt(int) { g_interrupted.store(true); }
+
+struct MakeOptions {
+    std::string root;
+    std::vector<std::string> photos, music, lrc, ksc, texts, pictures;
+    std::string format, size = "1280x720", tv = "pal", quality = "high", sync = "photos";
+    std::string lyricKind = "both";
+    bool loopMusic = false, loopPictures = false, verbose = false;
+    std::optional<std::uint64_t> seed;
+    std::string output;
+};
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The working folder's lock, released when the run ends.
+class FolderLock {
+public:
+    explicit FolderLock(const WorkingFolder& folder) {
+        const fs::path file = folder.runLockFile();
+        m_fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (m_fd < 0)
+            failWith(QStringLiteral("The working folder %1 cannot be locked: %2")
+                         .arg(toQString(folder.base()), q(std::strerror(errno))));
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(m_fd);
+            failWith(QStringLiteral("The working folder %1 is in use by another orvane run; wait "
+                                    "for it or give this run its own --root.")
+                         .arg(toQString(folder.base())));
+        }
+    }
+    ~FolderLock() { ::close(m_fd); }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
+// Installs the Ctrl-C handler for the render and restores the old one.
+class InterruptGuard {
+public:
+    InterruptGuard() {
+        g_interrupted.store(false);
+        struct sigaction action {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_previous);
+        sigaction(SIGTERM, &action, &m_previousTerm);
+    }
+    ~InterruptGuard() {
+        sigaction(SIGINT, &m_previous, nullptr);
+        sigaction(SIGTERM, &m_previousTerm, nullptr);
+    }
+
+private:
+    struct sigaction m_previous {};
+    struct sigaction m_previousTerm {};
+};
+
+// Removes the run's working files (staged templates, thumbnails) at the end.
+struct WorkingFilesCleaner {
+    const WorkingFolder& folder;
+    ~WorkingFilesCleaner() { folder.cleanAtExit(); }
+};
+
+// The progress bar: frames, frames per second and time left, on one line of
+// standard error, redrawn at most five times a second.
+class MakeProgress : public Progress {
+public:
+    explicit MakeProgress(bool verbose) : m_verbose(verbose) {}
+
+    void start(int steps) override {
+        m_totalFrames = steps / 2;
+        m_steps = 0;
+        m_timer.start();
+    }
+    void advance(int steps) override {
+        m_steps += steps;
+        const int done = framesDone();
+        if (done <= 0) return;
+        if (m_firstFrameMs < 0) m_firstFrameMs = m_timer.elapsed();
+        if (done < m_totalFrames && m_timer.elapsed() - m_lastDrawMs < 200) return;
+        m_lastDrawMs = m_timer.elapsed();
+        draw(done);
+    }
+    void message(const QString& line) override {
+        // Encoder progress lines feed the bar; everything else (a template
+        // skipped, a file the overlays left out) is worth a line of its own.
+        static const char* const routine[] = {"Frame: ",        "Processing time",    "Preparing",
+                                              "Multiplexing",   "Total frames",       "Total samples",
+                                              "Starting conv",  "Conversion ended",   "Reducing"};
+        bool isRoutine = false;
+        for (const char* prefix : routine) isRoutine = isRoutine || line.startsWith(QLatin1String(prefix));
+        if (m_verbose || !isRoutine) {
+            clearLine();
+            std::cerr << line.toStdString() << std::endl;
+        }
+    }
+    bool isCancelled() const override { return g_interrupted.load(); }
+
+    void finish() {
+        if (m_drawn) std::cerr << std::endl;
+        m_drawn = false;
+    }
+    double framesPerSecond() const {
+        const double seconds = (m_timer.elapsed() - std::max<qint64>(m_firstFrameMs, 0)) / 1000.0;
+        return seconds > 0 ? framesDone() / seconds : 0.0;
+    }
+
+private:
+    int framesDone() const { return m_steps - m_totalFrames; }
+    void clearLine() {
+        if (m_drawn) std::cerr << "\r\033[K";
+        m_drawn = false;
+    }
+    void draw(int done) {
+        const double fps = framesPerSecond();
+        const int left = fps > 0 ? static_cast<int>((m_totalFrames - done) / fps) : 0;
+        constexpr int kWidth = 30;
+        const int filled = m_totalFrames > 0 ? kWidth * done / m_totalFrames : kWidth;
+        std::fprintf(stderr, "\r[%s%s] %d/%d frames  %.1f fps  %02d:%02d left\033[K",
+                     std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                     std::string(static_cast<std::size_t>(kWidth - filled), '.').c_str(), done,
+                     m_totalFrames, fps, left / 60, left % 60);
+        std::fflush(stderr);
+        m_drawn = true;
+    }
+
+    bool m_verbose;
+    int m_totalFrames = 0;
+    int m_steps = 0;
+    QElapsedTimer m_timer;
+    qint64 m_lastDrawMs = -1000;
+    qint64 m_firstFrameMs = -1;
+    bool m_drawn = false;
+};
+
+struct FormatChoice {
+    QString outputType;
+    QString pictureFormat;  // for picture sequences
+};
+
+FormatChoice formatChoice(const std::string& format) {
+    const QString f = q(format).toUpper();
+    if (f == "VCD" || f == "SVCD" || f == "DVD" || f == "AVI") return {f, {}};
+    return {QStringLiteral("XLTP"), f};
+}
+
+OutputSize parseSize(const std::string& text, const QString& outputType) {
+    const QStringList parts = q(text).toLower().split(QLatin1Char('x'));
+    bool okW = false, okH = false;
+    const OutputSize size{parts.size() == 2 ? parts[0].toInt(&okW) : 0,
+                          parts.size() == 2 ? parts[1].toInt(&okH) : 0};
+    QStringList offered;
+    for (const OutputSize& s : outputSizes(outputType)) {
+        if (okW && okH && s == size) return size;
+        offered << QStringLiteral("%1x%2").arg(s.width).arg(s.height);
+    }
+    failWith(QStringLiteral("--size %1 is not offered for %2; choose one of %3")
+                 .arg(q(text), outputType, offered.join(QStringLiteral(", "))));
+}
+
+// "TEXT|mm:ss|motionKey[|colour|font|size]"
+TextEffect parseText(const std::string& spec) {
+    const QStringList parts = q(spec).split(QLatin1Char('|'));
+    if (parts.size() < 3)
+        failWith(QStringLiteral("--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size]")
+                     .arg(q(spec)));
+    TextEffectChoice choice;
+    choice.text = parts[0];
+    choice.startTime = parts[1];
+    choice.motionKey = parts[2];
+    if (parts.size() > 3 && !parts[3].isEmpty()) choice.colorName = parts[3];
+    if (parts.size() > 4 && !parts[4].isEmpty()) choice.fontName = parts[4];
+    if (parts.size() > 5 && !parts[5].isEmpty()) choice.fontSize = parts[5];
+    if (!parseMinuteSecond(choice.startTime))
+        failWith(QStringLiteral("--text \"%1\": the start time must be mm:ss").arg(q(spec)));
+    auto row = makeTextEffect(choice);
+    if (!row) failWith(QStringLiteral("--text \"%1\": %2").arg(q(spec), row.error().message));
+    return *row;
+}
+
+// "FILE|mm:ss|mm:ss|x,y" (the end "wu" runs to the album's end)
+PictureEffect parsePicture(const std::string& spec, int seqNo) {
+    const QStringList parts = q(spec).split(QLatin1Char('|'));
+    if (parts.size() != 4)
+        failWith(QStringLiteral("--picture \"%1\": expected FILE|mm:ss|mm:ss|x,y").arg(q(spec)));
+    if (!QFileInfo(parts[0]).isFile())
+        failWith(QStringLiteral("--picture \"%1\": the picture %2 does not exist")
+                     .arg(q(spec), parts[0]));
+    auto row = makePictureEffect(QFileInfo(parts[0]).absoluteFilePath(), parts[1], parts[2],
+                                 parts[3], seqNo);
+    if (!row) failWith(QStringLiteral("--picture \"%1\": %2").arg(q(spec), row.error().message));
+    return *row;
+}
+
+QStringList absolutePaths(const std::vector<std::string>& files) {
+    QStringList out;
+    for (const std::string& file : files) out << QFileInfo(q(file)).absoluteFilePath();
+    return out;
+}
+
+void addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder, const MakeOptions& o) {
+    NullProgress quiet;
+    MediaPanes panes;
+    if (!o.music.empty()) {
+        MediaPlayer player(std::make_unique<SilentAudioOutput>());
+        const MediaImportReport songs =
+            importSongs(model, folder, panes, player, absolutePaths(o.music), quiet);
+        if (!songs.skipped.isEmpty()) failWith(songs.skipped.join(QLatin1Char('\n')));
+    }
+    if (!o.lrc.empty()) {
+        const MediaImportReport lyrics = importLyrics(model, folder, panes, absolutePaths(o.lrc), quiet);
+        if (!lyrics.skipped.isEmpty()) failWith(lyrics.skipped.join(QLatin1Char('\n')));
+    }
+    if (!o.ksc.empty()) {
+        for (const QString& file : absolutePaths(o.ksc))
+            if (!QFileInfo(file).isFile())
+                failWith(QStringLiteral("The karaoke file %1 does not exist.").arg(file));
+        addKaraokeFiles(model, absolutePaths(o.ksc));
+    }
+}
+
+void runMake(const MakeOptions& o) {
+    const WorkingFolder folder =
+        workingFolderFor(o.root.empty() ? o.root : fs::absolute(o.root).string());
+    if (!fs::is_directory(folder.base()))
+        failWith(QStringLiteral("no working folder at %1 (give --root the folder that holds smxcwjj)")
+                     .arg(toQString(folder.base())));
+    FolderLock lock(folder);
+    if (o.photos.empty()) failWith(QStringLiteral("没有添加相片文件！"));
+
+    ProjectModel model;
+    if (o.seed) model.random.reseed(*o.seed);
+    AlbumSettings& settings = model.settings;
+    const FormatChoice format = formatChoice(o.format);
+    settings.outputType = format.outputType;
+    if (!format.pictureFormat.isEmpty()) settings.imageSequenceFormat = format.pictureFormat;
+    const OutputSize size = parseSize(o.size, settings.outputType);
+    settings.outputWidth = QString::number(size.width);
+    settings.outputHeight = QString::number(size.height);
+    settings.tvSystem = o.tv == "ntsc" ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+    settings.quality = o.quality == "normal" ? QStringLiteral("yiban_huazhi")
+                                             : QStringLiteral("gaoqing_huazhi");
+    settings.syncMode = o.sync == "music" ? QStringLiteral("sui_yinyue_tongbu")
+                                          : QStringLiteral("sui_zhaopian_tongbu");
+    settings.loopMusicToFill = o.loopMusic;
+    // Photo length clears the picture loop, as the album duration window does.
+    settings.loopPicturesToFill = o.loopPictures && o.sync == "music";
+    settings.lyricKind = o.lyricKind == "lrc"   ? QStringLiteral("shiyong_lrc")
+                         : o.lyricKind == "ksc" ? QStringLiteral("shiyong_ksc")
+                                                : QStringLiteral("shiyong_lrcksc");
+
+    const QString output = QFileInfo(q(o.output)).absoluteFilePath() + albumExtension(settings.outputType);
+    if (settings.outputType == QStringLiteral("XLTP") && QFileInfo::exists(output))
+        failWith(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+
+    for (std::size_t i = 0; i < o.texts.size(); ++i) model.textEffects.append(parseText(o.texts[i]));
+    for (std::size_t i = 0; i < o.pictures.size(); ++i)
+        model.pictureEffects.append(parsePicture(o.pictures[i], static_cast<int>(i) + 1));
+
+    installFontSubstitutions();
+    NullProgress quiet;
+    const CatalogueReport catalogue = buildCatalogue(model, folder, quiet);
+    folder.removeTree(folder.parameterUnpackFolder());
+    for (const RefusedTemplate& r : catalogue.refused)
+        printError(QStringLiteral("refused %1: %2").arg(r.package, r.reason));
+    folder.cleanAtStart();
+    WorkingFilesCleaner cleaner{folder};
+
+    auto imported = importPhotos(model, folder, absolutePaths(o.photos), quiet);
+    if (!imported) failWith(imported.error().message);
+    for (const QString& notice : imported->unplaced) printError(notice);
+    addSongsAndLyrics(model, folder, o);
+
+    MakeProgress progress(o.verbose);
+    Result<AlbumReport> album;
+    {
+        InterruptGuard interrupts;
+        AlbumRequest request;
+        request.output = output;
+        album = makeAlbum(model, folder, request, progress);
+    }
+    progress.finish();
+    if (!album) failWith(album.error().message, g_interrupted.load() ? 130 : 1);
+    std::cerr << "made " << album->frames << " frames at "
+              << QString::number(progress.framesPerSecond(), 'f', 1).toStdString()
+              << " frames per second" << std::endl;
+    std::cout << album->outputPath.toStdString() << std::endl;
+}
+
+}  // namespace
+
+void addMakeCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("make", "make an album video (or picture sequence) from "
+                                               "photos, songs, lyrics and texts");
+    auto o = std::make_shared<MakeOptions>();
+    addRootOption(*command, o->root);
+    command->add_option("--photos", o->photos, "JPEG photos, in album order");
+    command->add_option("--music", o->music, "MP3 songs, in album order");
+    command->add_option("--lrc", o->lrc, "LRC lyric files, bound to the songs by position");
+    command->add_option("--ksc", o->ksc, "KSC karaoke files, song k takes file k");
+    command->add_option("--text", o->texts,
+                        "a moving text: \"TEXT|mm:ss|motionKey[|colour|font|size]\"");
+    command->add_option("--picture", o->pictures,
+                        "a picture over the frames: \"FILE|mm:ss|mm:ss|x,y\" (end \"wu\": to the end)");
+    command->add_option("--format", o->format, "vcd, svcd, dvd, avi, or a picture sequence: jpg, bmp, tga, pcx")
+        ->required()
+        ->transform(CLI::detail::to_lower)
+        ->check(CLI::IsMember({"vcd", "svcd", "dvd", "avi", "jpg", "bmp", "tga", "pcx"}));
+    command->add_option("--size", o->size, "picture size WxH from the format's list (default 1280x720)");
+    command->add_option("--tv", o->tv, "pal (default) or ntsc")->check(CLI::IsMember({"pal", "ntsc"}));
+    command->add_option("--quality", o->quality, "high (default) or normal")
+        ->check(CLI::IsMember({"high", "normal"}));
+    command->add_option("--sync", o->sync, "the album lasts as long as the photos (default) or the music")
+        ->check(CLI::IsMember({"photos", "music"}));
+    command->add_flag("--loop-music", o->loopMusic, "repeat the songs until the pictures end");
+    command->add_flag("--loop-pictures", o->loopPictures,
+                      "with --sync music: repeat the templates until the music ends");
+    command->add_option("--lyric-kind", o->lyricKind, "with KSC files: lrc, ksc or both (default)")
+        ->check(CLI::IsMember({"lrc", "ksc", "both"}));
+    command->add_option("--seed", o->seed, "seed of the random template draws");
+    command->add_flag("--verbose", o->verbose, "print every encoder log line");
+    command->add_option("-o,--output", o->output,
+                        "output file (the format's extension is appended) or picture folder")
+        ->required();
+    command->callback([o] { runMake(*o); });
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,135 @@
+// orvane make as a user runs it: a whole album from files, the progress bar,
+// the working-folder lock, Ctrl-C and a disk that fills up.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "album_fixtures.h"
+
+namespace orvane {
+namespace {
+
+using namespace orvane::testing;
+
+class MakeCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeStore(folder, {35}, 60);
+        writePhoto(dir.path() / "a.jpg", 800, 600, Qt::red);
+        writePhoto(dir.path() / "b.jpg", 800, 600, Qt::green);
+    }
+    std::string make(const std::string& arguments, const std::string& prefix = "") {
+        return prefix + "'" + std::string(ORVANE_BINARY) + "' make --root '" + dir.path().string() +
+               "' --seed 3 --photos '" + (dir.path() / "a.jpg").string() + "' '" +
+               (dir.path() / "b.jpg").string() + "' " + arguments;
+    }
+    TempDir dir;
+    WorkingFolder folder{dir.path()};
+};
+
+TEST_F(MakeCliTest, MakesAnAlbumWithSongLyricsTextsAndPicture) {
+    writeSong(dir.path() / "song.mp3", 8.0);
+    writeFile(dir.path() / "song.lrc", "[00:01.00]第一行\n[00:03.00]第二行\n");
+    writeFile(dir.path() / "song.ksc",
+              "karaoke.add('00:02.000', '00:04.000', '你好[hello]', '500,500,1000');\n");
+    QImage badge(200, 100, QImage::Format_ARGB32);
+    badge.fill(Qt::transparent);
+    QPainter(&badge).fillRect(0, 0, 200, 100, QColor(255, 0, 255, 200));
+    ASSERT_TRUE(badge.save(QString::fromStdString((dir.path() / "badge.png").string())));
+    std::string out;
+    const int status = runCommand(
+        make("--music '" + (dir.path() / "song.mp3").string() + "' --lrc '" +
+             (dir.path() / "song.lrc").string() + "' --ksc '" + (dir.path() / "song.ksc").string() +
+             "' --text '你好|00:00|congzuoxiangyou' --text 'Bye|00:02|congshangxiangxia|clRed|宋体|20'"
+             " --picture '" + (dir.path() / "badge.png").string() + "|00:01|00:05|100,100' "
+             "--format dvd --size 320x176 --quality normal -o '" + (dir.path() / "album").string() + "'"),
+        &out);
+    ASSERT_EQ(status, 0) << out;
+    const fs::path video = dir.path() / "album.mpg";  // the extension is appended
+    ASSERT_TRUE(fs::exists(video)) << out;
+    EXPECT_NE(out.find(video.string()), std::string::npos) << out;
+    EXPECT_NE(out.find("frames"), std::string::npos) << "progress bar: " << out;
+    EXPECT_NE(out.find("fps"), std::string::npos) << out;
+    EXPECT_EQ(countVideoFrames(video), 170);
+    EXPECT_NEAR(probeDuration(video, "a:0"), 6.8, 0.15);
+    // The picture shows from 00:01 to 00:05 at (100, 100) of a 1920 × 1080 frame.
+    const QImage during = videoFrame(video, 60);
+    const QColor c = meanColour(during, QRect(20, 20, 8, 8));
+    EXPECT_GT(c.red(), 150);
+    EXPECT_GT(c.blue(), 150);
+    // The working files of the run are gone, the store stays.
+    EXPECT_FALSE(fs::exists(folder.instancesFolder()));
+    EXPECT_TRUE(fs::exists(folder.endingPackage()));
+}
+
+TEST_F(MakeCliTest, RefusesWhatCannotBeMade) {
+    struct Case {
+        std::string arguments;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {"--format dvd --size 333x100 -o '" + (dir.path() / "x").string() + "'", "--size"},
+        {"--format dvd --text 'no time' -o '" + (dir.path() / "x").string() + "'", "--text"},
+        {"--format dvd --music '" + (dir.path() / "none.mp3").string() + "' -o '" +
+             (dir.path() / "x").string() + "'",
+         "none.mp3"},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        EXPECT_NE(runCommand(make(c.arguments), &out), 0) << c.arguments;
+        EXPECT_NE(out.find(c.message), std::string::npos) << out;
+    }
+    std::string out;
+    const std::string noPhotos = "'" + std::string(ORVANE_BINARY) + "' make --root '" +
+                                 dir.path().string() + "' --format dvd -o '" +
+                                 (dir.path() / "x").string() + "'";
+    EXPECT_NE(runCommand(noPhotos, &out), 0);
+    EXPECT_NE(out.find("没有添加相片文件！"), std::string::npos) << out;
+    fs::create_directories(dir.path() / "seq");
+    EXPECT_NE(runCommand(make("--format jpg -o '" + (dir.path() / "seq").string() + "'"), &out), 0);
+    EXPECT_NE(out.find("输入的文件名存在, 请更换保存的文件名！"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(dir.path() / "x.mpg"));
+}
+
+TEST_F(MakeCliTest, ASecondRunOnTheSameWorkingFolderFailsAtOnce) {
+    const int fd = ::open(folder.runLockFile().c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    std::string out;
+    EXPECT_NE(runCommand(make("--format dvd -o '" + (dir.path() / "x").string() + "'"), &out), 0);
+    EXPECT_NE(out.find("--root"), std::string::npos) << out;
+    ::close(fd);
+    EXPECT_FALSE(fs::exists(dir.path() / "x.mpg"));
+}
+
+TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {
+    writeSong(dir.path() / "long.mp3", 40.0);
+    const std::string longAlbum = "--music '" + (dir.path() / "long.mp3").string() +
+                                  "' --sync music --format dvd --size 1280x720 -o '" +
+                                  (dir.path() / "stopped").string() + "'";
+    std::string out;
+    const int stopped = runCommand(make(longAlbum, "timeout -s INT 3 "), &out);
+    EXPECT_NE(stopped, 0) << out;
+    EXPECT_NE(out.find("stopped"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(dir.path() / "stopped.mpg"));
+
+    // At most 600 KB per file: the working files fit, the video does not.
+    // Writes past the limit fail (EFBIG) instead of killing the process.
+    const int full = runCommand(
+        make("--format dvd --size 1280x720 -o '" + (dir.path() / "full").string() + "'",
+             "trap '' XFSZ; ulimit -f 1200; "),
+        &out);
+    EXPECT_NE(full, 0) << out;
+    EXPECT_FALSE(out.empty());
+    EXPECT_FALSE(fs::exists(dir.path() / "full.mpg"));
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().string().find("full"), std::string::npos) << entry.path();
+}
+
+}  // namespace
+}  // namespace orvane
