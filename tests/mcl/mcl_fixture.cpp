@@ -96,6 +96,11 @@ AlbumResult encodeAlbum(const AlbumRun& run) {
         *h, [&](MclEncoder& encoder, MclStatus status, std::int64_t a, std::int64_t b, int c) {
             result.log << MclProgressLine(encoder, status, a, b, c, frames, samples);
         });
+    MclAssignAudioFunc(*h, [&](MclEncoder&, std::int64_t first, int count) {
+        result.audioBlocksInOrder =
+            result.audioBlocksInOrder && first == result.audioSamplesReported;
+        result.audioSamplesReported = first + count;
+    });
     MclAssignError(*h, [&](MclEncoder&, MclError) { ++result.errorCallbacks; });
     if (run.preset) MclSetFormatPreset(*h, *run.preset, run.tv);
     MclVideoSetKeepDuration(*h, run.keepDuration);

@@ -68,6 +68,8 @@ struct AlbumResult {
     QString errorText;
     int errorCallbacks = 0;
     QStringList log;
+    bool audioBlocksInOrder = true;  // the audio func saw back-to-back blocks
+    std::int64_t audioSamplesReported = 0;
 };
 
 // Encodes an album whose frames are painted in memory with albumColour().

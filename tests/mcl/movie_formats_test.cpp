@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "mcl_fixture.h"
 #include "support/test_support.h"
@@ -72,6 +73,14 @@ TEST_P(MovieFormats, EncodesTheChosenSizeRateCodecsAndEveryFrame) {
     EXPECT_NEAR(got.blue(), expected.blue(), 24);
 
     EXPECT_EQ(result.log.first(), QStringLiteral("Preparing conversion..."));
+    EXPECT_TRUE(result.log
+                    .filter(QRegularExpression(
+                        "^Frame: \\d+, Sample: \\d+, Time Left: \\d\\d:\\d\\d:\\d\\d$"))
+                    .size() >= 2)
+        << result.log.join('\n').toStdString();
+    // The audio func heard of the sound in order, up to the picture's end.
+    EXPECT_TRUE(result.audioBlocksInOrder);
+    EXPECT_NEAR(double(result.audioSamplesReported), 2.56 * 44100, 2 * 1536);
     EXPECT_TRUE(result.log.contains(QStringLiteral("Multiplexing done: 100%")));
     EXPECT_TRUE(result.log.last().startsWith(QStringLiteral("Processing time: ")));
     EXPECT_EQ(folderEntries(QString::fromStdString(dir.path().string())),

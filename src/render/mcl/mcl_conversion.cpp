@@ -187,8 +187,11 @@ bool runConversion(MclEncoder& h) {
         return false;
     }
     h.converting = true;
+    struct Done {
+        MclEncoder& h;
+        ~Done() { h.converting = false; }  // also when a callback throws
+    } done{h};
     const bool ok = Conversion(h).run();
-    h.converting = false;
     return ok;
 }
 

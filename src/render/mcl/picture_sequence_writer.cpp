@@ -1,8 +1,14 @@
 #include "render/mcl/picture_sequence_writer.h"
 
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+#include "render/mcl/temporary_output.h"
 
 namespace orvane {
 
@@ -85,17 +91,41 @@ Result<void> PictureSequenceWriter::writeReadyPictures() {
         int rc = avcodec_receive_packet(m_codec.get(), m_packet.get());
         if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF) return {};
         if (rc < 0) return pictureError(QStringLiteral("Cannot encode"), path, rc);
-        QSaveFile file(path);
-        bool written = file.open(QIODevice::WriteOnly);
-        written = written && file.write(reinterpret_cast<const char*>(m_packet->data),
-                                        m_packet->size) == m_packet->size;
+        auto written = writePicture(path, m_packet->data, size_t(m_packet->size));
         av_packet_unref(m_packet.get());
-        written = written && file.commit();
-        if (!written)
-            return fail(QStringLiteral("Cannot write %1: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+        if (!written) return written;
         m_written.append(path);
     }
+}
+
+// One picture, complete under its name or not there at all.
+Result<void> PictureSequenceWriter::writePicture(const QString& path, const uint8_t* data,
+                                                 size_t size) {
+    TemporaryOutput output(path);
+    if (auto created = output.create(); !created) return created;
+    QFile file(output.temporaryPath());
+    int error = 0;
+    if (file.open(QIODevice::WriteOnly)) {
+        const int fd = file.handle();
+        while (size > 0) {
+            const ssize_t done = ::write(fd, data, size);
+            if (done < 0 && errno == EINTR) continue;
+            if (done <= 0) {
+                error = done < 0 ? errno : ENOSPC;
+                break;
+            }
+            data += done;
+            size -= size_t(done);
+        }
+        file.close();
+    } else {
+        error = EACCES;
+    }
+    if (error)
+        return fail(
+            QStringLiteral("Cannot write %1: %2")
+                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
+    return output.commit();
 }
 
 Result<void> PictureSequenceWriter::finish() {

@@ -30,6 +30,7 @@ class PictureSequenceWriter : public FrameSink {
 
    private:
     Result<void> writeReadyPictures();
+    Result<void> writePicture(const QString& path, const uint8_t* data, size_t size);
     std::unexpected<UserError> pictureError(const QString& what, const QString& path,
                                             int code) const;
 
