@@ -32,7 +32,9 @@ Result<QImage> decodeEncoded(std::span<const std::uint8_t> data) {
     QImage image;
     if (!reader.read(&image))
         return fail(QStringLiteral("the picture data cannot be read (%1)").arg(reader.errorString()));
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Opaque pictures stay RGB32: QPainter copies them instead of blending.
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
 }
 
 // Removes the erroneous FF D9 FF D8 header some SWF writers put first.
@@ -132,6 +134,7 @@ Result<QImage> decodeJpeg3(std::span<const std::uint8_t> body, int version) {
     if (!alpha) return fail(QStringLiteral("the alpha plane of a JPEG bitmap is damaged"));
     if (alpha->size() < pixels) return fail(QStringLiteral("the alpha plane of a JPEG bitmap is short"));
     QImage& img = *image;
+    img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const std::uint8_t* a = alpha->data();
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -177,7 +180,7 @@ Result<QImage> decodeLossless(std::span<const std::uint8_t> body, bool withAlpha
     if (!data) return fail(QStringLiteral("a lossless bitmap is damaged: %1").arg(data.error().message));
     if (data->size() < expected) return fail(QStringLiteral("a lossless bitmap is short of pixels"));
 
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w, h, withAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull()) return fail(QStringLiteral("not enough memory for a bitmap"));
     const std::uint8_t* src = data->data();
     std::vector<QRgb> palette(static_cast<std::size_t>(paletteSize));

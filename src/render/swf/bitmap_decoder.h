@@ -1,6 +1,6 @@
 #pragma once
 // Bitmap tags (DefineBitsJPEG2/3, DefineBitsLossless 1/2) and external
-// pictures, decoded into premultiplied ARGB images. Sizes are checked before
+// pictures, decoded into premultiplied ARGB images (RGB32 when opaque). Sizes are checked before
 // any pixel memory is taken.
 
 #include <QImage>

@@ -95,7 +95,7 @@ struct Shape {
 };
 
 struct Bitmap {
-    QImage image;  // Format_ARGB32_Premultiplied
+    QImage image;  // Format_ARGB32_Premultiplied, or Format_RGB32 when opaque
 };
 
 struct PlaceObject {

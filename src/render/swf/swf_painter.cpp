@@ -268,8 +268,10 @@ const QImage& Painter::tinted(const QImage& source, const ColorTransform& cx) {
         lb[v] = std::uint8_t(std::clamp(v * cx.multB / 256 + cx.addB, 0, 255));
         la[v] = std::uint8_t(std::clamp(v * cx.multA / 256 + cx.addA, 0, 255));
     }
-    const QImage& src = source.format() == QImage::Format_ARGB32_Premultiplied
-                            ? source
+    // RGB32 pixels are premultiplied pixels with alpha 255.
+    const bool direct = source.format() == QImage::Format_ARGB32_Premultiplied ||
+                        source.format() == QImage::Format_RGB32;
+    const QImage& src = direct ? source
                             : (slot->image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     for (int y = 0; y < src.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));

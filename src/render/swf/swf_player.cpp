@@ -156,14 +156,16 @@ void Player::place(Clip& clip, const PlaceObject& p) {
 
 void Player::gotoFrame(Clip& clip, int frame) {
     if (!clip.timeline) return;
+    // Past the last frame: the last frame is shown without running its actions.
+    const bool runActions = frame < clip.frameCount();
     frame = std::clamp(frame, 0, clip.frameCount() - 1);
     if (frame == clip.currentFrame) return;
     if (frame > clip.currentFrame) {
-        for (int f = clip.currentFrame + 1; f <= frame; ++f) applyFrame(clip, f, f == frame);
+        for (int f = clip.currentFrame + 1; f <= frame; ++f) applyFrame(clip, f, f == frame && runActions);
         return;
     }
     rewindTo(clip, frame);
-    queueFrameActions(clip, frame);
+    if (runActions) queueFrameActions(clip, frame);
 }
 
 void Player::rewindTo(Clip& clip, int frame) {
