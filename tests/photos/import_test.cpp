@@ -28,19 +28,19 @@ class RecordingProgress : public Progress {
 };
 
 TemplateSpec single(const char* w, const char* h, const char* orientation, const char* movie) {
-    TemplateSpec spec;
-    spec.widths = QString::fromLatin1(w);
-    spec.heights = QString::fromLatin1(h);
-    spec.orientation = QString::fromLatin1(orientation);
-    spec.movie = QByteArray(movie);
-    return spec;
+    TemplateSpec templ;
+    templ.widths = QString::fromLatin1(w);
+    templ.heights = QString::fromLatin1(h);
+    templ.orientation = QString::fromLatin1(orientation);
+    templ.movie = QByteArray(movie);
+    return templ;
 }
 
 TemplateSpec twoSlots(const char* movie) {
-    TemplateSpec spec = single("|800|800|", "|600|600|", "|heng|heng|", movie);
-    spec.photoCount = "2";
-    spec.jpgNames = "|a|b|";
-    return spec;
+    TemplateSpec templ = single("|800|800|", "|600|600|", "|heng|heng|", movie);
+    templ.photoCount = "2";
+    templ.jpgNames = "|a|b|";
+    return templ;
 }
 
 QImage solid(int w, int h, QColor colour) {
