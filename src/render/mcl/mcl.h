@@ -183,7 +183,9 @@ bool MclConvert(MclEncoder& h);
 MclError MclGetError(const MclEncoder& h);
 // The error text: names the file involved and carries FFmpeg's own text.
 QString MclGetErrorStr(const MclEncoder& h);
-// Stops a running conversion (any thread); harmless when none runs.
+// Stops a running conversion (any thread; a lock-free flag, so a signal
+// handler may call it too); harmless when none runs. MclConvert clears the
+// flag when it starts, so a stop requested before it is forgotten.
 void MclAbort(MclEncoder& h);
 
 // Milliseconds since MclConvert started.

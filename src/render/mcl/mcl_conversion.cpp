@@ -46,17 +46,11 @@ class Conversion {
             return failed(sink->failureKind(), opened.error().message);
 
         const bool framesOk = produceFrames(*sink);
+        if (m_h.error == MclError::None && m_h.abortRequested) return aborted(*sink);
         if (!framesOk) {
             sink->discard();
-            if (m_h.abortRequested && m_h.error == MclError::None) {
-                m_h.error = MclError::Aborted;
-                m_h.errorText = QStringLiteral("Conversion aborted; %1 was not made.")
-                                    .arg(QDir::toNativeSeparators(m_plan.path));
-                return false;
-            }
             return failed(m_h.error, m_h.errorText);
         }
-        if (m_h.abortRequested) return aborted(*sink);
         if (auto finished = sink->finish(); !finished) {
             sink->discard();
             return failed(sink->failureKind(), finished.error().message);
