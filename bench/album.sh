@@ -109,7 +109,7 @@ melt=$(measure melt melt -silent $meltargs -audio-track "$SONG" out=$((FRAMES - 
     vb=8000k maxrate=9000k bufsize=1835008 g=15 bf=2 acodec=mp2 ab=224k ar=48000 \
     out=$((FRAMES - 1)) real_time=-2)
 
-frames_of() { ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames -of csv=p=0 "$1" 2>/dev/null || echo 0; }
+frames_of() { ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=nb_read_frames -of default=nw=1:nk=1 "$1" 2>/dev/null || echo 0; }
 
 echo
 echo "| run | frames | seconds | frames/s | peak MB | CPU | album speed ratio |"

@@ -53,7 +53,7 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // The working folder's lock, released when the run ends.
 class FolderLock {
-public:
+   public:
     explicit FolderLock(const WorkingFolder& folder) {
         const fs::path file = folder.runLockFile();
         m_fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
@@ -71,13 +71,13 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-private:
+   private:
     int m_fd = -1;
 };
 
 // Installs the Ctrl-C handler for the render and restores the old one.
 class InterruptGuard {
-public:
+   public:
     InterruptGuard() {
         g_interrupted.store(false);
         struct sigaction action {};
@@ -91,7 +91,7 @@ public:
         sigaction(SIGTERM, &m_previousTerm, nullptr);
     }
 
-private:
+   private:
     struct sigaction m_previous {};
     struct sigaction m_previousTerm {};
 };
@@ -105,7 +105,7 @@ struct WorkingFilesCleaner {
 // The progress bar: frames, frames per second and time left, on one line of
 // standard error, redrawn at most five times a second.
 class MakeProgress : public Progress {
-public:
+   public:
     explicit MakeProgress(bool verbose) : m_verbose(verbose) {}
 
     void start(int steps) override {
@@ -125,11 +125,12 @@ public:
     void message(const QString& line) override {
         // Encoder progress lines feed the bar; everything else (a template
         // skipped, a file the overlays left out) is worth a line of its own.
-        static const char* const routine[] = {"Frame: ",        "Processing time",    "Preparing",
-                                              "Multiplexing",   "Total frames",       "Total samples",
-                                              "Starting conv",  "Conversion ended",   "Reducing"};
+        static const char* const routine[] = {"Frame: ",       "Processing time",  "Preparing",
+                                              "Multiplexing",  "Total frames",     "Total samples",
+                                              "Starting conv", "Conversion ended", "Reducing"};
         bool isRoutine = false;
-        for (const char* prefix : routine) isRoutine = isRoutine || line.startsWith(QLatin1String(prefix));
+        for (const char* prefix : routine)
+            isRoutine = isRoutine || line.startsWith(QLatin1String(prefix));
         if (m_verbose || !isRoutine) {
             clearLine();
             std::cerr << line.toStdString() << std::endl;
@@ -146,7 +147,7 @@ public:
         return seconds > 0 ? framesDone() / seconds : 0.0;
     }
 
-private:
+   private:
     int framesDone() const { return m_steps - m_totalFrames; }
     void clearLine() {
         if (m_drawn) std::cerr << "\r\033[K";
@@ -249,7 +250,8 @@ void addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder, const M
         if (!songs.skipped.isEmpty()) failWith(songs.skipped.join(QLatin1Char('\n')));
     }
     if (!o.lrc.empty()) {
-        const MediaImportReport lyrics = importLyrics(model, folder, panes, absolutePaths(o.lrc), quiet);
+        const MediaImportReport lyrics =
+            importLyrics(model, folder, panes, absolutePaths(o.lrc), quiet);
         if (!lyrics.skipped.isEmpty()) failWith(lyrics.skipped.join(QLatin1Char('\n')));
     }
     if (!o.ksc.empty()) {
@@ -264,8 +266,9 @@ void runMake(const MakeOptions& o) {
     const WorkingFolder folder =
         workingFolderFor(o.root.empty() ? o.root : fs::absolute(o.root).string());
     if (!fs::is_directory(folder.base()))
-        failWith(QStringLiteral("no working folder at %1 (give --root the folder that holds smxcwjj)")
-                     .arg(toQString(folder.base())));
+        failWith(
+            QStringLiteral("no working folder at %1 (give --root the folder that holds smxcwjj)")
+                .arg(toQString(folder.base())));
     FolderLock lock(folder);
     if (o.photos.empty()) failWith(QStringLiteral("没有添加相片文件！"));
 
@@ -279,8 +282,8 @@ void runMake(const MakeOptions& o) {
     settings.outputWidth = QString::number(size.width);
     settings.outputHeight = QString::number(size.height);
     settings.tvSystem = o.tv == "ntsc" ? QStringLiteral("NTSC") : QStringLiteral("PAL");
-    settings.quality = o.quality == "normal" ? QStringLiteral("yiban_huazhi")
-                                             : QStringLiteral("gaoqing_huazhi");
+    settings.quality =
+        o.quality == "normal" ? QStringLiteral("yiban_huazhi") : QStringLiteral("gaoqing_huazhi");
     settings.syncMode = o.sync == "music" ? QStringLiteral("sui_yinyue_tongbu")
                                           : QStringLiteral("sui_zhaopian_tongbu");
     settings.loopMusicToFill = o.loopMusic;
@@ -290,11 +293,13 @@ void runMake(const MakeOptions& o) {
                          : o.lyricKind == "ksc" ? QStringLiteral("shiyong_ksc")
                                                 : QStringLiteral("shiyong_lrcksc");
 
-    const QString output = QFileInfo(q(o.output)).absoluteFilePath() + albumExtension(settings.outputType);
+    const QString output =
+        QFileInfo(q(o.output)).absoluteFilePath() + albumExtension(settings.outputType);
     if (settings.outputType == QStringLiteral("XLTP") && QFileInfo::exists(output))
         failWith(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
 
-    for (std::size_t i = 0; i < o.texts.size(); ++i) model.textEffects.append(parseText(o.texts[i]));
+    for (std::size_t i = 0; i < o.texts.size(); ++i)
+        model.textEffects.append(parseText(o.texts[i]));
     for (std::size_t i = 0; i < o.pictures.size(); ++i)
         model.pictureEffects.append(parsePicture(o.pictures[i], static_cast<int>(i) + 1));
 
@@ -331,8 +336,9 @@ void runMake(const MakeOptions& o) {
 }  // namespace
 
 void addMakeCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("make", "make an album video (or picture sequence) from "
-                                               "photos, songs, lyrics and texts");
+    auto* command = app.add_subcommand("make",
+                                       "make an album video (or picture sequence) from "
+                                       "photos, songs, lyrics and texts");
     auto o = std::make_shared<MakeOptions>();
     addRootOption(*command, o->root);
     command->add_option("--photos", o->photos, "JPEG photos, in album order");
@@ -341,17 +347,24 @@ void addMakeCommand(CLI::App& app) {
     command->add_option("--ksc", o->ksc, "KSC karaoke files, song k takes file k");
     command->add_option("--text", o->texts,
                         "a moving text: \"TEXT|mm:ss|motionKey[|colour|font|size]\"");
-    command->add_option("--picture", o->pictures,
-                        "a picture over the frames: \"FILE|mm:ss|mm:ss|x,y\" (end \"wu\": to the end)");
-    command->add_option("--format", o->format, "vcd, svcd, dvd, avi, or a picture sequence: jpg, bmp, tga, pcx")
+    command->add_option(
+        "--picture", o->pictures,
+        "a picture over the frames: \"FILE|mm:ss|mm:ss|x,y\" (end \"wu\": to the end)");
+    command
+        ->add_option("--format", o->format,
+                     "vcd, svcd, dvd, avi, or a picture sequence: jpg, bmp, tga, pcx")
         ->required()
         ->transform(CLI::detail::to_lower)
         ->check(CLI::IsMember({"vcd", "svcd", "dvd", "avi", "jpg", "bmp", "tga", "pcx"}));
-    command->add_option("--size", o->size, "picture size WxH from the format's list (default 1280x720)");
-    command->add_option("--tv", o->tv, "pal (default) or ntsc")->check(CLI::IsMember({"pal", "ntsc"}));
+    command->add_option("--size", o->size,
+                        "picture size WxH from the format's list (default 1280x720)");
+    command->add_option("--tv", o->tv, "pal (default) or ntsc")
+        ->check(CLI::IsMember({"pal", "ntsc"}));
     command->add_option("--quality", o->quality, "high (default) or normal")
         ->check(CLI::IsMember({"high", "normal"}));
-    command->add_option("--sync", o->sync, "the album lasts as long as the photos (default) or the music")
+    command
+        ->add_option("--sync", o->sync,
+                     "the album lasts as long as the photos (default) or the music")
         ->check(CLI::IsMember({"photos", "music"}));
     command->add_flag("--loop-music", o->loopMusic, "repeat the songs until the pictures end");
     command->add_flag("--loop-pictures", o->loopPictures,
@@ -360,8 +373,9 @@ void addMakeCommand(CLI::App& app) {
         ->check(CLI::IsMember({"lrc", "ksc", "both"}));
     command->add_option("--seed", o->seed, "seed of the random template draws");
     command->add_flag("--verbose", o->verbose, "print every encoder log line");
-    command->add_option("-o,--output", o->output,
-                        "output file (the format's extension is appended) or picture folder")
+    command
+        ->add_option("-o,--output", o->output,
+                     "output file (the format's extension is appended) or picture folder")
         ->required();
     command->callback([o] { runMake(*o); });
 }

@@ -2,10 +2,11 @@
 // (checked with ffprobe), picture sequences, frames of the video against
 // frames rendered directly, and the failures that must leave no file.
 
+#include "render/album/album_build.h"
+
 #include <gtest/gtest.h>
 
 #include "album_fixtures.h"
-#include "render/album/album_build.h"
 #include "render/album/frame_producer.h"
 #include "render/album/template_usage.h"
 #include "render/overlays/frame_overlays.h"
@@ -20,7 +21,7 @@ using namespace orvane::testing;
 constexpr int kAlbumFrames = 170;
 
 class AlbumBuildTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         writeStore(folder, {35}, 60);
         writePhoto(dir.path() / "a.jpg", 800, 600, Qt::red);
@@ -79,18 +80,31 @@ TEST_P(AlbumFormatTest, EncodesTheWholeTimelineWithTheSoundCutToThePicture) {
     const double rate = std::string(c.tv) == "PAL" ? 25.0 : 30000.0 / 1001.0;
     EXPECT_NEAR(countVideoFrames(output) / rate, seconds, 0.05);
     EXPECT_NEAR(probeDuration(output, "a:0"), seconds, 0.15);
-    if (std::string(c.tv) == "PAL") EXPECT_EQ(countVideoFrames(output), kAlbumFrames);
+    if (std::string(c.tv) == "PAL") {
+        EXPECT_EQ(countVideoFrames(output), kAlbumFrames);
+    }
     EXPECT_FALSE(fs::exists(folder.transitionPicture()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, AlbumFormatTest,
     ::testing::Values(FormatCase{"DVD", "album.mpg", "PAL", "mpeg2video", "25/1", "mp2", "48000"},
-                      FormatCase{"DVD", "album.mpg", "NTSC", "mpeg2video", "30000/1001", "mp2", "48000"},
+                      FormatCase{"DVD", "album.mpg", "NTSC", "mpeg2video", "30000/1001", "mp2",
+                                 "48000"},
                       FormatCase{"VCD", "album.mpg", "PAL", "mpeg1video", "25/1", "mp2", "44100"},
                       FormatCase{"SVCD", "album.mpg", "PAL", "mpeg2video", "25/1", "mp2", "44100"},
                       FormatCase{"AVI", "album.avi", "PAL", "mpeg4", "25/1", "mp3", "44100"}),
     [](const auto& info) { return std::string(info.param.type) + info.param.tv; });
+
+TEST_F(AlbumBuildTest, SongsShorterThanThePictureAreFollowedBySilence) {
+    writeSong(dir.path() / "short.mp3", 2.0);
+    addSongs(model, folder, {dir.path() / "short.mp3"});
+    const fs::path output = dir.path() / "album.mpg";
+    auto album = make(QStringLiteral("DVD"), output);
+    ASSERT_TRUE(album.has_value()) << album.error().message.toStdString();
+    EXPECT_EQ(album->timeline.songOrder, (std::vector<int>{0}));
+    EXPECT_NEAR(probeDuration(output, "a:0"), kAlbumFrames / 25.0, 0.15);
+}
 
 TEST_F(AlbumBuildTest, PictureSequenceHasOneNumberedPicturePerFrame) {
     model.settings.imageSequenceFormat = QStringLiteral("JPG");

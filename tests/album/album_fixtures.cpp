@@ -1,16 +1,17 @@
 #include "album_fixtures.h"
 
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "app/fonts.h"
 #include "audio/media_import.h"
@@ -28,7 +29,7 @@ namespace {
 
 // Painting, fonts and the overlays need a QGuiApplication; one for all tests.
 class QtEnvironment : public ::testing::Environment {
-public:
+   public:
     void SetUp() override {
         if (!QGuiApplication::instance()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -38,7 +39,7 @@ public:
     }
     void TearDown() override { m_app.reset(); }
 
-private:
+   private:
     int m_argc = 1;
     char m_name[16] = "test_album";
     char* m_argv[2] = {m_name, nullptr};
@@ -57,15 +58,18 @@ nlohmann::json templateJson(int frames, int transitionFrames, bool ending) {
     nlohmann::json layers = nlohmann::json::array();
     if (ending) {
         d["slots"] = nlohmann::json::array();
-        layers.push_back({{"kind", "shape"}, {"shape", "rect"}, {"w", 1920}, {"h", 1080},
-                          {"fill", "#3050a0"}});
+        layers.push_back(
+            {{"kind", "shape"}, {"shape", "rect"}, {"w", 1920}, {"h", 1080}, {"fill", "#3050a0"}});
     } else {
         d["slots"] = {{{"orientation", "heng"}, {"width", 0}, {"height", 0}}};
-        layers.push_back({{"kind", "photo"}, {"slot", 1},
+        layers.push_back({{"kind", "photo"},
+                          {"slot", 1},
                           {"keys", {{{"f", 0}, {"scale", 1.0}, {"x", 960.0}, {"y", 540.0}}}}});
     }
-    layers.push_back({{"kind", "transition"}, {"to", transitionFrames},
-                      {"keys", {{{"f", 0}, {"alpha", 1}}, {{"f", transitionFrames}, {"alpha", 0}}}}});
+    layers.push_back(
+        {{"kind", "transition"},
+         {"to", transitionFrames},
+         {"keys", {{{"f", 0}, {"alpha", 1}}, {{"f", transitionFrames}, {"alpha", 0}}}}});
     d["layers"] = layers;
     return d;
 }
@@ -101,8 +105,8 @@ void writeStore(const WorkingFolder& folder, const std::vector<int>& templateFra
         const std::string name = "t" + std::to_string(i + 1) + ".rar";
         const std::string ini = tc::templateIni(description);
         packing::writePackage(folder.parameterStore() / name, toBytes(ini));
-        packing::writePackage(folder.movieStore() / name, toBytes(compile(templateJson(
-                                                                  templateFrames[i], 5, false))));
+        packing::writePackage(folder.movieStore() / name,
+                              toBytes(compile(templateJson(templateFrames[i], 5, false))));
     }
     packing::writePackage(folder.endingPackage(),
                           toBytes(compile(templateJson(endingFrames, 5, true))));
@@ -133,9 +137,9 @@ void writePhoto(const fs::path& file, int width, int height, QColor colour) {
 }
 
 void writeSong(const fs::path& file, double seconds) {
-    const std::string command = "ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=" +
-                                std::to_string(seconds) + " -ac 2 -ar 44100 -c:a libmp3lame '" +
-                                file.string() + "'";
+    const std::string command =
+        "ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=" + std::to_string(seconds) +
+        " -ac 2 -ar 44100 -c:a libmp3lame '" + file.string() + "'";
     ASSERT_EQ(runCommand(command), 0) << command;
 }
 
@@ -154,7 +158,8 @@ ProjectModel importedProject(const WorkingFolder& folder, const std::vector<fs::
     return model;
 }
 
-void addSongs(ProjectModel& model, const WorkingFolder& folder, const std::vector<fs::path>& songs) {
+void addSongs(ProjectModel& model, const WorkingFolder& folder,
+              const std::vector<fs::path>& songs) {
     MediaPanes panes;
     MediaPlayer player(std::make_unique<SilentAudioOutput>());
     QStringList files;
@@ -177,9 +182,9 @@ int runCommand(const std::string& command, std::string* output) {
 
 std::string probeStream(const fs::path& file, const std::string& stream, const std::string& entry) {
     std::string out;
-    const std::string selector = stream.empty() ? "-show_entries format=" + entry
-                                                : "-select_streams " + stream +
-                                                      " -show_entries stream=" + entry;
+    const std::string selector =
+        stream.empty() ? "-show_entries format=" + entry
+                       : "-select_streams " + stream + " -show_entries stream=" + entry;
     runCommand("ffprobe -v error " + selector + " -of default=nw=1:nk=1 '" + file.string() + "'",
                &out);
     while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
@@ -190,7 +195,8 @@ double probeDuration(const fs::path& file, const std::string& stream) {
     // Decoding gives the true length; container headers of MPEG streams do not.
     std::string out;
     runCommand("ffprobe -v error -select_streams " + stream +
-                   " -show_entries packet=pts_time,duration_time -of csv=p=0 '" + file.string() + "'",
+                   " -show_entries packet=pts_time,duration_time -of csv=p=0 '" + file.string() +
+                   "'",
                &out);
     double first = -1, end = 0;
     std::istringstream lines(out);
@@ -210,7 +216,7 @@ int countVideoFrames(const fs::path& file) {
 
 QImage videoFrame(const fs::path& file, int index) {
     const fs::path png = fs::temp_directory_path() / ("orvane_frame_" + std::to_string(::getpid()) +
-                                                       "_" + std::to_string(index) + ".png");
+                                                      "_" + std::to_string(index) + ".png");
     runCommand("ffmpeg -v error -y -i '" + file.string() + "' -vf \"select=eq(n\\," +
                std::to_string(index) + ")\" -vsync 0 -frames:v 1 '" + png.string() + "'");
     QImage image(toQString(png));

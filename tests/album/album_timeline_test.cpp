@@ -1,10 +1,11 @@
 // The album's length, sound track and what follows the last template, for
 // each timeline choice; the play list and the log.
 
+#include "render/album/album_timeline.h"
+
 #include <gtest/gtest.h>
 
 #include "render/album/album_log.h"
-#include "render/album/album_timeline.h"
 #include "render/album/template_usage.h"
 
 namespace orvane {
@@ -41,6 +42,7 @@ TEST_P(TimelineTest, LengthSongsAndEnd) {
 constexpr auto kClosing = AfterLastInstance::ClosingTemplate;
 constexpr auto kLoop = AfterLastInstance::LoopInstances;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Timelines, TimelineTest,
     ::testing::Values(
@@ -59,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Music length without songs falls back to photo length.
         TimelineCase{"MusicLengthNoSongs", {250}, {}, "sui_yinyue_tongbu", false, true, 350, {}, true, kClosing}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(TemplateUsage, RowsFromPhotosAndPlayListOfStagedInstances) {
     ProjectModel model;

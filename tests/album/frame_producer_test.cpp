@@ -2,13 +2,14 @@
 // switch to the next template from the last bare picture, the closing
 // template, looping, and templates that are skipped.
 
+#include "render/album/frame_producer.h"
+
 #include <gtest/gtest.h>
 
 #include <QPainter>
 #include <chrono>
 
 #include "album_fixtures.h"
-#include "render/album/frame_producer.h"
 
 namespace orvane {
 namespace {
@@ -30,12 +31,13 @@ TemplateUsageTable playListOf(const WorkingFolder& folder, const std::vector<int
 }
 
 bool near(QColor a, QColor b, int tolerance = 40) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 class FrameProducerTest : public ::testing::Test {
-protected:
+   protected:
     TempDir dir;
     WorkingFolder folder{dir.path()};
     QStringList log;
@@ -88,12 +90,14 @@ TEST_F(FrameProducerTest, TemplatesPlayEveryFrameAndHandOverTheirLastBarePicture
     // The next template starts from that picture.
     ASSERT_TRUE(producer.paintFrame(frame, firstEnd + 1).has_value());
     EXPECT_EQ(producer.templateFrame(), 0);
-    const QImage expected = transition.scaled(kOutput, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage expected =
+        transition.scaled(kOutput, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_LT(differingShare(frame, expected), 0.02);
     EXPECT_FALSE(near(meanColour(frame, kOverlayBox), Qt::magenta));
 
     // After the last instance the closing movie plays and holds its last frame.
-    for (int n = firstEnd + 2; n <= secondEnd; ++n) ASSERT_TRUE(producer.paintFrame(frame, n).has_value());
+    for (int n = firstEnd + 2; n <= secondEnd; ++n)
+        ASSERT_TRUE(producer.paintFrame(frame, n).has_value());
     EXPECT_EQ(producer.closingState(), kClosingLoaded);
     EXPECT_EQ(producer.playIndex(), -1);
     EXPECT_EQ(producer.currentMovie(), toQString(folder.endingMovie()));
@@ -109,7 +113,8 @@ TEST_F(FrameProducerTest, BrokenMoviesAreSkippedWithTheirErrorLogged) {
     fs::create_directories(folder.instanceFolder(1));  // no movie in it
     stageInstance(folder, 2, "not a movie at all", Qt::red);
     stageInstance(folder, 3, patchedMovie(good, "l_x_z_f_c_s_y_w_j", "l_x_z_f_c_s_y_w_x"), Qt::red);
-    stageInstance(folder, 4, patchedMovie(good, "FSCommand:picture_0", "FSCommand:picture_9"), Qt::red);
+    stageInstance(folder, 4, patchedMovie(good, "FSCommand:picture_0", "FSCommand:picture_9"),
+                  Qt::red);
     stageInstance(folder, 5, good, Qt::green);
     stageEnding(folder, 20);
     FrameProducerSettings settings;
@@ -126,7 +131,8 @@ TEST_F(FrameProducerTest, BrokenMoviesAreSkippedWithTheirErrorLogged) {
     EXPECT_EQ(producer.playIndex(), 4);
     ASSERT_EQ(log.size(), 4) << log.join('\n').toStdString();
     for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(log[i].contains(toQString(folder.instanceMovie(i + 1)))) << log[i].toStdString();
+        EXPECT_TRUE(log[i].contains(toQString(folder.instanceMovie(i + 1))))
+            << log[i].toStdString();
         EXPECT_TRUE(log[i].contains(QStringLiteral(" : 错误"))) << log[i].toStdString();
     }
     EXPECT_TRUE(log[3].contains(QStringLiteral("picture_0")));

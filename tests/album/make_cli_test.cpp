@@ -17,7 +17,7 @@ namespace {
 using namespace orvane::testing;
 
 class MakeCliTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         writeStore(folder, {35}, 60);
         writePhoto(dir.path() / "a.jpg", 800, 600, Qt::red);
@@ -45,9 +45,13 @@ TEST_F(MakeCliTest, MakesAnAlbumWithSongLyricsTextsAndPicture) {
     const int status = runCommand(
         make("--music '" + (dir.path() / "song.mp3").string() + "' --lrc '" +
              (dir.path() / "song.lrc").string() + "' --ksc '" + (dir.path() / "song.ksc").string() +
-             "' --text '你好|00:00|congzuoxiangyou' --text 'Bye|00:02|congshangxiangxia|clRed|宋体|20'"
-             " --picture '" + (dir.path() / "badge.png").string() + "|00:01|00:05|100,100' "
-             "--format dvd --size 320x176 --quality normal -o '" + (dir.path() / "album").string() + "'"),
+             "' --text '你好|00:00|congzuoxiangyou' --text "
+             "'Bye|00:02|congshangxiangxia|clRed|宋体|20'"
+             " --picture '" +
+             (dir.path() / "badge.png").string() +
+             "|00:01|00:05|100,100' "
+             "--format dvd --size 320x176 --quality normal -o '" +
+             (dir.path() / "album").string() + "'"),
         &out);
     ASSERT_EQ(status, 0) << out;
     const fs::path video = dir.path() / "album.mpg";  // the extension is appended
@@ -120,10 +124,10 @@ TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {
 
     // At most 600 KB per file: the working files fit, the video does not.
     // Writes past the limit fail (EFBIG) instead of killing the process.
-    const int full = runCommand(
-        make("--format dvd --size 1280x720 -o '" + (dir.path() / "full").string() + "'",
-             "trap '' XFSZ; ulimit -f 1200; "),
-        &out);
+    const int full =
+        runCommand(make("--format dvd --size 1280x720 -o '" + (dir.path() / "full").string() + "'",
+                        "trap '' XFSZ; ulimit -f 1200; "),
+                   &out);
     EXPECT_NE(full, 0) << out;
     EXPECT_FALSE(out.empty());
     EXPECT_FALSE(fs::exists(dir.path() / "full.mpg"));

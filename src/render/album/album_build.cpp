@@ -1,7 +1,8 @@
 #include "render/album/album_build.h"
 
-#include <QFileInfo>
 #include <unistd.h>
+
+#include <QFileInfo>
 
 #include "render/album/album_log.h"
 #include "render/album/frame_producer.h"
@@ -47,7 +48,8 @@ Result<void> checkOutputFolder(const QString& output) {
     if (!std::filesystem::is_directory(parent, ec))
         return fail(QStringLiteral("The output folder %1 does not exist.").arg(toQString(parent)));
     if (::access(parent.c_str(), W_OK | X_OK) != 0)
-        return fail(QStringLiteral("The output folder %1 cannot be written.").arg(toQString(parent)));
+        return fail(
+            QStringLiteral("The output folder %1 cannot be written.").arg(toQString(parent)));
     return {};
 }
 
@@ -152,10 +154,10 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
         progress.advance();
         return true;
     });
-    MclAssignProgress(*encoder, [&](MclEncoder& h, MclStatus status, std::int64_t a,
-                                    std::int64_t b, int c) {
-        log.add(MclProgressLine(h, status, a, b, c, frames, samples));
-    });
+    MclAssignProgress(*encoder,
+                      [&](MclEncoder& h, MclStatus status, std::int64_t a, std::int64_t b, int c) {
+                          log.add(MclProgressLine(h, status, a, b, c, frames, samples));
+                      });
     MclAssignError(*encoder, [&log](MclEncoder& h, MclError) { log.add(MclGetErrorStr(h)); });
 
     if (const auto preset = formatPreset(settings.outputType)) {
@@ -193,7 +195,8 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     if (!frameError.isEmpty()) return failRun(frameError);
     if (stopped || error == MclError::Aborted)
         return failRun(QStringLiteral("The album was stopped; no file was written."));
-    if (!converted) return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
+    if (!converted)
+        return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
     removeWorkingFrames(folder);
     report.outputPath = outputPath;
     report.frames = static_cast<int>(frames);

@@ -13,7 +13,7 @@
 namespace orvane {
 
 class AlbumLog {
-public:
+   public:
     static constexpr int kMaxLines = 32000;
 
     explicit AlbumLog(std::function<void(const QString&)> onLine = {});
@@ -23,7 +23,7 @@ public:
     int size() const { return static_cast<int>(m_lines.size()); }
     QStringList lines() const;
 
-private:
+   private:
     std::deque<QString> m_lines;
     std::function<void(const QString&)> m_onLine;
 };

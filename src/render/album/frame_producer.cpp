@@ -83,9 +83,10 @@ bool FrameProducer::loadMovie(const std::filesystem::path& movie) {
     while (m_readyMarker != kTemplateReady && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (m_readyMarker != kTemplateReady) {
-        m_log(errorLine(movie, QStringLiteral("the movie did not report \"picture_0\" within %1 ms, "
-                                              "skipped")
-                                   .arg(m_settings.pictureWait.count())));
+        m_log(
+            errorLine(movie, QStringLiteral("the movie did not report \"picture_0\" within %1 ms, "
+                                            "skipped")
+                                 .arg(m_settings.pictureWait.count())));
         return false;
     }
     const auto frames = player->TotalFrames();

@@ -48,7 +48,7 @@ struct FrameProducerSettings {
 };
 
 class FrameProducer {
-public:
+   public:
     // Draws the overlays of an album frame over its picture.
     using OverlayPainter = std::function<void(QImage& frame, int albumFrame)>;
     using LogLine = std::function<void(const QString& line)>;
@@ -80,7 +80,7 @@ public:
     // The picture of frame 0: black.
     static QImage loadingPicture(QSize size);
 
-private:
+   private:
     Result<void> loadNextTemplate();
     Result<void> stageTransition(const QImage& bare);
     bool loadMovie(const std::filesystem::path& movie);
