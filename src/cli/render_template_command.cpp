@@ -41,7 +41,8 @@ bool isSwf(const Bytes& b) {
 Bytes payloadOf(const fs::path& file, const fs::path& scratch, const QString& what) {
     auto bytes = readWholeFile(file);
     if (!bytes) failWith(bytes.error().message);
-    if (isSwf(*bytes) || (what == QStringLiteral("INI") && !bytes->empty() && (*bytes)[0] == '[')) return *bytes;
+    if (isSwf(*bytes) || (what == QStringLiteral("INI") && !bytes->empty() && (*bytes)[0] == '['))
+        return *bytes;
     const fs::path payload = scratch / ("payload-" + file.filename().string());
     auto unpacked = unpackPackage(
         file, [&](int n) { return scratch / ("layer-" + std::to_string(n) + ".rar"); }, payload);
@@ -62,9 +63,12 @@ std::vector<Slot> slotsFromStore(const fs::path& movie, const fs::path& scratch)
     std::error_code ec;
     if (movie.parent_path().filename() != "wjj_01" || !fs::exists(params, ec)) return {};
     const Bytes text = payloadOf(params, scratch, QStringLiteral("INI"));
-    const IniFile ini = IniFile::fromBytes(QByteArray(reinterpret_cast<const char*>(text.data()), qsizetype(text.size())));
-    const QStringList widths = ini.value(QStringLiteral("1"), QStringLiteral("xpkd")).split(QLatin1Char('|'), Qt::SkipEmptyParts);
-    const QStringList heights = ini.value(QStringLiteral("1"), QStringLiteral("xpgd")).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    const IniFile ini = IniFile::fromBytes(
+        QByteArray(reinterpret_cast<const char*>(text.data()), qsizetype(text.size())));
+    const QStringList widths = ini.value(QStringLiteral("1"), QStringLiteral("xpkd"))
+                                   .split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    const QStringList heights = ini.value(QStringLiteral("1"), QStringLiteral("xpgd"))
+                                    .split(QLatin1Char('|'), Qt::SkipEmptyParts);
     std::vector<Slot> slotSizes;
     for (qsizetype i = 0; i < std::min(widths.size(), heights.size()); ++i)
         slotSizes.push_back({widths[i].toInt(), heights[i].toInt()});
@@ -75,7 +79,7 @@ std::vector<Slot> slotsFromStore(const fs::path& movie, const fs::path& scratch)
 QImage testPicture(int w, int h, int index) {
     QImage image(w, h, QImage::Format_RGB32);
     QPainter p(&image);
-    const QColor colours[] = {QColor(70, 70, 80), QColor(200, 90, 60), QColor(60, 140, 200),
+    const QColor colours[] = {QColor(70, 70, 80),  QColor(200, 90, 60),  QColor(60, 140, 200),
                               QColor(90, 170, 90), QColor(200, 170, 60), QColor(150, 90, 190)};
     const QColor base = colours[index % 6];
     QLinearGradient g(0, 0, w, h);
@@ -90,18 +94,24 @@ QImage testPicture(int w, int h, int index) {
     QFont font;
     font.setPixelSize(std::max(8, std::min(w, h) / 6));
     p.setFont(font);
-    p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("picture_%1\n%2 x %3").arg(index).arg(w).arg(h));
+    p.drawText(image.rect(), Qt::AlignCenter,
+               QStringLiteral("picture_%1\n%2 x %3").arg(index).arg(w).arg(h));
     return image;
 }
 
 // Copies picture_<k>.* from the user's folder, or writes a generated one.
 void providePicture(const QString& userFolder, int index, QSize size, const fs::path& target) {
     if (!userFolder.isEmpty()) {
-        const QStringList found = QDir(userFolder).entryList({QStringLiteral("picture_%1.*").arg(index)}, QDir::Files, QDir::Name);
+        const QStringList found =
+            QDir(userFolder)
+                .entryList({QStringLiteral("picture_%1.*").arg(index)}, QDir::Files, QDir::Name);
         if (!found.isEmpty()) {
             std::error_code ec;
-            fs::copy_file(toPath(QDir(userFolder).filePath(found.first())), target, fs::copy_options::overwrite_existing, ec);
-            if (ec) failWith(QStringLiteral("cannot copy %1: %2").arg(found.first(), QString::fromStdString(ec.message())));
+            fs::copy_file(toPath(QDir(userFolder).filePath(found.first())), target,
+                          fs::copy_options::overwrite_existing, ec);
+            if (ec)
+                failWith(QStringLiteral("cannot copy %1: %2")
+                             .arg(found.first(), QString::fromStdString(ec.message())));
             return;
         }
     }
@@ -112,10 +122,13 @@ void providePicture(const QString& userFolder, int index, QSize size, const fs::
 std::pair<int, int> parseFrames(const std::string& text, int total) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d+)(-(\\d*))?$"));
     const auto match = pattern.match(QString::fromStdString(text));
-    if (!match.hasMatch()) failWith(QStringLiteral("--frames wants A-B, A- or A, not \"%1\"").arg(QString::fromStdString(text)));
+    if (!match.hasMatch())
+        failWith(QStringLiteral("--frames wants A-B, A- or A, not \"%1\"")
+                     .arg(QString::fromStdString(text)));
     const int first = match.captured(1).toInt();
     int last = first;
-    if (match.hasCaptured(2)) last = match.captured(3).isEmpty() ? total - 1 : match.captured(3).toInt();
+    if (match.hasCaptured(2))
+        last = match.captured(3).isEmpty() ? total - 1 : match.captured(3).toInt();
     last = std::min(last, total - 1);
     if (first > last) failWith(QStringLiteral("--frames: the movie has %1 frames").arg(total));
     return {first, last};
@@ -126,7 +139,8 @@ QSize parseSize(const std::string& text) {
     const auto match = pattern.match(QString::fromStdString(text));
     const int w = match.captured(1).toInt(), h = match.captured(2).toInt();
     if (!match.hasMatch() || w < 16 || h < 16 || w > 8192 || h > 8192)
-        failWith(QStringLiteral("--size wants WxH between 16 and 8192, not \"%1\"").arg(QString::fromStdString(text)));
+        failWith(QStringLiteral("--size wants WxH between 16 and 8192, not \"%1\"")
+                     .arg(QString::fromStdString(text)));
     return {w, h};
 }
 
@@ -143,7 +157,8 @@ void writeSheet(const std::vector<std::pair<int, QImage>>& frames, const QString
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const int x = 8 + int(i % columns) * (thumbW + 8), y = 8 + int(i / columns) * (thumbH + 28);
         p.drawImage(QRect(x, y, thumbW, thumbH), frames[i].second);
-        p.drawText(QRect(x, y + thumbH, thumbW, 24), Qt::AlignCenter, QStringLiteral("frame %1").arg(frames[i].first));
+        p.drawText(QRect(x, y + thumbH, thumbW, 24), Qt::AlignCenter,
+                   QStringLiteral("frame %1").arg(frames[i].first));
     }
     p.end();
     if (!sheet.save(path, "PNG")) failWith(QStringLiteral("cannot write %1").arg(path));
@@ -166,9 +181,11 @@ void renderTemplate(const RenderTemplateOptions& o) {
     const QString pictures = QString::fromStdString(o.pictures);
     providePicture(pictures, 0, QSize(1920, 1080), root / "tp_wjj" / "pic" / "picture_0.rar");
     for (std::size_t k = 0; k < slotSizes.size(); ++k) {
-        const QSize slotSize = slotSizes[k].width > 0 && slotSizes[k].height > 0 ? QSize(slotSizes[k].width, slotSizes[k].height)
-                                                                         : QSize(1920, 1080);
-        providePicture(pictures, int(k + 1), slotSize, instance / ("picture_" + std::to_string(k + 1) + ".rar"));
+        const QSize slotSize = slotSizes[k].width > 0 && slotSizes[k].height > 0
+                                   ? QSize(slotSizes[k].width, slotSizes[k].height)
+                                   : QSize(1920, 1080);
+        providePicture(pictures, int(k + 1), slotSize,
+                       instance / ("picture_" + std::to_string(k + 1) + ".rar"));
     }
 
     FlashPlayer player;
@@ -179,8 +196,10 @@ void renderTemplate(const RenderTemplateOptions& o) {
     if (auto ok = player.Movie(instance / "w_j_1.rar"); !ok) failWith(ok.error().message);
     player.SetVariable(QStringLiteral("xc_alpha"), QStringLiteral("0"));
     if (player.GetVariable(QStringLiteral("l_x_z_f_c")) != QStringLiteral("l_x_z_f_c_s_y_w_j"))
-        printError(QStringLiteral("warning: the movie does not set l_x_z_f_c to l_x_z_f_c_s_y_w_j"));
-    if (!ready) printError(QStringLiteral("warning: the movie did not send the FSCommand picture_0"));
+        printError(
+            QStringLiteral("warning: the movie does not set l_x_z_f_c to l_x_z_f_c_s_y_w_j"));
+    if (!ready)
+        printError(QStringLiteral("warning: the movie did not send the FSCommand picture_0"));
     const int total = player.TotalFrames().value();
     const auto [first, last] = parseFrames(o.frames, total);
 
@@ -196,32 +215,40 @@ void renderTemplate(const RenderTemplateOptions& o) {
         (void)player.FrameNum(n);
         player.paint(frame);
         if (writeFrames) {
-            const QString file = QDir(QString::fromStdString(o.out)).filePath(QStringLiteral("frame_%1.png").arg(n, 4, 10, QLatin1Char('0')));
+            const QString file =
+                QDir(QString::fromStdString(o.out))
+                    .filePath(QStringLiteral("frame_%1.png").arg(n, 4, 10, QLatin1Char('0')));
             if (!frame.save(file, "PNG")) failWith(QStringLiteral("cannot write %1").arg(file));
         }
         if (!o.sheet.empty() && n % 10 == 0) sheetFrames.emplace_back(n, frame.copy());
     }
     if (!o.sheet.empty()) writeSheet(sheetFrames, QString::fromStdString(o.sheet));
-    for (const QString& warning : player.loadWarnings()) printError(QStringLiteral("warning: ") + warning);
-    std::cout << "rendered frames " << first << "-" << last << " of " << total << " at " << size.width() << "x"
-              << size.height() << std::endl;
+    for (const QString& warning : player.loadWarnings())
+        printError(QStringLiteral("warning: ") + warning);
+    std::cout << "rendered frames " << first << "-" << last << " of " << total << " at "
+              << size.width() << "x" << size.height() << std::endl;
 }
 
 }  // namespace
 
 void addRenderTemplateCommand(CLI::App& app) {
-    auto* command = app.add_subcommand("render-template", "play a template movie and write its frames as PNG");
+    auto* command =
+        app.add_subcommand("render-template", "play a template movie and write its frames as PNG");
     auto options = std::make_shared<RenderTemplateOptions>();
     command->add_option("MOVIE", options->movie, "a SWF movie or a movie package")->required();
-    command->add_option("--frames", options->frames, "frames to render: A-B, A- or A (0-based; default all)");
+    command->add_option("--frames", options->frames,
+                        "frames to render: A-B, A- or A (0-based; default all)");
     command->add_option("--out", options->out, "folder for frame_NNNN.png");
     command->add_option("--size", options->size, "output size WxH (default 1280x720)");
-    command->add_option("--pictures", options->pictures,
-                        "folder with picture_0.* (transition picture) and picture_<k>.* (slotSizes); "
-                        "missing ones are generated");
-    command->add_option("--sheet", options->sheet, "write a contact sheet of every 10th frame to this PNG");
+    command->add_option(
+        "--pictures", options->pictures,
+        "folder with picture_0.* (transition picture) and picture_<k>.* (slotSizes); "
+        "missing ones are generated");
+    command->add_option("--sheet", options->sheet,
+                        "write a contact sheet of every 10th frame to this PNG");
     command->callback([options] {
-        if (options->out.empty() && options->sheet.empty()) failWith(QStringLiteral("give --out DIR or --sheet FILE.png"));
+        if (options->out.empty() && options->sheet.empty())
+            failWith(QStringLiteral("give --out DIR or --sheet FILE.png"));
         renderTemplate(*options);
     });
 }

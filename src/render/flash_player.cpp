@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 // keeps them decoded while their files stay the same (a backward jump
 // replays the loads of the frames before it).
 class PictureCache : public swf::PictureLoader {
-public:
+   public:
     void setBaseFolder(const fs::path& folder) {
         m_base = folder;
         m_entries.clear();
@@ -36,7 +36,9 @@ public:
         const QString name = QString::fromStdString(path.string());
         std::error_code ec;
         const auto size = fs::file_size(path, ec);
-        if (ec) return fail(QStringLiteral("The picture %1 cannot be read: it does not exist.").arg(name));
+        if (ec)
+            return fail(
+                QStringLiteral("The picture %1 cannot be read: it does not exist.").arg(name));
         const auto time = fs::last_write_time(path, ec);
         const std::string key = path.string();
         auto it = m_entries.find(key);
@@ -46,13 +48,14 @@ public:
         if (!bytes) return std::unexpected(bytes.error());
         auto image = swf::decodePicture(*bytes);
         if (!image)
-            return fail(QStringLiteral("The picture %1 cannot be shown: %2.").arg(name, image.error().message));
+            return fail(QStringLiteral("The picture %1 cannot be shown: %2.")
+                            .arg(name, image.error().message));
         auto shared = std::make_shared<const QImage>(std::move(*image));
         m_entries[key] = Entry{size, time, shared};
         return shared;
     }
 
-private:
+   private:
     struct Entry {
         std::uintmax_t size = 0;
         fs::file_time_type time;
@@ -65,12 +68,14 @@ private:
 namespace {
 
 class CallbackSink : public swf::FsCommandSink {
-public:
+   public:
     explicit CallbackSink(std::function<void(const QString&, const QString&)> deliver)
         : m_deliver(std::move(deliver)) {}
-    void fsCommand(const QString& command, const QString& args) override { m_deliver(command, args); }
+    void fsCommand(const QString& command, const QString& args) override {
+        m_deliver(command, args);
+    }
 
-private:
+   private:
     std::function<void(const QString&, const QString&)> m_deliver;
 };
 
@@ -105,12 +110,15 @@ Result<void> FlashPlayer::Movie(const fs::path& path) {
 
 void FlashPlayer::restart() {
     if (!m_sink) {
-        m_sink = std::make_unique<FlashPlayerSink>(
-            [this](const QString& command, const QString& args) { deliverFsCommand(command, args); });
+        m_sink =
+            std::make_unique<FlashPlayerSink>([this](const QString& command, const QString& args) {
+                deliverFsCommand(command, args);
+            });
     }
     m_player = std::make_unique<swf::Player>(m_movie, *m_pictures, *m_sink);
     m_player->start();
-    for (const auto& [name, value] : m_hostVariables) m_player->setVariable(name, swf::Value::fromString(value));
+    for (const auto& [name, value] : m_hostVariables)
+        m_player->setVariable(name, swf::Value::fromString(value));
     m_warnings += m_player->takeWarnings();
 }
 
@@ -134,7 +142,8 @@ int FlashPlayer::currentFrame() const { return m_player ? m_player->currentFrame
 Result<int> FlashPlayer::TotalFrames() const {
     if (!m_movie) {
         if (m_path.empty()) return fail(QStringLiteral("No movie is loaded."));
-        return fail(QStringLiteral("The movie %1 is not loaded.").arg(QString::fromStdString(m_path.string())));
+        return fail(QStringLiteral("The movie %1 is not loaded.")
+                        .arg(QString::fromStdString(m_path.string())));
     }
     return m_movie->frameCount();
 }
@@ -156,7 +165,9 @@ QString FlashPlayer::GetVariable(const QString& name) const {
     return v.isUndefined() ? QString() : v.toString(m_movie->version);
 }
 
-void FlashPlayer::setFsCommandHandler(FsCommandHandler handler) { m_fsCommand = std::move(handler); }
+void FlashPlayer::setFsCommandHandler(FsCommandHandler handler) {
+    m_fsCommand = std::move(handler);
+}
 
 void FlashPlayer::paint(QImage& target) {
     if (target.isNull()) return;

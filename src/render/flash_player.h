@@ -55,7 +55,7 @@ class PictureCache;
 struct FlashPlayerSink;
 
 class FlashPlayer {
-public:
+   public:
     using FsCommandHandler = std::function<void(const QString& command, const QString& args)>;
 
     FlashPlayer();
@@ -105,7 +105,7 @@ public:
     // Pictures that could not be loaded since Movie(), one message each.
     const QStringList& loadWarnings() const { return m_warnings; }
 
-private:
+   private:
     void restart();
     void deliverFsCommand(const QString& command, const QString& args);
 

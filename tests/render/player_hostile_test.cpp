@@ -2,10 +2,10 @@
 // file, or plays safely, and never crashes or hangs.
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <chrono>
 #include <functional>
-#include <zlib.h>
 
 #include "render/flash_player.h"
 #include "render/swf_test_writer.h"
@@ -136,7 +136,7 @@ Bytes endlessActions() {
 Bytes unknownTagsAndCutActions() {
     MovieWriter m(100, 100);
     m.tag(777 & 0x3FF, {1, 2, 3, 4, 5});
-    m.tag(60, Bytes(70, 0xAB));  // long form of a tag we do not know
+    m.tag(60, Bytes(70, 0xAB));                // long form of a tag we do not know
     m.tag(12, {0x96, 0x20, 0x00, 0x00, 'a'});  // Push running past its record
     m.rectShape(1, QRectF(10, 10, 50, 50), solidFill(Qt::red));
     m.place(Place(1).id(1));
@@ -168,7 +168,8 @@ struct HostileCase {
 TEST(PlayerHostile, DamagedAndHostileMoviesFailCleanlyOrPlaySafely) {
     const HostileCase cases[] = {
         {"empty file", [] { return Bytes{}; }, false, "too short"},
-        {"not a movie", [] { return Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}; }, false, "not a SWF"},
+        {"not a movie", [] { return Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}; }, false,
+         "not a SWF"},
         {"header only", [] { return truncated(simpleMovie(), 9); }, false, "ends too early"},
         {"cut in a tag", [] { return truncated(simpleMovie(), 40); }, false, "past the end"},
         {"corrupt zlib", corruptCompressed, false, "damaged"},
@@ -195,8 +196,10 @@ TEST(PlayerHostile, DamagedAndHostileMoviesFailCleanlyOrPlaySafely) {
         auto result = player.Movie(path);
         if (!c.loads) {
             ASSERT_FALSE(result.has_value());
-            EXPECT_TRUE(result.error().message.contains(QStringLiteral("hostile movie.swf"))) << result.error().message.toStdString();
-            EXPECT_TRUE(result.error().message.contains(QLatin1String(c.reasonPart))) << result.error().message.toStdString();
+            EXPECT_TRUE(result.error().message.contains(QStringLiteral("hostile movie.swf")))
+                << result.error().message.toStdString();
+            EXPECT_TRUE(result.error().message.contains(QLatin1String(c.reasonPart)))
+                << result.error().message.toStdString();
             EXPECT_FALSE(player.TotalFrames().has_value());
             EXPECT_FALSE(player.FrameNum(1).has_value());
             EXPECT_EQ(player.GetVariable(QStringLiteral("l_x_z_f_c")), QString());

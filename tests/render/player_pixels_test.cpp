@@ -2,10 +2,10 @@
 // "show all" scaling, sprite timelines, and frame jumps against stepping.
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <QImage>
 #include <cmath>
-#include <zlib.h>
 
 #include "render/flash_player.h"
 #include "render/swf_test_writer.h"
@@ -18,19 +18,24 @@ namespace {
 using namespace orvane::testing;
 using namespace orvane::testing::swfw;
 
-QTransform twips(double dxPx, double dyPx) { return QTransform::fromTranslate(dxPx * 20, dyPx * 20); }
+QTransform twips(double dxPx, double dyPx) {
+    return QTransform::fromTranslate(dxPx * 20, dyPx * 20);
+}
 
-::testing::AssertionResult colourNear(const QImage& image, int x, int y, QColor expected, int tolerance = 6) {
+::testing::AssertionResult colourNear(const QImage& image, int x, int y, QColor expected,
+                                      int tolerance = 6) {
     const QColor actual = image.pixelColor(x, y);
-    const int diff = std::max({std::abs(actual.red() - expected.red()), std::abs(actual.green() - expected.green()),
+    const int diff = std::max({std::abs(actual.red() - expected.red()),
+                               std::abs(actual.green() - expected.green()),
                                std::abs(actual.blue() - expected.blue())});
     if (diff <= tolerance) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << actual.name().toStdString()
-                                         << ", expected " << expected.name().toStdString();
+    return ::testing::AssertionFailure()
+           << "pixel (" << x << ", " << y << ") is " << actual.name().toStdString() << ", expected "
+           << expected.name().toStdString();
 }
 
 class PlayerPixels : public ::testing::Test {
-protected:
+   protected:
     FlashPlayer& load(const Bytes& movie) {
         const fs::path path = dir.path() / "movie.swf";
         writeFile(path, std::string(movie.begin(), movie.end()));
@@ -92,7 +97,8 @@ TEST_F(PlayerPixels, BitmapFillsArePlacedByTheirMatrix) {
     const QTransform toShape = QTransform::fromScale(200, 200) * twips(40, 20);
     m.rectShape(2, QRectF(40, 20, 40, 20), bitmapFill(1, toShape, 0x43));
     // A repeating fill of the same picture, 1:1, over a strip 4 pictures wide.
-    m.rectShape(3, QRectF(100, 60, 16, 2), bitmapFill(1, QTransform::fromScale(20, 20) * twips(100, 60), 0x42));
+    m.rectShape(3, QRectF(100, 60, 16, 2),
+                bitmapFill(1, QTransform::fromScale(20, 20) * twips(100, 60), 0x42));
     m.place(Place(1).id(2));
     m.place(Place(2).id(3));
     m.showFrame();
@@ -113,7 +119,8 @@ TEST_F(PlayerPixels, BitmapFillsArePlacedByTheirMatrix) {
     MovieWriter j(200, 100);
     QImage big = picture.scaled(40, 20);
     j.jpegBitmap(1, big);
-    j.rectShape(2, QRectF(40, 20, 40, 20), bitmapFill(1, QTransform::fromScale(20, 20) * twips(40, 20), 0x41));
+    j.rectShape(2, QRectF(40, 20, 40, 20),
+                bitmapFill(1, QTransform::fromScale(20, 20) * twips(40, 20), 0x41));
     j.place(Place(1).id(2));
     j.showFrame();
     load(j.finish(1));
@@ -125,9 +132,9 @@ TEST_F(PlayerPixels, BitmapFillsArePlacedByTheirMatrix) {
 TEST_F(PlayerPixels, MaskShowsOnlyTheDepthsItCovers) {
     MovieWriter m(200, 100);
     m.background(Qt::white);
-    m.rectShape(1, QRectF(0, 0, 100, 100), solidFill(Qt::black));   // mask: left half
-    m.rectShape(2, QRectF(0, 0, 200, 100), solidFill(Qt::blue));    // masked
-    m.rectShape(3, QRectF(150, 0, 50, 50), solidFill(Qt::red));     // above the mask range
+    m.rectShape(1, QRectF(0, 0, 100, 100), solidFill(Qt::black));  // mask: left half
+    m.rectShape(2, QRectF(0, 0, 200, 100), solidFill(Qt::blue));   // masked
+    m.rectShape(3, QRectF(150, 0, 50, 50), solidFill(Qt::red));    // above the mask range
     m.place(Place(1).id(1).masking(2));
     m.place(Place(2).id(2));
     m.place(Place(3).id(3));
@@ -185,7 +192,8 @@ TEST_F(PlayerPixels, ColourTransformWithAddTermsTintsBitmapsAndShapes) {
 TEST_F(PlayerPixels, LinearGradientRunsAcrossTheShape) {
     MovieWriter m(200, 100);
     // The gradient square (32768 wide) scaled onto 200 px = 4000 twips, centred.
-    const QTransform g = QTransform::fromScale(4000.0 / 32768, 1) * QTransform::fromTranslate(2000, 1000);
+    const QTransform g =
+        QTransform::fromScale(4000.0 / 32768, 1) * QTransform::fromTranslate(2000, 1000);
     m.rectShape(1, QRectF(0, 0, 200, 100), linearGradientFill(g, {{0, Qt::red}, {255, Qt::blue}}));
     m.place(Place(1).id(1));
     m.showFrame();
@@ -218,7 +226,10 @@ Bytes busyMovie() {
         ColorTransform cx;
         cx.multA = 256 - f * 8;
         Place p = Place(2).at(twips(f * 4, f * 2)).tint(cx);
-        if (f == 0 || f == 12) p.characterId = 1; else p.move = true;
+        if (f == 0 || f == 12)
+            p.characterId = 1;
+        else
+            p.move = true;
         if (f == 10) m.remove(2);
         if (f != 10 && f != 11) m.place(p);
         if (f == 0) {

@@ -34,7 +34,8 @@ QImage solid(int w, int h, QColor c) {
 }
 
 bool near(QColor a, QColor b, int tolerance = 16) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
@@ -49,7 +50,10 @@ Bytes templateMovie() {
     m.sprite(2, 1, empty);
     m.place(Place(1).id(2).named(QStringLiteral("pic0")));
     // The slot clip at (160, 90), shown at half size.
-    m.place(Place(2).id(2).at(QTransform::fromScale(0.5, 0.5) * QTransform::fromTranslate(160 * 20, 90 * 20)).named(QStringLiteral("slot_1")));
+    m.place(Place(2)
+                .id(2)
+                .at(QTransform::fromScale(0.5, 0.5) * QTransform::fromTranslate(160 * 20, 90 * 20))
+                .named(QStringLiteral("slot_1")));
     Actions a;
     a.constantPool({QStringLiteral("l_x_z_f_c"), QStringLiteral("l_x_z_f_c_s_y_w_j")});
     a.pushConstant(0).pushConstant(1).setVariableOp();
@@ -67,7 +71,8 @@ TEST(PlayerProtocol, PicturesLoadByContentIntoTheirClipsBeforePicture0IsSent) {
     const fs::path base = dir.path() / "smxcwjj" / "tp_wjj";
     const fs::path movie = base / "tp_wjj" / "tp_wjj_3" / "w_j_3.rar";
     writeBytes(movie, templateMovie());
-    writeJpeg(base / "pic" / "picture_0.rar", solid(320, 180, QColor(200, 40, 40)));  // JPEG named .rar
+    writeJpeg(base / "pic" / "picture_0.rar",
+              solid(320, 180, QColor(200, 40, 40)));  // JPEG named .rar
     writeJpeg(base / "tp_wjj" / "tp_wjj_3" / "picture_1.rar", solid(100, 60, QColor(40, 40, 200)));
 
     FlashPlayer player;
@@ -79,7 +84,8 @@ TEST(PlayerProtocol, PicturesLoadByContentIntoTheirClipsBeforePicture0IsSent) {
     });
     auto loaded = player.Movie(movie);
     ASSERT_TRUE(loaded.has_value()) << loaded.error().message.toStdString();
-    EXPECT_TRUE(player.loadWarnings().isEmpty()) << player.loadWarnings().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(player.loadWarnings().isEmpty())
+        << player.loadWarnings().join(QLatin1Char('\n')).toStdString();
     ASSERT_EQ(commands, std::vector<QString>{QStringLiteral("picture_0|")});
     ASSERT_FALSE(atPicture0.isNull());
     // When "picture_0" arrives the transition picture already covers the stage.
@@ -91,7 +97,8 @@ TEST(PlayerProtocol, PicturesLoadByContentIntoTheirClipsBeforePicture0IsSent) {
     EXPECT_TRUE(near(atPicture0.pixelColor(157, 100), QColor(200, 40, 40)));
 
     EXPECT_EQ(player.GetVariable(QStringLiteral("l_x_z_f_c")), QStringLiteral("l_x_z_f_c_s_y_w_j"));
-    EXPECT_EQ(player.GetVariable(QStringLiteral("_root.l_x_z_f_c")), QStringLiteral("l_x_z_f_c_s_y_w_j"));
+    EXPECT_EQ(player.GetVariable(QStringLiteral("_root.l_x_z_f_c")),
+              QStringLiteral("l_x_z_f_c_s_y_w_j"));
     EXPECT_EQ(player.GetVariable(QStringLiteral("no_such_variable")), QString());
 
     // The host's sequence: set a variable, show frame 20 (past the end), then 0.
@@ -112,7 +119,8 @@ TEST(PlayerProtocol, MissingPictureIsReportedAndTheMovieStillPlays) {
     writeFile(dir.path() / "a" / "b" / "picture_1.rar", "not a picture at all");
     FlashPlayer player;
     int picture0 = 0;
-    player.setFsCommandHandler([&](const QString& c, const QString&) { picture0 += c == QStringLiteral("picture_0"); });
+    player.setFsCommandHandler(
+        [&](const QString& c, const QString&) { picture0 += c == QStringLiteral("picture_0"); });
     ASSERT_TRUE(player.Movie(movie).has_value());
     EXPECT_EQ(picture0, 1);
     ASSERT_EQ(player.loadWarnings().size(), 2);
@@ -129,10 +137,17 @@ TEST(PlayerProtocol, VariablesFollowTargetPathsAndSetTarget) {
     m.place(Place(1).id(1).named(QStringLiteral("slot_1")));
     Actions a;
     a.setVariable(QStringLiteral("slot_1:size"), QStringLiteral("big"));
-    a.setTarget(QStringLiteral("slot_1")).setVariable(QStringLiteral("colour"), QStringLiteral("red")).setTarget(QString());
+    a.setTarget(QStringLiteral("slot_1"))
+        .setVariable(QStringLiteral("colour"), QStringLiteral("red"))
+        .setTarget(QString());
     a.setVariable(QStringLiteral("/slot_1:shape"), QStringLiteral("round"));
-    a.pushString(QStringLiteral("copy")).pushString(QStringLiteral("_root.slot_1.colour")).getVariable().setVariableOp();
-    a.setTarget(QStringLiteral("nowhere")).setVariable(QStringLiteral("lost"), QStringLiteral("root")).setTarget(QString());
+    a.pushString(QStringLiteral("copy"))
+        .pushString(QStringLiteral("_root.slot_1.colour"))
+        .getVariable()
+        .setVariableOp();
+    a.setTarget(QStringLiteral("nowhere"))
+        .setVariable(QStringLiteral("lost"), QStringLiteral("root"))
+        .setTarget(QString());
     m.doAction(a);
     m.showFrame();
     TempDir dir;

@@ -1,9 +1,10 @@
 #include "render/swf_test_writer.h"
 
+#include <zlib.h>
+
 #include <QBuffer>
 #include <cmath>
 #include <cstring>
-#include <zlib.h>
 
 namespace orvane::testing::swfw {
 
@@ -52,7 +53,8 @@ int bitsForSigned(std::int64_t v) {
 }
 
 Bytes rect(double x0, double x1, double y0, double y1) {
-    const std::int32_t v[4] = {std::int32_t(x0), std::int32_t(x1), std::int32_t(y0), std::int32_t(y1)};
+    const std::int32_t v[4] = {std::int32_t(x0), std::int32_t(x1), std::int32_t(y0),
+                               std::int32_t(y1)};
     int n = 1;
     for (auto x : v) n = std::max(n, bitsForSigned(x));
     BitWriter w;
@@ -90,7 +92,8 @@ Bytes matrix(const QTransform& t) {
 
 Bytes colorTransform(const ColorTransform& cx) {
     BitWriter w;
-    const int values[8] = {cx.multR, cx.multG, cx.multB, cx.multA, cx.addR, cx.addG, cx.addB, cx.addA};
+    const int values[8] = {cx.multR, cx.multG, cx.multB, cx.multA,
+                           cx.addR,  cx.addG,  cx.addB,  cx.addA};
     int n = 1;
     for (int v : values) n = std::max(n, bitsForSigned(v));
     w.ub(1, 1);
@@ -229,7 +232,8 @@ Bytes Actions::take() const {
 }
 
 void TagList::tag(int code, const Bytes& body) {
-    const bool longForm = body.size() >= 0x3F || code == 20 || code == 21 || code == 35 || code == 36;
+    const bool longForm =
+        body.size() >= 0x3F || code == 20 || code == 21 || code == 35 || code == 36;
     const int header = code << 6 | (longForm ? 0x3F : int(body.size()));
     m_bytes.push_back(std::uint8_t(header & 0xFF));
     m_bytes.push_back(std::uint8_t(header >> 8));
@@ -278,7 +282,9 @@ MovieWriter::MovieWriter(int widthPx, int heightPx, int frameRate, int version)
     tag(69, {0, 0, 0, 0});
 }
 
-void MovieWriter::background(const QColor& c) { tag(9, {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())}); }
+void MovieWriter::background(const QColor& c) {
+    tag(9, {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())});
+}
 
 void MovieWriter::polygonShape(int id, const std::vector<QPointF>& pointsPx, const Bytes& fill,
                                std::optional<std::pair<int, QColor>> line) {

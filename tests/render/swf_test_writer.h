@@ -18,9 +18,11 @@ namespace orvane::testing::swfw {
 using Bytes = std::vector<std::uint8_t>;
 
 class BitWriter {
-public:
+   public:
     void ub(std::uint32_t value, int bits);
-    void sb(std::int32_t value, int bits) { ub(std::uint32_t(value) & (bits == 32 ? ~0u : ((1u << bits) - 1)), bits); }
+    void sb(std::int32_t value, int bits) {
+        ub(std::uint32_t(value) & (bits == 32 ? ~0u : ((1u << bits) - 1)), bits);
+    }
     void align();
     void u8(int v);
     void u16(int v);
@@ -33,14 +35,14 @@ public:
         return m_bytes;
     }
 
-private:
+   private:
     Bytes m_bytes;
     int m_bitPos = 0;  // bits used in the last byte (0 = byte aligned)
 };
 
 int bitsForSigned(std::int64_t v);
 Bytes rect(double x0, double x1, double y0, double y1);  // twips
-Bytes matrix(const QTransform& t);                        // translation in twips
+Bytes matrix(const QTransform& t);                       // translation in twips
 struct ColorTransform {
     int multR = 256, multG = 256, multB = 256, multA = 256;
     int addR = 0, addG = 0, addB = 0, addA = 0;
@@ -54,7 +56,7 @@ Bytes linearGradientFill(const QTransform& m, const std::vector<std::pair<int, Q
 
 // Actions, ended by action End when taken.
 class Actions {
-public:
+   public:
     Actions& pushString(const QString& s);
     Actions& pushNumber(double d);
     Actions& pushConstant(int index);
@@ -72,20 +74,41 @@ public:
     Actions& raw(const Bytes& b);
     Bytes take() const;
 
-private:
+   private:
     void record(int code, const Bytes& payload);
     Bytes m_bytes;
 };
 
 struct Place {
     explicit Place(int d) : depth(d) {}
-    Place& id(int c) { characterId = c; return *this; }
-    Place& moving() { move = true; return *this; }
-    Place& at(const QTransform& m) { matrix = m; return *this; }
-    Place& tint(const ColorTransform& c) { colorTransform = c; return *this; }
-    Place& withRatio(int r) { ratio = r; return *this; }
-    Place& named(const QString& n) { name = n; return *this; }
-    Place& masking(int d) { clipDepth = d; return *this; }
+    Place& id(int c) {
+        characterId = c;
+        return *this;
+    }
+    Place& moving() {
+        move = true;
+        return *this;
+    }
+    Place& at(const QTransform& m) {
+        matrix = m;
+        return *this;
+    }
+    Place& tint(const ColorTransform& c) {
+        colorTransform = c;
+        return *this;
+    }
+    Place& withRatio(int r) {
+        ratio = r;
+        return *this;
+    }
+    Place& named(const QString& n) {
+        name = n;
+        return *this;
+    }
+    Place& masking(int d) {
+        clipDepth = d;
+        return *this;
+    }
 
     int depth = 1;
     std::optional<int> characterId;
@@ -98,7 +121,7 @@ struct Place {
 };
 
 class TagList {
-public:
+   public:
     void tag(int code, const Bytes& body);
     void place(const Place& p);
     void remove(int depth);
@@ -107,12 +130,12 @@ public:
     void frameLabel(const QString& label);
     Bytes& bytes() { return m_bytes; }
 
-private:
+   private:
     Bytes m_bytes;
 };
 
 class MovieWriter : public TagList {
-public:
+   public:
     MovieWriter(int widthPx, int heightPx, int frameRate = 25, int version = 8);
     void background(const QColor& c);
     // A shape of one polygon (pixels) with one fill style body, optionally stroked.
@@ -124,7 +147,7 @@ public:
     void sprite(int id, int frameCount, TagList& tags);
     Bytes finish(int frameCount, bool compressed = false);
 
-private:
+   private:
     int m_width, m_height, m_rate, m_version;
 };
 

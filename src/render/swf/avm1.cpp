@@ -13,9 +13,12 @@ namespace orvane::swf {
 namespace {
 
 class Interpreter {
-public:
+   public:
     Interpreter(Player& player, Clip& clip, const Bytes& code)
-        : m_player(player), m_self(clip), m_target(&clip), m_code(code),
+        : m_player(player),
+          m_self(clip),
+          m_target(&clip),
+          m_code(code),
           m_version(player.movie().version) {}
 
     void run() {
@@ -51,7 +54,7 @@ public:
         }
     }
 
-private:
+   private:
     Value pop() {
         if (m_stack.empty()) return Value::undefined();
         Value v = std::move(m_stack.back());
@@ -72,24 +75,40 @@ private:
         while (!args.atEnd()) {
             const int type = args.u8();
             switch (type) {
-            case 0: push(Value::fromString(args.string(m_version))); break;
-            case 1: push(Value::fromNumber(args.f32())); break;
-            case 2: push(Value::null()); break;
-            case 3: push(Value::undefined()); break;
-            case 4:
-                args.u8();  // registers are not used by templates
-                push(Value::undefined());
-                break;
-            case 5: push(Value::boolean(args.u8() != 0)); break;
-            case 6: push(Value::fromNumber(args.f64())); break;
-            case 7: push(Value::fromNumber(std::int32_t(args.u32()))); break;
-            case 8:
-            case 9: {
-                const std::size_t index = type == 8 ? args.u8() : args.u16();
-                push(index < m_pool.size() ? Value::fromString(m_pool[index]) : Value::undefined());
-                break;
-            }
-            default: throw ReadError("unknown push type");
+                case 0:
+                    push(Value::fromString(args.string(m_version)));
+                    break;
+                case 1:
+                    push(Value::fromNumber(args.f32()));
+                    break;
+                case 2:
+                    push(Value::null());
+                    break;
+                case 3:
+                    push(Value::undefined());
+                    break;
+                case 4:
+                    args.u8();  // registers are not used by templates
+                    push(Value::undefined());
+                    break;
+                case 5:
+                    push(Value::boolean(args.u8() != 0));
+                    break;
+                case 6:
+                    push(Value::fromNumber(args.f64()));
+                    break;
+                case 7:
+                    push(Value::fromNumber(std::int32_t(args.u32())));
+                    break;
+                case 8:
+                case 9: {
+                    const std::size_t index = type == 8 ? args.u8() : args.u16();
+                    push(index < m_pool.size() ? Value::fromString(m_pool[index])
+                                               : Value::undefined());
+                    break;
+                }
+                default:
+                    throw ReadError("unknown push type");
             }
         }
     }
@@ -126,172 +145,204 @@ private:
     // Returns a jump offset (0 = go on).
     std::ptrdiff_t execute(int code, ByteReader& args) {
         switch (code) {
-        case 0x04:  // NextFrame
-            if (m_target) m_player.gotoFrame(*m_target, m_target->currentFrame + 1), m_target->playing = false;
-            break;
-        case 0x05:  // PrevFrame
-            if (m_target) m_player.gotoFrame(*m_target, m_target->currentFrame - 1), m_target->playing = false;
-            break;
-        case 0x06:
-            if (m_target) m_target->playing = true;
-            break;
-        case 0x07:
-            if (m_target) m_target->playing = false;
-            break;
-        case 0x0A: push(Value::fromNumber(popNumber() + popNumber())); break;
-        case 0x0B: {
-            const double b = popNumber(), a = popNumber();
-            push(Value::fromNumber(a - b));
-            break;
-        }
-        case 0x0C: push(Value::fromNumber(popNumber() * popNumber())); break;
-        case 0x0D: {
-            const double b = popNumber(), a = popNumber();
-            push(Value::fromNumber(a / b));
-            break;
-        }
-        case 0x0E: push(Value::boolean(popNumber() == popNumber())); break;
-        case 0x0F: {
-            const double b = popNumber(), a = popNumber();
-            push(Value::boolean(a < b));
-            break;
-        }
-        case 0x10: {
-            const bool b = pop().toBoolean(m_version), a = pop().toBoolean(m_version);
-            push(Value::boolean(a && b));
-            break;
-        }
-        case 0x11: {
-            const bool b = pop().toBoolean(m_version), a = pop().toBoolean(m_version);
-            push(Value::boolean(a || b));
-            break;
-        }
-        case 0x12: push(Value::boolean(!pop().toBoolean(m_version))); break;
-        case 0x13: push(Value::boolean(popString() == popString())); break;
-        case 0x17: pop(); break;
-        case 0x1C: push(m_player.getVariableFrom(variableScope(), popString())); break;
-        case 0x1D: {
-            Value value = pop();
-            m_player.setVariableFrom(variableScope(), popString(), value);
-            break;
-        }
-        case 0x20:  // SetTarget2
-            setTarget(popString());
-            break;
-        case 0x21: {
-            const QString b = popString(), a = popString();
-            push(Value::fromString(a + b));
-            break;
-        }
-        case 0x26: pop(); break;  // trace
-        case 0x3C: {              // DefineLocal: a variable of the clip here
-            Value value = pop();
-            m_player.setVariableFrom(variableScope(), popString(), value);
-            break;
-        }
-        case 0x41: popString(); break;  // DefineLocal2
-        case 0x47: {                    // Add2
-            Value b = pop(), a = pop();
-            if (a.type == Value::Type::String || b.type == Value::Type::String)
-                push(Value::fromString(a.toString(m_version) + b.toString(m_version)));
-            else
-                push(Value::fromNumber(a.toNumber(m_version) + b.toNumber(m_version)));
-            break;
-        }
-        case 0x48: {  // Less2
-            Value b = pop(), a = pop();
-            if (a.type == Value::Type::String && b.type == Value::Type::String)
-                push(Value::boolean(a.text < b.text));
-            else
-                push(Value::boolean(a.toNumber(m_version) < b.toNumber(m_version)));
-            break;
-        }
-        case 0x49: {
-            Value b = pop(), a = pop();
-            push(Value::boolean(looselyEqual(a, b)));
-            break;
-        }
-        case 0x4C:
-            if (!m_stack.empty()) push(m_stack.back());
-            break;
-        case 0x4D:
-            if (m_stack.size() >= 2) std::swap(m_stack[m_stack.size() - 1], m_stack[m_stack.size() - 2]);
-            break;
-        case 0x50: push(Value::fromNumber(popNumber() + 1)); break;
-        case 0x51: push(Value::fromNumber(popNumber() - 1)); break;
-        case 0x81: {  // GotoFrame (0-based), stops the clip
-            const int frame = args.u16();
-            if (m_target) {
-                m_player.gotoFrame(*m_target, frame);
-                m_target->playing = false;
+            case 0x04:  // NextFrame
+                if (m_target)
+                    m_player.gotoFrame(*m_target, m_target->currentFrame + 1),
+                        m_target->playing = false;
+                break;
+            case 0x05:  // PrevFrame
+                if (m_target)
+                    m_player.gotoFrame(*m_target, m_target->currentFrame - 1),
+                        m_target->playing = false;
+                break;
+            case 0x06:
+                if (m_target) m_target->playing = true;
+                break;
+            case 0x07:
+                if (m_target) m_target->playing = false;
+                break;
+            case 0x0A:
+                push(Value::fromNumber(popNumber() + popNumber()));
+                break;
+            case 0x0B: {
+                const double b = popNumber(), a = popNumber();
+                push(Value::fromNumber(a - b));
+                break;
             }
-            break;
-        }
-        case 0x83: {
-            const QString url = args.string(m_version);
-            const QString target = args.string(m_version);
-            getUrl(url, target, false);
-            break;
-        }
-        case 0x88: {
-            const int count = args.u16();
-            m_pool.clear();
-            for (int i = 0; i < count; ++i) m_pool.push_back(args.string(m_version));
-            break;
-        }
-        case 0x8B: setTarget(args.string(m_version)); break;
-        case 0x8C: {  // GoToLabel
-            const QString label = args.string(m_version);
-            if (m_target && m_target->timeline) {
-                const int frame = m_target->timeline->frameIndexOfLabel(label);
-                if (frame >= 0) {
+            case 0x0C:
+                push(Value::fromNumber(popNumber() * popNumber()));
+                break;
+            case 0x0D: {
+                const double b = popNumber(), a = popNumber();
+                push(Value::fromNumber(a / b));
+                break;
+            }
+            case 0x0E:
+                push(Value::boolean(popNumber() == popNumber()));
+                break;
+            case 0x0F: {
+                const double b = popNumber(), a = popNumber();
+                push(Value::boolean(a < b));
+                break;
+            }
+            case 0x10: {
+                const bool b = pop().toBoolean(m_version), a = pop().toBoolean(m_version);
+                push(Value::boolean(a && b));
+                break;
+            }
+            case 0x11: {
+                const bool b = pop().toBoolean(m_version), a = pop().toBoolean(m_version);
+                push(Value::boolean(a || b));
+                break;
+            }
+            case 0x12:
+                push(Value::boolean(!pop().toBoolean(m_version)));
+                break;
+            case 0x13:
+                push(Value::boolean(popString() == popString()));
+                break;
+            case 0x17:
+                pop();
+                break;
+            case 0x1C:
+                push(m_player.getVariableFrom(variableScope(), popString()));
+                break;
+            case 0x1D: {
+                Value value = pop();
+                m_player.setVariableFrom(variableScope(), popString(), value);
+                break;
+            }
+            case 0x20:  // SetTarget2
+                setTarget(popString());
+                break;
+            case 0x21: {
+                const QString b = popString(), a = popString();
+                push(Value::fromString(a + b));
+                break;
+            }
+            case 0x26:
+                pop();
+                break;    // trace
+            case 0x3C: {  // DefineLocal: a variable of the clip here
+                Value value = pop();
+                m_player.setVariableFrom(variableScope(), popString(), value);
+                break;
+            }
+            case 0x41:
+                popString();
+                break;    // DefineLocal2
+            case 0x47: {  // Add2
+                Value b = pop(), a = pop();
+                if (a.type == Value::Type::String || b.type == Value::Type::String)
+                    push(Value::fromString(a.toString(m_version) + b.toString(m_version)));
+                else
+                    push(Value::fromNumber(a.toNumber(m_version) + b.toNumber(m_version)));
+                break;
+            }
+            case 0x48: {  // Less2
+                Value b = pop(), a = pop();
+                if (a.type == Value::Type::String && b.type == Value::Type::String)
+                    push(Value::boolean(a.text < b.text));
+                else
+                    push(Value::boolean(a.toNumber(m_version) < b.toNumber(m_version)));
+                break;
+            }
+            case 0x49: {
+                Value b = pop(), a = pop();
+                push(Value::boolean(looselyEqual(a, b)));
+                break;
+            }
+            case 0x4C:
+                if (!m_stack.empty()) push(m_stack.back());
+                break;
+            case 0x4D:
+                if (m_stack.size() >= 2)
+                    std::swap(m_stack[m_stack.size() - 1], m_stack[m_stack.size() - 2]);
+                break;
+            case 0x50:
+                push(Value::fromNumber(popNumber() + 1));
+                break;
+            case 0x51:
+                push(Value::fromNumber(popNumber() - 1));
+                break;
+            case 0x81: {  // GotoFrame (0-based), stops the clip
+                const int frame = args.u16();
+                if (m_target) {
                     m_player.gotoFrame(*m_target, frame);
                     m_target->playing = false;
                 }
-            }
-            break;
-        }
-        case 0x96: pushValues(args); break;
-        case 0x99: return std::int16_t(args.u16());  // Jump
-        case 0x9A: {                                 // GetURL2
-            const int flags = args.u8();
-            const QString target = popString();
-            const QString url = popString();
-            if (flags & 0x80) {
-                m_player.warn(QStringLiteral("loadVariables is not supported"));
                 break;
             }
-            getUrl(url, target, flags & 0x40);
-            break;
-        }
-        case 0x9D: {  // If
-            const std::int16_t offset = std::int16_t(args.u16());
-            if (pop().toBoolean(m_version)) return offset;
-            break;
-        }
-        case 0x9F: {  // GotoFrame2
-            const int flags = args.u8();
-            const int bias = (flags & 0x02) ? args.u16() : 0;
-            const Value frame = pop();
-            if (!m_target || !m_target->timeline) break;
-            int index = -1;
-            if (frame.type == Value::Type::String) {
-                index = m_target->timeline->frameIndexOfLabel(frame.text);
-                if (index < 0) {
-                    bool ok = false;
-                    const int n = frame.text.toInt(&ok);
-                    if (ok) index = n - 1;
-                }
-            } else {
-                index = int(frame.toNumber(m_version)) - 1;
+            case 0x83: {
+                const QString url = args.string(m_version);
+                const QString target = args.string(m_version);
+                getUrl(url, target, false);
+                break;
             }
-            if (index < 0) break;
-            m_player.gotoFrame(*m_target, index + bias);
-            m_target->playing = flags & 0x01;
-            break;
-        }
-        default:
-            break;  // an action templates do not use: skipped
+            case 0x88: {
+                const int count = args.u16();
+                m_pool.clear();
+                for (int i = 0; i < count; ++i) m_pool.push_back(args.string(m_version));
+                break;
+            }
+            case 0x8B:
+                setTarget(args.string(m_version));
+                break;
+            case 0x8C: {  // GoToLabel
+                const QString label = args.string(m_version);
+                if (m_target && m_target->timeline) {
+                    const int frame = m_target->timeline->frameIndexOfLabel(label);
+                    if (frame >= 0) {
+                        m_player.gotoFrame(*m_target, frame);
+                        m_target->playing = false;
+                    }
+                }
+                break;
+            }
+            case 0x96:
+                pushValues(args);
+                break;
+            case 0x99:
+                return std::int16_t(args.u16());  // Jump
+            case 0x9A: {                          // GetURL2
+                const int flags = args.u8();
+                const QString target = popString();
+                const QString url = popString();
+                if (flags & 0x80) {
+                    m_player.warn(QStringLiteral("loadVariables is not supported"));
+                    break;
+                }
+                getUrl(url, target, flags & 0x40);
+                break;
+            }
+            case 0x9D: {  // If
+                const std::int16_t offset = std::int16_t(args.u16());
+                if (pop().toBoolean(m_version)) return offset;
+                break;
+            }
+            case 0x9F: {  // GotoFrame2
+                const int flags = args.u8();
+                const int bias = (flags & 0x02) ? args.u16() : 0;
+                const Value frame = pop();
+                if (!m_target || !m_target->timeline) break;
+                int index = -1;
+                if (frame.type == Value::Type::String) {
+                    index = m_target->timeline->frameIndexOfLabel(frame.text);
+                    if (index < 0) {
+                        bool ok = false;
+                        const int n = frame.text.toInt(&ok);
+                        if (ok) index = n - 1;
+                    }
+                } else {
+                    index = int(frame.toNumber(m_version)) - 1;
+                }
+                if (index < 0) break;
+                m_player.gotoFrame(*m_target, index + bias);
+                m_target->playing = flags & 0x01;
+                break;
+            }
+            default:
+                break;  // an action templates do not use: skipped
         }
         return 0;
     }

@@ -1,10 +1,11 @@
 #include "render/swf/bitmap_decoder.h"
 
+#include <zlib.h>
+
 #include <QBuffer>
 #include <QImageReader>
 #include <algorithm>
 #include <cstring>
-#include <zlib.h>
 
 namespace orvane::swf {
 
@@ -16,8 +17,8 @@ bool startsWith(std::span<const std::uint8_t> data, std::initializer_list<std::u
 
 // Decodes a JPEG/PNG/GIF in memory after checking its announced size.
 Result<QImage> decodeEncoded(std::span<const std::uint8_t> data) {
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()),
-                                               qsizetype(data.size()));
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -31,7 +32,8 @@ Result<QImage> decodeEncoded(std::span<const std::uint8_t> data) {
                         .arg(size.height()));
     QImage image;
     if (!reader.read(&image))
-        return fail(QStringLiteral("the picture data cannot be read (%1)").arg(reader.errorString()));
+        return fail(
+            QStringLiteral("the picture data cannot be read (%1)").arg(reader.errorString()));
     // Opaque pictures stay RGB32: QPainter copies them instead of blending.
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                          : QImage::Format_RGB32);
@@ -82,7 +84,8 @@ Result<Bytes> inflateBounded(std::span<const std::uint8_t> data, std::size_t max
         if (status == Z_BUF_ERROR && zs.avail_in == 0) break;  // truncated
     }
     inflateEnd(&zs);
-    if (status != Z_STREAM_END) return fail(QStringLiteral("compressed data is damaged or cut off"));
+    if (status != Z_STREAM_END)
+        return fail(QStringLiteral("compressed data is damaged or cut off"));
     out.resize(produced);
     return out;
 }
@@ -100,13 +103,15 @@ ContentKind sniffContent(std::span<const std::uint8_t> data) {
 
 Result<QImage> decodePicture(std::span<const std::uint8_t> data) {
     switch (sniffContent(data)) {
-    case ContentKind::Jpeg:
-    case ContentKind::Png:
-    case ContentKind::Gif:
-    case ContentKind::Bmp: return decodeEncoded(stripBogusHeader(data));
-    case ContentKind::Swf:
-        return fail(QStringLiteral("it is a movie; only pictures can be loaded into a clip"));
-    case ContentKind::Unknown: break;
+        case ContentKind::Jpeg:
+        case ContentKind::Png:
+        case ContentKind::Gif:
+        case ContentKind::Bmp:
+            return decodeEncoded(stripBogusHeader(data));
+        case ContentKind::Swf:
+            return fail(QStringLiteral("it is a movie; only pictures can be loaded into a clip"));
+        case ContentKind::Unknown:
+            break;
     }
     return fail(QStringLiteral("it is not a JPEG, PNG, GIF or BMP picture"));
 }
@@ -120,9 +125,8 @@ Result<QImage> decodeJpeg2(std::span<const std::uint8_t> body, int) {
 
 Result<QImage> decodeJpeg3(std::span<const std::uint8_t> body, int version) {
     if (body.size() < 4) return fail(QStringLiteral("a JPEG bitmap is cut off"));
-    const std::size_t alphaOffset =
-        std::size_t(body[0]) | std::size_t(body[1]) << 8 | std::size_t(body[2]) << 16 |
-        std::size_t(body[3]) << 24;
+    const std::size_t alphaOffset = std::size_t(body[0]) | std::size_t(body[1]) << 8 |
+                                    std::size_t(body[2]) << 16 | std::size_t(body[3]) << 24;
     if (alphaOffset > body.size() - 4) return fail(QStringLiteral("a JPEG bitmap is cut off"));
     auto image = decodeJpeg2(body.subspan(4, alphaOffset), version);
     if (!image) return image;
@@ -132,7 +136,8 @@ Result<QImage> decodeJpeg3(std::span<const std::uint8_t> body, int version) {
     const std::size_t pixels = std::size_t(image->width()) * image->height();
     auto alpha = inflateBounded(alphaData, pixels);
     if (!alpha) return fail(QStringLiteral("the alpha plane of a JPEG bitmap is damaged"));
-    if (alpha->size() < pixels) return fail(QStringLiteral("the alpha plane of a JPEG bitmap is short"));
+    if (alpha->size() < pixels)
+        return fail(QStringLiteral("the alpha plane of a JPEG bitmap is short"));
     QImage& img = *image;
     img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const std::uint8_t* a = alpha->data();
@@ -177,8 +182,10 @@ Result<QImage> decodeLossless(std::span<const std::uint8_t> body, bool withAlpha
     }
     const std::size_t expected = headerBytes + rowBytes * h;
     auto data = inflateBounded(body.subspan(offset), expected);
-    if (!data) return fail(QStringLiteral("a lossless bitmap is damaged: %1").arg(data.error().message));
-    if (data->size() < expected) return fail(QStringLiteral("a lossless bitmap is short of pixels"));
+    if (!data)
+        return fail(QStringLiteral("a lossless bitmap is damaged: %1").arg(data.error().message));
+    if (data->size() < expected)
+        return fail(QStringLiteral("a lossless bitmap is short of pixels"));
 
     QImage image(w, h, withAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull()) return fail(QStringLiteral("not enough memory for a bitmap"));

@@ -17,12 +17,12 @@
 namespace orvane::swf {
 
 class ReadError : public std::runtime_error {
-public:
+   public:
     using std::runtime_error::runtime_error;
 };
 
 class ByteReader {
-public:
+   public:
     explicit ByteReader(std::span<const std::uint8_t> data) : m_data(data) {}
 
     std::size_t position() const { return m_pos; }
@@ -54,7 +54,7 @@ public:
     QColor rgb();
     QColor rgba();
 
-private:
+   private:
     void need(std::size_t count) const;
 
     std::span<const std::uint8_t> m_data;

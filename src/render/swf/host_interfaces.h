@@ -12,7 +12,7 @@
 namespace orvane::swf {
 
 class PictureLoader {
-public:
+   public:
     virtual ~PictureLoader() = default;
     // The picture at `url` as the movie wrote it (relative URLs are the
     // loader's business). The error message names the file.
@@ -20,20 +20,20 @@ public:
 };
 
 class FsCommandSink {
-public:
+   public:
     virtual ~FsCommandSink() = default;
     virtual void fsCommand(const QString& command, const QString& args) = 0;
 };
 
 class NullPictureLoader : public PictureLoader {
-public:
+   public:
     Result<std::shared_ptr<const QImage>> loadPicture(const QString& url) override {
         return fail(QStringLiteral("no pictures can be loaded here (%1)").arg(url));
     }
 };
 
 class NullFsCommandSink : public FsCommandSink {
-public:
+   public:
     void fsCommand(const QString&, const QString&) override {}
 };
 

@@ -34,7 +34,9 @@ Gradient readGradient(ByteReader& in, int shapeVersion, bool focal) {
     g.matrix = in.matrix();
     const int header = in.u8();
     const int spread = header >> 6 & 3;
-    g.spread = spread == 1 ? SpreadMode::Reflect : spread == 2 ? SpreadMode::Repeat : SpreadMode::Pad;
+    g.spread = spread == 1   ? SpreadMode::Reflect
+               : spread == 2 ? SpreadMode::Repeat
+                             : SpreadMode::Pad;
     const int count = header & 15;
     for (int i = 0; i < count; ++i) {
         const double ratio = in.u8() / 255.0;
@@ -49,33 +51,34 @@ FillStyle readFillStyle(ByteReader& in, int shapeVersion) {
     FillStyle f;
     const int type = in.u8();
     switch (type) {
-    case 0x00:
-        f.kind = FillStyle::Kind::Solid;
-        f.color = shapeVersion >= 3 ? in.rgba() : in.rgb();
-        break;
-    case 0x10:
-        f.kind = FillStyle::Kind::LinearGradient;
-        f.gradient = readGradient(in, shapeVersion, false);
-        break;
-    case 0x12:
-        f.kind = FillStyle::Kind::RadialGradient;
-        f.gradient = readGradient(in, shapeVersion, false);
-        break;
-    case 0x13:
-        f.kind = FillStyle::Kind::FocalGradient;
-        f.gradient = readGradient(in, shapeVersion, true);
-        break;
-    case 0x40:
-    case 0x41:
-    case 0x42:
-    case 0x43:
-        f.kind = FillStyle::Kind::Bitmap;
-        f.bitmapId = in.u16();
-        f.bitmapMatrix = in.matrix();
-        f.repeating = type == 0x40 || type == 0x42;
-        f.smoothed = type == 0x40 || type == 0x41;
-        break;
-    default: throw ReadError("a shape has an unknown fill style");
+        case 0x00:
+            f.kind = FillStyle::Kind::Solid;
+            f.color = shapeVersion >= 3 ? in.rgba() : in.rgb();
+            break;
+        case 0x10:
+            f.kind = FillStyle::Kind::LinearGradient;
+            f.gradient = readGradient(in, shapeVersion, false);
+            break;
+        case 0x12:
+            f.kind = FillStyle::Kind::RadialGradient;
+            f.gradient = readGradient(in, shapeVersion, false);
+            break;
+        case 0x13:
+            f.kind = FillStyle::Kind::FocalGradient;
+            f.gradient = readGradient(in, shapeVersion, true);
+            break;
+        case 0x40:
+        case 0x41:
+        case 0x42:
+        case 0x43:
+            f.kind = FillStyle::Kind::Bitmap;
+            f.bitmapId = in.u16();
+            f.bitmapMatrix = in.matrix();
+            f.repeating = type == 0x40 || type == 0x42;
+            f.smoothed = type == 0x40 || type == 0x41;
+            break;
+        default:
+            throw ReadError("a shape has an unknown fill style");
     }
     return f;
 }
@@ -109,7 +112,8 @@ void readStyles(ByteReader& in, int shapeVersion, LayerEdges& layer) {
             if (join == 2) s.miterLimit = in.u16() / 256.0;
             if (hasFill) {
                 s.fill = readFillStyle(in, shapeVersion);
-                s.color = s.fill->kind == FillStyle::Kind::Solid ? s.fill->color : QColor(Qt::black);
+                s.color =
+                    s.fill->kind == FillStyle::Kind::Solid ? s.fill->color : QColor(Qt::black);
             } else {
                 s.color = in.rgba();
             }
@@ -131,7 +135,8 @@ void addSegment(QPainterPath& path, const Segment& s) {
 QPainterPath chainContours(const std::vector<Segment>& segments) {
     std::unordered_multimap<std::int64_t, std::size_t> byStart;
     byStart.reserve(segments.size());
-    for (std::size_t i = 0; i < segments.size(); ++i) byStart.emplace(pointKey(segments[i].from), i);
+    for (std::size_t i = 0; i < segments.size(); ++i)
+        byStart.emplace(pointKey(segments[i].from), i);
     std::vector<bool> used(segments.size(), false);
     QPainterPath path;
     for (std::size_t first = 0; first < segments.size(); ++first) {
@@ -240,7 +245,8 @@ Shape readShape(ByteReader& in, int shapeVersion, const Movie&) {
     QPoint pen;
     int fill0 = 0, fill1 = 0, line = 0;
     auto checkIndex = [](int index, std::size_t count) {
-        if (index < 0 || std::size_t(index) > count) throw ReadError("a shape uses a missing style");
+        if (index < 0 || std::size_t(index) > count)
+            throw ReadError("a shape uses a missing style");
         return index;
     };
     while (true) {

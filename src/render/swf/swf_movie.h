@@ -131,7 +131,8 @@ struct Timeline {
     int frameCount = 1;  // declared, at least 1
     const Frame& frame(int index) const {
         static const Frame empty;
-        return index >= 0 && std::size_t(index) < frames.size() ? frames[std::size_t(index)] : empty;
+        return index >= 0 && std::size_t(index) < frames.size() ? frames[std::size_t(index)]
+                                                                : empty;
     }
     int frameIndexOfLabel(const QString& label) const;  // -1 if none
 };
@@ -151,7 +152,7 @@ inline constexpr std::int64_t kMaxTotalBitmapPixels = 256LL * 1000 * 1000;
 inline constexpr std::int64_t kMaxUncompressedBytes = 512LL * 1024 * 1024;
 
 class Movie {
-public:
+   public:
     int version = 0;
     QRectF stage;  // twips
     double frameRate = 0;

@@ -9,6 +9,7 @@ namespace orvane::swf {
 namespace {
 
 constexpr std::size_t kTintedCacheSize = 8;
+constexpr std::size_t kScaledCacheSize = 16;
 
 double opacityOf(const ColorTransform& cx) { return std::clamp(cx.multA / 256.0, 0.0, 1.0); }
 
@@ -16,9 +17,12 @@ bool isInvisible(const ColorTransform& cx) { return cx.multA <= 0 && cx.addA <= 
 
 QGradient::Spread spreadOf(SpreadMode mode) {
     switch (mode) {
-    case SpreadMode::Reflect: return QGradient::ReflectSpread;
-    case SpreadMode::Repeat: return QGradient::RepeatSpread;
-    case SpreadMode::Pad: break;
+        case SpreadMode::Reflect:
+            return QGradient::ReflectSpread;
+        case SpreadMode::Repeat:
+            return QGradient::RepeatSpread;
+        case SpreadMode::Pad:
+            break;
     }
     return QGradient::PadSpread;
 }
@@ -34,8 +38,8 @@ void Painter::paint(const Player& player, QImage& target) {
     const double stageW = m_movie->stage.width() / 20.0;
     const double stageH = m_movie->stage.height() / 20.0;
     const double scale = std::min(target.width() / stageW, target.height() / stageH);
-    const QRectF stageRect((target.width() - stageW * scale) / 2, (target.height() - stageH * scale) / 2,
-                           stageW * scale, stageH * scale);
+    const QRectF stageRect((target.width() - stageW * scale) / 2,
+                           (target.height() - stageH * scale) / 2, stageW * scale, stageH * scale);
     // Black bars outside the stage, the background colour inside.
     const QRect inner = stageRect.toAlignedRect().intersected(target.rect());
     if (inner != target.rect()) {
@@ -46,15 +50,17 @@ void Painter::paint(const Player& player, QImage& target) {
     p.fillRect(inner, m_movie->background);
     p.setClipRect(inner);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    const QTransform world(scale / 20.0, 0, 0, scale / 20.0, stageRect.x() - m_movie->stage.x() * scale / 20.0,
+    const QTransform world(scale / 20.0, 0, 0, scale / 20.0,
+                           stageRect.x() - m_movie->stage.x() * scale / 20.0,
                            stageRect.y() - m_movie->stage.y() * scale / 20.0);
     paintClip(p, player.root(), world, ColorTransform{}, 0);
 }
 
-void Painter::paintClip(QPainter& p, const Clip& clip, const QTransform& world, const ColorTransform& cx,
-                        int level) {
+void Painter::paintClip(QPainter& p, const Clip& clip, const QTransform& world,
+                        const ColorTransform& cx, int level) {
     if (level > kMaxNesting) return;
-    if (clip.picture) paintPicture(p, *clip.picture, QTransform::fromScale(20, 20) * world, cx, true);
+    if (clip.picture)
+        paintPicture(p, *clip.picture, QTransform::fromScale(20, 20) * world, cx, true);
     std::vector<Mask> masks;
     p.save();
     for (const auto& [depth, object] : clip.displayList) {
@@ -86,8 +92,8 @@ QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, 
     QPainterPath result;
     if (!o.clip || level > kMaxNesting) return result;
     if (o.clip->picture)
-        result.addPolygon(t.map(QPolygonF(QRectF(0, 0, o.clip->picture->width() * 20.0,
-                                                  o.clip->picture->height() * 20.0))));
+        result.addPolygon(t.map(QPolygonF(
+            QRectF(0, 0, o.clip->picture->width() * 20.0, o.clip->picture->height() * 20.0))));
     for (const auto& [depth, child] : o.clip->displayList) {
         if (child.clipDepth > 0) continue;
         const QPainterPath part = maskPath(child, t, level + 1);
@@ -96,8 +102,8 @@ QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, 
     return result;
 }
 
-void Painter::paintObject(QPainter& p, const DisplayObject& o, const QTransform& world, const ColorTransform& cx,
-                          int level) {
+void Painter::paintObject(QPainter& p, const DisplayObject& o, const QTransform& world,
+                          const ColorTransform& cx, int level) {
     const QTransform t = o.matrix * world;
     const ColorTransform total = o.colorTransform.then(cx);
     if (isInvisible(total)) return;
@@ -112,35 +118,38 @@ QBrush Painter::brushFor(const FillStyle& style, const ColorTransform& cx) {
     const bool alphaOnly = cx.isAlphaOnly();
     auto colour = [&](const QColor& c) { return alphaOnly ? c : cx.apply(c); };
     switch (style.kind) {
-    case FillStyle::Kind::Solid: return QBrush(colour(style.color));
-    case FillStyle::Kind::LinearGradient:
-    case FillStyle::Kind::RadialGradient:
-    case FillStyle::Kind::FocalGradient: {
-        const Gradient& g = style.gradient;
-        QGradientStops stops;
-        stops.reserve(qsizetype(g.stops.size()));
-        for (const auto& [ratio, c] : g.stops) stops.push_back({ratio, colour(c)});
-        QBrush brush;
-        if (style.kind == FillStyle::Kind::LinearGradient) {
-            QLinearGradient lg(-16384, 0, 16384, 0);
-            lg.setStops(stops);
-            lg.setSpread(spreadOf(g.spread));
-            brush = QBrush(lg);
-        } else {
-            QRadialGradient rg(QPointF(0, 0), 16384, QPointF(g.focalPoint * 16384, 0));
-            rg.setStops(stops);
-            rg.setSpread(spreadOf(g.spread));
-            brush = QBrush(rg);
+        case FillStyle::Kind::Solid:
+            return QBrush(colour(style.color));
+        case FillStyle::Kind::LinearGradient:
+        case FillStyle::Kind::RadialGradient:
+        case FillStyle::Kind::FocalGradient: {
+            const Gradient& g = style.gradient;
+            QGradientStops stops;
+            stops.reserve(qsizetype(g.stops.size()));
+            for (const auto& [ratio, c] : g.stops) stops.push_back({ratio, colour(c)});
+            QBrush brush;
+            if (style.kind == FillStyle::Kind::LinearGradient) {
+                QLinearGradient lg(-16384, 0, 16384, 0);
+                lg.setStops(stops);
+                lg.setSpread(spreadOf(g.spread));
+                brush = QBrush(lg);
+            } else {
+                QRadialGradient rg(QPointF(0, 0), 16384, QPointF(g.focalPoint * 16384, 0));
+                rg.setStops(stops);
+                rg.setSpread(spreadOf(g.spread));
+                brush = QBrush(rg);
+            }
+            brush.setTransform(g.matrix);
+            return brush;
         }
-        brush.setTransform(g.matrix);
-        return brush;
-    }
-    case FillStyle::Kind::Bitmap: break;
+        case FillStyle::Kind::Bitmap:
+            break;
     }
     return QBrush(Qt::NoBrush);
 }
 
-void Painter::paintShape(QPainter& p, const Shape& shape, const QTransform& world, const ColorTransform& cx) {
+void Painter::paintShape(QPainter& p, const Shape& shape, const QTransform& world,
+                         const ColorTransform& cx) {
     const bool alphaOnly = cx.isAlphaOnly();
     p.setOpacity(alphaOnly ? opacityOf(cx) : 1.0);
     p.setWorldTransform(world);
@@ -155,7 +164,8 @@ void Painter::paintShape(QPainter& p, const Shape& shape, const QTransform& worl
         }
         for (const ShapeStroke& stroke : layer.strokes) {
             const LineStyle& s = stroke.style;
-            QBrush brush = s.fill ? brushFor(*s.fill, cx) : QBrush(alphaOnly ? s.color : cx.apply(s.color));
+            QBrush brush =
+                s.fill ? brushFor(*s.fill, cx) : QBrush(alphaOnly ? s.color : cx.apply(s.color));
             QPen pen(brush, s.width, Qt::SolidLine, s.cap, s.join);
             pen.setMiterLimit(s.miterLimit);
             if (s.width * scale < 1.0) {  // strokes are at least one device pixel wide
@@ -168,7 +178,8 @@ void Painter::paintShape(QPainter& p, const Shape& shape, const QTransform& worl
     p.setOpacity(1.0);
 }
 
-void Painter::paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransform& world, const ColorTransform& cx) {
+void Painter::paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransform& world,
+                              const ColorTransform& cx) {
     const FillStyle& style = fill.style;
     const auto* bitmap = std::get_if<Bitmap>(m_movie->character(style.bitmapId));
     if (!bitmap || bitmap->image.isNull()) return;  // unknown bitmap: the fill is skipped
@@ -184,8 +195,7 @@ void Painter::paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransfo
         const QRectF source = shapeToBitmap.mapRect(*fill.rect);
         const QRectF inside = source.adjusted(0.01, 0.01, -0.01, -0.01);
         if (imageRect.contains(inside)) {
-            p.setWorldTransform(bitmapToDevice);
-            p.drawImage(source, image, source);
+            drawImagePart(p, image, source, bitmapToDevice, style.smoothed);
             p.setWorldTransform(world);
             p.setRenderHint(QPainter::SmoothPixmapTransform, true);
             return;
@@ -203,10 +213,14 @@ void Painter::paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransfo
         const QRectF need = shapeToBitmap.mapRect(fill.path.boundingRect()).united(imageRect);
         const double w = image.width(), h = image.height();
         p.drawImage(imageRect, image);
-        if (need.left() < 0) p.drawImage(QRectF(need.left(), 0, -need.left(), h), image, QRectF(0, 0, 1, h));
-        if (need.right() > w) p.drawImage(QRectF(w, 0, need.right() - w, h), image, QRectF(w - 1, 0, 1, h));
-        if (need.top() < 0) p.drawImage(QRectF(0, need.top(), w, -need.top()), image, QRectF(0, 0, w, 1));
-        if (need.bottom() > h) p.drawImage(QRectF(0, h, w, need.bottom() - h), image, QRectF(0, h - 1, w, 1));
+        if (need.left() < 0)
+            p.drawImage(QRectF(need.left(), 0, -need.left(), h), image, QRectF(0, 0, 1, h));
+        if (need.right() > w)
+            p.drawImage(QRectF(w, 0, need.right() - w, h), image, QRectF(w - 1, 0, 1, h));
+        if (need.top() < 0)
+            p.drawImage(QRectF(0, need.top(), w, -need.top()), image, QRectF(0, 0, w, 1));
+        if (need.bottom() > h)
+            p.drawImage(QRectF(0, h, w, need.bottom() - h), image, QRectF(0, h - 1, w, 1));
         auto corner = [&](double x0, double y0, double x1, double y1, int px, int py) {
             if (x1 > x0 && y1 > y0)
                 p.fillRect(QRectF(QPointF(x0, y0), QPointF(x1, y1)),
@@ -221,16 +235,74 @@ void Painter::paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransfo
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-void Painter::paintPicture(QPainter& p, const QImage& picture, const QTransform& world, const ColorTransform& cx,
-                           bool smooth) {
+void Painter::paintPicture(QPainter& p, const QImage& picture, const QTransform& world,
+                           const ColorTransform& cx, bool smooth) {
     if (isInvisible(cx) || picture.isNull()) return;
     const bool alphaOnly = cx.isAlphaOnly();
     p.setOpacity(alphaOnly ? opacityOf(cx) : 1.0);
-    p.setWorldTransform(world);
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    p.drawImage(QPointF(0, 0), alphaOnly ? picture : tinted(picture, cx));
+    const QImage& image = alphaOnly ? picture : tinted(picture, cx);
+    drawImagePart(p, image, QRectF(0, 0, image.width(), image.height()), world, smooth);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.setOpacity(1.0);
+}
+
+void Painter::drawImagePart(QPainter& p, const QImage& image, const QRectF& source,
+                            const QTransform& imageToDevice, bool smooth) {
+    const double sx = imageToDevice.m11(), sy = imageToDevice.m22();
+    if (smooth && imageToDevice.type() == QTransform::TxScale && sx > 0 && sy > 0 && sx < 0.999 &&
+        sy < 0.999) {
+        if (const QImage* scaled = scaledCopy(image, sx, sy)) {
+            const double fx = double(scaled->width()) / image.width(),
+                         fy = double(scaled->height()) / image.height();
+            const QRect from =
+                QRectF(source.x() * fx, source.y() * fy, source.width() * fx, source.height() * fy)
+                    .toAlignedRect()
+                    .intersected(scaled->rect());
+            const QPoint to = imageToDevice.map(source.topLeft()).toPoint();
+            p.setWorldTransform(QTransform());
+            p.drawImage(QRect(to, from.size()), *scaled, from);
+            return;
+        }
+    }
+    p.setWorldTransform(imageToDevice);
+    p.drawImage(source, image, source);
+}
+
+const QImage* Painter::scaledCopy(const QImage& image, double sx, double sy) {
+    const qint64 key = image.cacheKey();
+    ScaledImage* slot = nullptr;
+    for (ScaledImage& s : m_scaled) {
+        if (s.sourceKey == key) {
+            slot = &s;
+            break;
+        }
+    }
+    auto same = [](double a, double b) { return std::fabs(a - b) < 1e-6; };
+    if (!slot) {
+        if (m_scaled.size() < kScaledCacheSize) {
+            slot = &m_scaled.emplace_back();
+        } else {
+            slot = &*std::min_element(
+                m_scaled.begin(), m_scaled.end(),
+                [](const ScaledImage& a, const ScaledImage& b) { return a.lastUse < b.lastUse; });
+            *slot = ScaledImage{};
+        }
+        slot->sourceKey = key;
+    }
+    slot->lastUse = m_paintCount;
+    if (!slot->image.isNull() && same(slot->sx, sx) && same(slot->sy, sy)) return &slot->image;
+    // Only a scale asked for twice in a row is worth a copy (a zoom changes it every frame).
+    const bool stable = same(slot->wantedSx, sx) && same(slot->wantedSy, sy);
+    slot->wantedSx = sx;
+    slot->wantedSy = sy;
+    if (!stable) return nullptr;
+    const int w = std::max(1, int(std::lround(image.width() * sx)));
+    const int h = std::max(1, int(std::lround(image.height() * sy)));
+    slot->image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    slot->sx = sx;
+    slot->sy = sy;
+    return &slot->image;
 }
 
 const QImage& Painter::tinted(const QImage& source, const ColorTransform& cx) {
@@ -250,8 +322,9 @@ const QImage& Painter::tinted(const QImage& source, const ColorTransform& cx) {
         if (m_tinted.size() < kTintedCacheSize) {
             slot = &m_tinted.emplace_back();
         } else {
-            slot = &*std::min_element(m_tinted.begin(), m_tinted.end(),
-                                      [](const TintedImage& a, const TintedImage& b) { return a.lastUse < b.lastUse; });
+            slot = &*std::min_element(
+                m_tinted.begin(), m_tinted.end(),
+                [](const TintedImage& a, const TintedImage& b) { return a.lastUse < b.lastUse; });
             slot->image = QImage();
         }
     }
@@ -259,7 +332,8 @@ const QImage& Painter::tinted(const QImage& source, const ColorTransform& cx) {
     slot->transform = cx;
     slot->lastUse = m_paintCount;
     // The same source seen with another transform reuses the buffer.
-    if (slot->image.size() != source.size() || slot->image.format() != QImage::Format_ARGB32_Premultiplied)
+    if (slot->image.size() != source.size() ||
+        slot->image.format() != QImage::Format_ARGB32_Premultiplied)
         slot->image = QImage(source.size(), QImage::Format_ARGB32_Premultiplied);
     std::array<std::uint8_t, 256> lr, lg, lb, la;
     for (int v = 0; v < 256; ++v) {
@@ -271,8 +345,9 @@ const QImage& Painter::tinted(const QImage& source, const ColorTransform& cx) {
     // RGB32 pixels are premultiplied pixels with alpha 255.
     const bool direct = source.format() == QImage::Format_ARGB32_Premultiplied ||
                         source.format() == QImage::Format_RGB32;
-    const QImage& src = direct ? source
-                            : (slot->image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    const QImage& src =
+        direct ? source
+               : (slot->image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     for (int y = 0; y < src.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(slot->image.scanLine(y));

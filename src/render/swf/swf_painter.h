@@ -18,13 +18,23 @@
 namespace orvane::swf {
 
 class Painter {
-public:
+   public:
     void paint(const Player& player, QImage& target);
 
-private:
+   private:
     struct TintedImage {
         qint64 sourceKey = 0;
         ColorTransform transform;
+        QImage image;
+        std::int64_t lastUse = 0;
+    };
+    // A smoothly downscaled copy of a picture that is drawn at the same
+    // reduced scale frame after frame (a still photo on a smaller output):
+    // drawn 1:1, it is copied instead of resampled every frame.
+    struct ScaledImage {
+        qint64 sourceKey = 0;
+        double sx = 0, sy = 0;              // scale of `image`
+        double wantedSx = 0, wantedSy = 0;  // last scale asked for
         QImage image;
         std::int64_t lastUse = 0;
     };
@@ -33,20 +43,28 @@ private:
         QPainterPath path;  // device coordinates
     };
 
-    void paintClip(QPainter& p, const Clip& clip, const QTransform& world, const ColorTransform& cx, int level);
-    void paintObject(QPainter& p, const DisplayObject& o, const QTransform& world, const ColorTransform& cx,
-                     int level);
-    void paintShape(QPainter& p, const Shape& shape, const QTransform& world, const ColorTransform& cx);
-    void paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransform& world, const ColorTransform& cx);
-    void paintPicture(QPainter& p, const QImage& picture, const QTransform& world, const ColorTransform& cx,
-                      bool smooth);
+    void paintClip(QPainter& p, const Clip& clip, const QTransform& world, const ColorTransform& cx,
+                   int level);
+    void paintObject(QPainter& p, const DisplayObject& o, const QTransform& world,
+                     const ColorTransform& cx, int level);
+    void paintShape(QPainter& p, const Shape& shape, const QTransform& world,
+                    const ColorTransform& cx);
+    void paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransform& world,
+                         const ColorTransform& cx);
+    void paintPicture(QPainter& p, const QImage& picture, const QTransform& world,
+                      const ColorTransform& cx, bool smooth);
     QBrush brushFor(const FillStyle& style, const ColorTransform& cx);
     const QImage& tinted(const QImage& source, const ColorTransform& cx);
+    // Draws `source` (a rectangle of `image`) through `imageToDevice`.
+    void drawImagePart(QPainter& p, const QImage& image, const QRectF& source,
+                       const QTransform& imageToDevice, bool smooth);
+    const QImage* scaledCopy(const QImage& image, double sx, double sy);
     QPainterPath maskPath(const DisplayObject& o, const QTransform& world, int level) const;
     void applyMasks(QPainter& p, const std::vector<Mask>& masks);
 
     const Movie* m_movie = nullptr;
     std::vector<TintedImage> m_tinted;
+    std::vector<ScaledImage> m_scaled;
     std::int64_t m_paintCount = 0;
 };
 

@@ -77,7 +77,7 @@ PlaceObject readPlaceObject1(ByteReader& in, std::size_t end) {
 }
 
 class Parser {
-public:
+   public:
     Parser(Movie& movie) : m_movie(movie) {}
 
     // Reads tags until End or the end of the data into `timeline`.
@@ -89,36 +89,44 @@ public:
             const TagHeader tag = readTagHeader(in);
             const std::size_t start = in.position();
             const std::size_t end = start + tag.length;
-            auto body = [&] { return std::span<const std::uint8_t>(m_data).subspan(start, tag.length); };
+            auto body = [&] {
+                return std::span<const std::uint8_t>(m_data).subspan(start, tag.length);
+            };
             if (tag.code == kEnd) break;
             ByteReader tagIn(body());
             switch (tag.code) {
-            case kShowFrame:
-                frames.push_back(std::move(pending));
-                pending = Frame{};
-                break;
-            case kPlaceObject:
-                pending.tags.push_back(readPlaceObject1(tagIn, tag.length));
-                break;
-            case kPlaceObject2:
-            case kPlaceObject3: {
-                PlaceObject p = readPlaceObject2(tagIn, m_movie.version, tag.code == kPlaceObject3);
-                if (!p.move && !p.characterId) break;  // neither: invalid, ignored
-                pending.tags.push_back(std::move(p));
-                break;
-            }
-            case kRemoveObject:
-                tagIn.u16();
-                pending.tags.push_back(RemoveObject{tagIn.u16()});
-                break;
-            case kRemoveObject2: pending.tags.push_back(RemoveObject{tagIn.u16()}); break;
-            case kDoAction:
-                pending.tags.push_back(DoAction{std::make_shared<const Bytes>(body().begin(), body().end())});
-                break;
-            case kFrameLabel: pending.label = tagIn.string(m_movie.version); break;
-            default:
-                if (!inSprite) readDefinition(tag.code, tagIn, body());
-                break;
+                case kShowFrame:
+                    frames.push_back(std::move(pending));
+                    pending = Frame{};
+                    break;
+                case kPlaceObject:
+                    pending.tags.push_back(readPlaceObject1(tagIn, tag.length));
+                    break;
+                case kPlaceObject2:
+                case kPlaceObject3: {
+                    PlaceObject p =
+                        readPlaceObject2(tagIn, m_movie.version, tag.code == kPlaceObject3);
+                    if (!p.move && !p.characterId) break;  // neither: invalid, ignored
+                    pending.tags.push_back(std::move(p));
+                    break;
+                }
+                case kRemoveObject:
+                    tagIn.u16();
+                    pending.tags.push_back(RemoveObject{tagIn.u16()});
+                    break;
+                case kRemoveObject2:
+                    pending.tags.push_back(RemoveObject{tagIn.u16()});
+                    break;
+                case kDoAction:
+                    pending.tags.push_back(
+                        DoAction{std::make_shared<const Bytes>(body().begin(), body().end())});
+                    break;
+                case kFrameLabel:
+                    pending.label = tagIn.string(m_movie.version);
+                    break;
+                default:
+                    if (!inSprite) readDefinition(tag.code, tagIn, body());
+                    break;
             }
             in.seek(end);
             if (frames.size() >= std::size_t(declaredFrames)) break;
@@ -145,7 +153,8 @@ public:
                 for (const ControlTag& tag : frame.tags) {
                     if (const auto* p = std::get_if<PlaceObject>(&tag); p && p->characterId) {
                         deepest = std::max(deepest, depth(*p->characterId));
-                        if (deepest >= kMaxNesting) throw ReadError("sprites are nested too deeply");
+                        if (deepest >= kMaxNesting)
+                            throw ReadError("sprites are nested too deeply");
                     }
                 }
             }
@@ -155,72 +164,76 @@ public:
         for (const auto& [id, character] : m_movie.dictionary) depth(id);
     }
 
-private:
+   private:
     template <typename T>
     void define(std::uint16_t id, T&& character) {
-        m_movie.dictionary.try_emplace(id, std::forward<T>(character));  // the first definition counts
+        m_movie.dictionary.try_emplace(id,
+                                       std::forward<T>(character));  // the first definition counts
     }
 
     void addBitmap(std::uint16_t id, Result<QImage> image) {
-        if (!image) throw ReadError(("bitmap " + std::to_string(id) + ": " +
-                                     image.error().message.toStdString()));
+        if (!image)
+            throw ReadError(
+                ("bitmap " + std::to_string(id) + ": " + image.error().message.toStdString()));
         m_bitmapPixels += std::int64_t(image->width()) * image->height();
-        if (m_bitmapPixels > kMaxTotalBitmapPixels) throw ReadError("the bitmaps are too large in total");
+        if (m_bitmapPixels > kMaxTotalBitmapPixels)
+            throw ReadError("the bitmaps are too large in total");
         define(id, Bitmap{*image});
     }
 
     void readDefinition(int code, ByteReader& in, std::span<const std::uint8_t> body) {
         switch (code) {
-        case kSetBackgroundColor:
-            if (!m_backgroundSet) m_movie.background = in.rgb();
-            m_backgroundSet = true;
-            break;
-        case kFileAttributes:
-            if (in.remaining() >= 1 && (in.u8() & 0x08))
-                throw ReadError("it is an ActionScript 3 movie");
-            break;
-        case kDefineShape:
-        case kDefineShape2:
-        case kDefineShape3:
-        case kDefineShape4: {
-            const std::uint16_t id = in.u16();
-            const int shapeVersion = code == kDefineShape    ? 1
-                                     : code == kDefineShape2 ? 2
-                                     : code == kDefineShape3 ? 3
-                                                             : 4;
-            define(id, readShape(in, shapeVersion, m_movie));
-            break;
-        }
-        case kDefineBitsJpeg2: {
-            const std::uint16_t id = in.u16();
-            addBitmap(id, decodeJpeg2(body.subspan(2), m_movie.version));
-            break;
-        }
-        case kDefineBitsJpeg3: {
-            const std::uint16_t id = in.u16();
-            addBitmap(id, decodeJpeg3(body.subspan(2), m_movie.version));
-            break;
-        }
-        case kDefineBitsLossless:
-        case kDefineBitsLossless2: {
-            const std::uint16_t id = in.u16();
-            addBitmap(id, decodeLossless(body.subspan(2), code == kDefineBitsLossless2));
-            break;
-        }
-        case kDefineSprite: {
-            const std::uint16_t id = in.u16();
-            const int frames = in.u16();
-            Sprite sprite;
-            ByteReader spriteIn(body.subspan(4));
-            // Nested tag bodies are read from the same buffer by offset.
-            const auto saved = m_data;
-            m_data = body.subspan(4);
-            readTimeline(spriteIn, sprite.timeline, frames, true);
-            m_data = saved;
-            define(id, std::move(sprite));
-            break;
-        }
-        default: break;  // unknown or unneeded: skipped
+            case kSetBackgroundColor:
+                if (!m_backgroundSet) m_movie.background = in.rgb();
+                m_backgroundSet = true;
+                break;
+            case kFileAttributes:
+                if (in.remaining() >= 1 && (in.u8() & 0x08))
+                    throw ReadError("it is an ActionScript 3 movie");
+                break;
+            case kDefineShape:
+            case kDefineShape2:
+            case kDefineShape3:
+            case kDefineShape4: {
+                const std::uint16_t id = in.u16();
+                const int shapeVersion = code == kDefineShape    ? 1
+                                         : code == kDefineShape2 ? 2
+                                         : code == kDefineShape3 ? 3
+                                                                 : 4;
+                define(id, readShape(in, shapeVersion, m_movie));
+                break;
+            }
+            case kDefineBitsJpeg2: {
+                const std::uint16_t id = in.u16();
+                addBitmap(id, decodeJpeg2(body.subspan(2), m_movie.version));
+                break;
+            }
+            case kDefineBitsJpeg3: {
+                const std::uint16_t id = in.u16();
+                addBitmap(id, decodeJpeg3(body.subspan(2), m_movie.version));
+                break;
+            }
+            case kDefineBitsLossless:
+            case kDefineBitsLossless2: {
+                const std::uint16_t id = in.u16();
+                addBitmap(id, decodeLossless(body.subspan(2), code == kDefineBitsLossless2));
+                break;
+            }
+            case kDefineSprite: {
+                const std::uint16_t id = in.u16();
+                const int frames = in.u16();
+                Sprite sprite;
+                ByteReader spriteIn(body.subspan(4));
+                // Nested tag bodies are read from the same buffer by offset.
+                const auto saved = m_data;
+                m_data = body.subspan(4);
+                readTimeline(spriteIn, sprite.timeline, frames, true);
+                m_data = saved;
+                define(id, std::move(sprite));
+                break;
+            }
+            default:
+                break;  // unknown or unneeded: skipped
         }
     }
 
@@ -253,7 +266,9 @@ ColorTransform ColorTransform::then(const ColorTransform& p) const {
 }
 
 QColor ColorTransform::apply(const QColor& c) const {
-    auto channel = [](int v, int mult, int add) { return std::clamp(v * mult / 256 + add, 0, 255); };
+    auto channel = [](int v, int mult, int add) {
+        return std::clamp(v * mult / 256 + add, 0, 255);
+    };
     return QColor(channel(c.red(), multR, addR), channel(c.green(), multG, addG),
                   channel(c.blue(), multB, addB), channel(c.alpha(), multA, addA));
 }
@@ -284,8 +299,10 @@ Result<std::shared_ptr<const Movie>> parseMovie(const Bytes& data, const QString
         movie->stage = in.rect();
         if (movie->stage.width() <= 0 || movie->stage.height() <= 0)
             return failWith(QStringLiteral("the stage has no size"));
-        if (movie->stage.width() > kMaxStagePixels * 20.0 || movie->stage.height() > kMaxStagePixels * 20.0)
-            return failWith(QStringLiteral("the stage is larger than %1 pixels").arg(kMaxStagePixels));
+        if (movie->stage.width() > kMaxStagePixels * 20.0 ||
+            movie->stage.height() > kMaxStagePixels * 20.0)
+            return failWith(
+                QStringLiteral("the stage is larger than %1 pixels").arg(kMaxStagePixels));
         movie->frameRate = in.u16() / 256.0;
         const int frameCount = in.u16();
         if (frameCount > kMaxFrames)
@@ -306,9 +323,12 @@ Result<std::shared_ptr<const Movie>> loadMovieFile(const std::filesystem::path& 
     const QString name = QString::fromStdString(path.string());
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return fail(QStringLiteral("The movie %1 cannot be read: %2.").arg(name, QString::fromStdString(ec.message())));
+    if (ec)
+        return fail(QStringLiteral("The movie %1 cannot be read: %2.")
+                        .arg(name, QString::fromStdString(ec.message())));
     if (size > std::uint64_t(kMaxUncompressedBytes))
-        return fail(QStringLiteral("The movie %1 cannot be played: the file is too large.").arg(name));
+        return fail(
+            QStringLiteral("The movie %1 cannot be played: the file is too large.").arg(name));
     auto bytes = readWholeFile(path);
     if (!bytes) return std::unexpected(bytes.error());
     return parseMovie(*bytes, name);

@@ -18,8 +18,8 @@ struct PlaceRecord {
     int clipDepth = 0;
 };
 
-void applyFields(const PlaceObject& p, QTransform& matrix, ColorTransform& cx, std::optional<int>& ratio,
-                 QString& name, int& clipDepth) {
+void applyFields(const PlaceObject& p, QTransform& matrix, ColorTransform& cx,
+                 std::optional<int>& ratio, QString& name, int& clipDepth) {
     if (p.matrix) matrix = *p.matrix;
     if (p.colorTransform) cx = *p.colorTransform;
     if (p.ratio) ratio = *p.ratio;
@@ -30,7 +30,10 @@ void applyFields(const PlaceObject& p, QTransform& matrix, ColorTransform& cx, s
 }  // namespace
 
 Player::Player(std::shared_ptr<const Movie> movie, PictureLoader& pictures, FsCommandSink& sink)
-    : m_movie(std::move(movie)), m_pictures(pictures), m_sink(sink), m_root(std::make_shared<Clip>()) {
+    : m_movie(std::move(movie)),
+      m_pictures(pictures),
+      m_sink(sink),
+      m_root(std::make_shared<Clip>()) {
     m_root->timeline = &m_movie->root;
 }
 
@@ -61,7 +64,8 @@ void Player::advanceChildren(Clip& clip) {
     for (auto& [depth, object] : clip.displayList) {
         if (!object.clip) continue;
         Clip& child = *object.clip;
-        if (child.createdAtTick != m_tick && child.playing && child.timeline && child.frameCount() > 1) {
+        if (child.createdAtTick != m_tick && child.playing && child.timeline &&
+            child.frameCount() > 1) {
             const int next = child.currentFrame + 1;
             if (next >= child.frameCount())
                 gotoFrame(child, 0);
@@ -93,13 +97,15 @@ void Player::applyFrame(Clip& clip, int frame, bool queueActions) {
 void Player::queueFrameActions(Clip& clip, int frame) {
     if (!clip.timeline || frame < 0 || frame >= clip.frameCount()) return;
     for (const ControlTag& tag : clip.timeline->frame(frame).tags) {
-        if (const auto* a = std::get_if<DoAction>(&tag)) m_actions.push_back({clip.weak_from_this(), a->code});
+        if (const auto* a = std::get_if<DoAction>(&tag))
+            m_actions.push_back({clip.weak_from_this(), a->code});
     }
 }
 
 int Player::instancesIn(const Clip& clip) {
     int n = 0;
-    for (const auto& [depth, object] : clip.displayList) n += 1 + (object.clip ? instancesIn(*object.clip) : 0);
+    for (const auto& [depth, object] : clip.displayList)
+        n += 1 + (object.clip ? instancesIn(*object.clip) : 0);
     return n;
 }
 
@@ -161,7 +167,8 @@ void Player::gotoFrame(Clip& clip, int frame) {
     frame = std::clamp(frame, 0, clip.frameCount() - 1);
     if (frame == clip.currentFrame) return;
     if (frame > clip.currentFrame) {
-        for (int f = clip.currentFrame + 1; f <= frame; ++f) applyFrame(clip, f, f == frame && runActions);
+        for (int f = clip.currentFrame + 1; f <= frame; ++f)
+            applyFrame(clip, f, f == frame && runActions);
         return;
     }
     rewindTo(clip, frame);
@@ -231,7 +238,8 @@ void Player::runQueuedActions() {
 bool Player::consumeActionBudget(int count) {
     m_actionBudget -= count;
     if (m_actionBudget >= 0) return true;
-    if (!m_budgetWarned) warn(QStringLiteral("the actions of a frame run too long; they were stopped"));
+    if (!m_budgetWarned)
+        warn(QStringLiteral("the actions of a frame run too long; they were stopped"));
     m_budgetWarned = true;
     return false;
 }
@@ -293,7 +301,8 @@ Clip* Player::resolveClip(Clip* base, const QString& path) {
         clip = m_root.get();
         rest = rest.mid(1);
     }
-    const QStringList parts = rest.split(QRegularExpression(QStringLiteral("[./]")), Qt::SkipEmptyParts);
+    const QStringList parts =
+        rest.split(QRegularExpression(QStringLiteral("[./]")), Qt::SkipEmptyParts);
     // ".." written with slashes means the parent; split drops the dots, so handle it first.
     if (rest.contains(QStringLiteral(".."))) {
         const QStringList slashParts = rest.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -364,6 +373,8 @@ void Player::setVariableFrom(Clip& base, const QString& path, const Value& value
 
 Value Player::getVariable(const QString& path) { return getVariableFrom(*m_root, path); }
 
-void Player::setVariable(const QString& path, const Value& value) { setVariableFrom(*m_root, path, value); }
+void Player::setVariable(const QString& path, const Value& value) {
+    setVariableFrom(*m_root, path, value);
+}
 
 }  // namespace orvane::swf

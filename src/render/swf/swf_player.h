@@ -63,7 +63,7 @@ inline constexpr int kMaxInstances = 100'000;
 inline constexpr int kMaxStack = 10'000;
 
 class Player {
-public:
+   public:
     Player(std::shared_ptr<const Movie> movie, PictureLoader& pictures, FsCommandSink& sink);
     ~Player();
 
@@ -96,7 +96,7 @@ public:
     void setVariableFrom(Clip& base, const QString& path, const Value& value);
     bool consumeActionBudget(int count);
 
-private:
+   private:
     struct QueuedActions {
         std::weak_ptr<Clip> clip;
         std::shared_ptr<const Bytes> code;
