@@ -129,6 +129,37 @@ TEST_F(PlayerPixels, BitmapFillsArePlacedByTheirMatrix) {
     EXPECT_TRUE(colourNear(g, 75, 30, Qt::green, 24));
 }
 
+TEST_F(PlayerPixels, StillPictureOnASmallerOutputLooksTheSameEveryFrame) {
+    // A still picture drawn at half size: from the second frame on the
+    // painter draws a downscaled copy; it must land where the first did.
+    QImage picture(80, 40, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 40; x < 80; ++x) picture.setPixelColor(x, y, Qt::green);
+    MovieWriter m(200, 100);
+    m.background(Qt::white);
+    m.losslessBitmap(1, picture);
+    m.rectShape(2, QRectF(60, 30, 80, 40),
+                bitmapFill(1, QTransform::fromScale(20, 20) * twips(60, 30), 0x41));
+    m.place(Place(1).id(2));
+    for (int f = 0; f < 3; ++f) m.showFrame();
+    load(m.finish(3));
+    const QImage first = frame(0, 100, 50);
+    EXPECT_TRUE(colourNear(first, 35, 25, Qt::blue));
+    EXPECT_TRUE(colourNear(first, 65, 25, Qt::green));
+    EXPECT_TRUE(colourNear(first, 28, 25, Qt::white));
+    for (int f = 1; f < 3; ++f) {
+        const QImage later = frame(f, 100, 50);
+        int differing = 0;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 100; ++x)
+                differing += !colourNear(later, x, y, first.pixelColor(x, y), 40);
+        EXPECT_LE(differing, 60) << "frame " << f;  // edge pixels may round differently
+        EXPECT_TRUE(colourNear(later, 35, 25, Qt::blue));
+        EXPECT_TRUE(colourNear(later, 65, 25, Qt::green));
+    }
+}
+
 TEST_F(PlayerPixels, MaskShowsOnlyTheDepthsItCovers) {
     MovieWriter m(200, 100);
     m.background(Qt::white);
