@@ -118,7 +118,7 @@ TEST(ConversionFailure, UnusableSettingsAreRefused) {
 // may rewrite one file between frames.
 TEST(FrameFiles, EachFrameIsTheFileAsWrittenBeforeIt) {
     TempDir dir;
-    const QString frameFile = pathIn(dir, "frame.bmp");
+    const QString frameFile = pathIn(dir, "frame.rar");  // a bitmap whatever its extension
     const auto writeFrameFile = [&](int frame) {
         QImage image(40, 30, QImage::Format_RGB32);  // another size: scaled to the output
         image.fill(albumColour(frame * 10));

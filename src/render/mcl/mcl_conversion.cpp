@@ -95,6 +95,7 @@ class Conversion {
     // Puts the picture of a frame file into `picture`, at the output size.
     bool readFramePicture(const QString& path, QImage& picture) {
         QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);  // frame files may carry any extension
         QImage image = reader.read();
         if (image.isNull()) {
             m_h.error = MclError::Source;
