@@ -1,49 +1,21 @@
 #include "audio/audio_decoder.h"
 
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/error.h>
-#include <libavutil/opt.h>
-#include <libswresample/swresample.h>
 }
 
 #include <cstring>
 
+#include "render/mcl/av_helpers.h"
+
 namespace orvane {
-namespace {
-
-struct FormatCloser {
-    void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
-};
-struct CodecFreer {
-    void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct PacketFreer {
-    void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct FrameFreer {
-    void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct ResamplerFreer {
-    void operator()(SwrContext* s) const { swr_free(&s); }
-};
-
-QString avError(int code) {
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof text);
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
 
 struct AudioDecoder::State {
-    std::unique_ptr<AVFormatContext, FormatCloser> format;
-    std::unique_ptr<AVCodecContext, CodecFreer> codec;
-    std::unique_ptr<SwrContext, ResamplerFreer> resampler;
-    std::unique_ptr<AVPacket, PacketFreer> packet{av_packet_alloc()};
-    std::unique_ptr<AVFrame, FrameFreer> frame{av_frame_alloc()};
+    av::InputPtr format;
+    av::CodecContextPtr codec;
+    av::SwrPtr resampler;
+    av::PacketPtr packet{av_packet_alloc()};
+    av::FramePtr frame{av_frame_alloc()};
     int stream = -1;
     int channels = 2;
     int sampleRate = 44100;
@@ -107,10 +79,10 @@ Result<void> AudioDecoder::open(const QString& path, int sampleRate, int channel
     AVFormatContext* raw = nullptr;
     const QByteArray name = path.toUtf8();
     int rc = avformat_open_input(&raw, name.constData(), nullptr, nullptr);
-    if (rc < 0) return cantPlay(avError(rc));
+    if (rc < 0) return cantPlay(av::errorText(rc));
     state->format.reset(raw);
     rc = avformat_find_stream_info(raw, nullptr);
-    if (rc < 0) return cantPlay(avError(rc));
+    if (rc < 0) return cantPlay(av::errorText(rc));
     const AVCodec* decoder = nullptr;
     state->stream = av_find_best_stream(raw, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
     if (state->stream < 0 || !decoder) return cantPlay(QStringLiteral("没有音频"));
@@ -118,7 +90,7 @@ Result<void> AudioDecoder::open(const QString& path, int sampleRate, int channel
     state->codec.reset(avcodec_alloc_context3(decoder));
     avcodec_parameters_to_context(state->codec.get(), stream->codecpar);
     rc = avcodec_open2(state->codec.get(), decoder, nullptr);
-    if (rc < 0) return cantPlay(avError(rc));
+    if (rc < 0) return cantPlay(av::errorText(rc));
 
     state->channels = channels;
     state->sampleRate = sampleRate;
@@ -129,10 +101,10 @@ Result<void> AudioDecoder::open(const QString& path, int sampleRate, int channel
                              &state->codec->ch_layout, state->codec->sample_fmt,
                              state->codec->sample_rate, 0, nullptr);
     av_channel_layout_uninit(&outLayout);
-    if (rc < 0 || !swr) return cantPlay(avError(rc));
+    if (rc < 0 || !swr) return cantPlay(av::errorText(rc));
     state->resampler.reset(swr);
     rc = swr_init(swr);
-    if (rc < 0) return cantPlay(avError(rc));
+    if (rc < 0) return cantPlay(av::errorText(rc));
 
     if (fromMs > 0) {
         const std::int64_t target = av_rescale_q(fromMs, AVRational{1, 1000}, stream->time_base);

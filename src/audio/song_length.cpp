@@ -1,10 +1,5 @@
 #include "audio/song_length.h"
 
-extern "C" {
-#include <libavformat/avformat.h>
-#include <libavutil/error.h>
-}
-
 #include <array>
 #include <fstream>
 #include <memory>
@@ -12,22 +7,10 @@ extern "C" {
 #include <vector>
 
 #include "app/working_folder.h"
+#include "render/mcl/av_helpers.h"
 
 namespace orvane {
 namespace {
-
-struct FormatCloser {
-    void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
-};
-struct PacketFreer {
-    void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-
-QString avError(int code) {
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof text);
-    return QString::fromUtf8(text);
-}
 
 std::uint32_t bigEndian(const std::vector<unsigned char>& b, std::size_t at, int bytes) {
     std::uint32_t v = 0;
@@ -145,8 +128,8 @@ Result<SongLength> measureSongLength(const QString& path) {
 
     AVFormatContext* raw = nullptr;
     int rc = avformat_open_input(&raw, file.c_str(), nullptr, nullptr);
-    if (rc < 0) return cantRead(avError(rc));
-    std::unique_ptr<AVFormatContext, FormatCloser> format(raw);
+    if (rc < 0) return cantRead(av::errorText(rc));
+    av::InputPtr format(raw);
     // An MP3 file's first frame header already tells the codec and the rate;
     // other files are probed further.
     const bool known = format->nb_streams == 1 &&
@@ -154,7 +137,7 @@ Result<SongLength> measureSongLength(const QString& path) {
                        format->streams[0]->codecpar->sample_rate > 0 &&
                        format->streams[0]->codecpar->codec_id != AV_CODEC_ID_NONE;
     if (!known && (rc = avformat_find_stream_info(format.get(), nullptr)) < 0)
-        return cantRead(avError(rc));
+        return cantRead(av::errorText(rc));
     const int streamIndex =
         av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (streamIndex < 0) return cantRead(QStringLiteral("没有音频"));
@@ -192,7 +175,7 @@ Result<SongLength> measureSongLength(const QString& path) {
 
     // Count the frames: every packet is one frame, and its duration is known
     // from its header, so nothing is decoded.
-    std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+    av::PacketPtr packet(av_packet_alloc());
     std::int64_t total = 0;
     std::int64_t packets = 0;
     while ((rc = av_read_frame(format.get(), packet.get())) >= 0) {
@@ -202,7 +185,7 @@ Result<SongLength> measureSongLength(const QString& path) {
         }
         av_packet_unref(packet.get());
     }
-    if (rc != AVERROR_EOF && packets == 0) return cantRead(avError(rc));
+    if (rc != AVERROR_EOF && packets == 0) return cantRead(av::errorText(rc));
     if (packets == 0) return cantRead(QStringLiteral("没有音频帧"));
     SongLength length;
     length.sampleRate = sampleRate;
