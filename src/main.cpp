@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <iostream>
 
+#include "app/fonts.h"
 #include "cli/cli.h"
 
 #ifdef ORVANE_WITH_GUI
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
+        orvane::installFontSubstitutions();
         return orvane::cli::run(argc, argv);
     }
 #ifdef ORVANE_WITH_GUI

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/fonts.h"
 #include "app/single_instance_guard.h"
 #include "app/windows/main_window.h"
 #include "templates/catalogue.h"
@@ -12,6 +13,7 @@ namespace orvane {
 int runGui(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane自动套版电子相册"));
+    installFontSubstitutions();
 
     SingleInstanceGuard guard;
     if (!guard.acquire()) return 0;
