@@ -134,10 +134,14 @@ class MakeProgress : public Progress {
         if (m_verbose || !isRoutine) {
             clearLine();
             std::cerr << line.toStdString() << std::endl;
+            m_printed << line;
         }
     }
     bool isCancelled() const override { return g_interrupted.load(); }
 
+    // Whether `line` went to standard error already (an encoder error is
+    // logged and then returned as the failure).
+    bool printed(const QString& line) const { return m_printed.contains(line); }
     void finish() {
         if (m_drawn) std::cerr << std::endl;
         m_drawn = false;
@@ -173,6 +177,7 @@ class MakeProgress : public Progress {
     qint64 m_lastDrawMs = -1000;
     qint64 m_firstFrameMs = -1;
     bool m_drawn = false;
+    QStringList m_printed;
 };
 
 struct FormatChoice {
@@ -326,7 +331,11 @@ void runMake(const MakeOptions& o) {
         album = makeAlbum(model, folder, request, progress);
     }
     progress.finish();
-    if (!album) failWith(album.error().message, g_interrupted.load() ? 130 : 1);
+    if (!album) {
+        const int status = g_interrupted.load() ? 130 : 1;
+        if (progress.printed(album.error().message)) throw CLI::RuntimeError(status);
+        failWith(album.error().message, status);
+    }
     std::cerr << "made " << album->frames << " frames at "
               << QString::number(progress.framesPerSecond(), 'f', 1).toStdString()
               << " frames per second" << std::endl;
