@@ -55,6 +55,8 @@ struct FormatCase {
     const char* sampleRate;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.type << " " << c.tv; }
+
 class AlbumFormatTest : public AlbumBuildTest, public ::testing::WithParamInterface<FormatCase> {};
 
 TEST_P(AlbumFormatTest, EncodesTheWholeTimelineWithTheSoundCutToThePicture) {

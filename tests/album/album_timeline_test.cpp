@@ -24,6 +24,8 @@ struct TimelineCase {
     AfterLastInstance after;
 };
 
+void PrintTo(const TimelineCase& c, std::ostream* os) { *os << c.name; }
+
 class TimelineTest : public ::testing::TestWithParam<TimelineCase> {};
 
 TEST_P(TimelineTest, LengthSongsAndEnd) {
