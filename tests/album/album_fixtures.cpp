@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <array>
 #include <cstdio>
@@ -13,7 +12,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "app/fonts.h"
 #include "audio/media_import.h"
 #include "audio/media_player.h"
 #include "description.h"
@@ -26,28 +24,6 @@
 namespace orvane::testing {
 
 namespace {
-
-// Painting, fonts and the overlays need a QGuiApplication; one for all tests.
-class QtEnvironment : public ::testing::Environment {
-   public:
-    void SetUp() override {
-        if (!QGuiApplication::instance()) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-        }
-        installFontSubstitutions();
-    }
-    void TearDown() override { m_app.reset(); }
-
-   private:
-    int m_argc = 1;
-    char m_name[16] = "test_album";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 nlohmann::json templateJson(int frames, int transitionFrames, bool ending) {
     nlohmann::json d = {{"title", "test"},
