@@ -292,11 +292,9 @@ const QImage* Painter::scaledCopy(const QImage& image, double sx, double sy) {
     }
     slot->lastUse = m_paintCount;
     if (!slot->image.isNull() && same(slot->sx, sx) && same(slot->sy, sy)) return &slot->image;
-    // Only a scale asked for twice in a row is worth a copy (a zoom changes it every frame).
-    const bool stable = same(slot->wantedSx, sx) && same(slot->wantedSy, sy);
-    slot->wantedSx = sx;
-    slot->wantedSy = sy;
-    if (!stable) return nullptr;
+    // The copy is made whenever the scale is new, never depending on what was
+    // painted before: a frame must look the same whether it was reached by
+    // stepping or by a jump.
     const int w = std::max(1, int(std::lround(image.width() * sx)));
     const int h = std::max(1, int(std::lround(image.height() * sy)));
     slot->image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -34,7 +34,6 @@ class Painter {
     struct ScaledImage {
         qint64 sourceKey = 0;
         double sx = 0, sy = 0;              // scale of `image`
-        double wantedSx = 0, wantedSy = 0;  // last scale asked for
         QImage image;
         std::int64_t lastUse = 0;
     };
