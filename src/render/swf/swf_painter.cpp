@@ -9,7 +9,6 @@ namespace orvane::swf {
 namespace {
 
 constexpr std::size_t kTintedCacheSize = 8;
-constexpr std::size_t kScaledCacheSize = 16;
 
 double opacityOf(const ColorTransform& cx) { return std::clamp(cx.multA / 256.0, 0.0, 1.0); }
 
@@ -195,7 +194,7 @@ void Painter::paintBitmapFill(QPainter& p, const ShapeFill& fill, const QTransfo
         const QRectF source = shapeToBitmap.mapRect(*fill.rect);
         const QRectF inside = source.adjusted(0.01, 0.01, -0.01, -0.01);
         if (imageRect.contains(inside)) {
-            drawImagePart(p, image, source, bitmapToDevice, style.smoothed);
+            drawImagePart(p, image, source, bitmapToDevice);
             p.setWorldTransform(world);
             p.setRenderHint(QPainter::SmoothPixmapTransform, true);
             return;
@@ -242,65 +241,19 @@ void Painter::paintPicture(QPainter& p, const QImage& picture, const QTransform&
     p.setOpacity(alphaOnly ? opacityOf(cx) : 1.0);
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     const QImage& image = alphaOnly ? picture : tinted(picture, cx);
-    drawImagePart(p, image, QRectF(0, 0, image.width(), image.height()), world, smooth);
+    drawImagePart(p, image, QRectF(0, 0, image.width(), image.height()), world);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.setOpacity(1.0);
 }
 
 void Painter::drawImagePart(QPainter& p, const QImage& image, const QRectF& source,
-                            const QTransform& imageToDevice, bool smooth) {
-    const double sx = imageToDevice.m11(), sy = imageToDevice.m22();
-    if (smooth && imageToDevice.type() == QTransform::TxScale && sx > 0 && sy > 0 && sx < 0.999 &&
-        sy < 0.999) {
-        if (const QImage* scaled = scaledCopy(image, sx, sy)) {
-            const double fx = double(scaled->width()) / image.width(),
-                         fy = double(scaled->height()) / image.height();
-            const QRect from =
-                QRectF(source.x() * fx, source.y() * fy, source.width() * fx, source.height() * fy)
-                    .toAlignedRect()
-                    .intersected(scaled->rect());
-            const QPoint to = imageToDevice.map(source.topLeft()).toPoint();
-            p.setWorldTransform(QTransform());
-            p.drawImage(QRect(to, from.size()), *scaled, from);
-            return;
-        }
-    }
+                            const QTransform& imageToDevice) {
+    // Always resampled through the transform (smoothly or not, as the render
+    // hint says): a cached reduced copy was tried, but it made a frame's
+    // pixels depend on what was painted before and was slower on the
+    // templates' median.
     p.setWorldTransform(imageToDevice);
     p.drawImage(source, image, source);
-}
-
-const QImage* Painter::scaledCopy(const QImage& image, double sx, double sy) {
-    const qint64 key = image.cacheKey();
-    ScaledImage* slot = nullptr;
-    for (ScaledImage& s : m_scaled) {
-        if (s.sourceKey == key) {
-            slot = &s;
-            break;
-        }
-    }
-    auto same = [](double a, double b) { return std::fabs(a - b) < 1e-6; };
-    if (!slot) {
-        if (m_scaled.size() < kScaledCacheSize) {
-            slot = &m_scaled.emplace_back();
-        } else {
-            slot = &*std::min_element(
-                m_scaled.begin(), m_scaled.end(),
-                [](const ScaledImage& a, const ScaledImage& b) { return a.lastUse < b.lastUse; });
-            *slot = ScaledImage{};
-        }
-        slot->sourceKey = key;
-    }
-    slot->lastUse = m_paintCount;
-    if (!slot->image.isNull() && same(slot->sx, sx) && same(slot->sy, sy)) return &slot->image;
-    // The copy is made whenever the scale is new, never depending on what was
-    // painted before: a frame must look the same whether it was reached by
-    // stepping or by a jump.
-    const int w = std::max(1, int(std::lround(image.width() * sx)));
-    const int h = std::max(1, int(std::lround(image.height() * sy)));
-    slot->image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    slot->sx = sx;
-    slot->sy = sy;
-    return &slot->image;
 }
 
 const QImage& Painter::tinted(const QImage& source, const ColorTransform& cx) {

@@ -28,15 +28,6 @@ class Painter {
         QImage image;
         std::int64_t lastUse = 0;
     };
-    // A smoothly downscaled copy of a picture that is drawn at the same
-    // reduced scale frame after frame (a still photo on a smaller output):
-    // drawn 1:1, it is copied instead of resampled every frame.
-    struct ScaledImage {
-        qint64 sourceKey = 0;
-        double sx = 0, sy = 0;              // scale of `image`
-        QImage image;
-        std::int64_t lastUse = 0;
-    };
     struct Mask {
         int untilDepth;
         QPainterPath path;  // device coordinates
@@ -56,14 +47,12 @@ class Painter {
     const QImage& tinted(const QImage& source, const ColorTransform& cx);
     // Draws `source` (a rectangle of `image`) through `imageToDevice`.
     void drawImagePart(QPainter& p, const QImage& image, const QRectF& source,
-                       const QTransform& imageToDevice, bool smooth);
-    const QImage* scaledCopy(const QImage& image, double sx, double sy);
+                       const QTransform& imageToDevice);
     QPainterPath maskPath(const DisplayObject& o, const QTransform& world, int level) const;
     void applyMasks(QPainter& p, const std::vector<Mask>& masks);
 
     const Movie* m_movie = nullptr;
     std::vector<TintedImage> m_tinted;
-    std::vector<ScaledImage> m_scaled;
     std::int64_t m_paintCount = 0;
 };
 
