@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 
 #include <QFont>
+#include <algorithm>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,16 @@ void installFontSubstitutions() {
 int pointsToPixels(int points) {
     const long long scaled = static_cast<long long>(points) * 96;
     return static_cast<int>(scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72);
+}
+
+QFont styledFont(const QString& face, int points, const QString& bold, const QString& italic,
+                 const QString& underline) {
+    QFont font(face);
+    font.setPixelSize(std::max(1, pointsToPixels(points)));
+    font.setBold(bold == QLatin1String("cuti"));
+    font.setItalic(italic == QLatin1String("xieti"));
+    font.setUnderline(underline == QLatin1String("xiahuaxian"));
+    return font;
 }
 
 }  // namespace orvane

@@ -4,6 +4,9 @@
 // face. Call after the QGuiApplication exists and before any text is
 // measured or drawn (the GUI, the CLI and the tests all do).
 
+#include <QFont>
+#include <QString>
+
 namespace orvane {
 
 void installFontSubstitutions();
@@ -11,5 +14,10 @@ void installFontSubstitutions();
 // Pixel size of a font given in points on a 96-dpi screen (points × 96 / 72,
 // rounded), so that text measures the same on every machine and screen.
 int pointsToPixels(int points);
+
+// A face at a size in points with the style keywords of lyric and text rows:
+// bold "cuti", italic "xieti", underline "xiahuaxian" (anything else: off).
+QFont styledFont(const QString& face, int points, const QString& bold, const QString& italic,
+                 const QString& underline);
 
 }  // namespace orvane

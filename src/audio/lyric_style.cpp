@@ -16,12 +16,8 @@ int lyricFontSize(const LyricEntry& lyric, int sizeScaleWidth) {
 }
 
 QFont lyricFont(const LyricEntry& lyric, int sizeScaleWidth) {
-    QFont font(lyric.fontName);
-    font.setPixelSize(std::max(1, pointsToPixels(lyricFontSize(lyric, sizeScaleWidth))));
-    font.setBold(lyric.bold == QLatin1String("cuti"));
-    font.setItalic(lyric.italic == QLatin1String("xieti"));
-    font.setUnderline(lyric.underline == QLatin1String("xiahuaxian"));
-    return font;
+    return styledFont(lyric.fontName, lyricFontSize(lyric, sizeScaleWidth), lyric.bold,
+                      lyric.italic, lyric.underline);
 }
 
 QPoint placeLyricLabel(const QString& hAlign, const QString& vAlign, QSize area, QSize label,

@@ -206,11 +206,11 @@ OutputSize parseSize(const std::string& text, const QString& outputType) {
 }
 
 // "TEXT|mm:ss|motionKey[|colour|font|size]"
-TextEffect parseText(const std::string& spec) {
-    const QStringList parts = q(spec).split(QLatin1Char('|'));
+TextEffect parseText(const std::string& option) {
+    const QStringList parts = q(option).split(QLatin1Char('|'));
     if (parts.size() < 3)
         failWith(QStringLiteral("--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size]")
-                     .arg(q(spec)));
+                     .arg(q(option)));
     TextEffectChoice choice;
     choice.text = parts[0];
     choice.startTime = parts[1];
@@ -219,23 +219,23 @@ TextEffect parseText(const std::string& spec) {
     if (parts.size() > 4 && !parts[4].isEmpty()) choice.fontName = parts[4];
     if (parts.size() > 5 && !parts[5].isEmpty()) choice.fontSize = parts[5];
     if (!parseMinuteSecond(choice.startTime))
-        failWith(QStringLiteral("--text \"%1\": the start time must be mm:ss").arg(q(spec)));
+        failWith(QStringLiteral("--text \"%1\": the start time must be mm:ss").arg(q(option)));
     auto row = makeTextEffect(choice);
-    if (!row) failWith(QStringLiteral("--text \"%1\": %2").arg(q(spec), row.error().message));
+    if (!row) failWith(QStringLiteral("--text \"%1\": %2").arg(q(option), row.error().message));
     return *row;
 }
 
 // "FILE|mm:ss|mm:ss|x,y" (the end "wu" runs to the album's end)
-PictureEffect parsePicture(const std::string& spec, int seqNo) {
-    const QStringList parts = q(spec).split(QLatin1Char('|'));
+PictureEffect parsePicture(const std::string& option, int seqNo) {
+    const QStringList parts = q(option).split(QLatin1Char('|'));
     if (parts.size() != 4)
-        failWith(QStringLiteral("--picture \"%1\": expected FILE|mm:ss|mm:ss|x,y").arg(q(spec)));
+        failWith(QStringLiteral("--picture \"%1\": expected FILE|mm:ss|mm:ss|x,y").arg(q(option)));
     if (!QFileInfo(parts[0]).isFile())
         failWith(QStringLiteral("--picture \"%1\": the picture %2 does not exist")
-                     .arg(q(spec), parts[0]));
+                     .arg(q(option), parts[0]));
     auto row = makePictureEffect(QFileInfo(parts[0]).absoluteFilePath(), parts[1], parts[2],
                                  parts[3], seqNo);
-    if (!row) failWith(QStringLiteral("--picture \"%1\": %2").arg(q(spec), row.error().message));
+    if (!row) failWith(QStringLiteral("--picture \"%1\": %2").arg(q(option), row.error().message));
     return *row;
 }
 

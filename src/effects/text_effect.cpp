@@ -74,12 +74,8 @@ int textEffectFontSize(const TextEffect& row, int frameWidth) {
 }
 
 QFont textEffectFont(const TextEffect& row, int frameWidth) {
-    QFont font(row.fontName);
-    font.setPixelSize(std::max(1, pointsToPixels(textEffectFontSize(row, frameWidth))));
-    font.setBold(row.bold == QLatin1String("cuti"));
-    font.setItalic(row.italic == QLatin1String("xieti"));
-    font.setUnderline(row.underline == QLatin1String("xiahuaxian"));
-    return font;
+    return styledFont(row.fontName, textEffectFontSize(row, frameWidth), row.bold, row.italic,
+                      row.underline);
 }
 
 QColor textEffectColor(const TextEffect& row) {
