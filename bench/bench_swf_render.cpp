@@ -41,7 +41,7 @@ extern "C" {
 #include <vector>
 
 #include "app/working_folder.h"
-#include "render/flash_player.h"
+#include "render/swf/flash_player.h"
 #include "templates/ini_file.h"
 #include "templates/package.h"
 

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "audio/time_text.h"
+#include "app/album_time.h"
 
 namespace orvane {
 

@@ -4,8 +4,8 @@
 
 #include "app/fonts.h"
 #include "audio/script_converter.h"
-#include "audio/text_lines.h"
-#include "audio/time_text.h"
+#include "app/text_lines.h"
+#include "app/album_time.h"
 
 namespace orvane {
 namespace {

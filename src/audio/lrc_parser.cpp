@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "audio/text_lines.h"
+#include "app/text_lines.h"
 
 namespace orvane {
 namespace {

@@ -5,7 +5,7 @@
 #include "audio/binding.h"
 #include "audio/media_player.h"
 #include "audio/media_thumbnail.h"
-#include "audio/time_text.h"
+#include "app/album_time.h"
 
 namespace orvane {
 namespace {
@@ -65,7 +65,7 @@ MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, 
         progress.advance();
         if (!opened) {
             report.skipped << opened.error().message;
-            progress.message(opened.error().message);
+            progress.notice(opened.error().message);
             continue;
         }
         MusicEntry song;

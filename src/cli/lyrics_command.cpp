@@ -10,7 +10,7 @@
 #include "audio/ksc_parser.h"
 #include "audio/lrc_parser.h"
 #include "audio/script_converter.h"
-#include "audio/text_lines.h"
+#include "app/text_lines.h"
 #include "cli/cli.h"
 
 namespace orvane::cli {

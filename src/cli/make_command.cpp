@@ -108,7 +108,7 @@ class MakeProgress : public Progress {
    public:
     explicit MakeProgress(bool verbose) : m_verbose(verbose) {}
 
-    void start(int steps) override {
+    void start(int steps, const QString& = {}) override {
         m_totalFrames = steps / 2;
         m_steps = 0;
         m_timer.start();
@@ -122,7 +122,8 @@ class MakeProgress : public Progress {
         m_lastDrawMs = m_timer.elapsed();
         draw(done);
     }
-    void message(const QString& line) override {
+    void notice(const QString& text) override { log(text); }
+    void log(const QString& line) override {
         // Encoder progress lines feed the bar; everything else (a template
         // skipped, a file the overlays left out) is worth a line of its own.
         static const char* const routine[] = {"Frame: ",       "Processing time",  "Preparing",

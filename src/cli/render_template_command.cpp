@@ -16,7 +16,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
-#include "render/flash_player.h"
+#include "render/swf/flash_player.h"
 #include "templates/ini_file.h"
 #include "templates/package.h"
 

@@ -1,6 +1,6 @@
 #include "effects/text_motion.h"
 
-#include "audio/time_text.h"
+#include "app/album_time.h"
 #include "effects/motion_table.h"
 
 namespace orvane {

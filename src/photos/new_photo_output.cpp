@@ -71,7 +71,7 @@ Result<void> thumbnailAndStageNewPhotos(ProjectModel& model, const WorkingFolder
         progress.advance();
         photo.cropState = kYes;
         if (progress.isCancelled())
-            outcome = fail(QStringLiteral("the photo import was cancelled"));
+            outcome = stopped(QStringLiteral("the photo import"));
     }
     if (!outcome) return outcome;
     if (auto ok = makeThumbnails(model, folder, progress); !ok) return ok;

@@ -13,19 +13,14 @@ namespace {
 
 // Passes progress on and counts the steps, so that the run can end exactly
 // at its announced total.
-class CountingProgress : public Progress {
+class CountingProgress : public ForwardingProgress {
    public:
-    explicit CountingProgress(Progress& inner) : m_inner(inner) {}
+    using ForwardingProgress::ForwardingProgress;
     void advance(int steps = 1) override {
         done += steps;
         m_inner.advance(steps);
     }
-    void message(const QString& text) override { m_inner.message(text); }
-    bool isCancelled() const override { return m_inner.isCancelled(); }
     int done = 0;
-
-   private:
-    Progress& m_inner;
 };
 
 // What the run wrote, so that a failed run can take it away again.
@@ -57,7 +52,7 @@ Result<void> runImport(ProjectModel& work, const WorkingFolder& folder, const QS
                        Progress& progress, ImportReport& report) {
     work.photoWorking.clear();
     for (const QString& file : files) {
-        if (progress.isCancelled()) return fail(QStringLiteral("the photo import was cancelled"));
+        if (progress.isCancelled()) return stopped(QStringLiteral("the photo import"));
         auto row = measurePhoto(file);
         if (!row) return std::unexpected(row.error());
         work.photoWorking.append(std::move(*row));

@@ -175,7 +175,7 @@ CatalogueReport buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
     // Steps 3 and 4.
     classifyCatalogue(model);
     for (const RefusedTemplate& r : report.refused)
-        progress.message(QStringLiteral("%1: %2").arg(r.package, r.reason));
+        progress.log(QStringLiteral("%1: %2").arg(r.package, r.reason));
     return report;
 }
 

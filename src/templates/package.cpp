@@ -78,59 +78,6 @@ bool isPackageFileName(const std::filesystem::path& path) {
     return ext == ".rar" || ext == ".RAR";
 }
 
-Result<Bytes> readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return fail(QStringLiteral("cannot open %1").arg(toQString(path)));
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size < 0) return fail(QStringLiteral("cannot read %1").arg(toQString(path)));
-    Bytes bytes(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size))
-        return fail(QStringLiteral("cannot read %1").arg(toQString(path)));
-    return bytes;
-}
-
-Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".part";
-    // Writing a fresh file and renaming it onto a path that no longer exists
-    // keeps ext4 from flushing the data at once, as it does when a file is
-    // replaced by truncation or by a rename over it.
-    std::error_code stale;
-    std::filesystem::remove(temporary, stale);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) out.write(reinterpret_cast<const char*>(bytes.data()),
-                           static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
-        }
-    }
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
-    }
-    return {};
-}
-
-// Intermediate files need no atomic replacement: they are removed and
-// written anew (replacing a file by truncation makes ext4 flush it at once).
-Result<void> writeFreshFile(const std::filesystem::path& path, const Bytes& bytes) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(reinterpret_cast<const char*>(bytes.data()),
-                       static_cast<std::streamsize>(bytes.size()));
-    if (!out) return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
-    return {};
-}
-
 Result<void> unpackPackage(const std::filesystem::path& source,
                            const IntermediateNaming& intermediate,
                            const std::filesystem::path& payload) {

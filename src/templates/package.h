@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/error.h"
+#include "app/file_io.h"
 
 namespace orvane {
 
@@ -19,8 +20,6 @@ inline constexpr int kPackageLayers = 23;
 // times their compressed size (deflate cannot do better than about 1032:1).
 inline constexpr std::int64_t kMaxLayerBytes = std::int64_t{1} << 30;
 inline constexpr std::int64_t kMaxInflateRatio = 1032;
-
-using Bytes = std::vector<std::uint8_t>;
 
 // Replaces `stream` (one layer) by its inflated content. An empty stream is
 // left as it is. On failure `stream` is unchanged and the error tells why.
@@ -38,10 +37,5 @@ Result<void> unpackPackage(const std::filesystem::path& source,
 
 // A file is a package when its extension is exactly ".rar" or ".RAR".
 bool isPackageFileName(const std::filesystem::path& path);
-
-// Whole-file reading and writing used by the unpack; writing goes through a
-// temporary file and a rename, so a failed write leaves no partial file.
-Result<Bytes> readWholeFile(const std::filesystem::path& path);
-Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& bytes);
 
 }  // namespace orvane

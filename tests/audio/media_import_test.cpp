@@ -14,9 +14,9 @@ namespace {
 
 class Recorder : public Progress {
    public:
-    void start(int steps) override { total = steps; }
+    void start(int steps, const QString& = {}) override { total = steps; }
     void advance(int steps) override { done += steps; }
-    void message(const QString& text) override { messages << text; }
+    void notice(const QString& text) override { messages << text; }
     int total = 0;
     int done = 0;
     QStringList messages;

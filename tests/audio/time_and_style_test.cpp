@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 
 #include "audio/lyric_style.h"
-#include "audio/time_text.h"
+#include "app/album_time.h"
 
 namespace orvane {
 namespace {

@@ -21,7 +21,7 @@ QString q(const fs::path& p) { return toQString(p); }
 
 class RecordingProgress : public Progress {
    public:
-    void start(int steps) override { total = steps; }
+    void start(int steps, const QString& = {}) override { total = steps; }
     void advance(int steps) override { done += steps; }
     int total = -1;
     int done = 0;

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "render/flash_player.h"
+#include "render/swf/flash_player.h"
 #include "render/swf_test_writer.h"
 #include "support/test_support.h"
 

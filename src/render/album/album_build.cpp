@@ -87,17 +87,17 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     } else if (auto writable = checkOutputFolder(request.output); !writable) {
         return std::unexpected(writable.error());
     }
-    auto failRun = [&](const QString& message) {
+    auto failRun = [&](const QString& message, ErrorKind kind = ErrorKind::Input) {
         removeWorkingFrames(folder);
         if (pictures) {
             std::error_code ec;
             std::filesystem::remove(toPath(request.output), ec);  // only while empty
         }
-        return fail(message);
+        return fail(message, kind);
     };
 
     AlbumReport report;
-    AlbumLog log([&progress](const QString& line) { progress.message(line); });
+    AlbumLog log([&progress](const QString& line) { progress.log(line); });
     const TemplateUsageTable usage = buildTemplateUsageTable(model, folder);
     const TemplateUsageTable playList = playListFrom(usage);
     report.timeline = planAlbumTimeline(templateFrameCounts(playList), *songFrames, settings);
@@ -194,7 +194,8 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
 
     if (!frameError.isEmpty()) return failRun(frameError);
     if (stopped || error == MclError::Aborted)
-        return failRun(QStringLiteral("The album was stopped; no file was written."));
+        return failRun(QStringLiteral("The album was stopped; no file was written."),
+                       ErrorKind::Stopped);
     if (!converted)
         return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
     removeWorkingFrames(folder);

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "photos/jpeg_writer.h"
-#include "render/flash_player.h"
+#include "render/swf/flash_player.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 
 #include "audio/binding.h"
 #include "audio/karaoke_files.h"
-#include "audio/time_text.h"
+#include "app/album_time.h"
 #include "render/overlays/overlay_scale.h"
 
 namespace orvane {

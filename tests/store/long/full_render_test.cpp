@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "render/flash_player.h"
+#include "render/swf/flash_player.h"
 #include "staged_template.h"
 #include "support/test_support.h"
 

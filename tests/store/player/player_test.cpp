@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/flash_player.h"
+#include "render/swf/flash_player.h"
 #include "staged_template.h"
 #include "support/test_support.h"
 

@@ -1,4 +1,4 @@
-#include "audio/time_text.h"
+#include "app/album_time.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/flash_player.h"
+#include "render/swf/flash_player.h"
 
 #include <QFileInfo>
 #include <unordered_map>

@@ -1,4 +1,4 @@
-#include "audio/text_lines.h"
+#include "app/text_lines.h"
 
 #include <QFile>
 
