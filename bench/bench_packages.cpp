@@ -108,7 +108,7 @@ void BM_BuildCatalogue200(benchmark::State& state) {
     for (auto _ : state) {
         orvane::ProjectModel model;
         orvane::NullProgress progress;
-        auto report = orvane::buildCatalogue(model, folder, progress);
+        auto report = orvane::buildCatalogue(model, folder, progress).value();
         if (model.catalogue.size() != 200) state.SkipWithError("catalogue incomplete");
     }
     state.counters["ms_per_template"] = benchmark::Counter(

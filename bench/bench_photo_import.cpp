@@ -85,7 +85,7 @@ struct Fixture {
         fs::create_directories(folder.endingPackage().parent_path());
         packing::writePackage(folder.endingPackage(), packing::Bytes{'F', 'W', 'S'});
         NullProgress progress;
-        buildCatalogue(model, folder, progress);
+        (void)buildCatalogue(model, folder, progress);
         model.random.reseed(1);
 
         const fs::path photos = root / "photos";

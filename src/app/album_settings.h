@@ -17,6 +17,8 @@ struct PackageExtensions {
     QString ext5 = QStringLiteral(".jpg");  // JPEG files of previews and albums
     QString ext6 = QStringLiteral(".png");  // not used
     QString ext7 = QStringLiteral(".bmp");  // thumbnails
+
+    bool operator==(const PackageExtensions&) const = default;
 };
 
 enum class LandscapeCrop { FullScreen, TemplateDefault };
@@ -40,6 +42,8 @@ struct AlbumSettings {
     bool loopMusicToFill = false;     // "以音乐循环播放补充帧频"
     bool loopPicturesToFill = false;  // "以画面循环播放补充帧频"
     QString imageSequenceFormat = QStringLiteral("JPG");  // JPG, BMP, TGA, PCX
+
+    bool operator==(const AlbumSettings&) const = default;
 };
 
 QString landscapeCropCaption(LandscapeCrop crop);

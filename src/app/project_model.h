@@ -46,6 +46,8 @@ struct PhotoEntry {
     QString templateFrameCount;
     QString thumbnailState = QStringLiteral("jiancai_no");
     QString cropState = QStringLiteral("jiancai_no");
+
+    bool operator==(const PhotoEntry&) const = default;
 };
 
 struct TemplateEntry {
@@ -63,6 +65,8 @@ struct TemplateEntry {
     QString portraitCount;   // classified tables only
     QString frameCount;
     QString classifiedRow;   // draw pools only: 0-based row in the classified table
+
+    bool operator==(const TemplateEntry&) const = default;
 };
 
 struct MusicEntry {
@@ -74,6 +78,8 @@ struct MusicEntry {
     QString frameCount;
     QString boundLyric = kNone;
     QString boundLyricName = kNone;
+
+    bool operator==(const MusicEntry&) const = default;
 };
 
 struct LyricEntry {
@@ -92,6 +98,8 @@ struct LyricEntry {
     QString underline = kNone;  // "xiahuaxian" or "wu"
     QString hAlign;             // "zuobian", "juzhong", "youbian"
     QString vAlign;             // "shangmian", "zhongjian", "xiamian"
+
+    bool operator==(const LyricEntry&) const = default;
 };
 
 struct KaraokeEntry {
@@ -108,6 +116,8 @@ struct KaraokeEntry {
     QString colorValue = QStringLiteral("16777215");
     QString fillColorValue = QStringLiteral("16711680");
     QString script = QStringLiteral("jianti");  // "jianti" or "fanti"
+
+    bool operator==(const KaraokeEntry&) const = default;
 };
 
 struct TextEffect {
@@ -126,6 +136,8 @@ struct TextEffect {
     QString italic;
     QString underline;
     QString colorValue;
+
+    bool operator==(const TextEffect&) const = default;
 };
 
 struct PictureEffect {
@@ -136,6 +148,8 @@ struct PictureEffect {
     QString decoration;
     QString seqNo;
     QString placement;  // "x,y" on a 1920 × 1080 frame (src/effects/picture_effect.h)
+
+    bool operator==(const PictureEffect&) const = default;
 };
 
 // One column of a table: its field name in code, its caption on screen, and

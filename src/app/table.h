@@ -64,6 +64,8 @@ public:
         renumber();
     }
 
+    bool operator==(const Table&) const = default;
+
     void renumber() {
         if constexpr (IndexedRow<Row>) {
             for (std::size_t i = 0; i < m_rows.size(); ++i)

@@ -114,7 +114,7 @@ fs::path WorkingFolder::lastFrameBitmap() const { return loadFolder() / "tp_load
 fs::path WorkingFolder::lastFrameJpeg() const { return loadFolder() / "tp_load_1_2_1.jpg"; }
 
 fs::path WorkingFolder::previewFolder() const { return base() / "wj_yl_xg_1"; }
-fs::path WorkingFolder::runLockFile() const { return base() / "make.lock"; }
+fs::path WorkingFolder::sessionLockFile() const { return base() / "orvane.lock"; }
 
 std::vector<fs::path> WorkingFolder::leftoverFiles() const {
     const fs::path tp0 = base() / "tp_0";

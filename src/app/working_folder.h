@@ -69,8 +69,9 @@ public:
     fs::path lastFrameBitmap() const;      // tp_load_1_2_1.bmp
     fs::path lastFrameJpeg() const;        // tp_load_1_2_1.jpg
 
-    // Held (flock) by a running album build, so two runs never share the folder.
-    fs::path runLockFile() const;  // make.lock
+    // Held (flock) by the session that uses the folder, so two runs never
+    // share it; holds the holder's process id and what it is.
+    fs::path sessionLockFile() const;  // orvane.lock
 
     // Work area of the single-template preview.
     fs::path previewFolder() const;  // wj_yl_xg_1

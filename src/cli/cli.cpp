@@ -12,8 +12,18 @@ void addRootOption(CLI::App& command, std::string& root) {
                        "executable's folder)");
 }
 
-WorkingFolder workingFolderFor(const std::string& root) {
-    return WorkingFolder(root.empty() ? executableFolder() : fs::path(root));
+std::unique_ptr<Session> openSession(const std::string& root, const QString& subcommand,
+                                     SessionOptions options) {
+    options.root = root.empty() ? executableFolder() : fs::absolute(root);
+    options.holder = QStringLiteral("orvane ") + subcommand;
+    NullProgress progress;
+    auto session = Session::open(options, progress);
+    if (!session)
+        failWith(session.error().message +
+                 QStringLiteral(" (--root DIR chooses the folder that holds smxcwjj.)"));
+    for (const RefusedTemplate& r : (*session)->catalogueReport().refused)
+        printError(QStringLiteral("refused %1: %2").arg(r.package, r.reason));
+    return std::move(*session);
 }
 
 void printError(const QString& message) { std::cerr << message.toStdString() << std::endl; }

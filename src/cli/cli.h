@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/session/session.h"
 #include "app/working_folder.h"
 
 namespace orvane::cli {
@@ -17,7 +18,14 @@ int run(int argc, char** argv);
 
 // Adds --root DIR to a subcommand; the working folder is built from it.
 void addRootOption(CLI::App& command, std::string& root);
-WorkingFolder workingFolderFor(const std::string& root);
+
+// Opens the session of a subcommand on the working folder under `root`
+// (absolute, so that paths in its tables are full paths): locks the folder,
+// builds the catalogue (templates it refuses are listed on standard error)
+// and cleans. A folder that is missing or in use ends the subcommand with
+// status 1, changing nothing. `options.root` and `options.holder` are set here.
+std::unique_ptr<Session> openSession(const std::string& root, const QString& subcommand,
+                                     SessionOptions options = {});
 
 void printError(const QString& message);
 // Prints the message and ends the subcommand with a non-zero status.

@@ -32,32 +32,35 @@ Json photoJson(const PhotoEntry& photo) {
 }
 
 void runFit(const FitOptions& options) {
-    // An absolute root, so that the paths in the photo table are full paths.
-    const WorkingFolder folder =
-        workingFolderFor(options.root.empty() ? options.root : fs::absolute(options.root).string());
-    if (!fs::is_directory(folder.base()))
-        failWith(QStringLiteral("no working folder at %1").arg(toQString(folder.base())));
+    // The staged templates stay in the working folder for a look.
+    SessionOptions sessionOptions;
+    sessionOptions.cleanAtExit = false;
+    const auto session = openSession(options.root, QStringLiteral("fit"), sessionOptions);
 
-    ProjectModel model;
-    if (options.seed) model.random.reseed(*options.seed);
-    model.settings.landscapeCrop = options.cropLandscape == "default"
-                                       ? LandscapeCrop::TemplateDefault
-                                       : LandscapeCrop::FullScreen;
-    model.settings.portraitCrop = options.cropPortrait == "default" ? PortraitCrop::TemplateDefault
-                                                                    : PortraitCrop::ZoomedPart;
-    NullProgress progress;
-    const CatalogueReport catalogue = buildCatalogue(model, folder, progress);
-    folder.removeTree(folder.parameterUnpackFolder());
-    for (const RefusedTemplate& r : catalogue.refused)
-        printError(QStringLiteral("refused %1: %2").arg(r.package, r.reason));
-    folder.cleanAtStart();
+    ProjectModel settings = session->model();
+    if (options.seed) settings.random.reseed(*options.seed);
+    settings.settings.landscapeCrop = options.cropLandscape == "default"
+                                          ? LandscapeCrop::TemplateDefault
+                                          : LandscapeCrop::FullScreen;
+    settings.settings.portraitCrop = options.cropPortrait == "default"
+                                         ? PortraitCrop::TemplateDefault
+                                         : PortraitCrop::ZoomedPart;
+    session->commit(std::move(settings));
 
     QStringList files;
     for (const std::string& photo : options.photos) files << QString::fromStdString(photo);
-    auto report = importPhotos(model, folder, files, progress);
-    if (!report) failWith(report.error().message);
-    for (const QString& notice : report->unplaced) printError(notice);
+    NullProgress progress;
+    auto imported = session->apply(
+        [&files](ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
+            auto report = importPhotos(model, folder, files, progress);
+            if (!report) return Result<void>(std::unexpected(report.error()));
+            for (const QString& notice : report->unplaced) printError(notice);
+            return Result<void>();
+        },
+        progress);
+    if (!imported) failWith(imported.error().message);
 
+    const ProjectModel& model = session->model();
     Json photos = Json::array();
     for (const PhotoEntry& photo : model.photos) photos.push_back(photoJson(photo));
     const Json out = {{"templateInstanceCount", model.templateInstanceCount.toStdString()},

@@ -4,11 +4,7 @@
 // extension is always appended, as the make commands do; a picture sequence
 // goes into the new folder OUTPUT). A progress bar runs on standard error.
 // Ctrl-C or any failure leaves nothing at the output path and exits non-zero
-// with the reason. A run holds a lock on its working folder.
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+// with the reason. The run holds its working folder through a session.
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -51,30 +47,6 @@ struct MakeOptions {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// The working folder's lock, released when the run ends.
-class FolderLock {
-   public:
-    explicit FolderLock(const WorkingFolder& folder) {
-        const fs::path file = folder.runLockFile();
-        m_fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (m_fd < 0)
-            failWith(QStringLiteral("The working folder %1 cannot be locked: %2")
-                         .arg(toQString(folder.base()), q(std::strerror(errno))));
-        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            ::close(m_fd);
-            failWith(QStringLiteral("The working folder %1 is in use by another orvane run; wait "
-                                    "for it or give this run its own --root.")
-                         .arg(toQString(folder.base())));
-        }
-    }
-    ~FolderLock() { ::close(m_fd); }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-   private:
-    int m_fd = -1;
-};
-
 // Installs the Ctrl-C handler for the render and restores the old one.
 class InterruptGuard {
    public:
@@ -94,12 +66,6 @@ class InterruptGuard {
    private:
     struct sigaction m_previous {};
     struct sigaction m_previousTerm {};
-};
-
-// Removes the run's working files (staged templates, thumbnails) at the end.
-struct WorkingFilesCleaner {
-    const WorkingFolder& folder;
-    ~WorkingFilesCleaner() { folder.cleanAtExit(); }
 };
 
 // The progress bar: frames, frames per second and time left, on one line of
@@ -246,40 +212,34 @@ QStringList absolutePaths(const std::vector<std::string>& files) {
     return out;
 }
 
-void addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder, const MakeOptions& o) {
+Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
+                               const MakeOptions& o) {
     NullProgress quiet;
     MediaPanes panes;
     if (!o.music.empty()) {
         MediaPlayer player(std::make_unique<SilentAudioOutput>());
         const MediaImportReport songs =
             importSongs(model, folder, panes, player, absolutePaths(o.music), quiet);
-        if (!songs.skipped.isEmpty()) failWith(songs.skipped.join(QLatin1Char('\n')));
+        if (!songs.skipped.isEmpty()) return fail(songs.skipped.join(QLatin1Char('\n')));
     }
     if (!o.lrc.empty()) {
         const MediaImportReport lyrics =
             importLyrics(model, folder, panes, absolutePaths(o.lrc), quiet);
-        if (!lyrics.skipped.isEmpty()) failWith(lyrics.skipped.join(QLatin1Char('\n')));
+        if (!lyrics.skipped.isEmpty()) return fail(lyrics.skipped.join(QLatin1Char('\n')));
     }
     if (!o.ksc.empty()) {
         for (const QString& file : absolutePaths(o.ksc))
             if (!QFileInfo(file).isFile())
-                failWith(QStringLiteral("The karaoke file %1 does not exist.").arg(file));
+                return fail(QStringLiteral("The karaoke file %1 does not exist.").arg(file));
         addKaraokeFiles(model, absolutePaths(o.ksc));
     }
+    return {};
 }
 
 void runMake(const MakeOptions& o) {
-    const WorkingFolder folder =
-        workingFolderFor(o.root.empty() ? o.root : fs::absolute(o.root).string());
-    if (!fs::is_directory(folder.base()))
-        failWith(
-            QStringLiteral("no working folder at %1 (give --root the folder that holds smxcwjj)")
-                .arg(toQString(folder.base())));
-    FolderLock lock(folder);
     if (o.photos.empty()) failWith(QStringLiteral("没有添加相片文件！"));
-
+    // The options are checked before the working folder is touched.
     ProjectModel model;
-    if (o.seed) model.random.reseed(*o.seed);
     AlbumSettings& settings = model.settings;
     const FormatChoice format = formatChoice(o.format);
     settings.outputType = format.outputType;
@@ -310,18 +270,26 @@ void runMake(const MakeOptions& o) {
         model.pictureEffects.append(parsePicture(o.pictures[i], static_cast<int>(i) + 1));
 
     installFontSubstitutions();
-    NullProgress quiet;
-    const CatalogueReport catalogue = buildCatalogue(model, folder, quiet);
-    folder.removeTree(folder.parameterUnpackFolder());
-    for (const RefusedTemplate& r : catalogue.refused)
-        printError(QStringLiteral("refused %1: %2").arg(r.package, r.reason));
-    folder.cleanAtStart();
-    WorkingFilesCleaner cleaner{folder};
+    // The session cleans the run's working files (staged templates,
+    // thumbnails) when it ends, whichever way.
+    const auto session = openSession(o.root, QStringLiteral("make"));
+    ProjectModel project = session->model();
+    project.settings = model.settings;
+    project.textEffects = model.textEffects;
+    project.pictureEffects = model.pictureEffects;
+    if (o.seed) project.random.reseed(*o.seed);
+    session->commit(std::move(project));
 
-    auto imported = importPhotos(model, folder, absolutePaths(o.photos), quiet);
+    NullProgress quiet;
+    auto imported = session->apply(
+        [&o](ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
+            auto photos = importPhotos(model, folder, absolutePaths(o.photos), progress);
+            if (!photos) return Result<void>(std::unexpected(photos.error()));
+            for (const QString& notice : photos->unplaced) printError(notice);
+            return addSongsAndLyrics(model, folder, o);
+        },
+        quiet);
     if (!imported) failWith(imported.error().message);
-    for (const QString& notice : imported->unplaced) printError(notice);
-    addSongsAndLyrics(model, folder, o);
 
     MakeProgress progress(o.verbose);
     Result<AlbumReport> album;
@@ -329,11 +297,11 @@ void runMake(const MakeOptions& o) {
         InterruptGuard interrupts;
         AlbumRequest request;
         request.output = output;
-        album = makeAlbum(model, folder, request, progress);
+        album = makeAlbum(session->model(), session->folder(), request, progress);
     }
     progress.finish();
     if (!album) {
-        const int status = g_interrupted.load() ? 130 : 1;
+        const int status = album.error().isStop() ? 130 : 1;
         if (progress.printed(album.error().message)) throw CLI::RuntimeError(status);
         failWith(album.error().message, status);
     }

@@ -41,12 +41,13 @@ void addTemplatesCommand(CLI::App& app) {
     addRootOption(*command, *root);
     command->add_flag("--json", *json, "print one JSON object");
     command->callback([root, json] {
-        const WorkingFolder folder = workingFolderFor(*root);
-        if (!fs::is_directory(folder.base()))
-            failWith(QStringLiteral("no working folder at %1").arg(toQString(folder.base())));
-        ProjectModel model;
-        NullProgress progress;
-        const CatalogueReport report = buildCatalogue(model, folder, progress);
+        // A listing leaves the working files of an earlier run alone.
+        SessionOptions options;
+        options.cleanAtStart = false;
+        options.cleanAtExit = false;
+        const auto session = openSession(*root, QStringLiteral("templates"), options);
+        const ProjectModel& model = session->model();
+        const CatalogueReport& report = session->catalogueReport();
         if (*json) {
             Json refused = Json::array();
             for (const RefusedTemplate& r : report.refused)
@@ -65,11 +66,7 @@ void addTemplatesCommand(CLI::App& app) {
             printTable("Landscape templates", model.landscapeTemplates, classifiedTemplateFields());
             printTable("Portrait templates", model.portraitTemplates, classifiedTemplateFields());
             printTable("Advanced templates", model.advancedTemplates, classifiedTemplateFields());
-            for (const RefusedTemplate& r : report.refused)
-                printError(QStringLiteral("refused %1: %2").arg(r.package, r.reason));
         }
-        // The scan leaves nothing behind; the parameter files are already gone.
-        folder.removeTree(folder.parameterUnpackFolder());
     });
 }
 

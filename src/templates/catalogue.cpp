@@ -115,8 +115,8 @@ void classifyCatalogue(ProjectModel& model) {
     countSlots(model.advancedTemplates, false);
 }
 
-CatalogueReport buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
-                               Progress& progress) {
+Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
+                                       Progress& progress) {
     CatalogueReport report;
 
     // Step 1: scan.
@@ -145,8 +145,9 @@ CatalogueReport buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
 
     // Step 2: read parameters.
     model.catalogue.clear();
-    progress.start(static_cast<int>(pairs));
+    progress.start(static_cast<int>(pairs), QStringLiteral("读取模板参数"));
     for (std::size_t i = 0; i < pairs; ++i) {
+        if (progress.isCancelled()) return stopped(QStringLiteral("the template catalogue build"));
         const int number = static_cast<int>(i) + 1;
         const fs::path ini = folder.parameterPayload(number);
         auto unpacked = unpackPackage(

@@ -24,9 +24,11 @@ struct CatalogueReport {
 
 // Runs the four steps. Templates that cannot be used (unpaired, damaged, or
 // without the validity marker) are refused with a message and left out; the
-// build goes on with the others.
-CatalogueReport buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
-                               Progress& progress);
+// build goes on with the others. A stop ends the build with the model's
+// catalogue tables half made: run it on a copy of the model (the session
+// does) and keep the copy only when it succeeds.
+Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
+                                       Progress& progress);
 
 // The packages under `folder` and its subfolders, depth first, every folder's
 // entries in name order.

@@ -124,7 +124,7 @@ ProjectModel importedProject(const WorkingFolder& folder, const std::vector<fs::
     ProjectModel model;
     model.random.reseed(seed);
     NullProgress progress;
-    buildCatalogue(model, folder, progress);
+    if (!buildCatalogue(model, folder, progress)) throw OrvaneError(QStringLiteral("no catalogue"));
     folder.removeTree(folder.parameterUnpackFolder());
     folder.cleanAtStart();
     QStringList files;

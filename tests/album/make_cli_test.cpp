@@ -101,7 +101,7 @@ TEST_F(MakeCliTest, RefusesWhatCannotBeMade) {
 }
 
 TEST_F(MakeCliTest, ASecondRunOnTheSameWorkingFolderFailsAtOnce) {
-    const int fd = ::open(folder.runLockFile().c_str(), O_RDWR | O_CREAT, 0644);
+    const int fd = ::open(folder.sessionLockFile().c_str(), O_RDWR | O_CREAT, 0644);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
     std::string out;

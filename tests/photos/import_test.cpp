@@ -60,7 +60,7 @@ struct Project {
         fs::create_directories(wf.endingPackage().parent_path());
         packing::writePackage(wf.endingPackage(), packing::Bytes{'e', 'n', 'd'});
         NullProgress progress;
-        buildCatalogue(model, wf, progress);
+        ASSERT_TRUE(buildCatalogue(model, wf, progress));
         wf.cleanAtStart();
     }
 

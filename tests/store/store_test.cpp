@@ -142,7 +142,7 @@ TEST(ShippedStore, CatalogueListsTheTemplatesInEveryTable) {
              fs::copy_options::recursive);
     ProjectModel model;
     NullProgress progress;
-    const CatalogueReport report = buildCatalogue(model, folder, progress);
+    const CatalogueReport report = buildCatalogue(model, folder, progress).value();
     EXPECT_TRUE(report.refused.empty());
     EXPECT_GE(model.catalogue.size(), 30u);
     EXPECT_EQ(model.catalogue.size(), orvane::testing::shippedTemplates().size());

@@ -33,7 +33,7 @@ struct Store {
     ProjectModel model;
     NullProgress progress;
 
-    CatalogueReport build() { return buildCatalogue(model, wf, progress); }
+    CatalogueReport build() { return buildCatalogue(model, wf, progress).value(); }
 };
 
 }  // namespace

@@ -1,10 +1,24 @@
 #pragma once
 
+#include <QString>
+#include <filesystem>
+
 namespace orvane {
 
-// Starts the windows: takes the single-instance guard (a second start ends at
-// once with status 0), builds the catalogue, cleans the working folder and
-// runs the main window until it closes.
+struct WindowsOptions {
+    // The folder that holds smxcwjj; empty: the executable's folder.
+    std::filesystem::path root;
+    // The single-instance guard's lock file; empty: the usual one.
+    QString instanceLockPath;
+};
+
+// Starts the windows in a running QApplication: takes the single-instance
+// guard (a second start ends at once with status 0), opens the session (a
+// working folder in use or missing is named in the message window, then the
+// program ends with status 1) and runs the main window until it closes.
+int startWindows(const WindowsOptions& options);
+
+// Makes the QApplication and starts the windows.
 int runGui(int argc, char** argv);
 
 }  // namespace orvane

@@ -6,8 +6,7 @@
 
 namespace orvane {
 
-TForm1::TForm1(ProjectModel& model, const WorkingFolder& folder, QWidget* parent)
-    : QWidget(parent), m_model(model), m_folder(folder) {
+TForm1::TForm1(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Orvane自动套版电子相册2018"));
     setAutoFillBackground(true);
@@ -31,7 +30,7 @@ TForm1::TForm1(ProjectModel& model, const WorkingFolder& folder, QWidget* parent
     layout->addWidget(m_templateCount);
 
     auto* summary = new QGridLayout;
-    const auto rows = summaryRows(m_model);
+    const auto rows = summaryRows(m_session.model());
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         summary->addWidget(new QLabel(rows[static_cast<std::size_t>(i)].caption, panel), i, 0);
         auto* value = new QLabel(panel);
@@ -42,20 +41,20 @@ TForm1::TForm1(ProjectModel& model, const WorkingFolder& folder, QWidget* parent
     layout->addLayout(summary);
     layout->addStretch();
 
-    connect(&m_summaryTimer, &QTimer::timeout, this, &TForm1::refreshSummary);
-    m_summaryTimer.start(50);
+    connect(&m_session, &Session::tableChanged, this, &TForm1::refreshSummary);
     refreshSummary();
 }
 
 void TForm1::refreshSummary() {
-    const auto rows = summaryRows(m_model);
+    const ProjectModel& model = m_session.model();
+    const auto rows = summaryRows(model);
     for (std::size_t i = 0; i < rows.size() && i < m_summaryValues.size(); ++i)
         m_summaryValues[i]->setText(rows[i].value + rows[i].unit);
     m_templateCount->setText(QStringLiteral("模板: %1 (横照 %2, 竖照 %3, 高级 %4)")
-                                 .arg(m_model.catalogue.size())
-                                 .arg(m_model.landscapeTemplates.size())
-                                 .arg(m_model.portraitTemplates.size())
-                                 .arg(m_model.advancedTemplates.size()));
+                                 .arg(model.catalogue.size())
+                                 .arg(model.landscapeTemplates.size())
+                                 .arg(model.portraitTemplates.size())
+                                 .arg(model.advancedTemplates.size()));
 }
 
 }  // namespace orvane

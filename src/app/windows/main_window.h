@@ -1,31 +1,27 @@
 #pragma once
-// The main window TForm1: owns the ProjectModel and shows the summary panel.
-// GUI thread only.
+// The main window TForm1: shows the project of the session and its summary
+// panel, refreshed whenever the session commits a change. GUI thread only.
 
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 #include <vector>
 
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "app/session/session.h"
 
 namespace orvane {
 
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1(ProjectModel& model, const WorkingFolder& folder, QWidget* parent = nullptr);
+    explicit TForm1(Session& session, QWidget* parent = nullptr);
 
-    // Rebuilds the summary panel from the model (the 50 ms refresher).
+    // Rebuilds the summary panel from the model.
     void refreshSummary();
 
 private:
-    ProjectModel& m_model;
-    const WorkingFolder& m_folder;
+    Session& m_session;
     std::vector<QLabel*> m_summaryValues;
     QLabel* m_templateCount = nullptr;
-    QTimer m_summaryTimer;
 };
 
 }  // namespace orvane
