@@ -7,9 +7,9 @@
 // ends with thumbnailState "jiancai_yes". Called on the thread that owns the
 // model.
 //
-// A missing thumbnail or template folder is passed over. When the
-// thumbnails cannot be moved without overwriting one, the result is an
-// error and nothing has changed.
+// A missing thumbnail or template folder is passed over. When a file or a
+// folder is already under a name the renumbering needs (so that moving would
+// overwrite or displace it), the result is an error and nothing has changed.
 
 #include <cstddef>
 

@@ -181,21 +181,35 @@ TEST(PhotoReorderFiles, MissingThumbnailAndFolderArePassedOverWithoutLosingOther
     EXPECT_EQ(s.snapshot(), s.expected("CABDE", {1, 2, 2, 3, 3}, missing));
 }
 
-TEST(PhotoReorderFiles, AThumbnailNameInTheWayChangesNothing) {
-    StagedPhotos s;
-    writeFile(s.wf.renumberingThumbnail(1, 4), "left over");
-    const Snapshot before = s.snapshot();
-    std::vector<QStringList> rows;
-    for (const PhotoEntry& p : s.model.photos) rows.push_back(rowToTexts(p, photoFields()));
+// A file or folder left under a name the renumbering needs stops the
+// reorder before anything moves.
+TEST(PhotoReorderFiles, ANameInTheWayChangesNothing) {
+    const std::vector<std::pair<const char*, std::function<fs::path(const WorkingFolder&)>>> cases{
+        {"4_tp_slt_1_4", [](auto& wf) { return wf.renumberingThumbnail(1, 4); }},
+        {"2_tp_wjj_2", [](auto& wf) { return wf.renumberingFolder(2) / "x"; }},
+        {"a folder no photo uses", [](auto& wf) { return wf.instanceFolder(2) / "x"; }},
+    };
+    for (const auto& [what, path] : cases) {
+        SCOPED_TRACE(what);
+        StagedPhotos s;
+        if (std::string(what) == "a folder no photo uses") {
+            // C lost its folder number to a stray folder: rows use 1 and 3 only.
+            fs::rename(s.wf.instanceFolder(2), s.wf.instanceFolder(4));
+            s.model.photos.at(2).templateFolder = "4";
+        }
+        writeFile(path(s.wf), "left over");
+        const Snapshot before = s.snapshot();
+        std::vector<QStringList> rows;
+        for (const PhotoEntry& p : s.model.photos) rows.push_back(rowToTexts(p, photoFields()));
 
-    const auto result = movePhoto(s.model, s.wf, 2, 0);
-    ASSERT_FALSE(result.has_value());
-    EXPECT_TRUE(result.error().message.contains("4_tp_slt_1_4"))
-        << result.error().message.toStdString();
-
-    EXPECT_EQ(s.snapshot(), before);
-    for (std::size_t j = 0; j < rows.size(); ++j)
-        EXPECT_EQ(rowToTexts(s.model.photos.at(j), photoFields()), rows[j]);
+        const auto result = movePhoto(s.model, s.wf, 2, 0);
+        ASSERT_FALSE(result.has_value());
+        EXPECT_TRUE(result.error().message.contains("in the way"))
+            << result.error().message.toStdString();
+        EXPECT_EQ(s.snapshot(), before);
+        for (std::size_t j = 0; j < rows.size(); ++j)
+            EXPECT_EQ(rowToTexts(s.model.photos.at(j), photoFields()), rows[j]);
+    }
 }
 
 TEST(PhotoReorderFiles, MovesMatchTheDragTargets) {
