@@ -107,6 +107,10 @@ fs::path WorkingFolder::thumbnailFolder(int kind) const {
 fs::path WorkingFolder::thumbnail(int kind, int n) const {
     return withExt(thumbnailFolder(kind), "tp_slt_" + num(kind) + "_" + num(n), m_ext.ext7);
 }
+fs::path WorkingFolder::renumberingThumbnail(int kind, int n) const {
+    return withExt(thumbnailFolder(kind), num(n) + "_tp_slt_" + num(kind) + "_" + num(n),
+                   m_ext.ext7);
+}
 
 fs::path WorkingFolder::loadFolder() const { return base() / "tp_load"; }
 fs::path WorkingFolder::composedFrame() const { return loadFolder() / "tp_load_1.bmp"; }

@@ -62,6 +62,8 @@ public:
     // Thumbnails of photos (kind 1), songs (2) and lyric files (3); n is 1-based.
     fs::path thumbnailFolder(int kind) const;
     fs::path thumbnail(int kind, int n) const;
+    // Reordering of thumbnails: thumbnail n is first renamed <n>_tp_slt_<kind>_<n>.
+    fs::path renumberingThumbnail(int kind, int n) const;
 
     // Frame files of the album build.
     fs::path loadFolder() const;  // tp_load
