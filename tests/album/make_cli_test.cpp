@@ -1,9 +1,9 @@
 // orvane make as a user runs it: a whole album from files, the progress bar,
-// the working-folder lock, Ctrl-C and a disk that fills up.
+// the working-folder lock shared with the other subcommands, Ctrl-C and a disk that fills up.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -100,15 +100,73 @@ TEST_F(MakeCliTest, RefusesWhatCannotBeMade) {
     EXPECT_FALSE(fs::exists(dir.path() / "x.mpg"));
 }
 
-TEST_F(MakeCliTest, ASecondRunOnTheSameWorkingFolderFailsAtOnce) {
-    const int fd = ::open(folder.sessionLockFile().c_str(), O_RDWR | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+// Starts `command` in a shell of its own; its output goes to `log`.
+pid_t startCommand(const std::string& command, const fs::path& log) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const std::string line = "exec " + command + " >'" + log.string() + "' 2>&1";
+        execl("/bin/sh", "sh", "-c", line.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
+// Waits until the working folder's lock names `holder`.
+bool waitForHolder(const WorkingFolder& folder, const std::string& holder) {
+    for (int i = 0; i < 600; ++i) {
+        if (readFile(folder.sessionLockFile()).find(holder) != std::string::npos) return true;
+        usleep(20 * 1000);
+    }
+    return false;
+}
+
+TEST_F(MakeCliTest, OtherRunsOnAWorkingFolderInUseAreRefusedAndTheRenderGoesOn) {
+    writeSong(dir.path() / "long.mp3", 12.0);
+    const fs::path log = dir.path() / "make.log";
+    const pid_t render = startCommand(
+        make("--music '" + (dir.path() / "long.mp3").string() +
+             "' --sync music --format dvd --size 1280x720 -o '" + (dir.path() / "album").string() +
+             "'"),
+        log);
+    ASSERT_TRUE(waitForHolder(folder, "orvane make")) << readFile(log);
+    const std::string binary = "'" + std::string(ORVANE_BINARY) + "' ";
+    const std::string root = " --root '" + dir.path().string() + "'";
+    for (const std::string& other :
+         {binary + "fit" + root + " '" + (dir.path() / "a.jpg").string() + "'",
+          binary + "templates" + root}) {
+        std::string out;
+        EXPECT_EQ(runCommand(other, &out), 1) << other;
+        EXPECT_NE(out.find("is in use"), std::string::npos) << out;
+        EXPECT_NE(out.find("orvane make"), std::string::npos) << out;
+        EXPECT_NE(out.find(folder.base().string()), std::string::npos) << out;
+    }
+    int status = 0;
+    waitpid(render, &status, 0);
+    const std::string made = readFile(log);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << made;
+    // Every template of the album played: nothing was skipped or missing.
+    EXPECT_EQ(made.find("错误"), std::string::npos) << made;
+    EXPECT_EQ(countVideoFrames(dir.path() / "album.mpg"), 300);
+}
+
+TEST_F(MakeCliTest, ARunKilledOutrightDoesNotBlockTheNext) {
+    writeSong(dir.path() / "long.mp3", 40.0);
+    const pid_t render = startCommand(
+        make("--music '" + (dir.path() / "long.mp3").string() +
+             "' --sync music --format dvd --size 1280x720 -o '" + (dir.path() / "killed").string() +
+             "'"),
+        dir.path() / "make.log");
+    ASSERT_TRUE(waitForHolder(folder, "orvane make"));
+    kill(render, SIGKILL);
+    waitpid(render, nullptr, 0);
     std::string out;
-    EXPECT_NE(runCommand(make("--format dvd -o '" + (dir.path() / "x").string() + "'"), &out), 0);
-    EXPECT_NE(out.find("--root"), std::string::npos) << out;
-    ::close(fd);
-    EXPECT_FALSE(fs::exists(dir.path() / "x.mpg"));
+    EXPECT_EQ(runCommand(make("--format dvd --size 320x176 -o '" + (dir.path() / "next").string() +
+                              "'"),
+                         &out),
+              0)
+        << out;
+    EXPECT_TRUE(fs::exists(dir.path() / "next.mpg"));
+    EXPECT_FALSE(fs::exists(dir.path() / "killed.mpg"));
 }
 
 TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {

@@ -1,8 +1,11 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
+#include <vector>
 
 namespace orvane::testing {
 
@@ -34,6 +37,26 @@ std::string readFile(const fs::path& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+std::string folderListing(const fs::path& root) {
+    std::vector<std::string> lines;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::end(it);
+         it.increment(ec)) {
+        const fs::path& path = it->path();
+        std::string line = fs::relative(path, root).string();
+        if (it->is_regular_file())
+            line += " " + std::to_string(it->file_size()) + " " +
+                    std::to_string(std::hash<std::string>{}(readFile(path)));
+        else
+            line += "/";
+        lines.push_back(std::move(line));
+    }
+    std::sort(lines.begin(), lines.end());
+    std::string out;
+    for (const std::string& line : lines) out += line + "\n";
+    return out;
 }
 
 }  // namespace orvane::testing

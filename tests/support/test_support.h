@@ -31,4 +31,9 @@ private:
 void writeFile(const fs::path& path, const std::string& content);
 std::string readFile(const fs::path& path);
 
+// Every file and folder under `root`, one line each: the relative path, and
+// for a file its size and a hash of its content. Two listings are equal
+// exactly when nothing under `root` was added, removed or changed.
+std::string folderListing(const fs::path& root);
+
 }  // namespace orvane::testing

@@ -1,0 +1,95 @@
+// Starting the windows: through the session, on a free working folder or on
+// one another run is using.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "app/session/working_folder_lock.h"
+#include "app/windows/gui_main.h"
+#include "support/test_support.h"
+
+namespace orvane {
+namespace {
+
+using testing::folderListing;
+using testing::TempDir;
+using testing::writeFile;
+
+class WindowsStartTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(folder.movieStore());
+        fs::create_directories(folder.parameterStore());
+        options.root = dir.path();
+        options.instanceLockPath = toQString(dir.path() / "instance.lock");
+    }
+    // Calls `act` with the first top-level window that `match` accepts, once
+    // the windows are up; gives up after ten seconds.
+    template <typename Match, typename Act>
+    void whenShown(Match match, Act act) {
+        auto* timer = new QTimer;
+        auto deadline = std::make_shared<int>(1000);
+        QObject::connect(timer, &QTimer::timeout, [=] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->isVisible() && match(w)) {
+                    timer->deleteLater();
+                    act(w);
+                    return;
+                }
+            }
+            if (--*deadline == 0) {
+                timer->deleteLater();
+                ADD_FAILURE() << "the window never showed";
+                QApplication::exit(99);
+            }
+        });
+        timer->start(10);
+    }
+
+    TempDir dir;
+    WorkingFolder folder{dir.path()};
+    WindowsOptions options;
+};
+
+TEST_F(WindowsStartTest, AFolderInUseIsNamedInTheMessageWindowAndNothingChanges) {
+    auto lock = WorkingFolderLock::acquire(folder, QStringLiteral("orvane make"));
+    ASSERT_TRUE(lock);
+    writeFile(folder.thumbnail(1, 1), "the render's thumbnail");
+    const std::string before = folderListing(folder.base());
+
+    QString shown;
+    whenShown([](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
+              [&shown](QWidget* w) {
+                  auto* box = qobject_cast<QMessageBox*>(w);
+                  shown = box->text();
+                  box->accept();
+              });
+    EXPECT_EQ(startWindows(options), 1);
+    EXPECT_TRUE(shown.contains(toQString(folder.base()))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("orvane make"))) << shown.toStdString();
+    EXPECT_EQ(folderListing(folder.base()), before);
+}
+
+TEST_F(WindowsStartTest, TheWindowsHoldTheFolderAndCleanItAtStartAndExit) {
+    writeFile(folder.thumbnail(1, 1), "stale from a crashed run");
+    bool refusedWhileOpen = false;
+    whenShown([](QWidget* w) { return w->objectName() == QStringLiteral("TForm1"); },
+              [&](QWidget* w) {
+                  EXPECT_FALSE(fs::exists(folder.thumbnail(1, 1)));
+                  refusedWhileOpen =
+                      !WorkingFolderLock::acquire(folder, QStringLiteral("orvane fit"));
+                  writeFile(folder.instanceMovie(1), "made while the windows ran");
+                  w->close();
+                  QApplication::quit();
+              });
+    EXPECT_EQ(startWindows(options), 0);
+    EXPECT_TRUE(refusedWhileOpen);
+    EXPECT_FALSE(fs::exists(folder.instanceMovie(1)));
+    EXPECT_TRUE(WorkingFolderLock::acquire(folder, QStringLiteral("after")));
+}
+
+}  // namespace
+}  // namespace orvane
