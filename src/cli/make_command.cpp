@@ -22,7 +22,6 @@
 #include "app/fonts.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
-#include "audio/media_player.h"
 #include "cli/cli.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
@@ -250,9 +249,8 @@ void addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder, const M
     NullProgress quiet;
     MediaPanes panes;
     if (!o.music.empty()) {
-        MediaPlayer player(std::make_unique<SilentAudioOutput>());
         const MediaImportReport songs =
-            importSongs(model, folder, panes, player, absolutePaths(o.music), quiet);
+            importSongs(model, folder, panes, absolutePaths(o.music), quiet);
         if (!songs.skipped.isEmpty()) failWith(songs.skipped.join(QLatin1Char('\n')));
     }
     if (!o.lrc.empty()) {
