@@ -26,11 +26,11 @@ extern "C" {
 #include <vector>
 
 #include "app/fonts.h"
-#include "audio/audio_decoder.h"
 #include "audio/ksc_parser.h"
 #include "audio/lrc_parser.h"
 #include "audio/script_converter.h"
-#include "audio/song_length.h"
+#include "av/audio_decoder.h"
+#include "av/song_length.h"
 #include "ratio_reporter.h"
 
 namespace fs = std::filesystem;
@@ -128,7 +128,7 @@ void makeLyrics() {
 void BM_SongLength(benchmark::State& state) {
     for (auto _ : state)
         for (const Song& s : g_songs) {
-            auto length = orvane::measureSongLength(QString::fromStdString(s.file.string()));
+            auto length = orvane::av::measureSongLength(QString::fromStdString(s.file.string()));
             benchmark::DoNotOptimize(length);
         }
 }
@@ -191,7 +191,7 @@ void printAccuracy() {
     Accuracy lavf;
     for (const Song& s : g_songs) {
         const double truthMs = double(s.samples) * 1000.0 / s.sampleRate;
-        auto length = orvane::measureSongLength(QString::fromStdString(s.file.string()));
+        auto length = orvane::av::measureSongLength(QString::fromStdString(s.file.string()));
         const double oursMs = length ? double(length->samples) * 1000.0 / s.sampleRate : 0;
         const auto note = [&](Accuracy& a, double ms) {
             double& worst = s.header ? a.worstHeader : a.worstCounted;
@@ -214,12 +214,17 @@ void printAccuracy() {
     std::vector<char> buffer(1 << 16);
     for (const Song& s : g_songs) {
         if (!s.header) continue;
-        orvane::AudioDecoder decoder;
-        if (!decoder.open(QString::fromStdString(s.file.string()), s.sampleRate, 2)) continue;
+        orvane::av::AudioDecoder decoder;
+        if (!decoder.open(QString::fromStdString(s.file.string()),
+                          {s.sampleRate, AV_SAMPLE_FMT_S16, 2}))
+            continue;
         std::int64_t bytes = 0;
-        while (std::int64_t n = decoder.read(buffer.data(), std::int64_t(buffer.size())))
-            bytes += n;
-        auto length = orvane::measureSongLength(QString::fromStdString(s.file.string()));
+        while (true) {
+            auto n = decoder.readBytes(buffer.data(), std::int64_t(buffer.size()));
+            if (!n || *n == 0) break;
+            bytes += *n;
+        }
+        auto length = orvane::av::measureSongLength(QString::fromStdString(s.file.string()));
         if (length)
             worstDecoded = std::max(worstDecoded, std::abs(double(length->samples - bytes / 4)) *
                                                       1000.0 / s.sampleRate);

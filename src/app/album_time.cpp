@@ -19,7 +19,11 @@ SongDuration songDuration(std::int64_t milliseconds) {
     const std::int64_t seconds = milliseconds / 1000;
     return {QStringLiteral("00:") + twoDigits(seconds / 60) + QLatin1Char(':') +
                 twoDigits(seconds % 60),
-            QString::number(seconds * kFramesPerSecond)};
+            QString::number(songFrameCount(milliseconds))};
+}
+
+int songFrameCount(std::int64_t milliseconds) {
+    return static_cast<int>(milliseconds / 1000 * kFramesPerSecond);
 }
 
 }  // namespace orvane

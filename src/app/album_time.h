@@ -27,5 +27,7 @@ struct SongDuration {
     QString frameCount;
 };
 SongDuration songDuration(std::int64_t milliseconds);
+// The album frames a song of `milliseconds` lasts: whole seconds × 25.
+int songFrameCount(std::int64_t milliseconds);
 
 }  // namespace orvane

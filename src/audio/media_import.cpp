@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "audio/binding.h"
-#include "audio/media_player.h"
-#include "audio/media_thumbnail.h"
 #include "app/album_time.h"
+#include "audio/binding.h"
+#include "audio/media_thumbnail.h"
+#include "av/song_length.h"
 
 namespace orvane {
 namespace {
@@ -52,27 +52,24 @@ QString mediaFileType(const QString& path) {
 }
 
 MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
-                              MediaPlayer& player, const QStringList& paths, Progress& progress) {
+                              const QStringList& paths, Progress& progress) {
     MediaImportReport report;
     ImportRollback rollback(model, panes);
     progress.start(static_cast<int>(paths.size()) + model.music.count() +
                    static_cast<int>(paths.size()));
     for (const QString& path : paths) {
-        if (!player.fileName().isEmpty()) player.stop();
-        player.setFileName(path);
-        auto opened = player.open();
-        player.stop();
+        const auto length = av::measureSongLength(path);
         progress.advance();
-        if (!opened) {
-            report.skipped << opened.error().message;
-            progress.notice(opened.error().message);
+        if (!length) {
+            report.skipped << length.error().message;
+            progress.notice(length.error().message);
             continue;
         }
         MusicEntry song;
         song.fileName = mediaDisplayName(path);
         song.fileType = mediaFileType(path);
         song.location = path;
-        const SongDuration d = songDuration(player.lengthMs());
+        const SongDuration d = songDuration(length->milliseconds());
         song.duration = d.duration;
         song.frameCount = d.frameCount;
         model.music.append(std::move(song));

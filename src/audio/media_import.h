@@ -1,6 +1,7 @@
 #pragma once
-// Adding and removing songs and LRC lyric files. Songs are measured through
-// the media player (length → "00:MM:SS" and 25 frames per second); new rows
+// Adding and removing songs and LRC lyric files. Songs are measured by the
+// media layer's song length, the measure the album timeline and the encoder
+// take too (length → "00:MM:SS" and 25 frames per second); new rows
 // are bound by position to waiting partners; thumbnails are painted for
 // every row and renamed on removal so that their numbers follow the rows;
 // the panes' bound columns are rewritten. A song the media layer cannot read
@@ -19,8 +20,6 @@
 
 namespace orvane {
 
-class MediaPlayer;
-
 // The file name without its folder and without its last four characters
 // (characters, not bytes), and the extension from the last dot with the dot.
 QString mediaDisplayName(const QString& path);
@@ -32,7 +31,7 @@ struct MediaImportReport {
 };
 
 MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
-                              MediaPlayer& player, const QStringList& paths, Progress& progress);
+                              const QStringList& paths, Progress& progress);
 MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
                                const QStringList& paths, Progress& progress);
 

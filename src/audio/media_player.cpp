@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "audio/sink_audio_output.h"
-#include "audio/song_length.h"
+#include "av/song_length.h"
 
 namespace orvane {
 
@@ -57,7 +57,7 @@ MediaPlayer::~MediaPlayer() { close(); }
 
 Result<void> MediaPlayer::open() {
     close();
-    auto length = measureSongLength(m_fileName);
+    auto length = av::measureSongLength(m_fileName);
     if (!length) return std::unexpected(length.error());
     m_openFile = m_fileName;
     m_lengthMs = length->milliseconds();

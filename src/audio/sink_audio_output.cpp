@@ -4,15 +4,21 @@
 
 namespace orvane {
 
-DecodingAudioDevice::DecodingAudioDevice(std::unique_ptr<AudioDecoder> decoder)
+DecodingAudioDevice::DecodingAudioDevice(std::unique_ptr<av::AudioDecoder> decoder)
     : m_decoder(std::move(decoder)) {}
 
 qint64 DecodingAudioDevice::bytesAvailable() const {
-    return (m_decoder->atEnd() ? 0 : 4096) + QIODevice::bytesAvailable();
+    return (m_failed || m_decoder->atEnd() ? 0 : 4096) + QIODevice::bytesAvailable();
 }
 
 qint64 DecodingAudioDevice::readData(char* data, qint64 maxSize) {
-    return m_decoder->read(data, maxSize);
+    if (m_failed) return 0;
+    auto read = m_decoder->readBytes(data, maxSize);
+    if (!read) {
+        m_failed = true;
+        return 0;
+    }
+    return *read;
 }
 
 SinkAudioOutput::SinkAudioOutput(const QAudioDevice& device) : m_device(device) {
@@ -30,8 +36,9 @@ SinkAudioOutput::~SinkAudioOutput() { stop(); }
 
 Result<void> SinkAudioOutput::start(const QString& path, std::int64_t fromMs) {
     stop();
-    auto decoder = std::make_unique<AudioDecoder>();
-    auto opened = decoder->open(path, m_format.sampleRate(), m_format.channelCount(), fromMs);
+    auto decoder = std::make_unique<av::AudioDecoder>();
+    auto opened = decoder->open(
+        path, {m_format.sampleRate(), AV_SAMPLE_FMT_S16, m_format.channelCount()}, fromMs);
     if (!opened) return opened;
     m_source = std::make_unique<DecodingAudioDevice>(std::move(decoder));
     m_source->open(QIODevice::ReadOnly);

@@ -1,24 +1,25 @@
 #pragma once
 // Sound through the system's audio device: a QAudioSink pulls samples that
-// an AudioDecoder produces from the song. The sink needs the Qt event loop
-// of the thread that created it (the GUI thread).
+// the media layer's song decoder (the one the encoder uses too) produces. The sink needs the Qt
+// event loop of the thread that created it (the GUI thread).
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QIODevice>
 #include <memory>
 
-#include "audio/audio_decoder.h"
 #include "audio/media_player.h"
+#include "av/audio_decoder.h"
 
 class QAudioSink;
 
 namespace orvane {
 
-// A read-only device that decodes the song on demand.
+// A read-only device that decodes the song on demand, interleaved in the
+// decoder's format. A song that cannot be read on ends there.
 class DecodingAudioDevice : public QIODevice {
    public:
-    explicit DecodingAudioDevice(std::unique_ptr<AudioDecoder> decoder);
+    explicit DecodingAudioDevice(std::unique_ptr<av::AudioDecoder> decoder);
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
 
@@ -27,7 +28,8 @@ class DecodingAudioDevice : public QIODevice {
     qint64 writeData(const char*, qint64) override { return -1; }
 
    private:
-    std::unique_ptr<AudioDecoder> m_decoder;
+    std::unique_ptr<av::AudioDecoder> m_decoder;
+    bool m_failed = false;
 };
 
 class SinkAudioOutput : public AudioOutput {

@@ -18,7 +18,6 @@
 #include "app/fonts.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
-#include "audio/media_player.h"
 #include "cli/cli.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
@@ -217,10 +216,10 @@ Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
     NullProgress quiet;
     MediaPanes panes;
     if (!o.music.empty()) {
-        MediaPlayer player(std::make_unique<SilentAudioOutput>());
         const MediaImportReport songs =
-            importSongs(model, folder, panes, player, absolutePaths(o.music), quiet);
-        if (!songs.skipped.isEmpty()) return fail(songs.skipped.join(QLatin1Char('\n')));
+            importSongs(model, folder, panes, absolutePaths(o.music), quiet);
+        if (!songs.skipped.isEmpty()) return fail(songs.skipped.join(QLatin1Char('
+')));
     }
     if (!o.lrc.empty()) {
         const MediaImportReport lyrics =

@@ -13,7 +13,6 @@
 #include <stdexcept>
 
 #include "audio/media_import.h"
-#include "audio/media_player.h"
 #include "description.h"
 #include "movie_builder.h"
 #include "package_writer.h"
@@ -137,11 +136,10 @@ ProjectModel importedProject(const WorkingFolder& folder, const std::vector<fs::
 void addSongs(ProjectModel& model, const WorkingFolder& folder,
               const std::vector<fs::path>& songs) {
     MediaPanes panes;
-    MediaPlayer player(std::make_unique<SilentAudioOutput>());
     QStringList files;
     for (const fs::path& song : songs) files << toQString(song);
     NullProgress progress;
-    const MediaImportReport report = importSongs(model, folder, panes, player, files, progress);
+    const MediaImportReport report = importSongs(model, folder, panes, files, progress);
     EXPECT_TRUE(report.skipped.isEmpty()) << report.skipped.join('\n').toStdString();
 }
 

@@ -4,9 +4,8 @@
 
 #include <QImage>
 
-#include "audio/media_player.h"
 #include "audio/media_thumbnail.h"
-#include "media_fixtures.h"
+#include "support/media_fixtures.h"
 #include "support/test_support.h"
 
 namespace orvane {
@@ -27,7 +26,6 @@ struct ImportFixture {
     WorkingFolder folder{dir.path()};
     ProjectModel model;
     MediaPanes panes;
-    MediaPlayer player{std::make_unique<SilentAudioOutput>()};
     Recorder progress;
 
     QString song(const std::string& name, double seconds) {
@@ -55,8 +53,7 @@ TEST(MediaImport, SongsGetTheirFieldsAndBadFilesAreSkipped) {
     const fs::path bad = f.dir.path() / "in" / "坏的.mp3";
     testing::writeFile(bad, "not sound");
     const QStringList paths = {f.song("甜蜜蜜.MP3", 2.5), toQString(bad), f.song("b.mp3", 1.0)};
-    const MediaImportReport report =
-        importSongs(f.model, f.folder, f.panes, f.player, paths, f.progress);
+    const MediaImportReport report = importSongs(f.model, f.folder, f.panes, paths, f.progress);
 
     EXPECT_EQ(report.added, 2);
     ASSERT_EQ(report.skipped.size(), 1);
@@ -89,7 +86,7 @@ TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
     // Lyric 2 is already bound to some other song: its partner stays unbound.
     f.model.lyrics.at(1).boundMusic = QStringLiteral("elsewhere");
     f.model.lyrics.at(1).boundMusicName = QStringLiteral("other");
-    importSongs(f.model, f.folder, f.panes, f.player, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
+    importSongs(f.model, f.folder, f.panes, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
                 f.progress);
     EXPECT_TRUE(isBound(f.model.music.at(0), f.model.lyrics.at(0)));
     EXPECT_EQ(f.model.music.at(0).boundLyricName, QStringLiteral("lyric1"));
@@ -124,7 +121,7 @@ TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
 TEST(MediaImport, RemovingASongRenamesTheThumbnailsAndReleasesItsLyric) {
     ImportFixture f;
     importLyrics(f.model, f.folder, f.panes, f.lyricPaths(2), f.progress);
-    importSongs(f.model, f.folder, f.panes, f.player,
+    importSongs(f.model, f.folder, f.panes,
                 {f.song("one.mp3", 1.0), f.song("two.mp3", 1.0), f.song("three.mp3", 1.0)},
                 f.progress);
     const std::string third = f.thumb(MediaKind::Song, 3);
@@ -152,7 +149,7 @@ TEST(MediaImport, RemovingASongRenamesTheThumbnailsAndReleasesItsLyric) {
 TEST(MediaImport, RemovingASongKeepsALyricAnotherSongStillUses) {
     ImportFixture f;
     importLyrics(f.model, f.folder, f.panes, f.lyricPaths(1), f.progress);
-    importSongs(f.model, f.folder, f.panes, f.player, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
+    importSongs(f.model, f.folder, f.panes, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
                 f.progress);
     f.model.music.at(1).boundLyric = f.model.music.at(0).boundLyric;
     ASSERT_TRUE(removeSong(f.model, f.folder, f.panes, 0).has_value());
@@ -162,7 +159,7 @@ TEST(MediaImport, RemovingASongKeepsALyricAnotherSongStillUses) {
 
 TEST(MediaImport, RemovingLyricsUnbindsTheirSongs) {
     ImportFixture f;
-    importSongs(f.model, f.folder, f.panes, f.player, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
+    importSongs(f.model, f.folder, f.panes, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
                 f.progress);
     importLyrics(f.model, f.folder, f.panes, f.lyricPaths(3), f.progress);
     const std::string last = f.thumb(MediaKind::Lyric, 3);
@@ -188,9 +185,8 @@ TEST(MediaImport, AFailedImportLeavesTheProjectAsItWas) {
     // A file where the thumbnail folder should be: no thumbnail can be written.
     fs::remove_all(f.folder.thumbnailFolder(2));
     testing::writeFile(f.folder.thumbnailFolder(2), "in the way");
-    EXPECT_THROW(
-        importSongs(f.model, f.folder, f.panes, f.player, {f.song("a.mp3", 1.0)}, f.progress),
-        OrvaneError);
+    EXPECT_THROW(importSongs(f.model, f.folder, f.panes, {f.song("a.mp3", 1.0)}, f.progress),
+                 OrvaneError);
     EXPECT_TRUE(f.model.music.empty());
     EXPECT_EQ(f.model.lyrics.at(0).boundMusic, kNone);
     EXPECT_EQ(f.panes.lyricBound, before.lyricBound);

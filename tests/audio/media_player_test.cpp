@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "app/working_folder.h"
-#include "media_fixtures.h"
+#include "support/media_fixtures.h"
 #include "support/test_support.h"
 
 namespace orvane {

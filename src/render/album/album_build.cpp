@@ -2,10 +2,9 @@
 
 #include <unistd.h>
 
-#include <QFileInfo>
-
 #include "render/album/album_log.h"
 #include "render/album/frame_producer.h"
+#include "render/album/song_frames.h"
 #include "render/album/template_usage.h"
 #include "render/mcl/image_sequence_folder.h"
 #include "render/mcl/mcl.h"
@@ -22,22 +21,6 @@ std::optional<MclFormat> formatPreset(const QString& outputType) {
     if (outputType == QStringLiteral("SVCD")) return MclFormat::SVCD;
     if (outputType == QStringLiteral("DVD")) return MclFormat::DVD;
     return std::nullopt;
-}
-
-// Every song must be readable before the first frame is made, so that a
-// song that disappeared is reported by name and nothing is written.
-Result<std::vector<int>> songFrameCounts(const ProjectModel& model) {
-    std::vector<int> frames;
-    for (const MusicEntry& song : model.music) {
-        const QFileInfo file(song.location);
-        if (!file.isFile() || !file.isReadable())
-            return fail(QStringLiteral("The song %1 cannot be read: the file is missing.")
-                            .arg(song.location));
-        bool ok = false;
-        const int count = song.frameCount.toInt(&ok);
-        frames.push_back(ok && count > 0 ? count : 0);
-    }
-    return frames;
 }
 
 Result<void> checkOutputFolder(const QString& output) {
@@ -74,8 +57,13 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     const AlbumSettings& settings = model.settings;
     const QSize size(fieldToInt(settings.outputWidth, "outputWidth"),
                      fieldToInt(settings.outputHeight, "outputHeight"));
+    // Every song is measured before the first frame is made, so that a song
+    // that disappeared or is not sound is reported by name and nothing is
+    // written.
     auto songFrames = songFrameCounts(model);
     if (!songFrames) return std::unexpected(songFrames.error());
+    const std::optional<ProjectModel> remeasured = withSongFrames(model, *songFrames);
+    const ProjectModel& songsMeasured = remeasured ? *remeasured : model;
 
     // The output: a file in a writable folder, or a new picture-sequence folder.
     const bool pictures = settings.outputType == QStringLiteral("XLTP");
@@ -109,7 +97,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     overlayOptions.karaokeRowALeft = request.karaokeRowALeft;
     overlayOptions.karaokeRowATop = request.karaokeRowATop;
     overlayOptions.karaokeRowBTop = request.karaokeRowBTop;
-    FrameOverlays overlays(model, size, overlayOptions);
+    FrameOverlays overlays(songsMeasured, size, overlayOptions);
     const bool drawOverlays = !overlays.empty();
 
     FrameProducerSettings producerSettings;

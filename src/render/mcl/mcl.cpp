@@ -5,7 +5,8 @@
 
 #include <QDir>
 
-#include "render/mcl/av_helpers.h"
+#include "av/ffmpeg_handles.h"
+#include "av/song_length.h"
 #include "render/mcl/mcl_encoder.h"
 #include "render/mcl/mcl_list.h"
 
@@ -55,30 +56,13 @@ std::int64_t MclListGetFrameCount(const MclList& list) {
     return frames;
 }
 
-namespace {
-
-// A song's length in samples at 44 100 Hz, from its container or stream.
-std::int64_t songSamples(const QString& path) {
-    AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, path.toUtf8().constData(), nullptr, nullptr) < 0) return 0;
-    av::InputPtr input(raw);
-    if (avformat_find_stream_info(raw, nullptr) < 0) return 0;
-    const int index = av_find_best_stream(raw, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    if (index < 0) return 0;
-    const AVStream* stream = raw->streams[index];
-    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
-        return av_rescale_q(stream->duration, stream->time_base, AVRational{1, 44100});
-    if (raw->duration != AV_NOPTS_VALUE && raw->duration > 0)
-        return av_rescale(raw->duration, 44100, AV_TIME_BASE);
-    return 0;
-}
-
-}  // namespace
-
 std::int64_t MclListGetSampleCount(const MclList& list) {
     std::int64_t samples = 0;
-    for (const auto& entry : list.entries)
-        if (entry.kind == kMclAudioEntry) samples += songSamples(entry.path);
+    for (const auto& entry : list.entries) {
+        if (entry.kind != kMclAudioEntry) continue;
+        // The same measure as the song's length in the album timeline.
+        if (auto length = av::measureSongLength(entry.path)) samples += length->samplesAt(44100);
+    }
     return samples;
 }
 

@@ -146,8 +146,9 @@ void MclListAddMemoryFrames(MclList& list, int count);
 int MclListSize(const MclList& list);
 // Video lists: the number of frame entries.
 std::int64_t MclListGetFrameCount(const MclList& list);
-// Audio lists: the songs' total length in samples at 44 100 Hz, measured with
-// FFmpeg; an unreadable song counts 0 (the conversion reports it).
+// Audio lists: the songs' total length in samples at 44 100 Hz, each song
+// measured by the media layer's song length (as the album timeline and the
+// import measure it); an unreadable song counts 0 (the conversion reports it).
 std::int64_t MclListGetSampleCount(const MclList& list);
 // Entry `index`'s path (empty for a memory entry), or nothing past the end.
 std::optional<QString> MclListGetName(const MclList& list, int index);

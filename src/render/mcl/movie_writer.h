@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "av/ffmpeg_handles.h"
 #include "render/mcl/audio_track.h"
-#include "render/mcl/av_helpers.h"
 #include "render/mcl/frame_sink.h"
 #include "render/mcl/output_plan.h"
 #include "render/mcl/picture_converter.h"

@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "app/error.h"
-#include "render/mcl/av_helpers.h"
+#include "av/ffmpeg_handles.h"
 
 namespace orvane {
 

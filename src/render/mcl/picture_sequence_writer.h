@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-#include "render/mcl/av_helpers.h"
+#include "av/ffmpeg_handles.h"
 #include "render/mcl/frame_sink.h"
 #include "render/mcl/output_plan.h"
 #include "render/mcl/picture_converter.h"

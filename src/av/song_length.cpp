@@ -1,4 +1,4 @@
-#include "audio/song_length.h"
+#include "av/song_length.h"
 
 #include <array>
 #include <fstream>
@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/working_folder.h"
-#include "render/mcl/av_helpers.h"
+#include "av/ffmpeg_handles.h"
 
-namespace orvane {
+namespace orvane::av {
 namespace {
 
 std::uint32_t bigEndian(const std::vector<unsigned char>& b, std::size_t at, int bytes) {
@@ -128,8 +128,8 @@ Result<SongLength> measureSongLength(const QString& path) {
 
     AVFormatContext* raw = nullptr;
     int rc = avformat_open_input(&raw, file.c_str(), nullptr, nullptr);
-    if (rc < 0) return cantRead(av::errorText(rc));
-    av::InputPtr format(raw);
+    if (rc < 0) return cantRead(errorText(rc));
+    InputPtr format(raw);
     // An MP3 file's first frame header already tells the codec and the rate;
     // other files are probed further.
     const bool known = format->nb_streams == 1 &&
@@ -137,7 +137,7 @@ Result<SongLength> measureSongLength(const QString& path) {
                        format->streams[0]->codecpar->sample_rate > 0 &&
                        format->streams[0]->codecpar->codec_id != AV_CODEC_ID_NONE;
     if (!known && (rc = avformat_find_stream_info(format.get(), nullptr)) < 0)
-        return cantRead(av::errorText(rc));
+        return cantRead(errorText(rc));
     const int streamIndex =
         av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (streamIndex < 0) return cantRead(QStringLiteral("没有音频"));
@@ -175,7 +175,7 @@ Result<SongLength> measureSongLength(const QString& path) {
 
     // Count the frames: every packet is one frame, and its duration is known
     // from its header, so nothing is decoded.
-    av::PacketPtr packet(av_packet_alloc());
+    PacketPtr packet(av_packet_alloc());
     std::int64_t total = 0;
     std::int64_t packets = 0;
     while ((rc = av_read_frame(format.get(), packet.get())) >= 0) {
@@ -185,7 +185,7 @@ Result<SongLength> measureSongLength(const QString& path) {
         }
         av_packet_unref(packet.get());
     }
-    if (rc != AVERROR_EOF && packets == 0) return cantRead(av::errorText(rc));
+    if (rc != AVERROR_EOF && packets == 0) return cantRead(errorText(rc));
     if (packets == 0) return cantRead(QStringLiteral("没有音频帧"));
     SongLength length;
     length.sampleRate = sampleRate;
@@ -194,4 +194,4 @@ Result<SongLength> measureSongLength(const QString& path) {
     return length;
 }
 
-}  // namespace orvane
+}  // namespace orvane::av

@@ -1,6 +1,7 @@
 #pragma once
-// Ownership of FFmpeg objects and FFmpeg error texts, shared by the encoder's
-// writers and readers.
+// Ownership of FFmpeg objects and FFmpeg error texts, shared by every FFmpeg
+// user: the song decoder and length, the encoder's writers and readers.
+// Plain deleters; any thread.
 
 extern "C" {
 #include <libavcodec/avcodec.h>
