@@ -218,8 +218,7 @@ Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
     if (!o.music.empty()) {
         const MediaImportReport songs =
             importSongs(model, folder, panes, absolutePaths(o.music), quiet);
-        if (!songs.skipped.isEmpty()) return fail(songs.skipped.join(QLatin1Char('
-')));
+        if (!songs.skipped.isEmpty()) return fail(songs.skipped.join(QLatin1Char('\n')));
     }
     if (!o.lrc.empty()) {
         const MediaImportReport lyrics =
