@@ -164,7 +164,7 @@ void writeSheet(const std::vector<std::pair<int, QImage>>& frames, const QString
     if (!sheet.save(path, "PNG")) failWith(QStringLiteral("cannot write %1").arg(path));
 }
 
-// The user's picture_<index>.* from `userFolder`, or a generated one.
+// The user's picture_0.* from `userFolder`, or a generated one.
 QImage startPicture(const QString& userFolder, QSize size) {
     if (!userFolder.isEmpty()) {
         const QStringList found =
