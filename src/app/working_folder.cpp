@@ -118,6 +118,28 @@ fs::path WorkingFolder::lastFrameBitmap() const { return loadFolder() / "tp_load
 fs::path WorkingFolder::lastFrameJpeg() const { return loadFolder() / "tp_load_1_2_1.jpg"; }
 
 fs::path WorkingFolder::previewFolder() const { return base() / "wj_yl_xg_1"; }
+fs::path WorkingFolder::previewRoot() const {
+    return previewFolder() / "wj_yl_xg_1" / "wj_yl_xg_1";
+}
+fs::path WorkingFolder::previewInstanceFolder(int n) const {
+    return previewRoot() / "tp_wjj" / ("wj_yl_xg" + num(n));
+}
+fs::path WorkingFolder::previewInstanceMovie(int n) const {
+    return withExt(previewInstanceFolder(n), "wj_yl_xg_" + num(n), m_ext.ext1);
+}
+fs::path WorkingFolder::previewInstancePicture(int n, int slot) const {
+    return withExt(previewInstanceFolder(n), "picture_" + num(slot), m_ext.ext2);
+}
+fs::path WorkingFolder::previewEndingFolder() const {
+    return previewRoot() / "tp_wjj" / "wj_yl_xg_zuihou";
+}
+fs::path WorkingFolder::previewEndingMovie() const {
+    return withExt(previewEndingFolder(), "wj_yl_xg_zuihou", m_ext.ext1);
+}
+fs::path WorkingFolder::previewTransitionFolder() const { return previewRoot() / "pic"; }
+fs::path WorkingFolder::previewTransitionPicture() const {
+    return withExt(previewTransitionFolder(), "picture_0", m_ext.ext2);
+}
 fs::path WorkingFolder::sessionLockFile() const { return base() / "orvane.lock"; }
 
 std::vector<fs::path> WorkingFolder::leftoverFiles() const {

@@ -77,6 +77,15 @@ public:
 
     // Work area of the single-template preview.
     fs::path previewFolder() const;  // wj_yl_xg_1
+    // The copies a preview plays, under wj_yl_xg_1/wj_yl_xg_1/wj_yl_xg_1.
+    fs::path previewRoot() const;
+    fs::path previewInstanceFolder(int n) const;   // tp_wjj/wj_yl_xg<n>
+    fs::path previewInstanceMovie(int n) const;    // wj_yl_xg_<n> + ext1
+    fs::path previewInstancePicture(int n, int slot) const;  // picture_<slot> + ext2
+    fs::path previewEndingFolder() const;          // tp_wjj/wj_yl_xg_zuihou
+    fs::path previewEndingMovie() const;           // wj_yl_xg_zuihou + ext1
+    fs::path previewTransitionFolder() const;      // pic
+    fs::path previewTransitionPicture() const;     // picture_0 + ext2
 
     // Leftover files, deleted at start and at exit, in that order.
     std::vector<fs::path> leftoverFiles() const;

@@ -2,9 +2,9 @@
 //   [--pictures DIR] [--sheet FILE.png]
 // Plays one template movie (a SWF file or a movie package) with our player
 // and writes frames as PNG files, to look at templates without the album
-// build. The movie is set up in a temporary folder laid out like a template
-// instance (movie in tp_wjj/tp_wjj/tp_wjj_1, transition picture in
-// tp_wjj/pic), with picture_0 and the slot pictures taken from --pictures or
+// build. The movie is staged as template instance 1 of a temporary working
+// folder and played by the template preview of the core at full picture
+// quality, with picture_0 and the slot pictures taken from --pictures or
 // generated.
 
 #include <QDir>
@@ -16,7 +16,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
-#include "render/swf/flash_player.h"
+#include "render/album/template_preview.h"
 #include "templates/ini_file.h"
 #include "templates/package.h"
 
@@ -164,43 +164,55 @@ void writeSheet(const std::vector<std::pair<int, QImage>>& frames, const QString
     if (!sheet.save(path, "PNG")) failWith(QStringLiteral("cannot write %1").arg(path));
 }
 
+// The user's picture_0.* from `userFolder`, or a generated one.
+QImage startPicture(const QString& userFolder, QSize size) {
+    if (!userFolder.isEmpty()) {
+        const QStringList found =
+            QDir(userFolder).entryList({QStringLiteral("picture_0.*")}, QDir::Files, QDir::Name);
+        if (!found.isEmpty()) {
+            QImage image(QDir(userFolder).filePath(found.first()));
+            if (image.isNull())
+                failWith(
+                    QStringLiteral("cannot read %1").arg(QDir(userFolder).filePath(found.first())));
+            return image;
+        }
+    }
+    return testPicture(size.width(), size.height(), 0);
+}
+
 void renderTemplate(const RenderTemplateOptions& o) {
     const fs::path moviePath(o.movie);
     const QSize size = parseSize(o.size);
     QTemporaryDir scratch;
     if (!scratch.isValid()) failWith(QStringLiteral("cannot create a temporary folder"));
     const fs::path root = toPath(scratch.path());
+    // The movie is staged as template instance 1 of a scratch working folder
+    // and played by the template preview at full picture quality.
+    const WorkingFolder folder(root);
     const Bytes swf = payloadOf(moviePath, root, QStringLiteral("movie"));
-    const fs::path instance = root / "tp_wjj" / "tp_wjj" / "tp_wjj_1";
-    fs::create_directories(instance);
-    fs::create_directories(root / "tp_wjj" / "pic");
-    if (auto ok = writeWholeFile(instance / "w_j_1.rar", swf); !ok) failWith(ok.error().message);
+    fs::create_directories(folder.instanceFolder(1));
+    if (auto ok = writeWholeFile(folder.instanceMovie(1), swf); !ok) failWith(ok.error().message);
 
     std::vector<Slot> slotSizes = slotsFromStore(moviePath, root);
     if (slotSizes.empty()) slotSizes.assign(4, Slot{});  // unknown: four full-screen slotSizes
     const QString pictures = QString::fromStdString(o.pictures);
-    providePicture(pictures, 0, QSize(1920, 1080), root / "tp_wjj" / "pic" / "picture_0.rar");
     for (std::size_t k = 0; k < slotSizes.size(); ++k) {
         const QSize slotSize = slotSizes[k].width > 0 && slotSizes[k].height > 0
                                    ? QSize(slotSizes[k].width, slotSizes[k].height)
                                    : QSize(1920, 1080);
-        providePicture(pictures, int(k + 1), slotSize,
-                       instance / ("picture_" + std::to_string(k + 1) + ".rar"));
+        providePicture(pictures, int(k + 1), slotSize, folder.instancePicture(1, int(k + 1)));
     }
 
-    FlashPlayer player;
-    bool ready = false;
-    player.setFsCommandHandler([&](const QString& command, const QString&) {
-        if (command == QStringLiteral("picture_0")) ready = true;
-    });
-    if (auto ok = player.Movie(instance / "w_j_1.rar"); !ok) failWith(ok.error().message);
-    player.SetVariable(QStringLiteral("xc_alpha"), QStringLiteral("0"));
-    if (player.GetVariable(QStringLiteral("l_x_z_f_c")) != QStringLiteral("l_x_z_f_c_s_y_w_j"))
-        printError(
-            QStringLiteral("warning: the movie does not set l_x_z_f_c to l_x_z_f_c_s_y_w_j"));
-    if (!ready)
-        printError(QStringLiteral("warning: the movie did not send the FSCommand picture_0"));
-    const int total = player.TotalFrames().value();
+    TemplatePreviewOptions previewOptions;
+    previewOptions.area = size;
+    previewOptions.shrinkPictures = false;
+    previewOptions.startPicture = startPicture(pictures, QSize(1920, 1080));
+    previewOptions.playEnding = false;
+    previewOptions.requireProtocol = false;
+    TemplatePreview preview(folder, 1, int(slotSizes.size()), previewOptions);
+    if (auto ok = preview.prepare(); !ok) failWith(ok.error().message);
+    if (auto ok = preview.play(); !ok) failWith(ok.error().message);
+    const int total = preview.templateFrames();
     const auto [first, last] = parseFrames(o.frames, total);
 
     const bool writeFrames = !o.out.empty();
@@ -212,8 +224,7 @@ void renderTemplate(const RenderTemplateOptions& o) {
     QImage frame(size, QImage::Format_RGB32);
     std::vector<std::pair<int, QImage>> sheetFrames;
     for (int n = first; n <= last; ++n) {
-        (void)player.FrameNum(n);
-        player.paint(frame);
+        if (auto ok = preview.paintFrame(n, frame); !ok) failWith(ok.error().message);
         if (writeFrames) {
             const QString file =
                 QDir(QString::fromStdString(o.out))
@@ -223,7 +234,7 @@ void renderTemplate(const RenderTemplateOptions& o) {
         if (!o.sheet.empty() && n % 10 == 0) sheetFrames.emplace_back(n, frame.copy());
     }
     if (!o.sheet.empty()) writeSheet(sheetFrames, QString::fromStdString(o.sheet));
-    for (const QString& warning : player.loadWarnings())
+    for (const QString& warning : preview.warnings())
         printError(QStringLiteral("warning: ") + warning);
     std::cout << "rendered frames " << first << "-" << last << " of " << total << " at "
               << size.width() << "x" << size.height() << std::endl;

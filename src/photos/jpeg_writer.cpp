@@ -69,18 +69,25 @@ bool encode(Encoder& e, const QImage& image) {
 
 }  // namespace
 
-Result<void> saveJpeg(const QImage& image, const std::filesystem::path& path) {
+Result<Bytes> encodeJpeg(const QImage& image) {
     static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the encoder reads RGB32 as B, G, R, X");
-    if (image.isNull())
-        return fail(QStringLiteral("no picture to save as %1").arg(toQString(path)));
+    if (image.isNull()) return fail(QStringLiteral("no picture to encode"));
     const QImage rgb = image.format() == QImage::Format_RGB32
                            ? image
                            : image.convertToFormat(QImage::Format_RGB32);
     Encoder e;
-    if (!encode(e, rgb))
-        return fail(QStringLiteral("cannot encode %1: %2")
-                        .arg(toQString(path), QString::fromLocal8Bit(e.err.message)));
-    return writeWholeFile(path, Bytes(e.buffer, e.buffer + e.size));
+    if (!encode(e, rgb)) return fail(QString::fromLocal8Bit(e.err.message));
+    return Bytes(e.buffer, e.buffer + e.size);
+}
+
+Result<void> saveJpeg(const QImage& image, const std::filesystem::path& path) {
+    if (image.isNull())
+        return fail(QStringLiteral("no picture to save as %1").arg(toQString(path)));
+    auto bytes = encodeJpeg(image);
+    if (!bytes)
+        return fail(
+            QStringLiteral("cannot encode %1: %2").arg(toQString(path), bytes.error().message));
+    return writeWholeFile(path, *bytes);
 }
 
 Result<void> convertToJpeg(const std::filesystem::path& bitmap, const std::filesystem::path& target,

@@ -8,12 +8,16 @@
 #include <filesystem>
 
 #include "app/error.h"
+#include "app/file_io.h"
 
 namespace orvane {
 
 inline constexpr int kJpegQuality = 90;
 
-// Encodes `image` (any format; alpha is dropped) and writes it to `path`.
+// Encodes `image` (any format; alpha is dropped) into JPEG bytes.
+Result<Bytes> encodeJpeg(const QImage& image);
+
+// Encodes `image` as encodeJpeg does and writes it to `path`.
 Result<void> saveJpeg(const QImage& image, const std::filesystem::path& path);
 
 // Loads the bitmap file `bitmap` and saves it as a JPEG under `target` with

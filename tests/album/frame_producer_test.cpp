@@ -119,14 +119,12 @@ TEST_F(FrameProducerTest, BrokenMoviesAreSkippedWithTheirErrorLogged) {
     stageEnding(folder, 20);
     FrameProducerSettings settings;
     settings.outputSize = kOutput;
-    settings.pictureWait = std::chrono::milliseconds(100);
     FrameProducer producer(folder, playListOf(folder, {1, 2, 3, 4, 5}), settings, {}, logLine());
 
+    // The movie that never reports "picture_0" is skipped at once, not after a wait.
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(producer.start().has_value());
-    const auto waited = std::chrono::steady_clock::now() - started;
-    EXPECT_GE(waited, std::chrono::milliseconds(100));
-    EXPECT_LT(waited, std::chrono::seconds(3));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
 
     EXPECT_EQ(producer.playIndex(), 4);
     ASSERT_EQ(log.size(), 4) << log.join('\n').toStdString();

@@ -103,7 +103,6 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     FrameProducerSettings producerSettings;
     producerSettings.outputSize = size;
     producerSettings.afterLastInstance = report.timeline.afterLastInstance;
-    producerSettings.pictureWait = request.pictureWait;
     FrameProducer producer(
         folder, playList, producerSettings,
         [&](QImage& frame, int albumFrame) {

@@ -13,7 +13,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <chrono>
 
 #include "app/error.h"
 #include "app/progress.h"
@@ -26,8 +25,6 @@ namespace orvane {
 struct AlbumRequest {
     // The output file (extension included); for "XLTP" the folder to create.
     QString output;
-    // How long a template movie may take to report "picture_0".
-    std::chrono::milliseconds pictureWait{10000};
     // Karaoke rows on the 1920 × 1080 reference frame.
     int karaokeRowALeft = 180;
     int karaokeRowATop = 811;

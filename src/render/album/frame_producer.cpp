@@ -1,9 +1,9 @@
 #include "render/album/frame_producer.h"
 
 #include <QPainter>
-#include <thread>
 
 #include "photos/jpeg_writer.h"
+#include "render/album/template_movie.h"
 #include "render/swf/flash_player.h"
 
 namespace orvane {
@@ -13,8 +13,6 @@ namespace {
 // Template movies are laid out on a 1920 × 1080 stage; the transition
 // picture they load is assumed to have that size.
 constexpr QSize kStageSize{1920, 1080};
-const QString kSignatureVariable = QStringLiteral("l_x_z_f_c");
-const QString kSignatureValue = QStringLiteral("l_x_z_f_c_s_y_w_j");
 
 QString errorLine(const std::filesystem::path& movie, const QString& reason) {
     return QStringLiteral("%1 : 错误 (%2)").arg(toQString(movie), reason);
@@ -63,35 +61,9 @@ Result<void> FrameProducer::stageTransition(const QImage& bare) {
 
 bool FrameProducer::loadMovie(const std::filesystem::path& movie) {
     auto player = std::make_unique<FlashPlayer>();
-    m_readyMarker.clear();
-    player->setFsCommandHandler([this](const QString& command, const QString&) {
-        if (command == QStringLiteral("picture_0")) m_readyMarker = kTemplateReady;
-    });
-    if (auto loaded = player->Movie(movie); !loaded) {
-        m_log(errorLine(movie, loaded.error().message));
-        return false;
-    }
-    player->SetVariable(QStringLiteral("xc_alpha"), QStringLiteral("0"));
-    if (player->GetVariable(kSignatureVariable) != kSignatureValue) {
-        m_log(errorLine(movie, QStringLiteral("not a template movie of this program, skipped")));
-        return false;
-    }
-    player->Stop();
-    // Our player delivers the movie's messages while it loads; a movie that
-    // has not reported its picture yet gets the bounded wait, then is skipped.
-    const auto deadline = std::chrono::steady_clock::now() + m_settings.pictureWait;
-    while (m_readyMarker != kTemplateReady && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (m_readyMarker != kTemplateReady) {
-        m_log(
-            errorLine(movie, QStringLiteral("the movie did not report \"picture_0\" within %1 ms, "
-                                            "skipped")
-                                 .arg(m_settings.pictureWait.count())));
-        return false;
-    }
-    const auto frames = player->TotalFrames();
-    if (!frames || *frames <= 0) {
-        m_log(errorLine(movie, QStringLiteral("the movie has no frames, skipped")));
+    auto frames = openTemplateMovie(*player, movie);
+    if (!frames) {
+        m_log(errorLine(movie, frames.error().message + QStringLiteral(", skipped")));
         return false;
     }
     for (const QString& warning : player->loadWarnings()) m_log(warning);

@@ -11,10 +11,11 @@
 // the album and holds its last frame (or, for a looping album, the play list
 // starts again from its first row).
 //
-// A movie that cannot be loaded, is not a template of this program, never
-// reports "picture_0" within the wait, or fails while stepping is skipped
-// with its error in the log; the album goes on with the next one. When no
-// movie is left, the last picture is held.
+// A movie that cannot be loaded, is not a template of this program, has not
+// reported "picture_0" when it is loaded (our player delivers frame 0's
+// messages while loading, so there is nothing to wait for), or fails while
+// stepping is skipped at once with its error in the log; the album goes on
+// with the next one. When no movie is left, the last picture is held.
 //
 // Owns one FlashPlayer at a time (a new one per template). Not thread-safe:
 // construct it anywhere, then use it from one thread (the encoder's
@@ -23,7 +24,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -38,13 +38,10 @@ class FlashPlayer;
 
 inline const QString kClosingPending = QStringLiteral("butongguo");
 inline const QString kClosingLoaded = QStringLiteral("tongguo");
-inline const QString kTemplateReady = QStringLiteral("picture_0_wancheng");
 
 struct FrameProducerSettings {
     QSize outputSize{1280, 720};
     AfterLastInstance afterLastInstance = AfterLastInstance::ClosingTemplate;
-    // How long a loaded movie may take to report "picture_0".
-    std::chrono::milliseconds pictureWait{10000};
 };
 
 class FrameProducer {
@@ -97,7 +94,6 @@ class FrameProducer {
     int m_templateFrame = -1;
     int m_movieFrames = 0;
     QString m_closingState = kClosingPending;
-    QString m_readyMarker;
     int m_failuresInRow = 0;
     QImage m_transition;  // stage size, what picture_0 holds
 };

@@ -22,6 +22,17 @@ class PictureCache : public swf::PictureLoader {
         m_base = folder;
         m_entries.clear();
     }
+    void setScale(double scale) {
+        m_scale = scale;
+        m_entries.clear();
+    }
+    void setOverride(const fs::path& path, std::shared_ptr<const QImage> picture) {
+        const std::string key = path.lexically_normal().string();
+        if (picture)
+            m_overrides[key] = std::move(picture);
+        else
+            m_overrides.erase(key);
+    }
 
     Result<std::shared_ptr<const QImage>> loadPicture(const QString& url) override {
         QString local = url;
@@ -34,6 +45,7 @@ class PictureCache : public swf::PictureLoader {
         if (path.is_relative()) path = m_base / path;
         path = path.lexically_normal();
         const QString name = QString::fromStdString(path.string());
+        if (auto it = m_overrides.find(path.string()); it != m_overrides.end()) return it->second;
         std::error_code ec;
         const auto size = fs::file_size(path, ec);
         if (ec)
@@ -50,6 +62,8 @@ class PictureCache : public swf::PictureLoader {
         if (!image)
             return fail(QStringLiteral("The picture %1 cannot be shown: %2.")
                             .arg(name, image.error().message));
+        // The painter reads the picture's resolution from its pixel ratio.
+        if (m_scale != 1.0) image->setDevicePixelRatio(m_scale);
         auto shared = std::make_shared<const QImage>(std::move(*image));
         m_entries[key] = Entry{size, time, shared};
         return shared;
@@ -62,7 +76,9 @@ class PictureCache : public swf::PictureLoader {
         std::shared_ptr<const QImage> image;
     };
     fs::path m_base;
+    double m_scale = 1.0;
     std::unordered_map<std::string, Entry> m_entries;
+    std::unordered_map<std::string, std::shared_ptr<const QImage>> m_overrides;
 };
 
 namespace {
@@ -163,6 +179,16 @@ QString FlashPlayer::GetVariable(const QString& name) const {
     if (!m_player) return {};
     const swf::Value v = m_player->getVariable(name);
     return v.isUndefined() ? QString() : v.toString(m_movie->version);
+}
+
+void FlashPlayer::setPicture(const fs::path& path, std::shared_ptr<const QImage> picture) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    m_pictures->setOverride(ec ? path : absolute, std::move(picture));
+}
+
+void FlashPlayer::setPictureScale(double pixelsPerStagePixel) {
+    if (pixelsPerStagePixel > 0) m_pictures->setScale(pixelsPerStagePixel);
 }
 
 void FlashPlayer::setFsCommandHandler(FsCommandHandler handler) {

@@ -90,6 +90,15 @@ class FlashPlayer {
 
     void setFsCommandHandler(FsCommandHandler handler);
 
+    // Serves the picture file at `path` (as a movie's loadMovie resolves it)
+    // from `picture` instead of reading the file; null serves the file again.
+    // Set before Movie(): frame 0 loads its pictures.
+    void setPicture(const std::filesystem::path& path, std::shared_ptr<const QImage> picture);
+    // How many pixels of a loaded picture file make one stage pixel (1 by
+    // default): pictures shrunk by s for a small preview are shown at their
+    // full size with s. Set before Movie().
+    void setPictureScale(double pixelsPerStagePixel);
+
     // Paints the shown frame over the whole `target` (which keeps its size
     // and format; Format_RGB32 or Format_ARGB32_Premultiplied are fastest):
     // the stage scaled with its proportions kept and centred, black outside.

@@ -58,8 +58,11 @@ void Painter::paint(const Player& player, QImage& target) {
 void Painter::paintClip(QPainter& p, const Clip& clip, const QTransform& world,
                         const ColorTransform& cx, int level) {
     if (level > kMaxNesting) return;
-    if (clip.picture)
-        paintPicture(p, *clip.picture, QTransform::fromScale(20, 20) * world, cx, true);
+    if (clip.picture) {
+        // A picture with a pixel ratio r holds r pixels per stage pixel.
+        const double twips = 20.0 / clip.picture->devicePixelRatio();
+        paintPicture(p, *clip.picture, QTransform::fromScale(twips, twips) * world, cx, true);
+    }
     std::vector<Mask> masks;
     p.save();
     for (const auto& [depth, object] : clip.displayList) {
@@ -90,9 +93,11 @@ QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, 
     if (const auto* shape = std::get_if<Shape>(o.character)) return t.map(shape->coverage);
     QPainterPath result;
     if (!o.clip || level > kMaxNesting) return result;
-    if (o.clip->picture)
-        result.addPolygon(t.map(QPolygonF(
-            QRectF(0, 0, o.clip->picture->width() * 20.0, o.clip->picture->height() * 20.0))));
+    if (o.clip->picture) {
+        const double twips = 20.0 / o.clip->picture->devicePixelRatio();
+        result.addPolygon(t.map(QPolygonF(QRectF(0, 0, o.clip->picture->width() * twips,
+                                                 o.clip->picture->height() * twips))));
+    }
     for (const auto& [depth, child] : o.clip->displayList) {
         if (child.clipDepth > 0) continue;
         const QPainterPath part = maskPath(child, t, level + 1);
