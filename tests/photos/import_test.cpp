@@ -213,7 +213,7 @@ TEST(PhotoImport, FailedRunLeavesTheProjectAsItWas) {
 
         std::string bytes = content;
         if (std::string(name) == "truncated.jpg") {
-            const std::string full = encodeJpeg(quadrants(640, 480));
+            const std::string full = encodeTestJpeg(quadrants(640, 480));
             bytes = full.substr(0, full.size() - 200);
         }
         const fs::path file = p.photos / name;

@@ -57,7 +57,7 @@ void throwOnError(j_common_ptr info) {
 
 }  // namespace
 
-std::string encodeJpeg(const QImage& source, const JpegOptions& options) {
+std::string encodeTestJpeg(const QImage& source, const JpegOptions& options) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     jpeg_compress_struct info{};
     jpeg_error_mgr err{};
@@ -124,7 +124,7 @@ std::string encodeJpeg(const QImage& source, const JpegOptions& options) {
 
 void writeJpeg(const std::filesystem::path& path, const QImage& image, const JpegOptions& options) {
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << encodeJpeg(image, options);
+    std::ofstream(path, std::ios::binary) << encodeTestJpeg(image, options);
 }
 
 QImage quadrants(int width, int height) {

@@ -18,7 +18,7 @@ struct JpegOptions {
     int quality = 90;
 };
 
-std::string encodeJpeg(const QImage& image, const JpegOptions& options = {});
+std::string encodeTestJpeg(const QImage& image, const JpegOptions& options = {});
 void writeJpeg(const std::filesystem::path& path, const QImage& image,
                const JpegOptions& options = {});
 

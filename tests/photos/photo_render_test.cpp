@@ -126,7 +126,7 @@ TEST(RenderPhoto, BadFilesAreRefusedNamingTheFile) {
     for (int y = 0; y < busy.height(); ++y)
         for (int x = 0; x < busy.width(); ++x)
             busy.setPixel(x, y, qRgb((x * 37) ^ (y * 91), x * y, x + 3 * y));
-    const std::string good = encodeJpeg(busy);
+    const std::string good = encodeTestJpeg(busy);
     const std::pair<const char*, std::string> cases[] = {
         {"not a jpeg.jpg", "GIF89a this is no photo at all"},
         {"truncated.jpg", good.substr(0, good.size() * 3 / 4)},
