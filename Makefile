@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap configure build check demo bench clean
+.PHONY: all bootstrap configure build check demo bench format clean
 
 all: build
 
@@ -23,6 +23,9 @@ demo: build
 
 bench: build
 	scripts/bench $(BUILD)
+
+format:
+	scripts/format
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,3 @@
+#include "build.h"
+#include "photos/import.h"
+#include <QtWidgets/QLabel>
