@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include "app/folder_snapshot.h"
 #include "render/album/album_log.h"
 #include "render/album/frame_producer.h"
 #include "render/album/template_usage.h"
@@ -87,8 +88,11 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     } else if (auto writable = checkOutputFolder(request.output); !writable) {
         return std::unexpected(writable.error());
     }
+    // The loading picture and the frame files; a stopped or failed build
+    // puts them back as they were.
+    FolderSnapshot snapshot(folder, {{folder.transitionFolder()}, {folder.loadFolder()}});
     auto failRun = [&](const QString& message, ErrorKind kind = ErrorKind::Input) {
-        removeWorkingFrames(folder);
+        snapshot.restore();
         if (pictures) {
             std::error_code ec;
             std::filesystem::remove(toPath(request.output), ec);  // only while empty
@@ -102,7 +106,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     const TemplateUsageTable playList = playListFrom(usage);
     report.timeline = planAlbumTimeline(templateFrameCounts(playList), *songFrames, settings);
     const int totalFrames = report.timeline.totalFrames;
-    progress.start(2 * totalFrames);
+    progress.start(2 * totalFrames, QStringLiteral("制作相册"));
 
     FrameOverlayOptions overlayOptions;
     overlayOptions.songOrder = report.timeline.songOrder;
@@ -116,6 +120,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     producerSettings.outputSize = size;
     producerSettings.afterLastInstance = report.timeline.afterLastInstance;
     producerSettings.pictureWait = request.pictureWait;
+    producerSettings.stopRequested = [&progress] { return progress.isCancelled(); };
     FrameProducer producer(
         folder, playList, producerSettings,
         [&](QImage& frame, int albumFrame) {
@@ -199,6 +204,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     if (!converted)
         return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
     removeWorkingFrames(folder);
+    snapshot.keep();
     report.outputPath = outputPath;
     report.frames = static_cast<int>(frames);
     return report;

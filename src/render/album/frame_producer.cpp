@@ -80,8 +80,11 @@ bool FrameProducer::loadMovie(const std::filesystem::path& movie) {
     // Our player delivers the movie's messages while it loads; a movie that
     // has not reported its picture yet gets the bounded wait, then is skipped.
     const auto deadline = std::chrono::steady_clock::now() + m_settings.pictureWait;
-    while (m_readyMarker != kTemplateReady && std::chrono::steady_clock::now() < deadline)
+    const auto stopping = [this] { return m_settings.stopRequested && m_settings.stopRequested(); };
+    while (m_readyMarker != kTemplateReady && std::chrono::steady_clock::now() < deadline &&
+           !stopping())
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (m_readyMarker != kTemplateReady && stopping()) return false;
     if (m_readyMarker != kTemplateReady) {
         m_log(
             errorLine(movie, QStringLiteral("the movie did not report \"picture_0\" within %1 ms, "

@@ -45,6 +45,8 @@ struct FrameProducerSettings {
     AfterLastInstance afterLastInstance = AfterLastInstance::ClosingTemplate;
     // How long a loaded movie may take to report "picture_0".
     std::chrono::milliseconds pictureWait{10000};
+    // Asked during that wait: a stopped album does not sit it out.
+    std::function<bool()> stopRequested;
 };
 
 class FrameProducer {
