@@ -1,5 +1,7 @@
 #include "app/file_io.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <fstream>
 
 #include "app/working_folder.h"
@@ -57,6 +59,16 @@ Result<void> writeFreshFile(const std::filesystem::path& path, const Bytes& byte
                        static_cast<std::streamsize>(bytes.size()));
     if (!out) return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
     return {};
+}
+
+Result<void> writeImageFile(const QImage& image, const std::filesystem::path& path,
+                            const char* format) {
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        return fail(QStringLiteral("cannot encode %1").arg(toQString(path)));
+    return writeWholeFile(path, Bytes(encoded.begin(), encoded.end()));
 }
 
 }  // namespace orvane

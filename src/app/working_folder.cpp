@@ -117,6 +117,7 @@ fs::path WorkingFolder::composedFrame() const { return loadFolder() / "tp_load_1
 fs::path WorkingFolder::lastFrameBitmap() const { return loadFolder() / "tp_load_1_2_1.bmp"; }
 fs::path WorkingFolder::lastFrameJpeg() const { return loadFolder() / "tp_load_1_2_1.jpg"; }
 
+fs::path WorkingFolder::keptFilesFolder() const { return base() / "orvane_keep"; }
 fs::path WorkingFolder::previewFolder() const { return base() / "wj_yl_xg_1"; }
 fs::path WorkingFolder::previewRoot() const {
     return previewFolder() / "wj_yl_xg_1" / "wj_yl_xg_1";
@@ -220,6 +221,7 @@ void WorkingFolder::cleanAtStart() const {
     removeTree(transitionFolder());
     removeTree(leftoverWorkFolder(base()));
     removeTree(previewFolder());
+    removeTree(keptFilesFolder());  // left by a run that ended mid-operation
     for (const fs::path& file : leftoverFiles()) removeTree(file);
 }
 

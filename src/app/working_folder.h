@@ -75,6 +75,9 @@ public:
     // share it; holds the holder's process id and what it is.
     fs::path sessionLockFile() const;  // orvane.lock
 
+    // Files kept by a FolderSnapshot while an operation runs.
+    fs::path keptFilesFolder() const;  // orvane_keep
+
     // Work area of the single-template preview.
     fs::path previewFolder() const;  // wj_yl_xg_1
     // The copies a preview plays, under wj_yl_xg_1/wj_yl_xg_1/wj_yl_xg_1.

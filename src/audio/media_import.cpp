@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/album_time.h"
+#include "app/folder_snapshot.h"
 #include "audio/binding.h"
 #include "audio/media_thumbnail.h"
 #include "av/song_length.h"
@@ -11,8 +12,9 @@ namespace orvane {
 namespace {
 
 // Puts the song and lyric tables and the pane columns back as they were when
-// an import stops on an unforeseen failure (a thumbnail that cannot be
-// written), so that a failed import changes nothing.
+// an import is stopped or fails (a thumbnail that cannot be written), so
+// that such an import changes nothing; the thumbnails are put back by a
+// FolderSnapshot.
 class ImportRollback {
    public:
     ImportRollback(ProjectModel& model, MediaPanes& panes)
@@ -51,13 +53,17 @@ QString mediaFileType(const QString& path) {
     return dot < 0 ? QString() : name.mid(dot);
 }
 
-MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
-                              const QStringList& paths, Progress& progress) {
+Result<MediaImportReport> importSongs(ProjectModel& model, const WorkingFolder& folder,
+                                      MediaPanes& panes, const QStringList& paths,
+                                      Progress& progress) {
     MediaImportReport report;
     ImportRollback rollback(model, panes);
-    progress.start(static_cast<int>(paths.size()) + model.music.count() +
-                   static_cast<int>(paths.size()));
+    FolderSnapshot snapshot(folder, {{folder.thumbnailFolder(static_cast<int>(MediaKind::Song))}});
+    progress.start(
+        static_cast<int>(paths.size()) + model.music.count() + static_cast<int>(paths.size()),
+        QStringLiteral("添加音乐"));
     for (const QString& path : paths) {
+        if (progress.isCancelled()) return stopped(QStringLiteral("the music import"));
         const auto length = av::measureSongLength(path);
         progress.advance();
         if (!length) {
@@ -80,6 +86,7 @@ MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, 
     // position and every thumbnail is painted again.
     panes.musicBound.clear();
     for (int i = 0; i < model.music.count(); ++i) {
+        if (progress.isCancelled()) return stopped(QStringLiteral("the music import"));
         const MusicEntry& song = model.music.at(static_cast<std::size_t>(i));
         if (i < model.lyrics.count() &&
             model.lyrics.at(static_cast<std::size_t>(i)).boundMusic == kNone &&
@@ -95,17 +102,22 @@ MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, 
         setPaneCell(panes.lyricBound, q,
                     lyric.boundMusicName != kNone ? lyric.boundMusicName : kUnboundLyricMarker);
     }
+    snapshot.keep();
     rollback.done();
     return report;
 }
 
-MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
-                               const QStringList& paths, Progress& progress) {
+Result<MediaImportReport> importLyrics(ProjectModel& model, const WorkingFolder& folder,
+                                       MediaPanes& panes, const QStringList& paths,
+                                       Progress& progress) {
     MediaImportReport report;
     ImportRollback rollback(model, panes);
-    progress.start(static_cast<int>(paths.size()) + model.lyrics.count() +
-                   static_cast<int>(paths.size()));
+    FolderSnapshot snapshot(folder, {{folder.thumbnailFolder(static_cast<int>(MediaKind::Lyric))}});
+    progress.start(
+        static_cast<int>(paths.size()) + model.lyrics.count() + static_cast<int>(paths.size()),
+        QStringLiteral("添加歌词"));
     for (const QString& path : paths) {
+        if (progress.isCancelled()) return stopped(QStringLiteral("the lyric import"));
         LyricEntry lyric;
         lyric.fileName = mediaDisplayName(path);
         lyric.fileType = mediaFileType(path);
@@ -120,6 +132,7 @@ MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder,
 
     panes.lyricBound.clear();
     for (int q = 0; q < model.lyrics.count(); ++q) {
+        if (progress.isCancelled()) return stopped(QStringLiteral("the lyric import"));
         const LyricEntry& lyric = model.lyrics.at(static_cast<std::size_t>(q));
         if (q < model.music.count() &&
             model.music.at(static_cast<std::size_t>(q)).boundLyric == kNone &&
@@ -135,6 +148,7 @@ MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder,
         setPaneCell(panes.musicBound, i,
                     song.boundLyricName != kNone ? song.boundLyricName : kUnboundLyricMarker);
     }
+    snapshot.keep();
     rollback.done();
     return report;
 }

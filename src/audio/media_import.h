@@ -5,8 +5,11 @@
 // are bound by position to waiting partners; thumbnails are painted for
 // every row and renamed on removal so that their numbers follow the rows;
 // the panes' bound columns are rewritten. A song the media layer cannot read
-// is skipped with a message naming it, and the other files go on.
-// One thread at a time (the modal progress window's worker).
+// is skipped with a message naming it (a notice), and the other files go on.
+// An import asks for a stop before every file and every pane row; stopped
+// or failing, it leaves the tables, the panes and the thumbnails as they
+// were. Phases "添加音乐" and "添加歌词". One thread at a time (the modal
+// progress window's worker).
 
 #include <QString>
 #include <QStringList>
@@ -30,10 +33,12 @@ struct MediaImportReport {
     QStringList skipped;  // one message per file that was not added
 };
 
-MediaImportReport importSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
-                              const QStringList& paths, Progress& progress);
-MediaImportReport importLyrics(ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
-                               const QStringList& paths, Progress& progress);
+Result<MediaImportReport> importSongs(ProjectModel& model, const WorkingFolder& folder,
+                                      MediaPanes& panes, const QStringList& paths,
+                                      Progress& progress);
+Result<MediaImportReport> importLyrics(ProjectModel& model, const WorkingFolder& folder,
+                                       MediaPanes& panes, const QStringList& paths,
+                                       Progress& progress);
 
 // Removing the selected row: with none selected the message ("没有选中音乐文件！",
 // "没有选中歌词文件！") is returned and nothing changes; an empty table does nothing.

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "app/error.h"
+#include "app/file_io.h"
 
 namespace orvane {
 namespace {
@@ -83,7 +84,7 @@ void writeMediaThumbnail(const WorkingFolder& folder, MediaKind kind, int n,
     const int k = static_cast<int>(kind);
     folder.createFolder(folder.thumbnailFolder(k));
     const fs::path file = folder.thumbnail(k, n);
-    if (!paintMediaThumbnail(kind, caption).save(toQString(file), "BMP"))
+    if (!writeImageFile(paintMediaThumbnail(kind, caption), file, "BMP"))
         throw OrvaneError(QStringLiteral("cannot write the thumbnail %1").arg(toQString(file)));
 }
 

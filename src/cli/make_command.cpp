@@ -212,18 +212,17 @@ QStringList absolutePaths(const std::vector<std::string>& files) {
 }
 
 Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
-                               const MakeOptions& o) {
-    NullProgress quiet;
+                               const MakeOptions& o, Progress& progress) {
     MediaPanes panes;
     if (!o.music.empty()) {
-        const MediaImportReport songs =
-            importSongs(model, folder, panes, absolutePaths(o.music), quiet);
-        if (!songs.skipped.isEmpty()) return fail(songs.skipped.join(QLatin1Char('\n')));
+        auto songs = importSongs(model, folder, panes, absolutePaths(o.music), progress);
+        if (!songs) return std::unexpected(songs.error());
+        if (!songs->skipped.isEmpty()) return fail(songs->skipped.join(QLatin1Char('\n')));
     }
     if (!o.lrc.empty()) {
-        const MediaImportReport lyrics =
-            importLyrics(model, folder, panes, absolutePaths(o.lrc), quiet);
-        if (!lyrics.skipped.isEmpty()) return fail(lyrics.skipped.join(QLatin1Char('\n')));
+        auto lyrics = importLyrics(model, folder, panes, absolutePaths(o.lrc), progress);
+        if (!lyrics) return std::unexpected(lyrics.error());
+        if (!lyrics->skipped.isEmpty()) return fail(lyrics->skipped.join(QLatin1Char('\n')));
     }
     if (!o.ksc.empty()) {
         for (const QString& file : absolutePaths(o.ksc))
@@ -284,7 +283,7 @@ void runMake(const MakeOptions& o) {
             auto photos = importPhotos(model, folder, absolutePaths(o.photos), progress);
             if (!photos) return Result<void>(std::unexpected(photos.error()));
             for (const QString& notice : photos->unplaced) printError(notice);
-            return addSongsAndLyrics(model, folder, o);
+            return addSongsAndLyrics(model, folder, o, progress);
         },
         quiet);
     if (!imported) failWith(imported.error().message);

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "app/folder_snapshot.h"
 #include "photos/auto_fit.h"
 #include "photos/new_photo_output.h"
 #include "photos/photo_render.h"
@@ -23,30 +24,14 @@ class CountingProgress : public ForwardingProgress {
     int done = 0;
 };
 
-// What the run wrote, so that a failed run can take it away again.
-struct RunFiles {
-    int instancesBefore = 0;
-    int photosBefore = 0;
-    int unpacksBefore = 0;
-    bool endingExisted = false;
-
-    void removeAfterFailure(const WorkingFolder& folder, const ProjectModel& work) const {
-        const int instancesAfter = fieldToInt(work.templateInstanceCount, "templateInstanceCount");
-        for (int n = instancesBefore + 1; n <= instancesAfter; ++n)
-            folder.removeTree(folder.instanceFolder(n));
-        for (int n = photosBefore + 1; n <= work.photos.count(); ++n)
-            folder.removeTree(folder.thumbnail(1, n));
-        const int unpacksAfter = fieldToInt(work.unpackCounter, "unpackCounter");
-        for (int c = unpacksBefore + 1; c <= unpacksAfter; ++c)
-            for (int m = 1; m < kPackageLayers; ++m)
-                folder.removeTree(folder.movieIntermediate(c, m));
-        if (!endingExisted) {
-            folder.removeTree(folder.endingFolder());
-            for (int m = 1; m < kPackageLayers; ++m)
-                folder.removeTree(folder.endingIntermediate(m));
-        }
-    }
-};
+// The folders an import writes to: template instances and the transition
+// folder (a new project recreates both), photo thumbnails, and the movie
+// unpack folder, where every unpack takes new names.
+std::vector<KeptFolder> importedFolders(const WorkingFolder& folder) {
+    return {{folder.instancesFolder().parent_path()},
+            {folder.thumbnailFolder(1)},
+            {folder.movieUnpackFolder(), KeepMode::AddedEntries}};
+}
 
 Result<void> runImport(ProjectModel& work, const WorkingFolder& folder, const QStringList& files,
                        Progress& progress, ImportReport& report) {
@@ -58,11 +43,13 @@ Result<void> runImport(ProjectModel& work, const WorkingFolder& folder, const QS
         work.photoWorking.append(std::move(*row));
     }
     const int steps = 4 * work.photoWorking.count();
-    progress.start(steps);
+    progress.start(steps, QStringLiteral("添加相片"));
     if (work.photos.empty()) work.stagingReset = QStringLiteral("kai");
 
     CountingProgress counted(progress);
     report.unplaced = runAutoFit(work, counted).unplaced;
+    for (const QString& unplaced : report.unplaced) progress.notice(unplaced);
+    if (progress.isCancelled()) return stopped(QStringLiteral("the photo import"));
     if (auto ok = unpackAssignedTemplates(work, folder, counted); !ok) return ok;
     if (auto ok = thumbnailAndStageNewPhotos(work, folder, counted); !ok) return ok;
     work.photos.renumber();
@@ -104,24 +91,11 @@ Result<ImportReport> importPhotos(ProjectModel& model, const WorkingFolder& fold
                                   const QStringList& files, Progress& progress) {
     if (files.isEmpty()) return ImportReport{};
     ProjectModel work = model;
-    RunFiles written;
-    written.instancesBefore = fieldToInt(model.templateInstanceCount, "templateInstanceCount");
-    written.photosBefore = model.photos.count();
-    written.unpacksBefore = fieldToInt(model.unpackCounter, "unpackCounter");
-    written.endingExisted = fs::exists(folder.endingMovie());
-
+    FolderSnapshot snapshot(folder, importedFolders(folder));
     ImportReport report;
-    Result<void> ok;
-    try {
-        ok = runImport(work, folder, files, progress, report);
-    } catch (...) {
-        written.removeAfterFailure(folder, work);
-        throw;
-    }
-    if (!ok) {
-        written.removeAfterFailure(folder, work);
-        return std::unexpected(ok.error());
-    }
+    if (auto ok = runImport(work, folder, files, progress, report); !ok)
+        return std::unexpected(ok.error());  // the snapshot puts the files back
+    snapshot.keep();
     model = std::move(work);
     return report;
 }

@@ -1,5 +1,8 @@
 #include "photo_removal.h"
 
+#include <algorithm>
+
+#include "app/folder_snapshot.h"
 #include "photos/auto_fit.h"
 #include "photos/photo_import.h"
 #include "photos/slot_fit.h"
@@ -43,6 +46,15 @@ void checkRow(const ProjectModel& model, std::size_t row) {
         throw OrvaneError(QStringLiteral("there is no photo %1 to remove").arg(row + 1));
 }
 
+const QString kPhase = QStringLiteral("删除相片");
+
+std::unexpected<UserError> removalStopped() { return stopped(QStringLiteral("the photo removal")); }
+
+// Template folders (renumbered on every path) and photo thumbnails.
+std::vector<KeptFolder> removalFolders(const WorkingFolder& folder) {
+    return {{folder.instancesFolder()}, {folder.thumbnailFolder(1)}};
+}
+
 }  // namespace
 
 RemovalOutcome removePhoto(ProjectModel& model, const WorkingFolder& folder, std::size_t row) {
@@ -70,6 +82,32 @@ void removeAllPhotos(ProjectModel& model, const WorkingFolder& folder) {
     folder.recreateFolder(folder.instancesFolder());
 }
 
+Result<RemovalReport> removePhotos(ProjectModel& model, const WorkingFolder& folder,
+                                   std::vector<std::size_t> rows, Progress& progress) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (std::size_t row : rows) checkRow(model, row);
+    FolderSnapshot snapshot(folder, removalFolders(folder));
+    progress.start(static_cast<int>(rows.size()), kPhase);
+    std::vector<std::size_t> kept;  // numbered as before the removal
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (progress.isCancelled()) return removalStopped();
+        if (removePhoto(model, folder, *row) == RemovalOutcome::NeedsSupplement)
+            kept.push_back(*row);
+        progress.advance();
+    }
+    // Each kept row moves up by the removed rows before it.
+    RemovalReport report;
+    for (auto row = kept.rbegin(); row != kept.rend(); ++row) {
+        const auto removedBefore = std::count_if(rows.begin(), rows.end(), [&](std::size_t r) {
+            return r < *row && std::find(kept.begin(), kept.end(), r) == kept.end();
+        });
+        report.needSupplement.push_back(*row - static_cast<std::size_t>(removedBefore));
+    }
+    snapshot.keep();
+    return report;
+}
+
 std::vector<std::size_t> supplementCandidates(const ProjectModel& model, std::size_t row) {
     checkRow(model, row);
     std::vector<std::size_t> out;
@@ -80,27 +118,35 @@ std::vector<std::size_t> supplementCandidates(const ProjectModel& model, std::si
 }
 
 Result<void> supplementFromProject(ProjectModel& model, const WorkingFolder& folder,
-                                   std::size_t row, std::size_t replacement) {
+                                   std::size_t row, std::size_t replacement, Progress& progress) {
     checkRow(model, row);
     checkRow(model, replacement);
+    FolderSnapshot snapshot(folder, removalFolders(folder));
+    progress.start(2, kPhase);
+    if (progress.isCancelled()) return removalStopped();
     if (auto ok = stageIntoSlot(model.photos.at(row), model.photos.at(replacement), folder); !ok)
         return ok;
+    progress.advance();
+    if (progress.isCancelled()) return removalStopped();
     dropRow(model, folder, row);
     renumberTemplateFolders(model, folder);
+    progress.advance();
+    snapshot.keep();
     return {};
 }
 
 Result<void> supplementByRandomDraw(ProjectModel& model, const WorkingFolder& folder,
-                                    std::size_t row) {
+                                    std::size_t row, Progress& progress) {
     const auto candidates = supplementCandidates(model, row);
     const auto pick =
         static_cast<std::size_t>(model.random.below(static_cast<int>(candidates.size())));
-    return supplementFromProject(model, folder, row, candidates[pick]);
+    return supplementFromProject(model, folder, row, candidates[pick], progress);
 }
 
 Result<void> supplementWithNewFile(ProjectModel& model, const WorkingFolder& folder,
-                                   std::size_t row, const QString& file) {
+                                   std::size_t row, const QString& file, Progress& progress) {
     checkRow(model, row);
+    progress.start(3, kPhase);
     auto measured = measurePhoto(file);
     if (!measured) return std::unexpected(measured.error());
     const PhotoEntry& removed = model.photos.at(row);
@@ -116,15 +162,20 @@ Result<void> supplementWithNewFile(ProjectModel& model, const WorkingFolder& fol
     added.fileType = measured->fileType;
     added.width = measured->width;
     added.height = measured->height;
+    progress.advance();
+    FolderSnapshot snapshot(folder, removalFolders(folder));
     const int n = model.photos.count() + 1;
+    if (progress.isCancelled()) return removalStopped();
     if (auto ok = writeThumbnail(added, n, model.settings, folder); !ok) return ok;
-    if (auto ok = stageIntoSlot(removed, added, folder); !ok) {
-        folder.removeTree(folder.thumbnail(1, n));
-        return ok;
-    }
+    progress.advance();
+    if (progress.isCancelled()) return removalStopped();
+    if (auto ok = stageIntoSlot(removed, added, folder); !ok) return ok;
+    progress.advance();
+    if (progress.isCancelled()) return removalStopped();
     model.photos.append(std::move(added));
     dropRow(model, folder, row);
     renumberTemplateFolders(model, folder);
+    snapshot.keep();
     return {};
 }
 

@@ -46,6 +46,7 @@ Result<void> unpackAssignedTemplates(ProjectModel& model, const WorkingFolder& f
         if (photo.thumbnailState != kNo) continue;
         const int n = fieldToInt(photo.templateFolder, "templateFolder");
         if (!unpacked.insert(n).second) continue;
+        if (progress.isCancelled()) return stopped(QStringLiteral("the template staging"));
         folder.createFolder(folder.instanceFolder(n));
         auto ok = unpackPackage(
             toPath(photo.templatePath), [&](int m) { return folder.movieIntermediate(c, m); },
@@ -111,6 +112,7 @@ Result<void> stageManualCrop(const PhotoEntry& photo, const ManualCropInput& cro
 Result<void> stageNewPhotos(ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
     for (PhotoEntry& photo : model.photos) {
         if (photo.cropState != kNo) continue;
+        if (progress.isCancelled()) return stopped(QStringLiteral("the template staging"));
         progress.advance();
         if (auto ok = stagePhoto(photo, model.settings, folder); !ok) return ok;
         photo.cropState = kYes;

@@ -21,7 +21,9 @@ namespace orvane {
 // Unpacks the movie of every photo of the current batch (thumbnailState
 // "jiancai_no") into its instance folder, after clearing the template
 // working folders when the reset switch is "kai"; then unpacks the ending
-// movie if it is missing. Advances `progress` once.
+// movie if it is missing. Advances `progress` once. Asks for a stop before
+// every template; the caller keeps the folders (FolderSnapshot) and puts
+// them back after a stop or a failure.
 Result<void> unpackAssignedTemplates(ProjectModel& model, const WorkingFolder& folder,
                                      Progress& progress);
 
@@ -50,7 +52,8 @@ Result<void> stageManualCrop(const PhotoEntry& photo, const ManualCropInput& cro
                              const WorkingFolder& folder);
 
 // Stages every row whose cropState is "jiancai_no" and marks it
-// "jiancai_yes". Advances `progress` once per staged row.
+// "jiancai_yes". Advances `progress` once per staged row and asks for a stop
+// before each; the caller puts the files back after a stop or a failure.
 Result<void> stageNewPhotos(ProjectModel& model, const WorkingFolder& folder, Progress& progress);
 
 // Renames the instance folders to 1..m in order of their first photo,

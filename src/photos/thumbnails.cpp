@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "app/file_io.h"
 #include "photos/photo_render.h"
 
 namespace orvane {
@@ -25,7 +26,7 @@ Result<void> saveThumbnail(const QImage& picture, int n, const WorkingFolder& fo
     painter.end();
     const fs::path path = folder.thumbnail(1, n);
     folder.createFolder(path.parent_path());
-    if (!canvas.save(toQString(path), "BMP"))
+    if (!writeImageFile(canvas, path, "BMP"))
         return fail(QStringLiteral("cannot write the thumbnail %1").arg(toQString(path)));
     return {};
 }
@@ -41,6 +42,7 @@ Result<void> makeThumbnails(ProjectModel& model, const WorkingFolder& folder, Pr
     for (std::size_t r = 0; r < model.photos.size(); ++r) {
         PhotoEntry& photo = model.photos.at(r);
         if (photo.thumbnailState != QStringLiteral("jiancai_no")) continue;
+        if (progress.isCancelled()) return stopped(QStringLiteral("the thumbnails"));
         progress.advance();
         if (auto ok = writeThumbnail(photo, static_cast<int>(r) + 1, model.settings, folder); !ok)
             return ok;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <algorithm>
 
+#include "app/folder_snapshot.h"
 #include "templates/bar_list.h"
 #include "templates/ini_file.h"
 #include "templates/package.h"
@@ -118,6 +119,9 @@ void classifyCatalogue(ProjectModel& model) {
 Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder& folder,
                                        Progress& progress) {
     CatalogueReport report;
+    // The unpacked parameter files are the build's only files; a stop or a
+    // failure leaves the unpack folder as it was.
+    FolderSnapshot snapshot(folder, {{folder.parameterUnpackFolder()}});
 
     // Step 1: scan.
     folder.recreateFolder(folder.parameterUnpackFolder());
@@ -135,8 +139,8 @@ Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder&
         report.refused.push_back({toQString(parameters[i]),
                                   QStringLiteral("parameter package without a movie package")});
     for (std::size_t i = pairs; i < movies.size(); ++i)
-        report.refused.push_back({toQString(movies[i]),
-                                  QStringLiteral("movie package without a parameter package")});
+        report.refused.push_back(
+            {toQString(movies[i]), QStringLiteral("movie package without a parameter package")});
     for (std::size_t a = 0; a < pairs; ++a) {
         lists.pairingRows << QStringLiteral("%1=   %2   %3").arg(a + 1).arg(2 * a).arg(2 * a + 1);
         lists.parameterPackages << toQString(parameters[a]);
@@ -177,6 +181,7 @@ Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder&
     classifyCatalogue(model);
     for (const RefusedTemplate& r : report.refused)
         progress.log(QStringLiteral("%1: %2").arg(r.package, r.reason));
+    snapshot.keep();
     return report;
 }
 

@@ -53,7 +53,8 @@ TEST(MediaImport, SongsGetTheirFieldsAndBadFilesAreSkipped) {
     const fs::path bad = f.dir.path() / "in" / "坏的.mp3";
     testing::writeFile(bad, "not sound");
     const QStringList paths = {f.song("甜蜜蜜.MP3", 2.5), toQString(bad), f.song("b.mp3", 1.0)};
-    const MediaImportReport report = importSongs(f.model, f.folder, f.panes, paths, f.progress);
+    const MediaImportReport report =
+        importSongs(f.model, f.folder, f.panes, paths, f.progress).value();
 
     EXPECT_EQ(report.added, 2);
     ASSERT_EQ(report.skipped.size(), 1);
@@ -82,12 +83,12 @@ TEST(MediaImport, SongsGetTheirFieldsAndBadFilesAreSkipped) {
 
 TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
     ImportFixture f;
-    importLyrics(f.model, f.folder, f.panes, f.lyricPaths(3), f.progress);
+    ASSERT_TRUE(importLyrics(f.model, f.folder, f.panes, f.lyricPaths(3), f.progress));
     // Lyric 2 is already bound to some other song: its partner stays unbound.
     f.model.lyrics.at(1).boundMusic = QStringLiteral("elsewhere");
     f.model.lyrics.at(1).boundMusicName = QStringLiteral("other");
-    importSongs(f.model, f.folder, f.panes, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
-                f.progress);
+    ASSERT_TRUE(importSongs(f.model, f.folder, f.panes,
+                            {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)}, f.progress));
     EXPECT_TRUE(isBound(f.model.music.at(0), f.model.lyrics.at(0)));
     EXPECT_EQ(f.model.music.at(0).boundLyricName, QStringLiteral("lyric1"));
     EXPECT_EQ(f.model.lyrics.at(0).boundMusicName, QStringLiteral("a"));
@@ -107,7 +108,7 @@ TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
 
     // A lyric added later binds to the song still waiting at its position.
     f.model.lyrics.at(1).boundMusic = kNone;
-    importLyrics(f.model, f.folder, f.panes, {f.lyricPath("x.lrc")}, f.progress);
+    ASSERT_TRUE(importLyrics(f.model, f.folder, f.panes, {f.lyricPath("x.lrc")}, f.progress));
     EXPECT_TRUE(isBound(f.model.music.at(1), f.model.lyrics.at(1)));
     EXPECT_EQ(f.model.lyrics.at(3).fileName, QStringLiteral("x"));
     EXPECT_EQ(f.panes.lyricBound[3], QStringLiteral("未绑定音乐"));
@@ -120,10 +121,10 @@ TEST(MediaImport, NewSongsBindToWaitingLyricsByPosition) {
 
 TEST(MediaImport, RemovingASongRenamesTheThumbnailsAndReleasesItsLyric) {
     ImportFixture f;
-    importLyrics(f.model, f.folder, f.panes, f.lyricPaths(2), f.progress);
-    importSongs(f.model, f.folder, f.panes,
-                {f.song("one.mp3", 1.0), f.song("two.mp3", 1.0), f.song("three.mp3", 1.0)},
-                f.progress);
+    ASSERT_TRUE(importLyrics(f.model, f.folder, f.panes, f.lyricPaths(2), f.progress));
+    ASSERT_TRUE(importSongs(
+        f.model, f.folder, f.panes,
+        {f.song("one.mp3", 1.0), f.song("two.mp3", 1.0), f.song("three.mp3", 1.0)}, f.progress));
     const std::string third = f.thumb(MediaKind::Song, 3);
     EXPECT_NE(third, f.thumb(MediaKind::Song, 2));
 
@@ -148,9 +149,9 @@ TEST(MediaImport, RemovingASongRenamesTheThumbnailsAndReleasesItsLyric) {
 
 TEST(MediaImport, RemovingASongKeepsALyricAnotherSongStillUses) {
     ImportFixture f;
-    importLyrics(f.model, f.folder, f.panes, f.lyricPaths(1), f.progress);
-    importSongs(f.model, f.folder, f.panes, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
-                f.progress);
+    ASSERT_TRUE(importLyrics(f.model, f.folder, f.panes, f.lyricPaths(1), f.progress));
+    ASSERT_TRUE(importSongs(f.model, f.folder, f.panes,
+                            {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)}, f.progress));
     f.model.music.at(1).boundLyric = f.model.music.at(0).boundLyric;
     ASSERT_TRUE(removeSong(f.model, f.folder, f.panes, 0).has_value());
     EXPECT_TRUE(isBound(f.model.music.at(0), f.model.lyrics.at(0)));
@@ -159,9 +160,9 @@ TEST(MediaImport, RemovingASongKeepsALyricAnotherSongStillUses) {
 
 TEST(MediaImport, RemovingLyricsUnbindsTheirSongs) {
     ImportFixture f;
-    importSongs(f.model, f.folder, f.panes, {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)},
-                f.progress);
-    importLyrics(f.model, f.folder, f.panes, f.lyricPaths(3), f.progress);
+    ASSERT_TRUE(importSongs(f.model, f.folder, f.panes,
+                            {f.song("a.mp3", 1.0), f.song("b.mp3", 1.0)}, f.progress));
+    ASSERT_TRUE(importLyrics(f.model, f.folder, f.panes, f.lyricPaths(3), f.progress));
     const std::string last = f.thumb(MediaKind::Lyric, 3);
     ASSERT_TRUE(removeLyric(f.model, f.folder, f.panes, 0).has_value());
     EXPECT_EQ(f.model.music.at(0).boundLyric, kNone);
@@ -180,7 +181,7 @@ TEST(MediaImport, RemovingLyricsUnbindsTheirSongs) {
 
 TEST(MediaImport, AFailedImportLeavesTheProjectAsItWas) {
     ImportFixture f;
-    importLyrics(f.model, f.folder, f.panes, f.lyricPaths(1), f.progress);
+    ASSERT_TRUE(importLyrics(f.model, f.folder, f.panes, f.lyricPaths(1), f.progress));
     const MediaPanes before = f.panes;
     // A file where the thumbnail folder should be: no thumbnail can be written.
     fs::remove_all(f.folder.thumbnailFolder(2));

@@ -333,8 +333,9 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
     EXPECT_EQ(supplementCandidates(p.model, 0).size(), 6u);
 
     // Chosen from the project: photo 3 fills slot 1 of template 1.
+    NullProgress progress;
     const std::string secondThumb = readFile(p.wf.thumbnail(1, 2));
-    ASSERT_TRUE(supplementFromProject(p.model, p.wf, 0, 2));
+    ASSERT_TRUE(supplementFromProject(p.model, p.wf, 0, 2, progress));
     EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {400, 300}), Qt::blue));
     EXPECT_EQ(column(p.model, &PhotoEntry::location), files.mid(1));
     EXPECT_EQ(readFile(p.wf.thumbnail(1, 1)), secondThumb);
@@ -343,13 +344,13 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
 
     // A new file must have the removed photo's orientation.
     const QString tall = p.photo("tall.jpg", solid(300, 400, Qt::white));
-    auto refused = supplementWithNewFile(p.model, p.wf, 0, tall);
+    auto refused = supplementWithNewFile(p.model, p.wf, 0, tall, progress);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().message, "添加的新相片不是横照片,请重新添加！");
 
     // A new landscape file takes photo 2's slot (template 1, slot 2).
     const QString fresh = p.photo("fresh.jpg", solid(400, 300, Qt::gray));
-    ASSERT_TRUE(supplementWithNewFile(p.model, p.wf, 0, fresh));
+    ASSERT_TRUE(supplementWithNewFile(p.model, p.wf, 0, fresh, progress));
     EXPECT_EQ(column(p.model, &PhotoEntry::location),
               (QStringList{files[2], files[3], files[4], files[5], fresh}));
     // Folders follow their first photo: the former template 1 is now 3.
@@ -364,9 +365,39 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
 
     // A random draw among the landscape photos.
     p.model.random.reseed(3);
-    ASSERT_TRUE(supplementByRandomDraw(p.model, p.wf, 0));
+    ASSERT_TRUE(supplementByRandomDraw(p.model, p.wf, 0, progress));
     EXPECT_EQ(p.model.photos.size(), 4u);
     EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2", "2", "3"}));
+}
+
+TEST(PhotoRemoval, SelectedRowsGoFromTheLastAndSharedOnesWaitForASupplement) {
+    Project p;
+    addTemplate(p.wf, "pair", twoSlots("pair movie"));
+    addTemplate(p.wf, "port", single("|600|", "|800|", "|shu|", "portrait movie"));
+    p.buildStore();
+    ASSERT_TRUE(p.import({p.photo("t1.jpg", solid(300, 400, Qt::red)),
+                          p.photo("t2.jpg", solid(300, 400, Qt::green))}));
+    QStringList wide;
+    for (int i = 0; i < 6; ++i)
+        wide << p.photo("w" + std::to_string(i) + ".jpg", solid(400, 300, Qt::blue));
+    ASSERT_TRUE(p.import(wide));
+    ASSERT_EQ(column(p.model, &PhotoEntry::templateFolder),
+              (QStringList{"1", "2", "3", "3", "4", "4", "5", "5"}));
+
+    RecordingProgress progress;
+    auto report = removePhotos(p.model, p.wf, {5, 0, 3}, progress);
+    ASSERT_TRUE(report) << report.error().message.toStdString();
+    EXPECT_EQ(progress.total, 3);
+    EXPECT_EQ(progress.done, 3);
+    // Rows 5 and 3 share their templates and stay; row 0 went, so they move up.
+    EXPECT_EQ(report->needSupplement, (std::vector<std::size_t>{2, 4}));
+    EXPECT_EQ(p.model.photos.size(), 7u);
+    EXPECT_EQ(p.model.photos.at(2).location, wide[1]);
+    EXPECT_EQ(p.model.photos.at(4).location, wide[3]);
+    EXPECT_EQ(p.model.templateInstanceCount, "4");
+    EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder),
+              (QStringList{"1", "2", "2", "3", "3", "4", "4"}));
+    EXPECT_FALSE(fs::exists(p.wf.instanceFolder(5)));
 }
 
 TEST(PhotoImport, ManualCropSavesTheKeptPart) {

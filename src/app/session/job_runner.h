@@ -54,7 +54,7 @@ public:
 
     void setThrottle(std::chrono::milliseconds interval) { m_throttle = interval; }
 
-signals:
+Q_SIGNALS:
     void phaseStarted(int total, const QString& phase);
     void progressed(int done, int total);
     void noticed(const QString& text);

@@ -85,7 +85,7 @@ public:
     // destructor does it for a session not closed.
     void close();
 
-signals:
+Q_SIGNALS:
     void tableChanged(orvane::ProjectTable table);
 
 private:

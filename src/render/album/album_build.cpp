@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <QFileInfo>
+
+#include "app/folder_snapshot.h"
 #include "render/album/album_log.h"
 #include "render/album/frame_producer.h"
 #include "render/album/song_frames.h"
@@ -75,8 +78,11 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     } else if (auto writable = checkOutputFolder(request.output); !writable) {
         return std::unexpected(writable.error());
     }
+    // The loading picture and the frame files; a stopped or failed build
+    // puts them back as they were.
+    FolderSnapshot snapshot(folder, {{folder.transitionFolder()}, {folder.loadFolder()}});
     auto failRun = [&](const QString& message, ErrorKind kind = ErrorKind::Input) {
-        removeWorkingFrames(folder);
+        snapshot.restore();
         if (pictures) {
             std::error_code ec;
             std::filesystem::remove(toPath(request.output), ec);  // only while empty
@@ -90,7 +96,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     const TemplateUsageTable playList = playListFrom(usage);
     report.timeline = planAlbumTimeline(templateFrameCounts(playList), *songFrames, settings);
     const int totalFrames = report.timeline.totalFrames;
-    progress.start(2 * totalFrames);
+    progress.start(2 * totalFrames, QStringLiteral("制作相册"));
 
     FrameOverlayOptions overlayOptions;
     overlayOptions.songOrder = report.timeline.songOrder;
@@ -186,6 +192,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     if (!converted)
         return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
     removeWorkingFrames(folder);
+    snapshot.keep();
     report.outputPath = outputPath;
     report.frames = static_cast<int>(frames);
     return report;
