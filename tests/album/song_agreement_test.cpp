@@ -76,7 +76,7 @@ TEST(SongAgreement, DamagedSongLastsTheSameInImportTimelineAndEncoder) {
     const WorkingFolder folder(dir.path());
     MediaPanes panes;
     NullProgress progress;
-    const MediaImportReport report = importSongs(model, folder, panes, {song}, progress);
+    const MediaImportReport report = importSongs(model, folder, panes, {song}, progress).value();
     ASSERT_EQ(report.added, 1) << report.skipped.join('\n').toStdString();
     EXPECT_EQ(model.music.at(0).duration, QStringLiteral("00:00:03"));
     EXPECT_EQ(model.music.at(0).frameCount, QStringLiteral("75"));
