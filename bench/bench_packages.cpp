@@ -74,8 +74,8 @@ void BM_InflateInMemoryZlibOnly(benchmark::State& state) {
     for (auto _ : state) {
         Bytes data = moviePackage();
         for (int layer = 0; layer < orvane::kPackageLayers; ++layer) {
-            const std::uint32_t n = data[0] | data[1] << 8 | data[2] << 16 |
-                                    static_cast<std::uint32_t>(data[3]) << 24;
+            const std::uint32_t n =
+                data[0] | data[1] << 8 | data[2] << 16 | static_cast<std::uint32_t>(data[3]) << 24;
             Bytes out(n);
             uLongf outLength = n;
             if (uncompress(out.data(), &outLength, data.data() + 4, data.size() - 4) != Z_OK) {
@@ -96,13 +96,14 @@ void BM_BuildCatalogue200(benchmark::State& state) {
     fs::create_directories(folder.movieStore());
     const char* orientations[] = {"|heng|", "|shu|", "|shuheng|", "|heng|heng|", "|heng|shu|"};
     for (int i = 0; i < 200; ++i) {
-        const std::string ini = "[l_x_w_j_s_y]\r\nl_x_w_j_s_y=s_y_l_x\r\n[1]\r\nmblx=t\r\nmbfl=c\r\n"
-                                "xpsl=1\r\nxpkd=|800|\r\nxpgd=|600|\r\nszhz=" +
-                                std::string(orientations[i % 5]) +
-                                "\r\nxpjpgmc=|picture_1|\r\nmbdx=250\r\n";
+        const std::string ini =
+            "[l_x_w_j_s_y]\r\nl_x_w_j_s_y=s_y_l_x\r\n[1]\r\nmblx=t\r\nmbfl=c\r\n"
+            "xpsl=1\r\nxpkd=|800|\r\nxpgd=|600|\r\nszhz=" +
+            std::string(orientations[i % 5]) + "\r\nxpjpgmc=|picture_1|\r\nmbdx=250\r\n";
         char name[32];
         std::snprintf(name, sizeof name, "t%03d.rar", i);
-        orvane::packing::writePackage(folder.parameterStore() / name, Bytes(ini.begin(), ini.end()));
+        orvane::packing::writePackage(folder.parameterStore() / name,
+                                      Bytes(ini.begin(), ini.end()));
         orvane::packing::writePackage(folder.movieStore() / name, Bytes{'F', 'W', 'S'});
     }
     for (auto _ : state) {
@@ -113,9 +114,8 @@ void BM_BuildCatalogue200(benchmark::State& state) {
     }
     state.counters["ms_per_template"] = benchmark::Counter(
         200.0 * state.iterations(), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.counters["ms_per_template"] =
-        benchmark::Counter(state.iterations() * 200.0,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ms_per_template"] = benchmark::Counter(
+        state.iterations() * 200.0, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_BuildCatalogue200)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

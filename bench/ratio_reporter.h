@@ -13,12 +13,12 @@
 namespace orvane::bench {
 
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime() /
-                                                  benchmark::GetTimeUnitMultiplier(run.time_unit);
+                m_seconds[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         ConsoleReporter::ReportRuns(runs);
     }
 
@@ -28,7 +28,7 @@ public:
         return it == m_seconds.end() ? 0.0 : it->second;
     }
 
-private:
+   private:
     std::map<std::string, double> m_seconds;
 };
 

@@ -1,10 +1,10 @@
 // Orvane: with a subcommand the program runs headless (see orvane --help);
 // without one it opens its windows.
 
-#include <QGuiApplication>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
 #include <cerrno>
 #include <iostream>
 

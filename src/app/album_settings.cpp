@@ -70,7 +70,8 @@ std::vector<SummaryRow> summaryRows(const ProjectModel& model) {
         {QStringLiteral("画面质量:"), qualityCaption(s.quality), {}},
         {QStringLiteral("电视制式:"), tvSystemCaption(s.tvSystem), {}},
         {QStringLiteral("相册长度:"), syncModeCaption(s.syncMode), {}},
-        {QStringLiteral("文字特效:"), QString::number(model.textEffects.size()), QStringLiteral("个")},
+        {QStringLiteral("文字特效:"), QString::number(model.textEffects.size()),
+         QStringLiteral("个")},
         {QStringLiteral("画面特效:"), QString::number(model.pictureEffects.size()),
          QStringLiteral("个")},
     };

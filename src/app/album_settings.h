@@ -25,9 +25,9 @@ enum class LandscapeCrop { FullScreen, TemplateDefault };
 enum class PortraitCrop { ZoomedPart, TemplateDefault };
 
 struct AlbumSettings {
-    QString outputType = QStringLiteral("DVD");  // VCD, SVCD, DVD, AVI, XLTP
-    QString tvSystem = QStringLiteral("PAL");    // PAL, NTSC
-    QString quality = QStringLiteral("gaoqing_huazhi");    // or "yiban_huazhi"
+    QString outputType = QStringLiteral("DVD");                // VCD, SVCD, DVD, AVI, XLTP
+    QString tvSystem = QStringLiteral("PAL");                  // PAL, NTSC
+    QString quality = QStringLiteral("gaoqing_huazhi");        // or "yiban_huazhi"
     QString syncMode = QStringLiteral("sui_zhaopian_tongbu");  // or "sui_yinyue_tongbu"
     QString outputWidth = QStringLiteral("1280");
     QString outputHeight = QStringLiteral("720");
@@ -39,8 +39,8 @@ struct AlbumSettings {
     // Choices held by the settings windows themselves.
     LandscapeCrop landscapeCrop = LandscapeCrop::FullScreen;
     PortraitCrop portraitCrop = PortraitCrop::ZoomedPart;
-    bool loopMusicToFill = false;     // "以音乐循环播放补充帧频"
-    bool loopPicturesToFill = false;  // "以画面循环播放补充帧频"
+    bool loopMusicToFill = false;                         // "以音乐循环播放补充帧频"
+    bool loopPicturesToFill = false;                      // "以画面循环播放补充帧频"
     QString imageSequenceFormat = QStringLiteral("JPG");  // JPG, BMP, TGA, PCX
 
     bool operator==(const AlbumSettings&) const = default;

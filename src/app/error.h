@@ -28,8 +28,7 @@ struct UserError {
 template <typename T>
 using Result = std::expected<T, UserError>;
 
-inline std::unexpected<UserError> fail(const QString& message,
-                                       ErrorKind kind = ErrorKind::Input) {
+inline std::unexpected<UserError> fail(const QString& message, ErrorKind kind = ErrorKind::Input) {
     return std::unexpected(UserError{message, kind});
 }
 
@@ -40,12 +39,12 @@ inline std::unexpected<UserError> stopped(const QString& what) {
 }
 
 class OrvaneError : public std::runtime_error {
-public:
+   public:
     explicit OrvaneError(const QString& message)
         : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString& message() const { return m_message; }
 
-private:
+   private:
     QString m_message;
 };
 

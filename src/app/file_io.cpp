@@ -31,8 +31,9 @@ Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& byte
     std::filesystem::remove(temporary, stale);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) out.write(reinterpret_cast<const char*>(bytes.data()),
-                           static_cast<std::streamsize>(bytes.size()));
+        if (out)
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
         if (!out) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
@@ -55,8 +56,9 @@ Result<void> writeFreshFile(const std::filesystem::path& path, const Bytes& byte
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(reinterpret_cast<const char*>(bytes.data()),
-                       static_cast<std::streamsize>(bytes.size()));
+    if (out)
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     if (!out) return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
     return {};
 }

@@ -1,9 +1,9 @@
 #include "app/fonts.h"
 
 #include <QFont>
-#include <algorithm>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace orvane {
 

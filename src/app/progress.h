@@ -18,7 +18,7 @@
 namespace orvane {
 
 class Progress {
-public:
+   public:
     virtual ~Progress() = default;
     // A phase of `steps` steps begins; `phase` says what it does ("添加相片").
     virtual void start(int steps, const QString& phase = {}) {
@@ -38,7 +38,7 @@ class NullProgress : public Progress {};
 // Forwards everything to another progress; operations that wrap the caller's
 // progress override only what they change.
 class ForwardingProgress : public Progress {
-public:
+   public:
     explicit ForwardingProgress(Progress& inner) : m_inner(inner) {}
     void start(int steps, const QString& phase = {}) override { m_inner.start(steps, phase); }
     void advance(int steps = 1) override { m_inner.advance(steps); }
@@ -46,7 +46,7 @@ public:
     void notice(const QString& text) override { m_inner.notice(text); }
     bool isCancelled() const override { return m_inner.isCancelled(); }
 
-protected:
+   protected:
     Progress& m_inner;
 };
 

@@ -27,14 +27,22 @@ std::vector<ProjectTable> changedTables(const ProjectModel& before, const Projec
 
 QString projectTableName(ProjectTable table) {
     switch (table) {
-        case ProjectTable::Photos: return QStringLiteral("photos");
-        case ProjectTable::Catalogue: return QStringLiteral("catalogue");
-        case ProjectTable::Music: return QStringLiteral("music");
-        case ProjectTable::Lyrics: return QStringLiteral("lyrics");
-        case ProjectTable::Karaoke: return QStringLiteral("karaoke");
-        case ProjectTable::TextEffects: return QStringLiteral("text effects");
-        case ProjectTable::PictureEffects: return QStringLiteral("picture effects");
-        case ProjectTable::Settings: return QStringLiteral("settings");
+        case ProjectTable::Photos:
+            return QStringLiteral("photos");
+        case ProjectTable::Catalogue:
+            return QStringLiteral("catalogue");
+        case ProjectTable::Music:
+            return QStringLiteral("music");
+        case ProjectTable::Lyrics:
+            return QStringLiteral("lyrics");
+        case ProjectTable::Karaoke:
+            return QStringLiteral("karaoke");
+        case ProjectTable::TextEffects:
+            return QStringLiteral("text effects");
+        case ProjectTable::PictureEffects:
+            return QStringLiteral("picture effects");
+        case ProjectTable::Settings:
+            return QStringLiteral("settings");
     }
     return {};
 }

@@ -12,8 +12,8 @@
 namespace orvane {
 
 enum class ProjectTable {
-    Photos,          // photos and their template instances
-    Catalogue,       // the template catalogue and its classified tables
+    Photos,     // photos and their template instances
+    Catalogue,  // the template catalogue and its classified tables
     Music,
     Lyrics,
     Karaoke,

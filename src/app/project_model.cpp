@@ -33,16 +33,11 @@ const FieldDef<P> kPhotoFields[] = {
 
 using T = TemplateEntry;
 const FieldDef<T> kCatalogueFields[] = {
-    {"templateType", "模板类型", &T::templateType},
-    {"category", "模板分类", &T::category},
-    {"photoCount", "相片数量", &T::photoCount},
-    {"photoWidth", "相片宽度", &T::photoWidth},
-    {"photoHeight", "相片高度", &T::photoHeight},
-    {"orientation", "竖照横照", &T::orientation},
-    {"jpgName", "相片JPG名称", &T::jpgName},
-    {"location", "位置", &T::location},
-    {"categoryMark", "分类标注", &T::categoryMark},
-    {"seqNo", "序号", &T::seqNo},
+    {"templateType", "模板类型", &T::templateType},  {"category", "模板分类", &T::category},
+    {"photoCount", "相片数量", &T::photoCount},      {"photoWidth", "相片宽度", &T::photoWidth},
+    {"photoHeight", "相片高度", &T::photoHeight},    {"orientation", "竖照横照", &T::orientation},
+    {"jpgName", "相片JPG名称", &T::jpgName},         {"location", "位置", &T::location},
+    {"categoryMark", "分类标注", &T::categoryMark},  {"seqNo", "序号", &T::seqNo},
     {"frameCount", "模板swf总帧数", &T::frameCount},
 };
 const FieldDef<T> kClassifiedFields[] = {

@@ -64,7 +64,7 @@ struct TemplateEntry {
     QString landscapeCount;  // classified tables only
     QString portraitCount;   // classified tables only
     QString frameCount;
-    QString classifiedRow;   // draw pools only: 0-based row in the classified table
+    QString classifiedRow;  // draw pools only: 0-based row in the classified table
 
     bool operator==(const TemplateEntry&) const = default;
 };
@@ -208,8 +208,8 @@ int fieldToInt(const QString& text, const char* what);
 QString photoOrientationFor(int width, int height);
 
 struct CatalogueScanLists {
-    QStringList foundPackages;    // ListBox_saomiaomobanwenjian
-    QStringList pairingRows;      // ListBox_saomiaomobanwenjian_bianhao
+    QStringList foundPackages;      // ListBox_saomiaomobanwenjian
+    QStringList pairingRows;        // ListBox_saomiaomobanwenjian_bianhao
     QStringList parameterPackages;  // ListBox_saomiaomobanwenjian_ini
     QStringList moviePackages;      // ListBox_saomiaomobanwenjian_swf
 };
@@ -219,28 +219,28 @@ struct ProjectModel {
     Table<PhotoEntry> photoWorking;      // ListView_daoruxiangpianchuli
     Table<PhotoEntry> photoDragScratch;  // ListView_daoruxiangpian_tuodong_linshi
 
-    Table<TemplateEntry> catalogue;           // ListView_mobancanshu
-    Table<TemplateEntry> landscapeTemplates;  // ListView_hengzhaopian
-    Table<TemplateEntry> portraitTemplates;   // ListView_shuzhaopian
-    Table<TemplateEntry> advancedTemplates;   // ListView_gaojimoban
-    Table<TemplateEntry> landscapePool;       // ListView_hengzhaopian_suijishu
-    Table<TemplateEntry> landscapePoolSingle; // ListView_hengzhaopian_suijishu_wei_1
-    Table<TemplateEntry> portraitPool;        // ListView_shuzhaopian_suijishu
-    Table<TemplateEntry> portraitPoolSingle;  // ListView_shuzhaopian_suijishu_wei_1
+    Table<TemplateEntry> catalogue;            // ListView_mobancanshu
+    Table<TemplateEntry> landscapeTemplates;   // ListView_hengzhaopian
+    Table<TemplateEntry> portraitTemplates;    // ListView_shuzhaopian
+    Table<TemplateEntry> advancedTemplates;    // ListView_gaojimoban
+    Table<TemplateEntry> landscapePool;        // ListView_hengzhaopian_suijishu
+    Table<TemplateEntry> landscapePoolSingle;  // ListView_hengzhaopian_suijishu_wei_1
+    Table<TemplateEntry> portraitPool;         // ListView_shuzhaopian_suijishu
+    Table<TemplateEntry> portraitPoolSingle;   // ListView_shuzhaopian_suijishu_wei_1
     CatalogueScanLists catalogueScan;
 
     QString templateInstanceCount = QStringLiteral("0");  // Edit_mobanleijia_sum
-    QString stagingReset = QStringLiteral("kai");  // Edit_daoru_moban_kaishishiyong_kaiguan
-    QString unpackCounter = QStringLiteral("0");   // Edit_wj_1_jy_leijia
+    QString stagingReset = QStringLiteral("kai");         // Edit_daoru_moban_kaishishiyong_kaiguan
+    QString unpackCounter = QStringLiteral("0");          // Edit_wj_1_jy_leijia
 
-    Table<MusicEntry> music;             // ListView_daoru_yinyue
-    Table<MusicEntry> musicDragScratch;  // ListView_daoruyinyue_tuodong_linshi
-    std::uint64_t bindingKeySerial = 0;  // makes every binding key of the run unique
-    Table<LyricEntry> lyrics;            // ListView_daoru_LRC
-    Table<LyricEntry> lyricDragScratch;  // ListView_daorulrc_tuodong_linshi
-    Table<KaraokeEntry> karaoke;         // suiListView_ksc
-    Table<TextEffect> textEffects;       // ListView_Label
-    Table<PictureEffect> pictureEffects; // ListView_Image
+    Table<MusicEntry> music;              // ListView_daoru_yinyue
+    Table<MusicEntry> musicDragScratch;   // ListView_daoruyinyue_tuodong_linshi
+    std::uint64_t bindingKeySerial = 0;   // makes every binding key of the run unique
+    Table<LyricEntry> lyrics;             // ListView_daoru_LRC
+    Table<LyricEntry> lyricDragScratch;   // ListView_daorulrc_tuodong_linshi
+    Table<KaraokeEntry> karaoke;          // suiListView_ksc
+    Table<TextEffect> textEffects;        // ListView_Label
+    Table<PictureEffect> pictureEffects;  // ListView_Image
 
     AlbumSettings settings;
     RandomGenerator random;

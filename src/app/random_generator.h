@@ -9,7 +9,7 @@
 namespace orvane {
 
 class RandomGenerator {
-public:
+   public:
     RandomGenerator()
         : m_engine(static_cast<std::uint64_t>(
               std::chrono::steady_clock::now().time_since_epoch().count())) {}
@@ -23,7 +23,7 @@ public:
         return pick(m_engine);
     }
 
-private:
+   private:
     std::mt19937_64 m_engine;
 };
 

@@ -13,11 +13,10 @@ namespace orvane {
 QString SingleInstanceGuard::defaultLockPath() {
     // The title is not a safe file name everywhere; its hash is.
     const QByteArray title = QStringLiteral("Orvane自动套版电子相册").toUtf8();
-    const QString name = QStringLiteral("orvane-%1.lock")
-                             .arg(QString::fromLatin1(
-                                 QCryptographicHash::hash(title, QCryptographicHash::Sha1)
-                                     .toHex()
-                                     .left(16)));
+    const QString name =
+        QStringLiteral("orvane-%1.lock")
+            .arg(QString::fromLatin1(
+                QCryptographicHash::hash(title, QCryptographicHash::Sha1).toHex().left(16)));
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
     return QDir(folder).filePath(name);

@@ -8,7 +8,7 @@
 namespace orvane {
 
 class SingleInstanceGuard {
-public:
+   public:
     // `lockPath` empty: a file in the user's runtime folder named after the
     // application title.
     explicit SingleInstanceGuard(QString lockPath = {});
@@ -22,7 +22,7 @@ public:
 
     static QString defaultLockPath();
 
-private:
+   private:
     QString m_path;
     int m_fd = -1;
 };

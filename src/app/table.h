@@ -11,11 +11,13 @@
 namespace orvane {
 
 template <typename Row>
-concept IndexedRow = requires(Row r) { r.index = QString(); };
+concept IndexedRow = requires(Row r) {
+    r.index = QString();
+};
 
 template <typename Row>
 class Table {
-public:
+   public:
     std::size_t size() const { return m_rows.size(); }
     int count() const { return static_cast<int>(m_rows.size()); }
     bool empty() const { return m_rows.empty(); }
@@ -73,7 +75,7 @@ public:
         }
     }
 
-private:
+   private:
     std::vector<Row> m_rows;
 };
 

@@ -62,16 +62,16 @@ TextEncoding detectTextEncoding(const QByteArray& bytes) {
 
 QString decodeText(const QByteArray& bytes) {
     switch (detectTextEncoding(bytes)) {
-    case TextEncoding::Utf8Bom:
-        return QString::fromUtf8(bytes.mid(3));
-    case TextEncoding::Utf16LE:
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
-    case TextEncoding::Utf16BE:
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
-    case TextEncoding::Utf8:
-        return QString::fromUtf8(bytes);
-    case TextEncoding::Gbk:
-        return QString::fromUtf8(convert(bytes, "GB18030", "UTF-8", "\xEF\xBF\xBD"));
+        case TextEncoding::Utf8Bom:
+            return QString::fromUtf8(bytes.mid(3));
+        case TextEncoding::Utf16LE:
+            return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+        case TextEncoding::Utf16BE:
+            return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
+        case TextEncoding::Utf8:
+            return QString::fromUtf8(bytes);
+        case TextEncoding::Gbk:
+            return QString::fromUtf8(convert(bytes, "GB18030", "UTF-8", "\xEF\xBF\xBD"));
     }
     return {};
 }

@@ -23,7 +23,7 @@ inline QString toQString(const fs::path& path) { return QString::fromStdString(p
 fs::path executableFolder();
 
 class WorkingFolder {
-public:
+   public:
     // `root` is the folder that holds smxcwjj.
     explicit WorkingFolder(fs::path root, PackageExtensions ext = {});
 
@@ -49,15 +49,16 @@ public:
     // Template instances.
     fs::path instancesFolder() const;  // tp_wjj/tp_wjj
     fs::path instanceFolder(int n) const;
-    fs::path instanceMovie(int n) const;   // w_j_<n> + ext1
+    fs::path instanceMovie(int n) const;              // w_j_<n> + ext1
     fs::path instancePicture(int n, int slot) const;  // picture_<slot> + ext2
-    fs::path endingFolder() const;         // tp_wjj/tp_wjj/tp_wjj_zuihou
-    fs::path endingMovie() const;          // w_j_zuihou + ext1
+    fs::path endingFolder() const;                    // tp_wjj/tp_wjj/tp_wjj_zuihou
+    fs::path endingMovie() const;                     // w_j_zuihou + ext1
     // Renumbering of template folders: folder n is first renamed n_tp_wjj_n.
     fs::path renumberingFolder(int n) const;
-    fs::path renumberingMovie(int n, int movieNumber) const;  // in folder n: w_j_<movieNumber> + ext1
-    fs::path transitionFolder() const;     // tp_wjj/pic
-    fs::path transitionPicture() const;    // picture_0 + ext2
+    fs::path renumberingMovie(int n,
+                              int movieNumber) const;  // in folder n: w_j_<movieNumber> + ext1
+    fs::path transitionFolder() const;                 // tp_wjj/pic
+    fs::path transitionPicture() const;                // picture_0 + ext2
 
     // Thumbnails of photos (kind 1), songs (2) and lyric files (3); n is 1-based.
     fs::path thumbnailFolder(int kind) const;
@@ -66,10 +67,10 @@ public:
     fs::path renumberingThumbnail(int kind, int n) const;
 
     // Frame files of the album build.
-    fs::path loadFolder() const;  // tp_load
-    fs::path composedFrame() const;        // tp_load_1.bmp
-    fs::path lastFrameBitmap() const;      // tp_load_1_2_1.bmp
-    fs::path lastFrameJpeg() const;        // tp_load_1_2_1.jpg
+    fs::path loadFolder() const;       // tp_load
+    fs::path composedFrame() const;    // tp_load_1.bmp
+    fs::path lastFrameBitmap() const;  // tp_load_1_2_1.bmp
+    fs::path lastFrameJpeg() const;    // tp_load_1_2_1.jpg
 
     // Held (flock) by the session that uses the folder, so two runs never
     // share it; holds the holder's process id and what it is.
@@ -82,13 +83,13 @@ public:
     fs::path previewFolder() const;  // wj_yl_xg_1
     // The copies a preview plays, under wj_yl_xg_1/wj_yl_xg_1/wj_yl_xg_1.
     fs::path previewRoot() const;
-    fs::path previewInstanceFolder(int n) const;   // tp_wjj/wj_yl_xg<n>
-    fs::path previewInstanceMovie(int n) const;    // wj_yl_xg_<n> + ext1
+    fs::path previewInstanceFolder(int n) const;             // tp_wjj/wj_yl_xg<n>
+    fs::path previewInstanceMovie(int n) const;              // wj_yl_xg_<n> + ext1
     fs::path previewInstancePicture(int n, int slot) const;  // picture_<slot> + ext2
-    fs::path previewEndingFolder() const;          // tp_wjj/wj_yl_xg_zuihou
-    fs::path previewEndingMovie() const;           // wj_yl_xg_zuihou + ext1
-    fs::path previewTransitionFolder() const;      // pic
-    fs::path previewTransitionPicture() const;     // picture_0 + ext2
+    fs::path previewEndingFolder() const;                    // tp_wjj/wj_yl_xg_zuihou
+    fs::path previewEndingMovie() const;                     // wj_yl_xg_zuihou + ext1
+    fs::path previewTransitionFolder() const;                // pic
+    fs::path previewTransitionPicture() const;               // picture_0 + ext2
 
     // Leftover files, deleted at start and at exit, in that order.
     std::vector<fs::path> leftoverFiles() const;
@@ -108,7 +109,7 @@ public:
     void cleanAtStart() const;
     void cleanAtExit() const;
 
-private:
+   private:
     fs::path m_root;
     PackageExtensions m_ext;
 };

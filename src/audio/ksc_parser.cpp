@@ -2,10 +2,10 @@
 
 #include <QFontMetrics>
 
-#include "app/fonts.h"
-#include "audio/script_converter.h"
-#include "app/text_lines.h"
 #include "app/album_time.h"
+#include "app/fonts.h"
+#include "app/text_lines.h"
+#include "audio/script_converter.h"
 
 namespace orvane {
 namespace {

@@ -7,10 +7,10 @@
 #include <nlohmann/json.hpp>
 
 #include "app/fonts.h"
+#include "app/text_lines.h"
 #include "audio/ksc_parser.h"
 #include "audio/lrc_parser.h"
 #include "audio/script_converter.h"
-#include "app/text_lines.h"
 #include "cli/cli.h"
 
 namespace orvane::cli {

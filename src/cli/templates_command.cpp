@@ -51,8 +51,8 @@ void addTemplatesCommand(CLI::App& app) {
         if (*json) {
             Json refused = Json::array();
             for (const RefusedTemplate& r : report.refused)
-                refused.push_back({{"package", r.package.toStdString()},
-                                   {"reason", r.reason.toStdString()}});
+                refused.push_back(
+                    {{"package", r.package.toStdString()}, {"reason", r.reason.toStdString()}});
             Json out = {
                 {"catalogue", tableJson(model.catalogue, catalogueFields())},
                 {"landscape", tableJson(model.landscapeTemplates, classifiedTemplateFields())},

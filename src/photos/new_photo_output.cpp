@@ -70,8 +70,7 @@ Result<void> thumbnailAndStageNewPhotos(ProjectModel& model, const WorkingFolder
         photo.thumbnailState = kYes;
         progress.advance();
         photo.cropState = kYes;
-        if (progress.isCancelled())
-            outcome = stopped(QStringLiteral("the photo import"));
+        if (progress.isCancelled()) outcome = stopped(QStringLiteral("the photo import"));
     }
     if (!outcome) return outcome;
     if (auto ok = makeThumbnails(model, folder, progress); !ok) return ok;

@@ -27,8 +27,8 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
         if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
             value.back() == value.front())
             value = value.mid(1, value.size() - 2);
-        ini.m_entries.push_back({section, line.left(eq).trimmed().toString(),
-                                 value.left(kMaxIniValueLength)});
+        ini.m_entries.push_back(
+            {section, line.left(eq).trimmed().toString(), value.left(kMaxIniValueLength)});
     }
     return ini;
 }

@@ -13,14 +13,14 @@ namespace orvane {
 inline constexpr int kMaxIniValueLength = 2047;
 
 class IniFile {
-public:
+   public:
     // Decodes the bytes (UTF-8 with or without BOM, UTF-16 with BOM, GBK).
     static IniFile fromBytes(const QByteArray& bytes);
 
     QString value(const QString& section, const QString& key) const;
     bool hasSection(const QString& section) const;
 
-private:
+   private:
     struct Entry {
         QString section;
         QString key;

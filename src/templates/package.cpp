@@ -4,9 +4,9 @@
 
 #include <array>
 #include <cstdio>
-#include <future>
 #include <cstring>
 #include <fstream>
+#include <future>
 
 #include "app/working_folder.h"
 
@@ -14,18 +14,17 @@ namespace orvane {
 namespace {
 
 std::int32_t readLength(const Bytes& stream) {
-    std::uint32_t n = static_cast<std::uint32_t>(stream[0]) |
-                      static_cast<std::uint32_t>(stream[1]) << 8 |
-                      static_cast<std::uint32_t>(stream[2]) << 16 |
-                      static_cast<std::uint32_t>(stream[3]) << 24;
+    std::uint32_t n =
+        static_cast<std::uint32_t>(stream[0]) | static_cast<std::uint32_t>(stream[1]) << 8 |
+        static_cast<std::uint32_t>(stream[2]) << 16 | static_cast<std::uint32_t>(stream[3]) << 24;
     return static_cast<std::int32_t>(n);
 }
 
 // Inflates the layer in `in` into `out` (whose capacity is reused).
 Result<void> inflateInto(const Bytes& in, Bytes& out) {
     if (in.size() < 4)
-        return fail(QStringLiteral("layer of %1 bytes is too short for its length header")
-                        .arg(in.size()));
+        return fail(
+            QStringLiteral("layer of %1 bytes is too short for its length header").arg(in.size()));
     const std::int64_t announced = readLength(in);
     const std::int64_t compressed = static_cast<std::int64_t>(in.size()) - 4;
     if (announced < 0)
@@ -83,7 +82,8 @@ Result<void> unpackPackage(const std::filesystem::path& source,
                            const std::filesystem::path& payload) {
     const QString name = toQString(source);
     auto loaded = readWholeFile(source);
-    if (!loaded) return fail(QStringLiteral("template package %1: %2").arg(name, loaded.error().message));
+    if (!loaded)
+        return fail(QStringLiteral("template package %1: %2").arg(name, loaded.error().message));
 
     // Each intermediate file is written as the format requires, but the next
     // layer is inflated from memory while the previous one is being written
@@ -113,7 +113,8 @@ Result<void> unpackPackage(const std::filesystem::path& source,
             return fail(QStringLiteral("template package %1: %2").arg(name, ok.error().message));
         if (n == kPackageLayers) {
             if (auto ok = writeWholeFile(payload, buffers[out]); !ok)
-                return fail(QStringLiteral("template package %1: %2").arg(name, ok.error().message));
+                return fail(
+                    QStringLiteral("template package %1: %2").arg(name, ok.error().message));
         } else {
             pendingWrite = std::async(std::launch::async, writeFreshFile, intermediate(n),
                                       std::cref(buffers[out]));

@@ -139,8 +139,7 @@ void addSongs(ProjectModel& model, const WorkingFolder& folder,
     QStringList files;
     for (const fs::path& song : songs) files << toQString(song);
     NullProgress progress;
-    const MediaImportReport report =
-        importSongs(model, folder, panes, files, progress).value();
+    const MediaImportReport report = importSongs(model, folder, panes, files, progress).value();
     EXPECT_TRUE(report.skipped.isEmpty()) << report.skipped.join('\n').toStdString();
 }
 

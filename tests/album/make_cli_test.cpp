@@ -123,11 +123,10 @@ bool waitForHolder(const WorkingFolder& folder, const std::string& holder) {
 TEST_F(MakeCliTest, OtherRunsOnAWorkingFolderInUseAreRefusedAndTheRenderGoesOn) {
     writeSong(dir.path() / "long.mp3", 12.0);
     const fs::path log = dir.path() / "make.log";
-    const pid_t render = startCommand(
-        make("--music '" + (dir.path() / "long.mp3").string() +
-             "' --sync music --format dvd --size 1280x720 -o '" + (dir.path() / "album").string() +
-             "'"),
-        log);
+    const pid_t render = startCommand(make("--music '" + (dir.path() / "long.mp3").string() +
+                                           "' --sync music --format dvd --size 1280x720 -o '" +
+                                           (dir.path() / "album").string() + "'"),
+                                      log);
     ASSERT_TRUE(waitForHolder(folder, "orvane make")) << readFile(log);
     const std::string binary = "'" + std::string(ORVANE_BINARY) + "' ";
     const std::string root = " --root '" + dir.path().string() + "'";
@@ -151,19 +150,18 @@ TEST_F(MakeCliTest, OtherRunsOnAWorkingFolderInUseAreRefusedAndTheRenderGoesOn) 
 
 TEST_F(MakeCliTest, ARunKilledOutrightDoesNotBlockTheNext) {
     writeSong(dir.path() / "long.mp3", 40.0);
-    const pid_t render = startCommand(
-        make("--music '" + (dir.path() / "long.mp3").string() +
-             "' --sync music --format dvd --size 1280x720 -o '" + (dir.path() / "killed").string() +
-             "'"),
-        dir.path() / "make.log");
+    const pid_t render = startCommand(make("--music '" + (dir.path() / "long.mp3").string() +
+                                           "' --sync music --format dvd --size 1280x720 -o '" +
+                                           (dir.path() / "killed").string() + "'"),
+                                      dir.path() / "make.log");
     ASSERT_TRUE(waitForHolder(folder, "orvane make"));
     kill(render, SIGKILL);
     waitpid(render, nullptr, 0);
     std::string out;
-    EXPECT_EQ(runCommand(make("--format dvd --size 320x176 -o '" + (dir.path() / "next").string() +
-                              "'"),
-                         &out),
-              0)
+    EXPECT_EQ(
+        runCommand(make("--format dvd --size 320x176 -o '" + (dir.path() / "next").string() + "'"),
+                   &out),
+        0)
         << out;
     EXPECT_TRUE(fs::exists(dir.path() / "next.mpg"));
     EXPECT_FALSE(fs::exists(dir.path() / "killed.mpg"));

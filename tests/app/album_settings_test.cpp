@@ -37,9 +37,9 @@ TEST(AlbumSettings, SummaryPanelTexts) {
     ASSERT_EQ(rows.size(), 8u);
     QStringList lines;
     for (const auto& r : rows) lines << r.caption + r.value + r.unit;
-    EXPECT_EQ(lines, (QStringList{"相片数量:0张", "音乐数量:0个", "歌词数量:0个", "画面质量:高清画质",
-                                  "电视制式:PAL制式", "相册长度:相片为准", "文字特效:0个",
-                                  "画面特效:0个"}));
+    EXPECT_EQ(lines, (QStringList{"相片数量:0张", "音乐数量:0个", "歌词数量:0个",
+                                  "画面质量:高清画质", "电视制式:PAL制式", "相册长度:相片为准",
+                                  "文字特效:0个", "画面特效:0个"}));
 
     model.photos.append(PhotoEntry{});
     model.settings.quality = QStringLiteral("yiban_huazhi");

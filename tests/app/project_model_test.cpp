@@ -67,8 +67,9 @@ TEST(ProjectModel, CaptionsAreTheDocumentedOnes) {
 }
 
 TEST(ProjectModel, NewRowsCarryTheDocumentedDefaults) {
-    EXPECT_EQ(rowToTexts(LyricEntry{}, lyricFields()).mid(4),
-              (QStringList{"wu", "wu", "clWhite", "16777215", "10", "黑体", "wu", "wu", "wu", "", ""}));
+    EXPECT_EQ(
+        rowToTexts(LyricEntry{}, lyricFields()).mid(4),
+        (QStringList{"wu", "wu", "clWhite", "16777215", "10", "黑体", "wu", "wu", "wu", "", ""}));
     EXPECT_EQ(rowToTexts(KaraokeEntry{}, karaokeFields()).mid(2),
               (QStringList{"clWhite", "clBlue", "黑体", "25", "T", "F", "F", "", "16777215",
                            "16711680", "jianti"}));

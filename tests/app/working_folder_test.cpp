@@ -45,7 +45,7 @@ TEST(WorkingFolder, PathTable) {
 }
 
 class Cleaning : public ::testing::Test {
-protected:
+   protected:
     TempDir tmp;
     fs::path root = tmp.path() / "app";
     fs::path outside = tmp.path() / "precious";

@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 
-#include "audio/lyric_style.h"
 #include "app/album_time.h"
+#include "audio/lyric_style.h"
 
 namespace orvane {
 namespace {

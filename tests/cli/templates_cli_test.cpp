@@ -19,7 +19,8 @@ TEST(CliUnpack, WritesThePayloadOrNothing) {
     EXPECT_EQ(ok.status, 0) << ok.err.toStdString();
     EXPECT_EQ(readFile(out), payload);
 
-    packing::writePackage(tmp.path() / "short.rar", packing::Bytes(payload.begin(), payload.end()), 20);
+    packing::writePackage(tmp.path() / "short.rar", packing::Bytes(payload.begin(), payload.end()),
+                          20);
     const fs::path none = tmp.path() / "none.swf";
     auto bad = runOrvane({"unpack", toQString(tmp.path() / "short.rar"), toQString(none)});
     EXPECT_NE(bad.status, 0);

@@ -20,7 +20,7 @@ using testing::TempDir;
 using testing::writeFile;
 
 class SessionTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         fs::create_directories(folder.movieStore());
         fs::create_directories(folder.parameterStore());

@@ -12,8 +12,8 @@ namespace orvane::testing {
 TempDir::TempDir() {
     std::random_device rd;
     for (;;) {
-        fs::path candidate =
-            fs::temp_directory_path() / ("orvane-test-" + std::to_string(rd()) + std::to_string(rd()));
+        fs::path candidate = fs::temp_directory_path() /
+                             ("orvane-test-" + std::to_string(rd()) + std::to_string(rd()));
         if (fs::create_directory(candidate)) {
             m_path = candidate;
             return;

@@ -17,14 +17,14 @@ namespace fs = std::filesystem;
 
 // A fresh folder under the system's temporary folder, removed at the end.
 class TempDir {
-public:
+   public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const fs::path& path() const { return m_path; }
 
-private:
+   private:
     fs::path m_path;
 };
 

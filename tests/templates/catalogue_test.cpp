@@ -48,7 +48,8 @@ TEST(BarList, Items) {
         {"", {}},
         {"no bars", {}},
     };
-    for (const auto& [text, items] : cases) EXPECT_EQ(parseBarList(QString::fromLatin1(text)), items) << text;
+    for (const auto& [text, items] : cases)
+        EXPECT_EQ(parseBarList(QString::fromLatin1(text)), items) << text;
 }
 
 TEST(Catalogue, ClassifiesAndCountsSlots) {
@@ -95,10 +96,10 @@ TEST(Catalogue, RowsCarryTheIniValues) {
     s.build();
     ASSERT_EQ(s.model.portraitTemplates.size(), 1u);
     const TemplateEntry& row = s.model.portraitTemplates.at(0);
-    EXPECT_EQ(rowToTexts(row, classifiedTemplateFields()),
-              (QStringList{"双张", "风景", "2", "|400|0|", "|300|0|", "|shu|shu|", "|pa|pb|",
-                           toQString(s.wf.movieStore() / "only.rar"), "shu", "0", "0", "2",
-                           "300"}));
+    EXPECT_EQ(
+        rowToTexts(row, classifiedTemplateFields()),
+        (QStringList{"双张", "风景", "2", "|400|0|", "|300|0|", "|shu|shu|", "|pa|pb|",
+                     toQString(s.wf.movieStore() / "only.rar"), "shu", "0", "0", "2", "300"}));
     // The parameter file is gone once read; the intermediates keep the 1-based names.
     EXPECT_FALSE(fs::exists(s.wf.parameterPayload(1)));
     EXPECT_TRUE(fs::exists(s.wf.parameterIntermediate(1, 22)));

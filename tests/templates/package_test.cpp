@@ -28,7 +28,8 @@ struct Unpack {
         return tmp.path() / "out" / ("wjj_00_j_y1-" + std::to_string(n) + ".rar");
     }
     Result<void> run() {
-        return unpackPackage(source, [this](int n) { return intermediate(n); }, payload);
+        return unpackPackage(
+            source, [this](int n) { return intermediate(n); }, payload);
     }
 };
 
@@ -58,8 +59,8 @@ TEST(Package, EmptyPackageGivesEmptyPayloadAndEmptyIntermediates) {
 
 TEST(Package, OnlyExactExtensionsArePackages) {
     const std::pair<const char*, bool> cases[] = {
-        {"a.rar", true}, {"a.RAR", true}, {"a.Rar", false}, {"a.rAR", false},
-        {"a.zip", false}, {"rar", false}, {"模板.rar", true},
+        {"a.rar", true},  {"a.RAR", true}, {"a.Rar", false},   {"a.rAR", false},
+        {"a.zip", false}, {"rar", false},  {"模板.rar", true},
     };
     for (const auto& [name, expected] : cases) EXPECT_EQ(isPackageFileName(name), expected) << name;
 }

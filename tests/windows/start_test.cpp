@@ -19,7 +19,7 @@ using testing::TempDir;
 using testing::writeFile;
 
 class WindowsStartTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         fs::create_directories(folder.movieStore());
         fs::create_directories(folder.parameterStore());

@@ -35,7 +35,8 @@ Bytes makePackage(const Bytes& payload, int layers) {
 bool writePackage(const std::filesystem::path& path, const Bytes& payload, int layers) {
     const Bytes data = makePackage(payload, layers);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     return static_cast<bool>(out);
 }
 

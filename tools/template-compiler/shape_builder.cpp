@@ -229,11 +229,11 @@ Bytes defineShape3(std::uint16_t id, const ShapeDef& shape) {
             const bool setFill1 = fill1 != currentFill1;
             const bool setLine = hasLine && line != currentLine;
             bits.writeUB(0, 1);
-            bits.writeUB(0, 1);                  // NewStyles
-            bits.writeUB(setLine ? 1 : 0, 1);    // LineStyle
-            bits.writeUB(setFill1 ? 1 : 0, 1);   // FillStyle1
-            bits.writeUB(setFill0 ? 1 : 0, 1);   // FillStyle0
-            bits.writeUB(1, 1);                  // MoveTo
+            bits.writeUB(0, 1);                 // NewStyles
+            bits.writeUB(setLine ? 1 : 0, 1);   // LineStyle
+            bits.writeUB(setFill1 ? 1 : 0, 1);  // FillStyle1
+            bits.writeUB(setFill0 ? 1 : 0, 1);  // FillStyle0
+            bits.writeUB(1, 1);                 // MoveTo
             const std::int32_t mx = twips(c.x), my = twips(c.y);
             const int n = std::max(signedBits(mx), signedBits(my));
             bits.writeUB(static_cast<std::uint32_t>(n), 5);

@@ -10,7 +10,7 @@ namespace orvane {
 // The job's progress: it runs on the worker and hands everything to the
 // runner's thread through queued calls.
 class JobRunner::WorkerProgress : public Progress {
-public:
+   public:
     WorkerProgress(JobRunner* runner, std::shared_ptr<std::atomic<bool>> stop,
                    std::chrono::milliseconds throttle)
         : m_runner(runner), m_stop(std::move(stop)), m_throttle(throttle) {
@@ -41,7 +41,7 @@ public:
         if (m_done != m_sent) sendAdvance();
     }
 
-private:
+   private:
     void sendAdvance() {
         m_sent = m_done;
         m_sinceSent.restart();
@@ -63,9 +63,7 @@ private:
     int m_sent = -1;
 };
 
-JobRunner::JobRunner(QObject* parent) : QObject(parent) {
-    qRegisterMetaType<orvane::JobOutcome>();
-}
+JobRunner::JobRunner(QObject* parent) : QObject(parent) { qRegisterMetaType<orvane::JobOutcome>(); }
 
 JobRunner::~JobRunner() {
     if (!m_thread) return;
@@ -91,8 +89,7 @@ bool JobRunner::start(Job job, Completion completion) {
         progress->flush();
     });
     // Queued: the calls the worker posted before it ended arrive first.
-    connect(m_thread, &QThread::finished, this, &JobRunner::onThreadFinished,
-            Qt::QueuedConnection);
+    connect(m_thread, &QThread::finished, this, &JobRunner::onThreadFinished, Qt::QueuedConnection);
     m_thread->start();
     return true;
 }

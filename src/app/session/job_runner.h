@@ -36,7 +36,7 @@ struct JobOutcome {
 class JobRunner : public QObject {
     Q_OBJECT
 
-public:
+   public:
     using Job = std::function<Result<void>(Progress& progress)>;
     // Called on the runner's thread when the job has ended, before finished.
     using Completion = std::function<void(const JobOutcome& outcome)>;
@@ -54,14 +54,14 @@ public:
 
     void setThrottle(std::chrono::milliseconds interval) { m_throttle = interval; }
 
-Q_SIGNALS:
+   Q_SIGNALS:
     void phaseStarted(int total, const QString& phase);
     void progressed(int done, int total);
     void noticed(const QString& text);
     void logged(const QString& line);
     void finished(const orvane::JobOutcome& outcome);
 
-private:
+   private:
     class WorkerProgress;
     void onThreadFinished();
 

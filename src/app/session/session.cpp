@@ -9,11 +9,11 @@ Session::Session(const SessionOptions& options, std::unique_ptr<WorkingFolderLoc
 
 Session::~Session() { close(); }
 
-Result<std::unique_ptr<Session>> Session::open(const SessionOptions& options,
-                                               Progress& progress) {
+Result<std::unique_ptr<Session>> Session::open(const SessionOptions& options, Progress& progress) {
     const WorkingFolder folder(options.root);
     if (!fs::is_directory(folder.base()))
-        return fail(QStringLiteral("There is no working folder at %1.").arg(toQString(folder.base())));
+        return fail(
+            QStringLiteral("There is no working folder at %1.").arg(toQString(folder.base())));
     auto lock = WorkingFolderLock::acquire(folder, options.holder);
     if (!lock) return std::unexpected(lock.error());
 
@@ -47,13 +47,11 @@ Result<void> Session::apply(const Operation& operation, Progress& progress) {
 
 bool Session::startJob(JobRunner& runner, Operation operation) {
     auto copy = std::make_shared<ProjectModel>(m_model);
-    return runner.start(
-        [copy, operation = std::move(operation), folder = m_folder](Progress& progress) {
-            return operation(*copy, folder, progress);
-        },
-        [this, copy](const JobOutcome& outcome) {
-            if (outcome.succeeded()) commit(std::move(*copy));
-        });
+    return runner.start([copy, operation = std::move(operation), folder = m_folder](
+                            Progress& progress) { return operation(*copy, folder, progress); },
+                        [this, copy](const JobOutcome& outcome) {
+                            if (outcome.succeeded()) commit(std::move(*copy));
+                        });
 }
 
 void Session::commit(ProjectModel next) {

@@ -46,13 +46,12 @@ struct SessionOptions {
 class Session : public QObject {
     Q_OBJECT
 
-public:
+   public:
     // Locks the working folder, builds the catalogue and cleans, in that
     // order. Fails, changing nothing, when the folder does not exist or is
     // in use by another run; a stop during the catalogue build releases the
     // lock again.
-    static Result<std::unique_ptr<Session>> open(const SessionOptions& options,
-                                                Progress& progress);
+    static Result<std::unique_ptr<Session>> open(const SessionOptions& options, Progress& progress);
     ~Session() override;
 
     const ProjectModel& model() const { return m_model; }
@@ -61,9 +60,8 @@ public:
 
     // An operation on the project: it changes the model it is given (a copy)
     // and the working folder, and undoes its own file changes when it fails.
-    using Operation =
-        std::function<Result<void>(ProjectModel& model, const WorkingFolder& folder,
-                                   Progress& progress)>;
+    using Operation = std::function<Result<void>(ProjectModel& model, const WorkingFolder& folder,
+                                                 Progress& progress)>;
 
     // Runs `operation` on a copy of the model on this thread and commits the
     // copy when it succeeds.
@@ -85,10 +83,10 @@ public:
     // destructor does it for a session not closed.
     void close();
 
-Q_SIGNALS:
+   Q_SIGNALS:
     void tableChanged(orvane::ProjectTable table);
 
-private:
+   private:
     Session(const SessionOptions& options, std::unique_ptr<WorkingFolderLock> lock);
 
     SessionOptions m_options;

@@ -4,10 +4,9 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QStringList>
 #include <cerrno>
 #include <cstring>
-
-#include <QStringList>
 
 namespace orvane {
 namespace {
@@ -25,7 +24,7 @@ QString describeHolder(int fd) {
 }  // namespace
 
 Result<std::unique_ptr<WorkingFolderLock>> WorkingFolderLock::acquire(const WorkingFolder& folder,
-                                                                     const QString& holder) {
+                                                                      const QString& holder) {
     const fs::path file = folder.sessionLockFile();
     const QString name = toQString(folder.base());
     const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);

@@ -15,17 +15,17 @@
 namespace orvane {
 
 class WorkingFolderLock {
-public:
+   public:
     // Takes the lock of `folder` for `holder` (a short description of this
     // run, "orvane make"). Fails at once, naming the folder and the holder,
     // when another run holds it, or when the lock file cannot be made.
     static Result<std::unique_ptr<WorkingFolderLock>> acquire(const WorkingFolder& folder,
-                                                             const QString& holder);
+                                                              const QString& holder);
     ~WorkingFolderLock();
     WorkingFolderLock(const WorkingFolderLock&) = delete;
     WorkingFolderLock& operator=(const WorkingFolderLock&) = delete;
 
-private:
+   private:
     explicit WorkingFolderLock(int fd) : m_fd(fd) {}
     int m_fd;
 };

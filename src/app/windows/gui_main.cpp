@@ -29,7 +29,8 @@ int startWindows(const WindowsOptions& options) {
     const auto& refused = (*session)->catalogueReport().refused;
     if (!refused.empty()) {
         QStringList lines;
-        for (const RefusedTemplate& r : refused) lines << r.package + QStringLiteral(": ") + r.reason;
+        for (const RefusedTemplate& r : refused)
+            lines << r.package + QStringLiteral(": ") + r.reason;
         QMessageBox::warning(&window, QStringLiteral("提示信息"), lines.join(u'\n'));
     }
     return QApplication::exec();

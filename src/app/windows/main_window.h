@@ -12,13 +12,13 @@ namespace orvane {
 
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TForm1(Session& session, QWidget* parent = nullptr);
 
     // Rebuilds the summary panel from the model.
     void refreshSummary();
 
-private:
+   private:
     Session& m_session;
     std::vector<QLabel*> m_summaryValues;
     QLabel* m_templateCount = nullptr;

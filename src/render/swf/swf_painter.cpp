@@ -95,8 +95,8 @@ QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, 
     if (!o.clip || level > kMaxNesting) return result;
     if (o.clip->picture) {
         const double twips = 20.0 / o.clip->picture->devicePixelRatio();
-        result.addPolygon(t.map(QPolygonF(QRectF(0, 0, o.clip->picture->width() * twips,
-                                                 o.clip->picture->height() * twips))));
+        result.addPolygon(t.map(QPolygonF(
+            QRectF(0, 0, o.clip->picture->width() * twips, o.clip->picture->height() * twips))));
     }
     for (const auto& [depth, child] : o.clip->displayList) {
         if (child.clipDepth > 0) continue;
