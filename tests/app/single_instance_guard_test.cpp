@@ -15,23 +15,11 @@ using namespace orvane;
 
 namespace {
 
-// Forks a child that takes the guard and then waits to be killed; returns once
-// the child holds it.
 pid_t childHoldingGuard(const QString& lockPath) {
-    int ready[2];
-    if (pipe(ready) != 0) return -1;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        SingleInstanceGuard guard(lockPath);
-        const char held = guard.acquire() ? 'y' : 'n';
-        (void)!write(ready[1], &held, 1);
-        for (;;) pause();
-    }
-    char held = 0;
-    (void)!read(ready[0], &held, 1);
-    close(ready[0]);
-    close(ready[1]);
-    return held == 'y' ? pid : -1;
+    return orvane::testing::childThatHolds([&lockPath] {
+        static SingleInstanceGuard guard(lockPath);  // kept until the child is killed
+        return guard.acquire();
+    });
 }
 
 }  // namespace

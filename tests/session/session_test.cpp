@@ -42,31 +42,14 @@ class SessionTest : public ::testing::Test {
     WorkingFolder folder{dir.path()};
 };
 
-// A child process that opens a session on `root` and waits to be killed;
-// returns once the child holds the folder.
-pid_t childHoldingSession(const fs::path& root) {
-    int ready[2];
-    if (pipe(ready) != 0) return -1;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        SessionOptions o;
-        o.root = root;
-        o.holder = QStringLiteral("orvane make");
-        NullProgress progress;
-        auto session = Session::open(o, progress);
-        const char held = session ? 'y' : 'n';
-        (void)!write(ready[1], &held, 1);
-        for (;;) pause();
-    }
-    char held = 0;
-    (void)!read(ready[0], &held, 1);
-    close(ready[0]);
-    close(ready[1]);
-    return held == 'y' ? pid : -1;
-}
-
 TEST_F(SessionTest, ASecondRunIsRefusedNamingTheFolderAndTheHolderUntilTheHolderIsKilled) {
-    const pid_t holder = childHoldingSession(dir.path());
+    const pid_t holder = testing::childThatHolds([this] {
+        NullProgress progress;
+        // Kept open until the child is killed.
+        static Result<std::unique_ptr<Session>> held;
+        held = Session::open(options("orvane make"), progress);
+        return held.has_value();
+    });
     ASSERT_GT(holder, 0);
     // The other run's work, which the refused run must leave alone.
     writeFile(folder.thumbnail(1, 1), "thumb");

@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <functional>
@@ -57,6 +59,22 @@ std::string folderListing(const fs::path& root) {
     std::string out;
     for (const std::string& line : lines) out += line + "\n";
     return out;
+}
+
+pid_t childThatHolds(const std::function<bool()>& take) {
+    int ready[2];
+    if (pipe(ready) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const char held = take() ? 'y' : 'n';
+        (void)!write(ready[1], &held, 1);
+        for (;;) pause();
+    }
+    char held = 0;
+    (void)!read(ready[0], &held, 1);
+    close(ready[0]);
+    close(ready[1]);
+    return held == 'y' ? pid : -1;
 }
 
 }  // namespace orvane::testing

@@ -2,8 +2,11 @@
 // Helpers shared by the tests: a temporary working root, small file helpers,
 // and printing of QString in assertion messages.
 
+#include <sys/types.h>
+
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -35,5 +38,9 @@ std::string readFile(const fs::path& path);
 // for a file its size and a hash of its content. Two listings are equal
 // exactly when nothing under `root` was added, removed or changed.
 std::string folderListing(const fs::path& root);
+
+// Forks a child that calls `take` (taking a lock, say) and then waits to be
+// killed; returns the child's pid once `take` returned true, or -1.
+pid_t childThatHolds(const std::function<bool()>& take);
 
 }  // namespace orvane::testing
