@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <cerrno>
 #include <iostream>
+#include <string_view>
 
 #include "app/fonts.h"
 #include "cli/cli.h"
@@ -29,7 +30,9 @@ void quietRuntimeFolder() {
 
 int main(int argc, char** argv) {
     quietRuntimeFolder();
-    if (argc > 1) {
+    // Windows without arguments, or with only the working folder's root.
+    const bool windows = argc == 1 || (argc == 3 && std::string_view(argv[1]) == "--root");
+    if (!windows) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         orvane::installFontSubstitutions();

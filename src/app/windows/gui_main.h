@@ -18,7 +18,8 @@ struct WindowsOptions {
 // program ends with status 1) and runs the main window until it closes.
 int startWindows(const WindowsOptions& options);
 
-// Makes the QApplication and starts the windows.
+// Makes the QApplication and starts the windows; `--root DIR` names the
+// folder that holds smxcwjj.
 int runGui(int argc, char** argv);
 
 }  // namespace orvane

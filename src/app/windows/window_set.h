@@ -1,0 +1,52 @@
+#pragma once
+// WindowSet: every window of the program, made once at start in a fixed
+// order (the main window first) and kept for the whole run, so each keeps
+// its state between showings. It owns the skin the frames are cut from and
+// wires the main window's exit command to the exit window. GUI thread.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "gui/skin.h"
+
+namespace orvane {
+
+class Session;
+class TForm1;
+class TForm8;
+class TForm25;
+class TForm35;
+
+class WindowSet {
+   public:
+    explicit WindowSet(Session& session);
+    ~WindowSet();
+
+    TForm1& mainWindow() const { return *m_main; }
+    TForm8& messageWindow() const { return *m_message; }
+    TForm25& exitWindow() const { return *m_exit; }
+    TForm35& processingWindow() const { return *m_processing; }
+
+    // Every window in creation order.
+    const std::vector<QWidget*>& windows() const { return m_order; }
+    // The window named `objectName`, or nullptr.
+    QWidget* window(const QString& objectName) const;
+
+    const Skin& skin() const { return m_skin; }
+
+   private:
+    template <typename W, typename... Args>
+    W* make(Args&&... args);
+
+    Skin m_skin;
+    std::vector<std::unique_ptr<QWidget>> m_owned;
+    std::vector<QWidget*> m_order;
+    TForm1* m_main = nullptr;
+    TForm8* m_message = nullptr;
+    TForm25* m_exit = nullptr;
+    TForm35* m_processing = nullptr;
+};
+
+}  // namespace orvane

@@ -1,0 +1,42 @@
+#include "gui/message_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+TForm8::TForm8(const Skin& skin, QWidget* parent)
+    : FramedWindow(QStringLiteral("TForm8"), QStringLiteral("提示信息"), skin, parent) {
+    auto* layout = new QVBoxLayout(content());
+    layout->setContentsMargins(20, 16, 20, 14);
+    m_message = new QLabel(content());
+    m_message->setObjectName(QStringLiteral("Label_xianshi_xiaoxi"));
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_message, 1);
+
+    m_ok = new QPushButton(QStringLiteral("确定"), content());
+    m_ok->setObjectName(QStringLiteral("Button_queding"));
+    m_ok->setAccessibleName(m_ok->text());
+    m_ok->setDefault(true);
+    m_ok->setMinimumWidth(90);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(m_ok);
+    row->addStretch();
+    layout->addLayout(row);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    setContentSize(QSize(380, 150));
+}
+
+void TForm8::showMessage(const QString& message) {
+    m_message->setText(message);
+    m_message->setAccessibleName(message);
+    m_ok->setFocus();
+    exec();
+}
+
+}  // namespace orvane

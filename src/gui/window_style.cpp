@@ -1,0 +1,25 @@
+#include "gui/window_style.h"
+
+#include "gui/skin_painter.h"
+
+namespace orvane {
+
+QString windowStyleSheet() {
+    using namespace skin_colours;
+    const auto c = [](const QColor& colour) { return colour.name(); };
+    return QStringLiteral(
+               "QWidget { color: %1; font-size: 13px; }"
+               "QPushButton { background: %2; border: 1px solid %3; border-radius: 3px;"
+               " padding: 3px 10px; }"
+               "QPushButton:hover { background: %4; border-color: %5; }"
+               "QPushButton:pressed { background: %6; }"
+               "QPushButton:focus { border-color: %5; }"
+               "QPushButton:default { border-color: %7; }"
+               "QProgressBar { background: %6; border: 1px solid %3; border-radius: 3px;"
+               " text-align: center; height: 16px; }"
+               "QProgressBar::chunk { background: %7; border-radius: 2px; }")
+        .arg(c(kText), c(kBandTop), c(kBandTop.lighter(140)), c(kBandTop.lighter(125)),
+             c(kAccent), c(kBandBottom), c(kAccent.darker(130)));
+}
+
+}  // namespace orvane
