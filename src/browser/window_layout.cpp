@@ -134,8 +134,9 @@ MainLayout mainWindowLayout(const MainLayoutInput& input) {
     // Bottom strip and its labels.
     out.bottomLeft = QRect(0, stripTop, kBottomLeftWidth, kBottomStripHeight);
     out.bottomRight = QRect(w - kBottomEndWidth, stripTop, kBottomEndWidth, kBottomStripHeight);
-    out.bottomMiddle = QRect(kBottomLeftWidth, stripTop,
-                             std::max(0, w - kBottomEndWidth - kBottomLeftWidth), kBottomStripHeight);
+    out.bottomMiddle =
+        QRect(kBottomLeftWidth, stripTop, std::max(0, w - kBottomEndWidth - kBottomLeftWidth),
+              kBottomStripHeight);
     out.bottomUnderPanels = QRect(sideLeft, stripTop, kSidePanelWidth + 2, kBottomStripHeight);
 
     const int labelTop = ht - 27;

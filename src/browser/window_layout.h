@@ -59,8 +59,8 @@ struct MainLayout {
     QRect photoPanel;
     QRect musicPanel;
     QRect lyricPanel;
-    QRect summaryPanel;  // 其它相关
-    QRect helpPanel;     // 帮助信息
+    QRect summaryPanel;               // 其它相关
+    QRect helpPanel;                  // 帮助信息
     std::array<QRect, 3> paneLabels;  // 相片区域, 音乐区域, 歌词区域
     std::array<QRect, 3> infoLabels;  // 软件简介, 帮助文件, 网站模板
 };

@@ -48,16 +48,17 @@ FramedWindow::FramedWindow(const QString& objectName, const QString& caption, co
     // The left piece, under the caption, moves the window as well.
     makeDragHandle(m_left, this);
 
-    connect(m_close, &SkinPicture::entered, this,
-            [this] { m_close->setPicture(m_skin.slice(SkinPart::SmallTitleRight, SkinState::Hover)); });
+    connect(m_close, &SkinPicture::entered, this, [this] {
+        m_close->setPicture(m_skin.slice(SkinPart::SmallTitleRight, SkinState::Hover));
+    });
     connect(m_close, &SkinPicture::left, this,
             [this] { m_close->setPicture(m_skin.slice(SkinPart::SmallTitleRight)); });
     connect(m_close, &SkinPicture::pressed, this, [this] {
         m_close->setPicture(m_skin.slice(SkinPart::SmallTitleRight, SkinState::Pressed));
     });
     connect(m_close, &SkinPicture::released, this, [this](bool inside) {
-        m_close->setPicture(m_skin.slice(SkinPart::SmallTitleRight,
-                                         inside ? SkinState::Hover : SkinState::Normal));
+        m_close->setPicture(
+            m_skin.slice(SkinPart::SmallTitleRight, inside ? SkinState::Hover : SkinState::Normal));
         if (inside) reject();
     });
 

@@ -33,7 +33,8 @@ void SkinPicture::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SkinPicture::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit released(rect().contains(event->position().toPoint()));
+    if (event->button() == Qt::LeftButton)
+        emit released(rect().contains(event->position().toPoint()));
 }
 
 void SkinPicture::mouseDoubleClickEvent(QMouseEvent* event) {

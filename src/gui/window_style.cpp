@@ -18,8 +18,8 @@ QString windowStyleSheet() {
                "QProgressBar { background: %6; border: 1px solid %3; border-radius: 3px;"
                " text-align: center; height: 16px; }"
                "QProgressBar::chunk { background: %7; border-radius: 2px; }")
-        .arg(c(kText), c(kBandTop), c(kBandTop.lighter(140)), c(kBandTop.lighter(125)),
-             c(kAccent), c(kBandBottom), c(kAccent.darker(130)));
+        .arg(c(kText), c(kBandTop), c(kBandTop.lighter(140)), c(kBandTop.lighter(125)), c(kAccent),
+             c(kBandBottom), c(kAccent.darker(130)));
 }
 
 }  // namespace orvane

@@ -26,10 +26,10 @@ LAYERS = [
     ("render/overlays", 4),
     ("render/album", 5),
     ("app/session", 6),
-    ("gui", 7),
-    ("windows", 7),  # the windows of every area: <area>/windows/
-    ("cli", 7),
-    ("", 8),  # main.cpp
+    ("gui", 7),  # the window shell: skin, frame, shared windows
+    ("windows", 8),  # the windows of every area: <area>/windows/
+    ("cli", 8),
+    ("", 9),  # main.cpp
 ]
 
 # Where Qt Widgets may be included: the windows, the window shell, main.cpp.
@@ -42,8 +42,8 @@ def layer_of(relative_folder):
     """The (name, rank) of a folder relative to src/."""
     parts = relative_folder.split("/") if relative_folder else []
     if "windows" in parts:
-        return ("windows", 7)
-    best = ("", 8)
+        return ("windows", 8)
+    best = ("", 9)
     for name, rank in LAYERS:
         if name and (relative_folder == name or relative_folder.startswith(name + "/")):
             if len(name) > len(best[0]):

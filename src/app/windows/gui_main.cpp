@@ -36,12 +36,11 @@ class TerminationWatch {
             ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_terminationPipe) != 0)
             return;
         m_notifier = std::make_unique<QSocketNotifier>(g_terminationPipe[1], QSocketNotifier::Read);
-        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &mainWindow,
-                         [&mainWindow] {
-                             char byte;
-                             [[maybe_unused]] const auto got = ::read(g_terminationPipe[1], &byte, 1);
-                             mainWindow.close();
-                         });
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, &mainWindow, [&mainWindow] {
+            char byte;
+            [[maybe_unused]] const auto got = ::read(g_terminationPipe[1], &byte, 1);
+            mainWindow.close();
+        });
         struct sigaction action {};
         action.sa_handler = onTerminationSignal;
         sigemptyset(&action.sa_mask);
@@ -102,8 +101,7 @@ int runGui(int argc, char** argv) {
     WindowsOptions options;
     const QStringList arguments = QApplication::arguments();
     const qsizetype root = arguments.indexOf(QStringLiteral("--root"));
-    if (root >= 0 && root + 1 < arguments.size())
-        options.root = arguments[root + 1].toStdString();
+    if (root >= 0 && root + 1 < arguments.size()) options.root = arguments[root + 1].toStdString();
     return startWindows(options);
 }
 

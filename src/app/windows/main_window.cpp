@@ -37,7 +37,8 @@ constexpr Command kLeftCommands[] = {
     {"Button_tianjiageci", "添加歌词", "支持多个歌词文件一起添加使用"},
     {"Button_gecizhizuo", "歌词制作", "LRC歌词制作,支持导入txt文件,lrc文件,更改歌词时间,预览歌词"},
     {"Button_xiangcechangdu", "相册长度", "两种同步：以相册长度为准,以音乐长度为准"},
-    {"Button_wenzitexiao", "文字特效", "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置"},
+    {"Button_wenzitexiao", "文字特效",
+     "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置"},
     {"Button_huamiantexiao", "画面特效", "支持多条画面特效,支持指定时间显示"},
     {"Button_xiangpianjiancai", "相片剪裁", "对相片剪裁处理,达到高清最佳显示效果"},
     {"Button_mobanguanli", "模板管理",
@@ -47,7 +48,8 @@ constexpr Command kLeftCommands[] = {
     {"Button_SVCD", "SVCD", "画面效果最高达到1280*720"},
     {"Button_DVD", "DVD", "画面效果最高达到1920*1080"},
     {"Button_AVI", "AVI", "画面效果最高达到1920*1080"},
-    {"Button_xulietu", "序列图", "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080"},
+    {"Button_xulietu", "序列图",
+     "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080"},
 };
 
 constexpr std::array<const char*, kTitleButtonCount> kTitlePictureNames{
@@ -169,15 +171,15 @@ void TForm1::buildTitleBar() {
         m_titleLabels[k] = label;
         const SkinPart part = kTitleParts[k];
         connect(label, &HotLabel::hovered, this, [this, picture, part, label, k](bool inside) {
-            picture->setPicture(
-                m_skin.slice(part, inside ? SkinState::Hover : SkinState::Normal));
+            picture->setPicture(m_skin.slice(part, inside ? SkinState::Hover : SkinState::Normal));
             if (inside && label->underMouse())
                 QToolTip::showText(QCursor::pos(), q(kTitleHints[k]), label);
             else if (!inside)
                 QToolTip::hideText();
         });
-        connect(label, &HotLabel::pressed, this,
-                [this, picture, part] { picture->setPicture(m_skin.slice(part, SkinState::Pressed)); });
+        connect(label, &HotLabel::pressed, this, [this, picture, part] {
+            picture->setPicture(m_skin.slice(part, SkinState::Pressed));
+        });
         connect(label, &HotLabel::released, this, [this, picture, part, label] {
             const bool lit = label->underMouse() || label->hasFocus();
             picture->setPicture(m_skin.slice(part, lit ? SkinState::Hover : SkinState::Normal));
@@ -273,7 +275,8 @@ void TForm1::buildSidePanels() {
             {QStringLiteral("图标"), QStringLiteral("tubiao"), kind + QStringLiteral("缩略图"),
              QStringLiteral("删除"), QStringLiteral("shanchu"), QStringLiteral("删除单个") + kind},
             {QStringLiteral("列表"), QStringLiteral("liebiao"), kind + QStringLiteral("列表"),
-             QStringLiteral("全删"), QStringLiteral("quanshan"), QStringLiteral("删除全部") + kind}};
+             QStringLiteral("全删"), QStringLiteral("quanshan"),
+             QStringLiteral("删除全部") + kind}};
         if (pane != PhotoPane) {
             rows.push_back({QStringLiteral("绑定"), QStringLiteral("bangding"),
                             QStringLiteral("绑定%1文件").arg(other), QStringLiteral("全解绑"),
@@ -290,8 +293,8 @@ void TForm1::buildSidePanels() {
             const Row& row = rows[r];
             for (int col = 0; col < 2; ++col) {
                 const QString& caption = col == 0 ? row.left : row.right;
-                const QString name = QStringLiteral("Button_%1_%2").arg(
-                    q(s.prefix), col == 0 ? row.leftName : row.rightName);
+                const QString name = QStringLiteral("Button_%1_%2")
+                                         .arg(q(s.prefix), col == 0 ? row.leftName : row.rightName);
                 QPushButton* b =
                     makeCommand(panel, name, caption, col == 0 ? row.leftHint : row.rightHint);
                 b->setGeometry(col == 0 ? 2 : 93, top, 90, 23);
@@ -318,8 +321,8 @@ void TForm1::buildSidePanels() {
         }
     }
 
-    m_summaryPanel = makeSidePanel(QStringLiteral("Panel_qitaxiangguan_kuang"),
-                                   QStringLiteral("其它相关"));
+    m_summaryPanel =
+        makeSidePanel(QStringLiteral("Panel_qitaxiangguan_kuang"), QStringLiteral("其它相关"));
     // The album settings summary goes into this body.
     m_summaryBody = new QWidget(m_summaryPanel);
     m_summaryBody->setObjectName(QStringLiteral("Panel_qitaxiangguan"));
@@ -351,8 +354,8 @@ void TForm1::buildBottomStrip() {
     const std::array<const char*, 3> paneNames{"Label_xiangpianquyu", "Label_yinyuequyu",
                                                "Label_gechiquyu"};
     const std::array<const char*, 3> paneCaptions{"相片区域", "音乐区域", "歌词区域"};
-    const std::array<const char*, 3> paneHints{"显示相片文件的缩略图区域", "显示音乐文件的缩略图区域",
-                                               "显示歌词文件的缩略图区域"};
+    const std::array<const char*, 3> paneHints{
+        "显示相片文件的缩略图区域", "显示音乐文件的缩略图区域", "显示歌词文件的缩略图区域"};
     const std::array<const char*, 3> infoNames{"Label_ruanjianjianjie", "Label_bangzhuwenjian",
                                                "Label_wangzhanmoban"};
     const std::array<const char*, 3> infoCaptions{"软件简介", "帮助文件", "网站模板"};
@@ -384,7 +387,8 @@ void TForm1::buildBottomStrip() {
         info->setToolTip(q(infoHints[k]));
         hover(info, q(infoHints[k]));
         const QString caption = q(infoCaptions[k]);
-        connect(info, &HotLabel::clicked, this, [this, caption] { emit commandRequested(caption); });
+        connect(info, &HotLabel::clicked, this,
+                [this, caption] { emit commandRequested(caption); });
         m_infoLabels[k] = info;
     }
 }

@@ -1,0 +1,42 @@
+#!/bin/sh
+# Starts the real program under a virtual X server on a prepared working
+# folder, waits for the main window, takes a screenshot, ends the program
+# with SIGTERM and checks that it exits 0 and leaves the folder cleaned.
+# Usage: smoke_xvfb.sh ORVANE OUT_DIR [WIDTHxHEIGHT]
+set -eu
+orvane=$1
+out=$2
+size=${3:-1366x768}
+rm -rf "$out"
+mkdir -p "$out/root/smxcwjj/wj_0_or_2/wjj_01" "$out/root/smxcwjj/wj_0_or_2/wjj_02"
+# A stale thumbnail of a crashed run: the start removes it.
+mkdir -p "$out/root/smxcwjj/tp_wj/tp_slt_1"
+echo stale > "$out/root/smxcwjj/tp_wj/tp_slt_1/tp_slt_1_1.bmp"
+
+cat > "$out/session.sh" <<SESSION
+#!/bin/sh
+"$orvane" --root "$out/root" > "$out/orvane.log" 2>&1 &
+pid=\$!
+# Wait (up to 20 s) for the main window to be mapped.
+i=0
+while [ \$i -lt 40 ]; do
+    if xwininfo -root -tree 2>/dev/null | grep -q 'Orvane自动套版电子相册2018'; then break; fi
+    if ! kill -0 \$pid 2>/dev/null; then echo "orvane ended early"; exit 3; fi
+    sleep 0.5; i=\$((i + 1))
+done
+sleep 1
+command -v import >/dev/null && import -window root "$out/main_$size.png"
+kill -TERM \$pid
+wait \$pid
+SESSION
+chmod +x "$out/session.sh"
+
+status=0
+xvfb-run -a -s "-screen 0 ${size}x24" "$out/session.sh" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "smoke: orvane exited with $status"; cat "$out/orvane.log"; exit 1
+fi
+if [ -e "$out/root/smxcwjj/tp_wj" ]; then
+    echo "smoke: the working folder was not cleaned at exit"; exit 1
+fi
+echo "smoke: the windows started and ended cleanly ($out/main_$size.png)"
