@@ -41,7 +41,8 @@ TForm39::TForm39(Session& session, QWidget* parent)
     m_typeText = new QLabel(content());
     m_typeText->setObjectName(QStringLiteral("Label_leixing"));
     QFont big = m_sizeText->font();
-    big.setPointSize(big.pointSize() * 2);
+    if (big.pointSizeF() > 0) big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
     m_sizeText->setFont(big);
     m_typeText->setFont(big);
     m_default = new QPushButton(QStringLiteral("默认"), content());
