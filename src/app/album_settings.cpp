@@ -1,5 +1,7 @@
 #include "app/album_settings.h"
 
+#include <algorithm>
+
 #include "app/project_model.h"
 
 namespace orvane {
@@ -43,6 +45,149 @@ std::vector<QString> imageSequenceFormats() {
             QStringLiteral("PCX")};
 }
 
+namespace {
+const QString kPictureSequence = QStringLiteral("XLTP");
+const QString kPhotoLength = QStringLiteral("sui_zhaopian_tongbu");
+const QString kMusicLength = QStringLiteral("sui_yinyue_tongbu");
+}  // namespace
+
+void prepareOutputSize(AlbumSettings& settings, const QString& outputType) {
+    settings.outputType = outputType;
+    selectOutputSize(settings, kDefaultOutputSizeIndex);
+}
+
+void restoreOutputDefaults(AlbumSettings& settings) {
+    selectOutputSize(settings, kDefaultOutputSizeIndex);
+    if (settings.outputType == kPictureSequence)
+        settings.imageSequenceFormat = QStringLiteral("JPG");
+}
+
+int selectedOutputSizeIndex(const AlbumSettings& settings) {
+    const OutputSize current{settings.outputWidth.toInt(), settings.outputHeight.toInt()};
+    const auto sizes = outputSizes(settings.outputType);
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        if (sizes[i] == current) return static_cast<int>(i);
+    return -1;
+}
+
+QString currentOutputSizeText(const AlbumSettings& settings) {
+    return outputSizeText({settings.outputWidth.toInt(), settings.outputHeight.toInt()});
+}
+
+bool chooseImageSequenceFormat(AlbumSettings& settings, const QString& format) {
+    const auto formats = imageSequenceFormats();
+    if (std::find(formats.begin(), formats.end(), format) == formats.end()) return false;
+    settings.imageSequenceFormat = format;
+    return true;
+}
+
+QString outputTypeText(const AlbumSettings& settings) {
+    return settings.outputType == kPictureSequence ? settings.imageSequenceFormat
+                                                   : settings.outputType;
+}
+
+QString optionCaption(SettingsOption option) {
+    switch (option) {
+        case SettingsOption::PhotoLength:
+            return QStringLiteral("以相片时间长度为准");
+        case SettingsOption::MusicLength:
+            return QStringLiteral("以音乐时间长度为准");
+        case SettingsOption::Pal:
+            return QStringLiteral("PAL制式");
+        case SettingsOption::Ntsc:
+            return QStringLiteral("NTSC制式");
+        case SettingsOption::NormalQuality:
+            return QStringLiteral("一般画质");
+        case SettingsOption::HighQuality:
+            return QStringLiteral("高清画质");
+        case SettingsOption::LandscapeFullScreen:
+            return landscapeCropCaption(LandscapeCrop::FullScreen);
+        case SettingsOption::LandscapeTemplateDefault:
+            return landscapeCropCaption(LandscapeCrop::TemplateDefault);
+        case SettingsOption::PortraitZoomedPart:
+            return portraitCropCaption(PortraitCrop::ZoomedPart);
+        case SettingsOption::PortraitTemplateDefault:
+            return portraitCropCaption(PortraitCrop::TemplateDefault);
+    }
+    return {};
+}
+
+void chooseOption(AlbumSettings& settings, SettingsOption option) {
+    switch (option) {
+        case SettingsOption::PhotoLength:
+            settings.syncMode = kPhotoLength;
+            settings.loopPicturesToFill = false;
+            return;
+        case SettingsOption::MusicLength:
+            settings.syncMode = kMusicLength;
+            return;
+        case SettingsOption::Pal:
+            settings.tvSystem = QStringLiteral("PAL");
+            return;
+        case SettingsOption::Ntsc:
+            settings.tvSystem = QStringLiteral("NTSC");
+            return;
+        case SettingsOption::NormalQuality:
+            settings.quality = QStringLiteral("yiban_huazhi");
+            return;
+        case SettingsOption::HighQuality:
+            settings.quality = QStringLiteral("gaoqing_huazhi");
+            return;
+        case SettingsOption::LandscapeFullScreen:
+            settings.landscapeCrop = LandscapeCrop::FullScreen;
+            return;
+        case SettingsOption::LandscapeTemplateDefault:
+            settings.landscapeCrop = LandscapeCrop::TemplateDefault;
+            return;
+        case SettingsOption::PortraitZoomedPart:
+            settings.portraitCrop = PortraitCrop::ZoomedPart;
+            return;
+        case SettingsOption::PortraitTemplateDefault:
+            settings.portraitCrop = PortraitCrop::TemplateDefault;
+            return;
+    }
+}
+
+bool isChosen(const AlbumSettings& settings, SettingsOption option) {
+    switch (option) {
+        case SettingsOption::PhotoLength:
+            return settings.syncMode != kMusicLength;
+        case SettingsOption::MusicLength:
+            return settings.syncMode == kMusicLength;
+        case SettingsOption::Pal:
+            return settings.tvSystem == QLatin1String("PAL");
+        case SettingsOption::Ntsc:
+            return settings.tvSystem == QLatin1String("NTSC");
+        case SettingsOption::NormalQuality:
+            return settings.quality == QLatin1String("yiban_huazhi");
+        case SettingsOption::HighQuality:
+            return settings.quality == QLatin1String("gaoqing_huazhi");
+        case SettingsOption::LandscapeFullScreen:
+            return settings.landscapeCrop == LandscapeCrop::FullScreen;
+        case SettingsOption::LandscapeTemplateDefault:
+            return settings.landscapeCrop == LandscapeCrop::TemplateDefault;
+        case SettingsOption::PortraitZoomedPart:
+            return settings.portraitCrop == PortraitCrop::ZoomedPart;
+        case SettingsOption::PortraitTemplateDefault:
+            return settings.portraitCrop == PortraitCrop::TemplateDefault;
+    }
+    return false;
+}
+
+void resetAlbumLength(AlbumSettings& settings) {
+    settings.syncMode = kPhotoLength;
+    settings.loopMusicToFill = false;
+    settings.loopPicturesToFill = false;
+}
+
+bool picturesCanLoop(const AlbumSettings& settings) { return settings.syncMode == kMusicLength; }
+
+bool setLoopPicturesToFill(AlbumSettings& settings, bool on) {
+    if (on && !picturesCanLoop(settings)) return false;
+    settings.loopPicturesToFill = on;
+    return true;
+}
+
 QString qualityCaption(const QString& quality) {
     if (quality == QLatin1String("yiban_huazhi")) return QStringLiteral("一般画质");
     if (quality == QLatin1String("gaoqing_huazhi")) return QStringLiteral("高清画质");
@@ -61,20 +206,42 @@ QString syncModeCaption(const QString& syncMode) {
     return {};
 }
 
-std::vector<SummaryRow> summaryRows(const ProjectModel& model) {
+SummaryRow summaryRow(const ProjectModel& model, SummaryItem item) {
     const AlbumSettings& s = model.settings;
-    return {
-        {QStringLiteral("相片数量:"), QString::number(model.photos.size()), QStringLiteral("张")},
-        {QStringLiteral("音乐数量:"), QString::number(model.music.size()), QStringLiteral("个")},
-        {QStringLiteral("歌词数量:"), QString::number(model.lyrics.size()), QStringLiteral("个")},
-        {QStringLiteral("画面质量:"), qualityCaption(s.quality), {}},
-        {QStringLiteral("电视制式:"), tvSystemCaption(s.tvSystem), {}},
-        {QStringLiteral("相册长度:"), syncModeCaption(s.syncMode), {}},
-        {QStringLiteral("文字特效:"), QString::number(model.textEffects.size()),
-         QStringLiteral("个")},
-        {QStringLiteral("画面特效:"), QString::number(model.pictureEffects.size()),
-         QStringLiteral("个")},
-    };
+    const auto count = [](const auto& table) { return QString::number(table.size()); };
+    switch (item) {
+        case SummaryItem::Photos:
+            return {QStringLiteral("相片数量:"), count(model.photos), QStringLiteral("张")};
+        case SummaryItem::Music:
+            return {QStringLiteral("音乐数量:"), count(model.music), QStringLiteral("个")};
+        case SummaryItem::Lyrics:
+            return {QStringLiteral("歌词数量:"), count(model.lyrics), QStringLiteral("个")};
+        case SummaryItem::Quality:
+            return {QStringLiteral("画面质量:"), qualityCaption(s.quality), {}};
+        case SummaryItem::TvSystem:
+            return {QStringLiteral("电视制式:"), tvSystemCaption(s.tvSystem), {}};
+        case SummaryItem::AlbumLength:
+            return {QStringLiteral("相册长度:"), syncModeCaption(s.syncMode), {}};
+        case SummaryItem::TextEffects:
+            return {QStringLiteral("文字特效:"), count(model.textEffects), QStringLiteral("个")};
+        case SummaryItem::PictureEffects:
+            return {QStringLiteral("画面特效:"), count(model.pictureEffects), QStringLiteral("个")};
+    }
+    return {};
+}
+
+std::vector<SummaryRow> summaryRows(const ProjectModel& model) {
+    std::vector<SummaryRow> rows;
+    for (auto item : {SummaryItem::Photos, SummaryItem::Music, SummaryItem::Lyrics,
+                      SummaryItem::Quality, SummaryItem::TvSystem, SummaryItem::AlbumLength,
+                      SummaryItem::TextEffects, SummaryItem::PictureEffects})
+        rows.push_back(summaryRow(model, item));
+    return rows;
+}
+
+std::vector<SummaryItem> otherSettingsSummaryItems() {
+    return {SummaryItem::Quality, SummaryItem::AlbumLength, SummaryItem::TextEffects,
+            SummaryItem::PictureEffects, SummaryItem::TvSystem};
 }
 
 }  // namespace orvane

@@ -67,6 +67,52 @@ bool selectOutputSize(AlbumSettings& settings, int index);
 // The image formats of a picture sequence.
 std::vector<QString> imageSequenceFormats();
 
+// What a make command does before it asks for the size: sets the output type
+// and selects the default entry of its list (1280 × 720), whatever size an
+// earlier make of another type chose.
+void prepareOutputSize(AlbumSettings& settings, const QString& outputType);
+// "默认" of the output size window: the default entry and, for a picture
+// sequence, the format "JPG".
+void restoreOutputDefaults(AlbumSettings& settings);
+// The entry of the current type's list that the settings hold, or -1.
+int selectedOutputSizeIndex(const AlbumSettings& settings);
+// "1280 × 720" for the size the settings hold.
+QString currentOutputSizeText(const AlbumSettings& settings);
+// A format outside imageSequenceFormats() is ignored and returns false.
+bool chooseImageSequenceFormat(AlbumSettings& settings, const QString& format);
+// The type display of the output size window: the output type, or for a
+// picture sequence its image format.
+QString outputTypeText(const AlbumSettings& settings);
+
+// The radio choices of the album duration and other settings windows.
+enum class SettingsOption {
+    PhotoLength,  // "以相片时间长度为准"
+    MusicLength,  // "以音乐时间长度为准"
+    Pal,
+    Ntsc,
+    NormalQuality,
+    HighQuality,
+    LandscapeFullScreen,
+    LandscapeTemplateDefault,
+    PortraitZoomedPart,
+    PortraitTemplateDefault,
+};
+
+QString optionCaption(SettingsOption option);
+// Writes the choice. Photo length also clears the picture loop, which only
+// lengthens an album that follows the music. A crop style changes nothing
+// but the crop style.
+void chooseOption(AlbumSettings& settings, SettingsOption option);
+bool isChosen(const AlbumSettings& settings, SettingsOption option);
+
+// Without songs the album can only follow the photos: photo length, both
+// loops cleared.
+void resetAlbumLength(AlbumSettings& settings);
+// The picture loop can be ticked only while the album follows the music.
+bool picturesCanLoop(const AlbumSettings& settings);
+// Ignored (returns false) while the album follows the photos.
+bool setLoopPicturesToFill(AlbumSettings& settings, bool on);
+
 struct ProjectModel;
 
 struct SummaryRow {
@@ -75,8 +121,24 @@ struct SummaryRow {
     QString unit;  // empty when the row has none
 };
 
-// The summary panel, top to bottom.
+// The rows of the summary, in the order of summaryRows().
+enum class SummaryItem {
+    Photos,
+    Music,
+    Lyrics,
+    Quality,
+    TvSystem,
+    AlbumLength,
+    TextEffects,
+    PictureEffects,
+};
+
+SummaryRow summaryRow(const ProjectModel& model, SummaryItem item);
+// Every row of the summary, top to bottom.
 std::vector<SummaryRow> summaryRows(const ProjectModel& model);
+// The rows of the main window's "其它相关" panel, top to bottom; the counts of
+// photos, songs and lyrics stand in their own side panels.
+std::vector<SummaryItem> otherSettingsSummaryItems();
 
 QString qualityCaption(const QString& quality);
 QString tvSystemCaption(const QString& tvSystem);
