@@ -406,7 +406,8 @@ void MediaPane::dropThumbnail(int dragged, QPoint dropped) {
     m_hoverShape->show();
     const std::optional<int> partner = dropPartner(dragged, dropped, m_grid.positions);
     // Back home: after an exchange the partner's picture shows there.
-    if (dragged >= 0 && static_cast<std::size_t>(dragged) < m_thumbs.size())
+    if (dragged >= 0 && static_cast<std::size_t>(dragged) < m_thumbs.size() &&
+        static_cast<std::size_t>(dragged) < m_grid.positions.size())
         m_thumbs[static_cast<std::size_t>(dragged)]->move(
             m_grid.positions[static_cast<std::size_t>(dragged)]);
     m_dragged = -1;
