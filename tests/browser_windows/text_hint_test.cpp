@@ -1,0 +1,50 @@
+// The text hint TForm30 over the buttons of the main window: the button's
+// description while the mouse is over it, gone when it leaves.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QPushButton>
+
+#include "browser/windows/pane_hint_window.h"
+
+namespace orvane {
+namespace {
+
+TEST(TextHintTest, DescribesTheButtonUnderTheMouseByItsPane) {
+    TextHintWindow hint;
+    EXPECT_EQ(hint.objectName(), QStringLiteral("TForm30"));
+    EXPECT_EQ(hint.windowTitle(), QStringLiteral("提示窗口"));
+    QPushButton add(QStringLiteral("添加相片"));
+    QPushButton bind(QStringLiteral("绑定"));
+    QPushButton other(QStringLiteral("确定"));
+    hint.attach(&add, HintGroup::Main);
+    hint.attach(&bind, HintGroup::Lyrics);
+    hint.attach(&other, HintGroup::Main);
+
+    struct Case {
+        QPushButton* button;
+        QString text;  // empty: no hint
+    };
+    const Case cases[] = {{&add, QStringLiteral("支持多个相片文件一起添加使用")},
+                          {&bind, QStringLiteral("绑定音乐文件")},
+                          {&other, QString()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button->text().toStdString());
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(100, 100));
+        QApplication::sendEvent(c.button, &enter);
+        EXPECT_EQ(hint.isVisible(), !c.text.isEmpty());
+        if (!c.text.isEmpty()) {
+            EXPECT_EQ(hint.text(), c.text);
+            // The window fits its line with 8 pixels on each side.
+            EXPECT_GE(hint.width(), 16);
+        }
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(c.button, &leave);
+        EXPECT_FALSE(hint.isVisible());
+    }
+}
+
+}  // namespace
+}  // namespace orvane
