@@ -215,20 +215,12 @@ void TForm1::buildLeftColumn() {
                 [this, caption] { emit commandRequested(caption); });
         m_leftCommands.push_back(button);
     }
+    // The pressed-item preview box of the panes goes here.
     m_previewBox = new QFrame(this);
-    m_previewBox->setObjectName(QStringLiteral("suiPanel_xuanzhong_xiangpian_yulan"));
-    m_previewBox->setStyleSheet(
-        QStringLiteral("QFrame#suiPanel_xuanzhong_xiangpian_yulan { background: %1;"
-                       " border: 1px solid %2; border-radius: 3px; }")
-            .arg(kWindow.name(), kBandTop.name()));
-    m_previewCaption = new QLabel(QStringLiteral("        相片缩略图预览"), m_previewBox);
-    m_previewCaption->setObjectName(QStringLiteral("Label_yulan_biaoti"));
-    m_previewCaption->setStyleSheet(QStringLiteral("color: %1;").arg(kTextDim.name()));
-    m_previewCaption->setGeometry(0, 2, 170, 20);
-    m_previewPicture = new QLabel(m_previewBox);
-    m_previewPicture->setObjectName(QStringLiteral("Image_chakanxiangpian"));
-    m_previewPicture->setAlignment(Qt::AlignCenter);
-    m_previewPicture->setAccessibleName(QStringLiteral("相片缩略图预览"));
+    m_previewBox->setObjectName(QStringLiteral("Panel_yulan"));
+    m_previewBox->setStyleSheet(QStringLiteral("QFrame#Panel_yulan { background: %1;"
+                                               " border: 1px solid %2; border-radius: 3px; }")
+                                    .arg(kWindow.name(), kBandTop.name()));
 }
 
 QFrame* TForm1::makeSidePanel(const QString& objectName, const QString& caption) {
@@ -430,7 +422,8 @@ void TForm1::relayout() {
     m_previewBox->setVisible(!layout.previewBox.isEmpty());
     if (!layout.previewBox.isEmpty()) {
         m_previewBox->setGeometry(layout.previewBox);
-        m_previewPicture->setGeometry(layout.previewPicture);
+        for (QWidget* child : m_previewBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->setGeometry(QRect(QPoint(1, 1), layout.previewBox.size() - QSize(2, 2)));
     }
 
     m_panes->setGeometry(layout.panes);

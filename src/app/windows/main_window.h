@@ -54,9 +54,8 @@ class TForm1 : public QWidget {
     QWidget* panesHost() const { return m_panes; }
     // The body of the "其它相关" panel, for the album settings summary.
     QWidget* summaryPanelHost() const { return m_summaryBody; }
-    // The preview box's picture (Image_chakanxiangpian) and caption.
-    QLabel* previewPicture() const { return m_previewPicture; }
-    QLabel* previewCaption() const { return m_previewCaption; }
+    // Where the panes' pressed-item preview box goes (it fills it).
+    QWidget* previewBoxHost() const { return m_previewBox; }
 
     // Refreshes the photo, music and lyric counters from the model.
     void refreshCounters();
@@ -108,8 +107,6 @@ class TForm1 : public QWidget {
 
     std::vector<QPushButton*> m_leftCommands;
     QWidget* m_previewBox = nullptr;
-    QLabel* m_previewCaption = nullptr;
-    QLabel* m_previewPicture = nullptr;
 
     QWidget* m_panes = nullptr;
     QFrame* m_photoPanel = nullptr;

@@ -3,7 +3,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/windows/album_length_window.h"
 #include "app/windows/main_window.h"
+#include "app/windows/other_settings_window.h"
+#include "app/windows/output_size_window.h"
+#include "app/windows/summary_panel.h"
+#include "browser/windows/media_browser.h"
+#include "browser/windows/media_pane.h"
+#include "browser/windows/pane_hint_window.h"
+#include "browser/windows/preview_box.h"
 #include "gui/exit_window.h"
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
@@ -12,6 +20,15 @@
 namespace orvane {
 
 namespace {
+
+// The output type of a make command ("DVD" → "DVD", "序列图" → "XLTP"); empty
+// for other commands.
+QString makeCommandOutputType(const QString& caption) {
+    if (caption == QStringLiteral("序列图")) return QStringLiteral("XLTP");
+    for (const char* type : {"VCD", "SVCD", "DVD", "AVI"})
+        if (caption == QLatin1String(type)) return caption;
+    return {};
+}
 
 // The sharpest ratio any screen needs.
 qreal largestPixelRatio() {
@@ -39,8 +56,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     m_main = make<TForm1>(session, m_skin);
     shell("TMainForm", "添加相片");
     shell("TfrmMain", "制作相册");
-    // Album settings window: replaced by its own class.
-    shell("TForm2", "相册时长");
+    auto* albumLength = make<TForm2>(session);
     shell("TForm3", "文字特效");
     shell("TForm6", "添加音乐");
     m_message = make<TForm8>(m_skin);
@@ -53,19 +69,17 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     shell("TForm14", "绑定或解绑");
     shell("TForm15", "绑定");
     shell("TForm16", "歌词设置");
-    // Album settings window: replaced by its own class.
-    shell("TForm17", "其它设置");
+    auto* otherSettings = make<TForm17>(session);
     m_exit = make<TForm25>(m_skin);
     shell("TForm28", "音乐预览");
     shell("TForm29", "歌词预览");
     shell("TForm30", "提示窗口");
-    shell("TForm31", "相片控件渐变提示信息");
-    shell("TForm32", "音乐控件渐变提示信息");
-    shell("TForm33", "歌词控件渐变提示信息");
+    // The panes make their own hint windows TForm31–TForm33.
+    m_browser = new MediaBrowser(session, m_main->panesHost());
+    for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
     shell("TForm34", "相片使用效果预览");
     m_processing = make<TForm35>(m_skin);
-    // Album settings window: replaced by its own class.
-    shell("TForm39", "输出相册尺寸");
+    auto* outputSize = make<TForm39>(session);
     shell("TForm50", "歌词软件");
     shell("TForm46", "");
     shell("TForm47", "");
@@ -75,6 +89,44 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     shell("TForm4", "");
 
     m_main->setExitConfirmation([this] { return m_exit->confirmExit(); });
+    placePreviewAndSummary(session);
+    connectCommands(*albumLength, *otherSettings, *outputSize);
+}
+
+void WindowSet::placePreviewAndSummary(Session& session) {
+    m_browser->previewBox()->setParent(m_main->previewBoxHost());
+    m_browser->previewBox()->show();
+    new SummaryPanel(session, m_main->summaryPanelHost());
+    // The hosts size their children on every layout.
+    m_main->applyLayoutMode(m_main->layoutMode());
+    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message, &TForm8::showMessage);
+}
+
+void WindowSet::connectCommands(TForm2& albumLength, TForm17& otherSettings, TForm39& outputSize) {
+    MediaBrowser* browser = m_browser;
+    QObject::connect(m_main, &TForm1::paneRequested, browser, &MediaBrowser::showPane);
+    QObject::connect(m_main, &TForm1::sideCommandRequested, browser,
+                     [browser](int pane, const QString& caption) {
+                         if (caption == QStringLiteral("图标")) {
+                             browser->showPane(pane);
+                             browser->showIcons();
+                         } else if (caption == QStringLiteral("列表")) {
+                             browser->showPane(pane);
+                             browser->showList();
+                         }
+                     });
+    QObject::connect(m_main, &TForm1::commandRequested, m_main,
+                     [&albumLength, &otherSettings, &outputSize](const QString& caption) {
+                         if (caption == QStringLiteral("相册长度")) {
+                             albumLength.exec();
+                         } else if (caption == QStringLiteral("其它设置")) {
+                             otherSettings.exec();
+                         } else if (const QString type = makeCommandOutputType(caption);
+                                    !type.isEmpty()) {
+                             // The make-album window comes with the make commands.
+                             outputSize.askBeforeMaking(type);
+                         }
+                     });
 }
 
 // The other windows go first: none of them outlives the main window.

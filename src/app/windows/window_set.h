@@ -18,6 +18,10 @@ class TForm1;
 class TForm8;
 class TForm25;
 class TForm35;
+class TForm2;
+class TForm17;
+class TForm39;
+class MediaBrowser;
 
 class WindowSet {
    public:
@@ -35,10 +39,14 @@ class WindowSet {
     QWidget* window(const QString& objectName) const;
 
     const Skin& skin() const { return m_skin; }
+    // The three media panes in the main window.
+    MediaBrowser& browser() const { return *m_browser; }
 
    private:
     template <typename W, typename... Args>
     W* make(Args&&... args);
+    void placePreviewAndSummary(Session& session);
+    void connectCommands(TForm2& albumLength, TForm17& otherSettings, TForm39& outputSize);
 
     Skin m_skin;
     std::vector<std::unique_ptr<QWidget>> m_owned;
@@ -47,6 +55,7 @@ class WindowSet {
     TForm8* m_message = nullptr;
     TForm25* m_exit = nullptr;
     TForm35* m_processing = nullptr;
+    MediaBrowser* m_browser = nullptr;
 };
 
 }  // namespace orvane

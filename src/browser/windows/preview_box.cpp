@@ -1,7 +1,9 @@
 #include "browser/windows/preview_box.h"
 
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "browser/windows/pane_shape.h"
 
@@ -27,6 +29,12 @@ PreviewBox::PreviewBox(QWidget* parent) : QWidget(parent) {
 }
 
 QSize PreviewBox::pictureSize() const { return m_image->size(); }
+
+void PreviewBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int captionHeight = m_caption->sizeHint().height() + 4;
+    m_image->setFixedSize(std::max(width() - 8, 1), std::max(height() - 12 - captionHeight, 1));
+}
 
 void PreviewBox::showPicture(const QString& caption, const QImage& picture) {
     m_caption->setText(caption);

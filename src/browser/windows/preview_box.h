@@ -22,7 +22,12 @@ class PreviewBox : public QWidget {
     void clearPicture();
 
     QString caption() const;
+
     QImage picture() const { return m_picture; }
+
+   protected:
+    // The picture takes the room the box has under its caption.
+    void resizeEvent(QResizeEvent* event) override;
 
    private:
     QLabel* m_caption;
