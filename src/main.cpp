@@ -26,12 +26,24 @@ void quietRuntimeFolder() {
     if (mkdir(folder.constData(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", folder);
 }
 
+// The windows open without arguments, with `--root DIR` and with files to
+// add (`orvane a.jpg b.mp3`); a subcommand or another option is the CLI.
+bool opensWindows(int argc, char** argv) {
+    if (argc == 1) return true;
+    const std::string_view first = argv[1];
+    if (first == "--root") return true;
+    if (first.starts_with('-')) return false;
+    for (const char* subcommand :
+         {"templates", "unpack", "fit", "lyrics", "render-template", "make"})
+        if (first == subcommand) return false;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     quietRuntimeFolder();
-    // Windows without arguments, or with only the working folder's root.
-    const bool windows = argc == 1 || (argc == 3 && std::string_view(argv[1]) == "--root");
+    const bool windows = opensWindows(argc, argv);
     if (!windows) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);

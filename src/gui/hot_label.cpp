@@ -25,7 +25,7 @@ void HotLabel::paintEvent(QPaintEvent*) {
         p.setFont(font());
         p.drawText(rect(), Qt::AlignCenter, text());
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         QPen pen(skin_colours::kAccent, 1, Qt::DotLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
@@ -55,13 +55,20 @@ void HotLabel::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
-// The keyboard focus lights the picture under the label as the mouse does.
+// Focus reached with the keyboard lights the picture under the label as the
+// mouse does; focus that only falls to the label (a window activated, a
+// focused widget hidden) shows nothing, or the close control would look
+// pressed for no reason.
 void HotLabel::focusInEvent(QFocusEvent* event) {
-    emit hovered(true);
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason ||
+                      event->reason() == Qt::BacktabFocusReason ||
+                      event->reason() == Qt::ShortcutFocusReason;
+    if (m_keyboardFocus) emit hovered(true);
     QAbstractButton::focusInEvent(event);
 }
 
 void HotLabel::focusOutEvent(QFocusEvent* event) {
+    m_keyboardFocus = false;
     emit hovered(m_hover);
     QAbstractButton::focusOutEvent(event);
 }

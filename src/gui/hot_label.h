@@ -28,6 +28,7 @@ class HotLabel : public QAbstractButton {
 
    private:
     bool m_hover = false;
+    bool m_keyboardFocus = false;
 };
 
 }  // namespace orvane

@@ -17,7 +17,13 @@ QString windowStyleSheet() {
                "QPushButton:default { border-color: %7; }"
                "QProgressBar { background: %6; border: 1px solid %3; border-radius: 3px;"
                " text-align: center; height: 16px; }"
-               "QProgressBar::chunk { background: %7; border-radius: 2px; }")
+               "QProgressBar::chunk { background: %7; border-radius: 2px; }"
+               // Lists (the panes' report views) on the dark ground.
+               "QTreeView, QListView { background: %6; alternate-background-color: %2;"
+               " border: 1px solid %3; selection-background-color: %7;"
+               " selection-color: %1; }"
+               "QHeaderView::section { background: %2; color: %1; border: none;"
+               " border-right: 1px solid %3; padding: 3px 6px; }")
         .arg(c(kText), c(kBandTop), c(kBandTop.lighter(140)), c(kBandTop.lighter(125)), c(kAccent),
              c(kBandBottom), c(kAccent.darker(130)));
 }

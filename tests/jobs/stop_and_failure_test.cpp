@@ -10,6 +10,7 @@
 #include <set>
 
 #include "album_fixtures.h"
+#include "app/session/media_files.h"
 #include "audio/media_import.h"
 #include "job_fixtures.h"
 #include "photos/photo_import.h"
@@ -42,6 +43,14 @@ Operation importingLyrics(const QStringList& files) {
     return [files](ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
         MediaPanes panes;
         auto report = importLyrics(model, folder, panes, files, progress);
+        return report ? Result<void>() : std::unexpected(report.error());
+    };
+}
+
+Operation addingMixedFiles(const QStringList& files) {
+    return [files](ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
+        MediaPanes panes;
+        auto report = addMediaFiles(model, folder, panes, files, progress);
         return report ? Result<void>() : std::unexpected(report.error());
     };
 }
@@ -143,6 +152,12 @@ const JobCase kJobCases[] = {
     {"lyric import", "添加歌词", mediaProject,
      [](JobWorld& w) {
          return importingLyrics({w.lyric("a.lrc"), w.lyric("b.lrc"), w.lyric("c.lrc")});
+     }},
+    // A stop in the lyrics takes back the photos and songs added before them.
+    {"mixed files", "添加歌词", [](JobWorld& w) { photoProject(w, 2); },
+     [](JobWorld& w) {
+         return addingMixedFiles({w.lyric("a.lrc"), w.photo("n1.jpg", 400, 300, Qt::red),
+                                  w.song("a.mp3"), w.photo("n2.jpg", 300, 400), w.lyric("b.lrc")});
      }},
     {"photo removal", "删除相片", [](JobWorld& w) { photoProject(w, 8); },
      [](JobWorld& w) -> Operation {
@@ -326,6 +341,17 @@ TEST(MusicImport, ADamagedSongIsSkippedWithANoticeAndTheOthersAreAdded) {
     EXPECT_TRUE(progress.notices[0].contains(QStringLiteral("broken.mp3")));
     EXPECT_TRUE(fs::exists(world.folder.thumbnail(2, 3)));
     EXPECT_FALSE(fs::exists(world.folder.thumbnail(2, 4)));
+}
+
+TEST(MediaFiles, FilesAreSortedByTheirExtensionKeepingTheirOrder) {
+    const MediaFilesByKind sorted =
+        sortMediaFiles({"b.JPG", "song.mp3", "a.jpeg", "words.LRC", "k.ksc", "notes.txt",
+                        "x.jpg.bak", "two.Mp3", "noextension"});
+    EXPECT_EQ(sorted.photos, QStringList({"b.JPG", "a.jpeg"}));
+    EXPECT_EQ(sorted.songs, QStringList({"song.mp3", "two.Mp3"}));
+    EXPECT_EQ(sorted.lyrics, QStringList({"words.LRC"}));
+    EXPECT_EQ(sorted.karaoke, QStringList({"k.ksc"}));
+    EXPECT_EQ(sorted.unknown, QStringList({"notes.txt", "x.jpg.bak", "noextension"}));
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(WindowShellTest, EveryWindowIsMadeOnceInOrderWithItsNameAndCaption) {
     // The main window hosts the panes and the summary panel.
     TForm1& main = windows->mainWindow();
     EXPECT_EQ(main.panesHost()->objectName(), "Panel_panes");
-    EXPECT_EQ(main.summaryPanelHost()->objectName(), "Panel_qitaxiangguan");
+    EXPECT_EQ(main.summaryPanelHost()->objectName(), "Panel_qitaxiangguan_host");
 }
 
 TEST_F(WindowShellTest, TheMessageWindowShowsItsMessageUntilOkAndKeepsItsState) {

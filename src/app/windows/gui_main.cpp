@@ -4,17 +4,23 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>
 
 #include "app/fonts.h"
+#include "app/session/job_runner.h"
+#include "app/session/media_files.h"
 #include "app/session/session.h"
 #include "app/single_instance_guard.h"
 #include "app/windows/main_window.h"
 #include "app/windows/window_set.h"
+#include "browser/windows/media_browser.h"
+#include "browser/windows/preview_box.h"
 #include "gui/message_window.h"
+#include "gui/processing_window.h"
 
 namespace orvane {
 
@@ -60,6 +66,33 @@ class TerminationWatch {
     struct sigaction m_oldInt {};
 };
 
+// Adds the files the program was started with, as a job under the processing
+// window; what was left out, or why nothing was added, goes to the message
+// window.
+void addStartFiles(Session& session, WindowSet& windows, const QStringList& files) {
+    MediaBrowser& browser = windows.browser();
+    auto panes = std::make_shared<MediaPanes>(browser.mediaPanes());
+    auto report = std::make_shared<MediaFilesReport>();
+    JobRunner runner;
+    session.startJob(runner,
+                     [panes, report, files](ProjectModel& model, const WorkingFolder& folder,
+                                            Progress& progress) -> Result<void> {
+                         auto added = addMediaFiles(model, folder, *panes, files, progress);
+                         if (!added) return std::unexpected(added.error());
+                         *report = std::move(*added);
+                         return {};
+                     });
+    const JobOutcome outcome = windows.processingWindow().showWhile(runner);
+    if (outcome.succeeded()) {
+        browser.mediaPanes() = *panes;
+        browser.refreshAll();
+        if (!report->skipped.isEmpty())
+            windows.messageWindow().showMessage(report->skipped.join(u'\n'));
+    } else if (!outcome.result.error().isStop()) {
+        windows.messageWindow().showMessage(outcome.result.error().message);
+    }
+}
+
 }  // namespace
 
 int startWindows(const WindowsOptions& options) {
@@ -91,6 +124,10 @@ int startWindows(const WindowsOptions& options) {
             windows.messageWindow().showMessage(text);
         });
     }
+    if (!options.files.isEmpty())
+        QTimer::singleShot(0, &main, [&session = **session, &windows, files = options.files] {
+            addStartFiles(session, windows, files);
+        });
     return QApplication::exec();
 }
 
@@ -100,8 +137,12 @@ int runGui(int argc, char** argv) {
     installFontSubstitutions();
     WindowsOptions options;
     const QStringList arguments = QApplication::arguments();
-    const qsizetype root = arguments.indexOf(QStringLiteral("--root"));
-    if (root >= 0 && root + 1 < arguments.size()) options.root = arguments[root + 1].toStdString();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("--root") && i + 1 < arguments.size())
+            options.root = arguments[++i].toStdString();
+        else
+            options.files << QFileInfo(arguments[i]).absoluteFilePath();
+    }
     return startWindows(options);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 
 namespace orvane {
@@ -10,6 +11,9 @@ struct WindowsOptions {
     std::filesystem::path root;
     // The single-instance guard's lock file; empty: the usual one.
     QString instanceLockPath;
+    // Photos, songs and lyric files to add once the windows are up (files
+    // the program was started with).
+    QStringList files;
 };
 
 // Starts the windows in a running QApplication: takes the single-instance
@@ -18,8 +22,8 @@ struct WindowsOptions {
 // program ends with status 1) and runs the main window until it closes.
 int startWindows(const WindowsOptions& options);
 
-// Makes the QApplication and starts the windows; `--root DIR` names the
-// folder that holds smxcwjj.
+// Makes the QApplication and starts the windows: `orvane [--root DIR]
+// [FILE...]`; DIR holds smxcwjj, the files are added to the new project.
 int runGui(int argc, char** argv);
 
 }  // namespace orvane

@@ -181,7 +181,7 @@ void TForm1::buildTitleBar() {
             picture->setPicture(m_skin.slice(part, SkinState::Pressed));
         });
         connect(label, &HotLabel::released, this, [this, picture, part, label] {
-            const bool lit = label->underMouse() || label->hasFocus();
+            const bool lit = label->underMouse();
             picture->setPicture(m_skin.slice(part, lit ? SkinState::Hover : SkinState::Normal));
         });
     }
@@ -317,7 +317,7 @@ void TForm1::buildSidePanels() {
         makeSidePanel(QStringLiteral("Panel_qitaxiangguan_kuang"), QStringLiteral("其它相关"));
     // The album settings summary goes into this body.
     m_summaryBody = new QWidget(m_summaryPanel);
-    m_summaryBody->setObjectName(QStringLiteral("Panel_qitaxiangguan"));
+    m_summaryBody->setObjectName(QStringLiteral("Panel_qitaxiangguan_host"));
     m_summaryBody->setAccessibleName(QStringLiteral("其它相关"));
 
     m_helpPanel = makeSidePanel(QStringLiteral("Panel_bangzhuxinxi"), QStringLiteral("帮助信息"));
@@ -442,6 +442,8 @@ void TForm1::relayout() {
     if (!layout.summaryPanel.isEmpty())
         m_summaryBody->setGeometry(2, 26, layout.summaryPanel.width() - 4,
                                    std::max(0, layout.summaryPanel.height() - 28));
+    for (QWidget* child : m_summaryBody->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setGeometry(QRect(QPoint(0, 0), m_summaryBody->size()));
     if (!layout.helpPanel.isEmpty())
         m_helpClip->setGeometry(2, 26, layout.helpPanel.width() - 4,
                                 std::max(0, layout.helpPanel.height() - 28));

@@ -1,12 +1,17 @@
 #include "app/windows/summary_panel.h"
 
+#include <QResizeEvent>
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
 
 constexpr int kWidth = 185;
-constexpr int kFirstLineTop = 32;
+// The main window's "其它相关" panel shows the title above this widget.
+constexpr int kFirstLineTop = 6;
 constexpr int kLineStep = 24;
+constexpr int kTightestStep = 15;
 constexpr int kLineHeight = 20;
 constexpr int kCaptionLeft = 8;
 constexpr int kValueLeft = 78;
@@ -21,15 +26,12 @@ SummaryPanel::SummaryPanel(Session& session, QWidget* parent, std::vector<Summar
     resize(kWidth, height);
     setMinimumWidth(kWidth);
 
-    auto* title = new QLabel(QStringLiteral("其它相关"), this);
-    title->setObjectName(QStringLiteral("Label_qitaxiangguan"));
-    title->setGeometry(kCaptionLeft, 6, kWidth - 2 * kCaptionLeft, kLineHeight);
-
     const ProjectModel& model = m_session.model();
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         const int top = kFirstLineTop + kLineStep * static_cast<int>(i);
         const SummaryRow row = summaryRow(model, m_items[i]);
         auto* caption = new QLabel(row.caption, this);
+        m_captions.push_back(caption);
         caption->setGeometry(kCaptionLeft, top, kValueLeft - kCaptionLeft, kLineHeight);
         auto* value = new QLabel(this);
         // Numbered by the line's place in the whole summary (画面质量 is 4).
@@ -42,6 +44,19 @@ SummaryPanel::SummaryPanel(Session& session, QWidget* parent, std::vector<Summar
 
     connect(&m_session, &Session::tableChanged, this, &SummaryPanel::refresh);
     refresh();
+}
+
+void SummaryPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Lines move closer together when the panel is short (a small screen).
+    const int lines = static_cast<int>(m_values.size());
+    if (lines == 0) return;
+    const int step = std::clamp((height() - kFirstLineTop - 4) / lines, kTightestStep, kLineStep);
+    for (int i = 0; i < lines; ++i) {
+        const int top = kFirstLineTop + step * i;
+        m_captions[static_cast<std::size_t>(i)]->move(kCaptionLeft, top);
+        m_values[static_cast<std::size_t>(i)]->move(kValueLeft, top);
+    }
 }
 
 void SummaryPanel::refresh() {

@@ -22,9 +22,13 @@ class SummaryPanel : public QWidget {
 
     void refresh();
 
+   protected:
+    void resizeEvent(QResizeEvent* event) override;
+
    private:
     Session& m_session;
     std::vector<SummaryItem> m_items;
+    std::vector<QLabel*> m_captions;
     std::vector<QLabel*> m_values;
 };
 
