@@ -19,6 +19,7 @@
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
 #include "app/windows/summary_panel.h"
+#include "gui/skin.h"
 #include "support/test_support.h"
 
 namespace orvane {
@@ -67,12 +68,13 @@ class SettingsWindowsTest : public ::testing::Test {
     }
 
     TempDir dir;
+    Skin skin{1.0};
     std::unique_ptr<Session> session;
     std::unique_ptr<SummaryPanel> panel;
 };
 
 TEST_F(SettingsWindowsTest, TheOutputSizeIsTheDefaultOfEachMakeAndEachEntryIsWritten) {
-    TForm39 window(*session);
+    TForm39 window(*session, skin);
     auto* sizes = find<QListWidget>(&window, "suiListBox_chicun");
     auto* sizeText = find<QLabel>(&window, "Label_chicun");
     auto* typeText = find<QLabel>(&window, "Label_leixing");
@@ -116,7 +118,7 @@ TEST_F(SettingsWindowsTest, TheOutputSizeIsTheDefaultOfEachMakeAndEachEntryIsWri
 }
 
 TEST_F(SettingsWindowsTest, APictureSequenceAlsoAsksForTheImageFormat) {
-    TForm39 window(*session);
+    TForm39 window(*session, skin);
     auto* formats = find<QListWidget>(&window, "suiListBox_geshi");
     auto* typeText = find<QLabel>(&window, "Label_leixing");
     ASSERT_TRUE(formats && typeText);
@@ -152,7 +154,7 @@ TEST_F(SettingsWindowsTest, APictureSequenceAlsoAsksForTheImageFormat) {
 }
 
 TEST_F(SettingsWindowsTest, StartGoesOnAndTheCloseControlOrEscCancels) {
-    TForm39 window(*session);
+    TForm39 window(*session, skin);
     auto* marker = find<QLineEdit>(&window, "Edit_quxiao");
     ASSERT_TRUE(marker);
 
@@ -177,7 +179,7 @@ TEST_F(SettingsWindowsTest, StartGoesOnAndTheCloseControlOrEscCancels) {
 
 TEST_F(SettingsWindowsTest, AlbumLengthChoicesReachTheSessionAndTheSummary) {
     withSongs(2);
-    TForm2 window(*session);
+    TForm2 window(*session, skin);
     auto* photos = find<QRadioButton>(&window, "suiRadioButton_xiangpian_changdu");
     auto* music = find<QRadioButton>(&window, "suiRadioButton_yinyue_changdu");
     auto* loopMusic = find<QCheckBox>(&window, "suiCheckBox_yinyue_xunhuan");
@@ -219,7 +221,7 @@ TEST_F(SettingsWindowsTest, AlbumLengthChoicesReachTheSessionAndTheSummary) {
 
 TEST_F(SettingsWindowsTest, WithoutSongsTheAlbumLengthWindowOpensOnPhotoLength) {
     withSongs(1);
-    TForm2 window(*session);
+    TForm2 window(*session, skin);
     window.show();
     find<QRadioButton>(&window, "suiRadioButton_yinyue_changdu")->click();
     find<QCheckBox>(&window, "suiCheckBox_yinyue_xunhuan")->click();
@@ -239,7 +241,7 @@ TEST_F(SettingsWindowsTest, WithoutSongsTheAlbumLengthWindowOpensOnPhotoLength) 
 }
 
 TEST_F(SettingsWindowsTest, EveryOtherSettingReachesTheSessionAndTheSummary) {
-    TForm17 window(*session);
+    TForm17 window(*session, skin);
     window.show();
     struct Case {
         const char* button;
@@ -280,7 +282,7 @@ TEST_F(SettingsWindowsTest, EveryOtherSettingReachesTheSessionAndTheSummary) {
 }
 
 TEST_F(SettingsWindowsTest, OtherSettingsShowTheSessionsSettingsAndKeepThem) {
-    TForm17 window(*session);
+    TForm17 window(*session, skin);
     window.show();
     EXPECT_TRUE(find<QRadioButton>(&window, "suiRadioButton_PAL")->isChecked());
     EXPECT_TRUE(find<QRadioButton>(&window, "suiRadioButton_gaoqing_huazhi")->isChecked());
@@ -318,9 +320,9 @@ TEST_F(SettingsWindowsTest, TheSummaryPanelFollowsEveryTable) {
 }
 
 TEST_F(SettingsWindowsTest, CaptionsAreAccessibleNamesAndEnterOrEscCloses) {
-    TForm2 length(*session);
-    TForm17 other(*session);
-    TForm39 size(*session);
+    TForm2 length(*session, skin);
+    TForm17 other(*session, skin);
+    TForm39 size(*session, skin);
     const std::pair<QDialog*, const char*> windows[] = {
         {&length, "相册时长"}, {&other, "其它设置"}, {&size, "输出相册尺寸"}};
     for (const auto& [window, caption] : windows) {

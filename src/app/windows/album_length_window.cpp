@@ -5,8 +5,8 @@
 
 namespace orvane {
 
-TForm2::TForm2(Session& session, QWidget* parent)
-    : SettingsDialog(session, QStringLiteral("TForm2"), QStringLiteral("相册时长"), parent) {
+TForm2::TForm2(Session& session, const Skin& skin, QWidget* parent)
+    : SettingsDialog(session, skin, QStringLiteral("TForm2"), QStringLiteral("相册时长"), parent) {
     setFixedSize(380, 200);
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(16, 12, 16, 12);

@@ -13,7 +13,7 @@ namespace orvane {
 class TForm2 : public SettingsDialog {
     Q_OBJECT
    public:
-    explicit TForm2(Session& session, QWidget* parent = nullptr);
+    TForm2(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
    protected:
     void showEvent(QShowEvent* event) override;

@@ -17,8 +17,8 @@ QGroupBox* group(const QString& caption, const QString& objectName, QWidget* par
 
 }  // namespace
 
-TForm17::TForm17(Session& session, QWidget* parent)
-    : SettingsDialog(session, QStringLiteral("TForm17"), QStringLiteral("其它设置"), parent) {
+TForm17::TForm17(Session& session, const Skin& skin, QWidget* parent)
+    : SettingsDialog(session, skin, QStringLiteral("TForm17"), QStringLiteral("其它设置"), parent) {
     setFixedSize(520, 330);
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(12, 10, 12, 10);

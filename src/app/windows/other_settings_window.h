@@ -11,7 +11,7 @@ namespace orvane {
 class TForm17 : public SettingsDialog {
     Q_OBJECT
    public:
-    explicit TForm17(Session& session, QWidget* parent = nullptr);
+    TForm17(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
    protected:
     void showEvent(QShowEvent* event) override;

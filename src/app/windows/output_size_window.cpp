@@ -16,8 +16,9 @@ constexpr int kWidthWithFormats = 730;
 
 }  // namespace
 
-TForm39::TForm39(Session& session, QWidget* parent)
-    : SettingsDialog(session, QStringLiteral("TForm39"), QStringLiteral("输出相册尺寸"), parent) {
+TForm39::TForm39(Session& session, const Skin& skin, QWidget* parent)
+    : SettingsDialog(session, skin, QStringLiteral("TForm39"), QStringLiteral("输出相册尺寸"),
+                     parent) {
     setFixedSize(kWidth, kHeight);
     auto* layout = new QHBoxLayout(content());
     layout->setContentsMargins(12, 12, 12, 12);

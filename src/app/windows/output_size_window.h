@@ -18,7 +18,7 @@ namespace orvane {
 class TForm39 : public SettingsDialog {
     Q_OBJECT
    public:
-    explicit TForm39(Session& session, QWidget* parent = nullptr);
+    TForm39(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
     // Sets the output type, selects the default size of its list and clears
     // the cancel marker, as a make command does before it shows the window.

@@ -6,18 +6,11 @@
 
 namespace orvane {
 
-SettingsDialog::SettingsDialog(Session& session, const QString& objectName, const QString& caption,
-                               QWidget* parent)
-    : QDialog(parent), m_session(session) {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setAccessibleName(caption);
+SettingsDialog::SettingsDialog(Session& session, const Skin& skin, const QString& objectName,
+                               const QString& caption, QWidget* parent)
+    : FramedWindow(objectName, caption, skin, parent), m_session(session) {
     setModal(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_content = new QWidget(this);
-    m_content->setObjectName(objectName + QStringLiteral("_content"));
-    layout->addWidget(m_content);
+    content()->setObjectName(objectName + QStringLiteral("_content"));
 }
 
 void SettingsDialog::changeSettings(const std::function<void(AlbumSettings&)>& change) {

@@ -1,10 +1,9 @@
 #pragma once
-// The common part of the settings windows: a modal dialog whose whole content
-// lies in one inner widget (so that a window frame can take it over), which
+// The common part of the settings windows: a modal window in the common
+// frame whose controls lie in its content area, which
 // writes every choice at once through Session::commit on a copy of the model,
 // closes on Esc and accepts on Enter. GUI thread only.
 
-#include <QDialog>
 #include <QRadioButton>
 #include <functional>
 #include <initializer_list>
@@ -13,17 +12,15 @@
 
 #include "app/album_settings.h"
 #include "app/session/session.h"
+#include "gui/framed_window.h"
 
 namespace orvane {
 
-class SettingsDialog : public QDialog {
+class SettingsDialog : public FramedWindow {
     Q_OBJECT
    public:
-    SettingsDialog(Session& session, const QString& objectName, const QString& caption,
-                   QWidget* parent = nullptr);
-
-    // The window's content: every control lies in it.
-    QWidget* content() const { return m_content; }
+    SettingsDialog(Session& session, const Skin& skin, const QString& objectName,
+                   const QString& caption, QWidget* parent = nullptr);
 
    protected:
     // Commits a copy of the model whose settings `change` changed; the
@@ -44,7 +41,6 @@ class SettingsDialog : public QDialog {
     Session& m_session;
 
    private:
-    QWidget* m_content = nullptr;
     std::vector<std::pair<QRadioButton*, SettingsOption>> m_options;
 };
 

@@ -56,7 +56,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     m_main = make<TForm1>(session, m_skin);
     shell("TMainForm", "添加相片");
     shell("TfrmMain", "制作相册");
-    auto* albumLength = make<TForm2>(session);
+    auto* albumLength = make<TForm2>(session, m_skin);
     shell("TForm3", "文字特效");
     shell("TForm6", "添加音乐");
     m_message = make<TForm8>(m_skin);
@@ -69,7 +69,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     shell("TForm14", "绑定或解绑");
     shell("TForm15", "绑定");
     shell("TForm16", "歌词设置");
-    auto* otherSettings = make<TForm17>(session);
+    auto* otherSettings = make<TForm17>(session, m_skin);
     m_exit = make<TForm25>(m_skin);
     shell("TForm28", "音乐预览");
     shell("TForm29", "歌词预览");
@@ -79,7 +79,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
     shell("TForm34", "相片使用效果预览");
     m_processing = make<TForm35>(m_skin);
-    auto* outputSize = make<TForm39>(session);
+    auto* outputSize = make<TForm39>(session, m_skin);
     shell("TForm50", "歌词软件");
     shell("TForm46", "");
     shell("TForm47", "");
