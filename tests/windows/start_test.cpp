@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QDialog>
+#include <QLabel>
 #include <QTimer>
 
 #include "app/session/working_folder_lock.h"
@@ -61,11 +62,10 @@ TEST_F(WindowsStartTest, AFolderInUseIsNamedInTheMessageWindowAndNothingChanges)
     const std::string before = folderListing(folder.base());
 
     QString shown;
-    whenShown([](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; },
+    whenShown([](QWidget* w) { return w->objectName() == QStringLiteral("TForm8"); },
               [&shown](QWidget* w) {
-                  auto* box = qobject_cast<QMessageBox*>(w);
-                  shown = box->text();
-                  box->accept();
+                  shown = w->findChild<QLabel*>(QStringLiteral("Label_xianshi_xiaoxi"))->text();
+                  qobject_cast<QDialog*>(w)->accept();
               });
     EXPECT_EQ(startWindows(options), 1);
     EXPECT_TRUE(shown.contains(toQString(folder.base()))) << shown.toStdString();

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>
@@ -21,6 +20,7 @@
 #include "browser/windows/preview_box.h"
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
+#include "gui/skin.h"
 
 namespace orvane {
 
@@ -105,7 +105,11 @@ int startWindows(const WindowsOptions& options) {
     NullProgress progress;
     auto session = Session::open(sessionOptions, progress);
     if (!session) {
-        QMessageBox::warning(nullptr, QStringLiteral("提示信息"), session.error().message);
+        // The windows are not made without a session; the message window
+        // stands alone for this one message.
+        const Skin skin(qApp->devicePixelRatio());
+        TForm8 message(skin);
+        message.showMessage(session.error().message);
         return 1;
     }
 
