@@ -239,6 +239,33 @@ TEST_F(WindowShellTest, PaneLabelsAskForTheirPane) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(panes[i][0].toInt(), i);
 }
 
+TEST_F(WindowShellTest, TheHintWindowShowsTheHintOfTheButtonUnderTheMouse) {
+    auto* hints = windows->window(QStringLiteral("TForm30"));
+    ASSERT_NE(hints, nullptr);
+    TForm1& main = windows->mainWindow();
+    main.show();
+    struct Case {
+        const char* button;
+        const char* hint;
+    };
+    for (const Case c : {Case{"Button_DVD", "画面效果最高达到1920*1080"},
+                         Case{"Button_xiangcechangdu", "两种同步"}}) {
+        auto* button = main.findChild<QPushButton*>(QString::fromUtf8(c.button));
+        ASSERT_NE(button, nullptr) << c.button;
+        EXPECT_TRUE(button->toolTip().isEmpty()) << "one hint, not two";
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+        EXPECT_TRUE(hints->isVisible()) << c.button;
+        EXPECT_TRUE(hints->findChild<QLabel*>(QStringLiteral("Label_tishi"))
+                        ->text()
+                        .contains(QString::fromUtf8(c.hint)))
+            << c.button;
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        EXPECT_FALSE(hints->isVisible());
+    }
+}
+
 TEST_F(WindowShellTest, TheProcessingWindowFollowsTheJobAndItsStopButtonStopsIt) {
     TForm35& processing = windows->processingWindow();
     JobRunner runner;

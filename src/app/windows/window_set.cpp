@@ -1,6 +1,7 @@
 #include "app/windows/window_set.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 
 #include "app/windows/album_length_window.h"
@@ -8,6 +9,7 @@
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
 #include "app/windows/summary_panel.h"
+#include "browser/hint_texts.h"
 #include "browser/windows/media_browser.h"
 #include "browser/windows/media_pane.h"
 #include "browser/windows/pane_hint_window.h"
@@ -73,7 +75,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     m_exit = make<TForm25>(m_skin);
     shell("TForm28", "音乐预览");
     shell("TForm29", "歌词预览");
-    shell("TForm30", "提示窗口");
+    attachButtonHints(*make<TextHintWindow>());
     // The panes make their own hint windows TForm31–TForm33.
     m_browser = new MediaBrowser(session, m_main->panesHost());
     for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
@@ -91,6 +93,23 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     m_main->setExitConfirmation([this] { return m_exit->confirmExit(); });
     placePreviewAndSummary(session);
     connectCommands(*albumLength, *otherSettings, *outputSize);
+}
+
+void WindowSet::attachButtonHints(TextHintWindow& hints) {
+    // The side panels' buttons have hints of their pane; the others, the
+    // main window's.
+    const std::pair<const char*, HintGroup> panels[] = {{"Panel_xiangpian", HintGroup::Photos},
+                                                        {"Panel_yinyue", HintGroup::Music},
+                                                        {"Panel_geci", HintGroup::Lyrics}};
+    for (QPushButton* button : m_main->findChildren<QPushButton*>()) {
+        HintGroup group = HintGroup::Main;
+        for (QWidget* w = button->parentWidget(); w && w != m_main; w = w->parentWidget())
+            for (const auto& [name, panelGroup] : panels)
+                if (w->objectName() == QLatin1String(name)) group = panelGroup;
+        if (!buttonHintText(group, button->text())) continue;
+        button->setToolTip({});  // the hint window shows it instead
+        hints.attach(button, group);
+    }
 }
 
 void WindowSet::placePreviewAndSummary(Session& session) {

@@ -22,6 +22,7 @@ class TForm2;
 class TForm17;
 class TForm39;
 class MediaBrowser;
+class TextHintWindow;
 
 class WindowSet {
    public:
@@ -45,6 +46,7 @@ class WindowSet {
    private:
     template <typename W, typename... Args>
     W* make(Args&&... args);
+    void attachButtonHints(TextHintWindow& hints);
     void placePreviewAndSummary(Session& session);
     void connectCommands(TForm2& albumLength, TForm17& otherSettings, TForm39& outputSize);
 
