@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <cerrno>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -27,15 +28,16 @@ void quietRuntimeFolder() {
 }
 
 // The windows open without arguments, with `--root DIR` and with files to
-// add (`orvane a.jpg b.mp3`); a subcommand or another option is the CLI.
+// add (`orvane a.jpg b.mp3`: every other argument an existing file); anything
+// else is the command line, which names an unknown subcommand.
 bool opensWindows(int argc, char** argv) {
-    if (argc == 1) return true;
-    const std::string_view first = argv[1];
-    if (first == "--root") return true;
-    if (first.starts_with('-')) return false;
-    for (const char* subcommand :
-         {"templates", "unpack", "fit", "lyrics", "render-template", "make"})
-        if (first == subcommand) return false;
+    int i = 1;
+    if (argc > 2 && std::string_view(argv[1]) == "--root") i = 3;
+    if (i < argc && orvane::cli::isSubcommand(argv[i])) return false;
+    for (; i < argc; ++i) {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(argv[i], ec)) return false;
+    }
     return true;
 }
 

@@ -33,6 +33,13 @@ void failWith(const QString& message, int status) {
     throw CLI::RuntimeError(status);
 }
 
+bool isSubcommand(std::string_view name) {
+    for (std::string_view subcommand :
+         {"templates", "unpack", "fit", "lyrics", "render-template", "make"})
+        if (name == subcommand) return true;
+    return false;
+}
+
 int run(int argc, char** argv) {
     CLI::App app{"Orvane album maker. Without a subcommand the windows open."};
     app.require_subcommand(1);

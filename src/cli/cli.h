@@ -7,6 +7,7 @@
 #include <QString>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "app/session/session.h"
 #include "app/working_folder.h"
@@ -15,6 +16,8 @@ namespace orvane::cli {
 
 // Runs the subcommand named in argv; returns the exit status.
 int run(int argc, char** argv);
+// Whether `name` is one of the subcommands.
+bool isSubcommand(std::string_view name);
 
 // Adds --root DIR to a subcommand; the working folder is built from it.
 void addRootOption(CLI::App& command, std::string& root);

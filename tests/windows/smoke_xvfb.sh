@@ -21,7 +21,9 @@ pid=\$!
 i=0
 while [ \$i -lt 40 ]; do
     if xwininfo -root -tree 2>/dev/null | grep -q 'Orvane自动套版电子相册2018'; then break; fi
-    if ! kill -0 \$pid 2>/dev/null; then echo "orvane ended early"; exit 3; fi
+    if ! kill -0 \$pid 2>/dev/null; then
+        wait \$pid; echo "orvane ended early with status \$?"; exit 3
+    fi
     sleep 0.5; i=\$((i + 1))
 done
 sleep 1
