@@ -1,7 +1,9 @@
 #!/bin/sh
 # Starts the real program under a virtual X server on a prepared working
 # folder, waits for the main window, takes a screenshot, ends the program
-# with SIGTERM and checks that it exits 0 and leaves the folder cleaned.
+# through the exit window (the close control, then "确定"; with SIGTERM
+# where xdotool is missing) and checks that it exits 0 and leaves the folder
+# cleaned.
 # Usage: smoke_xvfb.sh ORVANE OUT_DIR [WIDTHxHEIGHT]
 set -eu
 orvane=$1
@@ -28,7 +30,20 @@ while [ \$i -lt 40 ]; do
 done
 sleep 1
 command -v import >/dev/null && import -window root "$out/main_$size.png"
-kill -TERM \$pid
+if command -v xdotool >/dev/null; then
+    eval "\$(xdotool search --name 'Orvane自动套版电子相册2018' getwindowgeometry --shell | tail -n 5)"
+    # The close control sits at the right end of the title bar.
+    xdotool mousemove \$((X + WIDTH - 22)) \$((Y + 28)) click 1
+    sleep 1
+    xwininfo -root -tree | grep -q '退出本软件' || { echo "no exit window"; kill \$pid; exit 4; }
+    # "取消" has the focus; one step back is "确定".
+    xdotool key shift+Tab; sleep 0.3; xdotool key Return
+    i=0
+    while kill -0 \$pid 2>/dev/null && [ \$i -lt 20 ]; do sleep 0.5; i=\$((i + 1)); done
+    kill -0 \$pid 2>/dev/null && { echo "still running after 确定"; kill \$pid; exit 5; }
+else
+    kill -TERM \$pid
+fi
 wait \$pid
 SESSION
 chmod +x "$out/session.sh"
