@@ -8,7 +8,7 @@
 #include "browser/hint_texts.h"
 #include "browser/icon_grid.h"
 #include "browser/pane_scroll_bar.h"
-#include "browser/pane_spec.h"
+#include "browser/pane_traits.h"
 #include "browser/preview_fit.h"
 #include "support/test_support.h"
 
@@ -65,7 +65,7 @@ TEST(IconGridTest, ColumnsPositionsAndContentHeight) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const IconGrid grid = arrangeGrid(c.count, paneSpec(c.pane).thumbSize, c.paneSize, 14);
+        const IconGrid grid = arrangeGrid(c.count, paneTraits(c.pane).thumbSize, c.paneSize, 14);
         EXPECT_EQ(grid.columns, c.columns);
         ASSERT_EQ(grid.positions.size(), static_cast<std::size_t>(c.count));
         EXPECT_EQ(grid.positions[static_cast<std::size_t>(c.index)], c.position);
@@ -74,11 +74,11 @@ TEST(IconGridTest, ColumnsPositionsAndContentHeight) {
 }
 
 TEST(IconGridTest, PitchIs200ForPhotosAnd170ForSongsAndLyrics) {
-    EXPECT_EQ(arrangeGrid(2, paneSpec(PaneKind::Photos).thumbSize, {880, 550}, 14).pitch,
+    EXPECT_EQ(arrangeGrid(2, paneTraits(PaneKind::Photos).thumbSize, {880, 550}, 14).pitch,
               QSize(200, 200));
-    EXPECT_EQ(arrangeGrid(2, paneSpec(PaneKind::Music).thumbSize, {880, 550}, 14).pitch,
+    EXPECT_EQ(arrangeGrid(2, paneTraits(PaneKind::Music).thumbSize, {880, 550}, 14).pitch,
               QSize(170, 170));
-    EXPECT_EQ(arrangeGrid(2, paneSpec(PaneKind::Lyrics).thumbSize, {880, 550}, 14).pitch,
+    EXPECT_EQ(arrangeGrid(2, paneTraits(PaneKind::Lyrics).thumbSize, {880, 550}, 14).pitch,
               QSize(170, 170));
 }
 
@@ -304,7 +304,7 @@ TEST(PreviewTest, RowFollowsTheViewMode) {
     EXPECT_EQ(chosenRow(ViewMode::List, 3, std::nullopt, true), std::nullopt);
 }
 
-TEST(PaneSpecTest, ReportListsHaveTheirColumns) {
+TEST(PaneTraitsTest, ReportListsHaveTheirColumns) {
     EXPECT_EQ(reportColumns(PaneKind::Photos).size(), 8);
     EXPECT_EQ(reportColumns(PaneKind::Music).size(), 6);
     EXPECT_EQ(reportColumns(PaneKind::Lyrics).size(), 11);

@@ -52,7 +52,7 @@ class MediaBrowserTest : public ::testing::Test {
     }
 
     static QLabel* thumb(MediaPane* pane, int i) {
-        return pane->findChild<QLabel*>(paneSpec(pane->kind()).thumbPrefix + QString::number(i));
+        return pane->findChild<QLabel*>(paneTraits(pane->kind()).thumbPrefix + QString::number(i));
     }
     static void send(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button,
                      Qt::MouseButtons buttons) {

@@ -18,7 +18,7 @@
 #include "app/project_changes.h"
 #include "app/thumbnail_store.h"
 #include "audio/media_panes.h"
-#include "browser/pane_spec.h"
+#include "browser/pane_traits.h"
 #include "browser/preview_fit.h"
 #include "browser/windows/media_pane.h"
 

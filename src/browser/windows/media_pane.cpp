@@ -63,13 +63,13 @@ MediaPane::MediaPane(PaneKind kind, Session& session, ThumbnailStore& thumbnails
                      BrowserState& state, QWidget* parent)
     : QWidget(parent),
       m_kind(kind),
-      m_spec(paneSpec(kind)),
+      m_traits(paneTraits(kind)),
       m_session(session),
       m_store(thumbnails),
       m_mediaPanes(panes),
       m_state(state) {
-    setObjectName(m_spec.paneName);
-    setAccessibleName(m_spec.label);
+    setObjectName(m_traits.paneName);
+    setAccessibleName(m_traits.label);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colorFromNumber(kPaneColor));
@@ -77,13 +77,13 @@ MediaPane::MediaPane(PaneKind kind, Session& session, ThumbnailStore& thumbnails
     setAttribute(Qt::WA_StaticContents);
 
     m_content = new QWidget(this);
-    m_content->setObjectName(m_spec.contentName);
-    m_hoverShape = new PaneShape(m_spec.hoverShapeName, kHoverPen, m_content);
-    m_selectionShape = new PaneShape(m_spec.selectionShapeName, kSelectionPen, m_content);
+    m_content->setObjectName(m_traits.contentName);
+    m_hoverShape = new PaneShape(m_traits.hoverShapeName, kHoverPen, m_content);
+    m_selectionShape = new PaneShape(m_traits.selectionShapeName, kSelectionPen, m_content);
 
     for (int i = 0; i < 3; ++i) {
         auto* image = new QLabel(this);
-        image->setObjectName(m_spec.scrollImagePrefix + QString::number(i));
+        image->setObjectName(m_traits.scrollImagePrefix + QString::number(i));
         image->setScaledContents(true);
         if (i == 1) {
             QPixmap middle(kScrollCapWidth, 1);
@@ -98,8 +98,8 @@ MediaPane::MediaPane(PaneKind kind, Session& session, ThumbnailStore& thumbnails
     }
 
     m_list = new QTreeWidget(this);
-    m_list->setObjectName(m_spec.reportListName);
-    m_list->setAccessibleName(m_spec.label);
+    m_list->setObjectName(m_traits.reportListName);
+    m_list->setAccessibleName(m_traits.label);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -168,9 +168,9 @@ void MediaPane::createThumbnails() {
     const int rows = rowCount();
     for (int i = 0; i < rows; ++i) {
         auto* thumb = new QLabel(m_content);
-        thumb->setObjectName(m_spec.thumbPrefix + QString::number(i));
+        thumb->setObjectName(m_traits.thumbPrefix + QString::number(i));
         thumb->setAlignment(Qt::AlignCenter);
-        thumb->resize(m_spec.thumbSize);
+        thumb->resize(m_traits.thumbSize);
         thumb->setMouseTracking(true);
         thumb->installEventFilter(this);
         thumb->show();
@@ -189,7 +189,7 @@ void MediaPane::arrange() {
     for (QLabel* image : m_scrollImages) image->hide();
 
     m_grid =
-        arrangeGrid(static_cast<int>(m_thumbs.size()), m_spec.thumbSize, size(), kScrollCapWidth);
+        arrangeGrid(static_cast<int>(m_thumbs.size()), m_traits.thumbSize, size(), kScrollCapWidth);
     for (std::size_t i = 0; i < m_thumbs.size(); ++i) m_thumbs[i]->move(m_grid.positions[i]);
     m_content->resize(width() - kScrollCapWidth, m_grid.contentHeight);
     m_bar = scrollBarFor(height(), m_grid.contentHeight);
@@ -392,13 +392,13 @@ void MediaPane::loadPreview(int row) {
             previewFit(source, box, photo.orientation != QLatin1String("shu_zhao"));
         auto picture = renderPhoto(photo.location, fitted);
         if (!picture) return;
-        m_preview->showPicture(m_spec.previewCaption, *picture);
+        m_preview->showPicture(m_traits.previewCaption, *picture);
         return;
     }
     // Songs and lyric files show their 150 × 150 thumbnail.
-    const QSize fitted = previewFit(m_spec.thumbSize, box, true);
-    m_preview->showPicture(m_spec.previewCaption, thumbnail.scaled(fitted, Qt::IgnoreAspectRatio,
-                                                                   Qt::SmoothTransformation));
+    const QSize fitted = previewFit(m_traits.thumbSize, box, true);
+    m_preview->showPicture(m_traits.previewCaption, thumbnail.scaled(fitted, Qt::IgnoreAspectRatio,
+                                                                     Qt::SmoothTransformation));
 }
 
 void MediaPane::dropThumbnail(int dragged, QPoint dropped) {

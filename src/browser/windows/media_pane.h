@@ -20,7 +20,7 @@
 
 #include "browser/icon_grid.h"
 #include "browser/pane_scroll_bar.h"
-#include "browser/pane_spec.h"
+#include "browser/pane_traits.h"
 #include "browser/preview_fit.h"
 
 namespace orvane {
@@ -108,7 +108,7 @@ class MediaPane : public QWidget {
     QImage thumbnailImage(int row) const;
 
     PaneKind m_kind;
-    const PaneSpec& m_spec;
+    const PaneTraits& m_traits;
     Session& m_session;
     ThumbnailStore& m_store;
     MediaPanes& m_mediaPanes;

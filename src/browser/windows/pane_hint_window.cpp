@@ -39,8 +39,8 @@ void roundCorners(QWidget* w) {
 }  // namespace
 
 PaneHintWindow::PaneHintWindow(PaneKind kind, QWidget* parent) : QWidget(parent) {
-    const PaneSpec& spec = paneSpec(kind);
-    makeHintFrame(this, spec.hintWindowName, spec.hintWindowCaption, spec.hintWindowSize);
+    const PaneTraits& traits = paneTraits(kind);
+    makeHintFrame(this, traits.hintWindowName, traits.hintWindowCaption, traits.hintWindowSize);
     roundCorners(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);

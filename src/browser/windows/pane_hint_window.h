@@ -13,7 +13,7 @@
 
 #include "browser/hint_fade.h"
 #include "browser/hint_texts.h"
-#include "browser/pane_spec.h"
+#include "browser/pane_traits.h"
 
 namespace orvane {
 

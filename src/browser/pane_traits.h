@@ -16,7 +16,7 @@ enum class PaneKind { Photos = 0, Music = 1, Lyrics = 2 };
 inline constexpr std::array<PaneKind, 3> kPaneKinds{PaneKind::Photos, PaneKind::Music,
                                                     PaneKind::Lyrics};
 
-struct PaneSpec {
+struct PaneTraits {
     PaneKind kind;
     int thumbnailKind;    // 1 photos, 2 songs, 3 lyric files (thumbnail file names)
     QString label;        // the pane label that shows it: "相片区域", …
@@ -34,7 +34,7 @@ struct PaneSpec {
     QString previewCaption;     // caption of the preview box after a press
 };
 
-const PaneSpec& paneSpec(PaneKind kind);
+const PaneTraits& paneTraits(PaneKind kind);
 
 // The captions of the report list of a pane, in column order.
 QStringList reportColumns(PaneKind kind);

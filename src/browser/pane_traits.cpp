@@ -1,9 +1,9 @@
-#include "browser/pane_spec.h"
+#include "browser/pane_traits.h"
 
 namespace orvane {
 
-const PaneSpec& paneSpec(PaneKind kind) {
-    static const std::array<PaneSpec, 3> specs{{
+const PaneTraits& paneTraits(PaneKind kind) {
+    static const std::array<PaneTraits, 3> kPanes{{
         {PaneKind::Photos, 1, QStringLiteral("相片区域"), QStringLiteral("Panel_xianshikuang"),
          QStringLiteral("Panel_xianshikuang_daxiao"), QStringLiteral("Imagem_"), QSize(180, 180),
          QStringLiteral("Shape_xiangpian"), QStringLiteral("Shape_xiangpian_xuanzhong"),
@@ -24,7 +24,7 @@ const PaneSpec& paneSpec(PaneKind kind) {
          QStringLiteral("TForm33"), QStringLiteral("歌词控件渐变提示信息"), QSize(244, 112),
          QStringLiteral("        歌词缩略图预览")},
     }};
-    return specs[static_cast<std::size_t>(kind)];
+    return kPanes[static_cast<std::size_t>(kind)];
 }
 
 QStringList reportColumns(PaneKind kind) {
