@@ -10,21 +10,13 @@
 namespace orvane::testing {
 
 std::map<std::string, std::string> workingTree(const WorkingFolder& folder) {
-    std::map<std::string, std::string> out;
-    const std::string lock = folder.sessionLockFile().filename().string();
-    for (const auto& entry : fs::recursive_directory_iterator(folder.base())) {
-        const std::string rel = entry.path().lexically_relative(folder.base()).generic_string();
-        if (rel.starts_with("wj_0_or_2/wjj_01") || rel.starts_with("wj_0_or_2/wjj_02") ||
-            rel == lock)
-            continue;
-        if (entry.is_directory()) {
-            out[rel] = "folder";
-            continue;
-        }
-        const std::string content = readFile(entry.path());
-        out[rel] = std::to_string(content.size()) + " bytes, hash " +
-                   std::to_string(std::hash<std::string>{}(content));
-    }
+    // The template store and the lock stay as they are whatever a job does.
+    auto out = folderListing(folder.base());
+    std::erase_if(out, [&folder](const auto& entry) {
+        const std::string& path = entry.first;
+        return path.starts_with("wj_0_or_2/wjj_01") || path.starts_with("wj_0_or_2/wjj_02") ||
+               path == folder.sessionLockFile().filename().string();
+    });
     return out;
 }
 

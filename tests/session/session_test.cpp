@@ -54,7 +54,7 @@ TEST_F(SessionTest, ASecondRunIsRefusedNamingTheFolderAndTheHolderUntilTheHolder
     // The other run's work, which the refused run must leave alone.
     writeFile(folder.thumbnail(1, 1), "thumb");
     writeFile(folder.instanceMovie(1), "movie");
-    const std::string before = folderListing(folder.base());
+    const auto before = folderListing(folder.base());
 
     NullProgress progress;
     auto refused = Session::open(options(), progress);

@@ -2,12 +2,10 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <random>
 #include <sstream>
-#include <vector>
 
 namespace orvane::testing {
 
@@ -41,23 +39,20 @@ std::string readFile(const fs::path& path) {
     return s.str();
 }
 
-std::string folderListing(const fs::path& root) {
-    std::vector<std::string> lines;
+std::map<std::string, std::string> folderListing(const fs::path& root) {
+    std::map<std::string, std::string> out;
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::end(it);
          it.increment(ec)) {
-        const fs::path& path = it->path();
-        std::string line = fs::relative(path, root).string();
-        if (it->is_regular_file())
-            line += " " + std::to_string(it->file_size()) + " " +
-                    std::to_string(std::hash<std::string>{}(readFile(path)));
-        else
-            line += "/";
-        lines.push_back(std::move(line));
+        const std::string path = it->path().lexically_relative(root).generic_string();
+        if (!it->is_regular_file()) {
+            out[path] = "folder";
+            continue;
+        }
+        const std::string content = readFile(it->path());
+        out[path] = std::to_string(content.size()) + " bytes, hash " +
+                    std::to_string(std::hash<std::string>{}(content));
     }
-    std::sort(lines.begin(), lines.end());
-    std::string out;
-    for (const std::string& line : lines) out += line + "\n";
     return out;
 }
 

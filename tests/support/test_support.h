@@ -7,6 +7,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -34,10 +35,10 @@ class TempDir {
 void writeFile(const fs::path& path, const std::string& content);
 std::string readFile(const fs::path& path);
 
-// Every file and folder under `root`, one line each: the relative path, and
-// for a file its size and a hash of its content. Two listings are equal
-// exactly when nothing under `root` was added, removed or changed.
-std::string folderListing(const fs::path& root);
+// Every file and folder under `root` by its relative path: "folder", or a
+// file's size and a hash of its content. Two listings are equal exactly when
+// nothing under `root` was added, removed or changed.
+std::map<std::string, std::string> folderListing(const fs::path& root);
 
 // Forks a child that calls `take` (taking a lock, say) and then waits to be
 // killed; returns the child's pid once `take` returned true, or -1.

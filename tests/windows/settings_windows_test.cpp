@@ -19,6 +19,7 @@
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
 #include "app/windows/summary_panel.h"
+#include "empty_session.h"
 #include "gui/skin.h"
 #include "support/test_support.h"
 
@@ -30,15 +31,8 @@ using testing::TempDir;
 class SettingsWindowsTest : public ::testing::Test {
    protected:
     void SetUp() override {
-        WorkingFolder folder(dir.path());
-        fs::create_directories(folder.movieStore());
-        fs::create_directories(folder.parameterStore());
-        SessionOptions options;
-        options.root = dir.path();
-        NullProgress progress;
-        auto opened = Session::open(options, progress);
-        ASSERT_TRUE(opened) << opened.error().message.toStdString();
-        session = std::move(*opened);
+        session = testing::openEmptySession(dir.path());
+        ASSERT_TRUE(session);
         panel = std::make_unique<SummaryPanel>(*session);
     }
 

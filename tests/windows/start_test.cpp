@@ -59,7 +59,7 @@ TEST_F(WindowsStartTest, AFolderInUseIsNamedInTheMessageWindowAndNothingChanges)
     auto lock = WorkingFolderLock::acquire(folder, QStringLiteral("orvane make"));
     ASSERT_TRUE(lock);
     writeFile(folder.thumbnail(1, 1), "the render's thumbnail");
-    const std::string before = folderListing(folder.base());
+    const auto before = folderListing(folder.base());
 
     QString shown;
     whenShown([](QWidget* w) { return w->objectName() == QStringLiteral("TForm8"); },

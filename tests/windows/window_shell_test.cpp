@@ -18,6 +18,7 @@
 #include "app/session/session.h"
 #include "app/windows/main_window.h"
 #include "app/windows/window_set.h"
+#include "empty_session.h"
 #include "gui/exit_window.h"
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
@@ -31,14 +32,8 @@ using testing::TempDir;
 class WindowShellTest : public ::testing::Test {
    protected:
     void SetUp() override {
-        fs::create_directories(folder.movieStore());
-        fs::create_directories(folder.parameterStore());
-        SessionOptions options;
-        options.root = dir.path();
-        NullProgress progress;
-        auto opened = Session::open(options, progress);
-        ASSERT_TRUE(opened) << opened.error().message.toStdString();
-        session = std::move(*opened);
+        session = testing::openEmptySession(dir.path());
+        ASSERT_TRUE(session);
         windows = std::make_unique<WindowSet>(*session);
     }
     void TearDown() override {
@@ -75,7 +70,6 @@ class WindowShellTest : public ::testing::Test {
     }
 
     TempDir dir;
-    WorkingFolder folder{dir.path()};
     std::unique_ptr<Session> session;
     std::unique_ptr<WindowSet> windows;
 };

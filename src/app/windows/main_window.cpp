@@ -21,6 +21,14 @@ namespace orvane {
 
 namespace {
 
+// The widgets put into a host (the panes, the preview box, the summary) fill
+// it, inside `margin`, whatever size the layout gives it.
+void fillWithChildren(QWidget* host, int margin = 0) {
+    const QRect inside = host->rect().adjusted(margin, margin, -margin, -margin);
+    for (QWidget* child : host->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setGeometry(inside);
+}
+
 using namespace skin_colours;
 
 struct Command {
@@ -238,18 +246,18 @@ QFrame* TForm1::makeSidePanel(const QString& objectName, const QString& caption)
 }
 
 void TForm1::buildSidePanels() {
-    struct PanelSpec {
+    struct SidePanelNames {
         const char* name;
         const char* caption;
         const char* prefix;
         const char* kind;  // "相片", "音乐", "歌词": the hints name it
     };
-    const PanelSpec specs[] = {{"Panel_xiangpian", "相片", "xiangpian", "相片"},
-                               {"Panel_yinyue", "音乐", "yinyue", "音乐"},
-                               {"Panel_geci", "歌词", "geci", "歌词"}};
+    const SidePanelNames panels[] = {{"Panel_xiangpian", "相片", "xiangpian", "相片"},
+                                     {"Panel_yinyue", "音乐", "yinyue", "音乐"},
+                                     {"Panel_geci", "歌词", "geci", "歌词"}};
     std::array<QFrame**, 3> targets{&m_photoPanel, &m_musicPanel, &m_lyricPanel};
     for (int pane = 0; pane < 3; ++pane) {
-        const PanelSpec& s = specs[pane];
+        const SidePanelNames& s = panels[pane];
         QFrame* panel = makeSidePanel(q(s.name), q(s.caption));
         *targets[static_cast<std::size_t>(pane)] = panel;
         auto* counter = new QLabel(panel);
@@ -422,13 +430,11 @@ void TForm1::relayout() {
     m_previewBox->setVisible(!layout.previewBox.isEmpty());
     if (!layout.previewBox.isEmpty()) {
         m_previewBox->setGeometry(layout.previewBox);
-        for (QWidget* child : m_previewBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            child->setGeometry(QRect(QPoint(1, 1), layout.previewBox.size() - QSize(2, 2)));
+        fillWithChildren(m_previewBox, 1);
     }
 
     m_panes->setGeometry(layout.panes);
-    for (QWidget* child : m_panes->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setGeometry(QRect(QPoint(0, 0), layout.panes.size()));
+    fillWithChildren(m_panes);
 
     const auto place = [](QWidget* w, const QRect& r) {
         w->setVisible(!r.isEmpty());
@@ -442,8 +448,7 @@ void TForm1::relayout() {
     if (!layout.summaryPanel.isEmpty())
         m_summaryBody->setGeometry(2, 26, layout.summaryPanel.width() - 4,
                                    std::max(0, layout.summaryPanel.height() - 28));
-    for (QWidget* child : m_summaryBody->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setGeometry(QRect(QPoint(0, 0), m_summaryBody->size()));
+    fillWithChildren(m_summaryBody);
     if (!layout.helpPanel.isEmpty())
         m_helpClip->setGeometry(2, 26, layout.helpPanel.width() - 4,
                                 std::max(0, layout.helpPanel.height() - 28));
