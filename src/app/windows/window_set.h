@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "gui/file_chooser.h"
 #include "gui/skin.h"
 
 namespace orvane {
@@ -43,6 +44,12 @@ class WindowSet {
     // The three media panes in the main window.
     MediaBrowser& browser() const { return *m_browser; }
 
+    // Every file dialog of the windows goes through it; tests replace it.
+    FileChooser& fileChooser() const { return *m_fileChooser; }
+    void setFileChooser(std::unique_ptr<FileChooser> chooser) {
+        m_fileChooser = std::move(chooser);
+    }
+
    private:
     template <typename W, typename... Args>
     W* make(Args&&... args);
@@ -58,6 +65,7 @@ class WindowSet {
     TForm25* m_exit = nullptr;
     TForm35* m_processing = nullptr;
     MediaBrowser* m_browser = nullptr;
+    std::unique_ptr<FileChooser> m_fileChooser = std::make_unique<DialogFileChooser>();
 };
 
 }  // namespace orvane
