@@ -49,6 +49,9 @@ namespace {
 const QString kPictureSequence = QStringLiteral("XLTP");
 const QString kPhotoLength = QStringLiteral("sui_zhaopian_tongbu");
 const QString kMusicLength = QStringLiteral("sui_yinyue_tongbu");
+const QString kLrcOnly = QStringLiteral("shiyong_lrc");
+const QString kKaraokeOnly = QStringLiteral("shiyong_ksc");
+const QString kBothLyrics = QStringLiteral("shiyong_lrcksc");
 }  // namespace
 
 void prepareOutputSize(AlbumSettings& settings, const QString& outputType) {
@@ -108,6 +111,12 @@ QString optionCaption(SettingsOption option) {
             return portraitCropCaption(PortraitCrop::ZoomedPart);
         case SettingsOption::PortraitTemplateDefault:
             return portraitCropCaption(PortraitCrop::TemplateDefault);
+        case SettingsOption::LrcLyrics:
+            return QStringLiteral("使用LRC歌词");
+        case SettingsOption::KaraokeLyrics:
+            return QStringLiteral("使用卡拉OK歌词");
+        case SettingsOption::BothLyrics:
+            return QStringLiteral("两种歌词都使用");
     }
     return {};
 }
@@ -145,6 +154,15 @@ void chooseOption(AlbumSettings& settings, SettingsOption option) {
         case SettingsOption::PortraitTemplateDefault:
             settings.portraitCrop = PortraitCrop::TemplateDefault;
             return;
+        case SettingsOption::LrcLyrics:
+            settings.lyricKind = kLrcOnly;
+            return;
+        case SettingsOption::KaraokeLyrics:
+            settings.lyricKind = kKaraokeOnly;
+            return;
+        case SettingsOption::BothLyrics:
+            settings.lyricKind = kBothLyrics;
+            return;
     }
 }
 
@@ -170,6 +188,12 @@ bool isChosen(const AlbumSettings& settings, SettingsOption option) {
             return settings.portraitCrop == PortraitCrop::ZoomedPart;
         case SettingsOption::PortraitTemplateDefault:
             return settings.portraitCrop == PortraitCrop::TemplateDefault;
+        case SettingsOption::LrcLyrics:
+            return settings.lyricKind == kLrcOnly;
+        case SettingsOption::KaraokeLyrics:
+            return settings.lyricKind == kKaraokeOnly;
+        case SettingsOption::BothLyrics:
+            return settings.lyricKind == kBothLyrics;
     }
     return false;
 }

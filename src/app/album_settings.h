@@ -96,6 +96,9 @@ enum class SettingsOption {
     LandscapeTemplateDefault,
     PortraitZoomedPart,
     PortraitTemplateDefault,
+    LrcLyrics,      // "使用LRC歌词"
+    KaraokeLyrics,  // "使用卡拉OK歌词"
+    BothLyrics,     // "两种歌词都使用"
 };
 
 QString optionCaption(SettingsOption option);

@@ -87,6 +87,12 @@ TEST(AlbumSettings, EachOptionWritesItsValueAndDeselectsItsPartner) {
          "竖照片剪裁成局部放大效果", nullptr, nullptr},
         {SettingsOption::PortraitTemplateDefault, SettingsOption::PortraitZoomedPart,
          "竖照片使用模板特效默认效果", nullptr, nullptr},
+        {SettingsOption::LrcLyrics, SettingsOption::BothLyrics, "使用LRC歌词",
+         &AlbumSettings::lyricKind, "shiyong_lrc"},
+        {SettingsOption::KaraokeLyrics, SettingsOption::LrcLyrics, "使用卡拉OK歌词",
+         &AlbumSettings::lyricKind, "shiyong_ksc"},
+        {SettingsOption::BothLyrics, SettingsOption::KaraokeLyrics, "两种歌词都使用",
+         &AlbumSettings::lyricKind, "shiyong_lrcksc"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);

@@ -5,7 +5,10 @@
 #include <QScreen>
 
 #include "app/windows/album_length_window.h"
+#include "app/windows/album_make_command.h"
+#include "app/windows/lyric_kind_window.h"
 #include "app/windows/main_window.h"
+#include "app/windows/make_album_window.h"
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
 #include "app/windows/summary_panel.h"
@@ -18,19 +21,11 @@
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
 #include "gui/shell_window.h"
+#include "render/album/make_choices.h"
 
 namespace orvane {
 
 namespace {
-
-// The output type of a make command ("DVD" → "DVD", "序列图" → "XLTP"); empty
-// for other commands.
-QString makeCommandOutputType(const QString& caption) {
-    if (caption == QStringLiteral("序列图")) return QStringLiteral("XLTP");
-    for (const char* type : {"VCD", "SVCD", "DVD", "AVI"})
-        if (caption == QLatin1String(type)) return caption;
-    return {};
-}
 
 // The sharpest ratio any screen needs.
 qreal largestPixelRatio() {
@@ -57,7 +52,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     };
     m_main = make<TForm1>(session, m_skin);
     shell("TMainForm", "添加相片");
-    shell("TfrmMain", "制作相册");
+    m_makeAlbum = make<TfrmMain>(session, m_skin);
     auto* albumLength = make<TForm2>(session, m_skin);
     shell("TForm3", "文字特效");
     shell("TForm6", "添加音乐");
@@ -81,18 +76,18 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
     shell("TForm34", "相片使用效果预览");
     m_processing = make<TForm35>(m_skin);
-    auto* outputSize = make<TForm39>(session, m_skin);
+    m_outputSize = make<TForm39>(session, m_skin);
     shell("TForm50", "歌词软件");
     shell("TForm46", "");
     shell("TForm47", "");
     shell("TForm48", "卡拉OK设置");
-    shell("TForm49", "歌词类型选择");
+    m_lyricKind = make<TForm49>(session, m_skin);
     shell("TForm51", "查看匹配");
     shell("TForm4", "");
 
     m_main->setExitConfirmation([this] { return m_exit->confirmExit(); });
     placePreviewAndSummary(session);
-    connectCommands(*albumLength, *otherSettings, *outputSize);
+    connectCommands(session, *albumLength, *otherSettings);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {
@@ -121,7 +116,7 @@ void WindowSet::placePreviewAndSummary(Session& session) {
     QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message, &TForm8::showMessage);
 }
 
-void WindowSet::connectCommands(TForm2& albumLength, TForm17& otherSettings, TForm39& outputSize) {
+void WindowSet::connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings) {
     MediaBrowser* browser = m_browser;
     QObject::connect(m_main, &TForm1::paneRequested, browser, &MediaBrowser::showPane);
     QObject::connect(m_main, &TForm1::sideCommandRequested, browser,
@@ -135,15 +130,14 @@ void WindowSet::connectCommands(TForm2& albumLength, TForm17& otherSettings, TFo
                          }
                      });
     QObject::connect(m_main, &TForm1::commandRequested, m_main,
-                     [&albumLength, &otherSettings, &outputSize](const QString& caption) {
+                     [this, &session, &albumLength, &otherSettings](const QString& caption) {
                          if (caption == QStringLiteral("相册长度")) {
                              albumLength.exec();
                          } else if (caption == QStringLiteral("其它设置")) {
                              otherSettings.exec();
                          } else if (const QString type = makeCommandOutputType(caption);
                                     !type.isEmpty()) {
-                             // The make-album window comes with the make commands.
-                             outputSize.askBeforeMaking(type);
+                             runMakeCommand(session, *this, type);
                          }
                      });
 }

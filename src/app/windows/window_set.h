@@ -22,6 +22,8 @@ class TForm35;
 class TForm2;
 class TForm17;
 class TForm39;
+class TForm49;
+class TfrmMain;
 class MediaBrowser;
 class TextHintWindow;
 
@@ -34,6 +36,9 @@ class WindowSet {
     TForm8& messageWindow() const { return *m_message; }
     TForm25& exitWindow() const { return *m_exit; }
     TForm35& processingWindow() const { return *m_processing; }
+    TForm39& outputSizeWindow() const { return *m_outputSize; }
+    TForm49& lyricKindWindow() const { return *m_lyricKind; }
+    TfrmMain& makeAlbumWindow() const { return *m_makeAlbum; }
 
     // Every window in creation order.
     const std::vector<QWidget*>& windows() const { return m_order; }
@@ -55,7 +60,7 @@ class WindowSet {
     W* make(Args&&... args);
     void attachButtonHints(TextHintWindow& hints);
     void placePreviewAndSummary(Session& session);
-    void connectCommands(TForm2& albumLength, TForm17& otherSettings, TForm39& outputSize);
+    void connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings);
 
     Skin m_skin;
     std::vector<std::unique_ptr<QWidget>> m_owned;
@@ -64,6 +69,9 @@ class WindowSet {
     TForm8* m_message = nullptr;
     TForm25* m_exit = nullptr;
     TForm35* m_processing = nullptr;
+    TForm39* m_outputSize = nullptr;
+    TForm49* m_lyricKind = nullptr;
+    TfrmMain* m_makeAlbum = nullptr;
     MediaBrowser* m_browser = nullptr;
     std::unique_ptr<FileChooser> m_fileChooser = std::make_unique<DialogFileChooser>();
 };

@@ -1,0 +1,18 @@
+#pragma once
+// A make command of the main window ("VCD", "SVCD", "DVD", "AVI", "序列图"),
+// from its preconditions to the finished album: no photos → the message;
+// the output size window; the save dialog (a picture sequence names a new
+// folder); the lyric type when songs, LRC and karaoke lyrics are all there;
+// then the make-album window. Every refusal and failure goes to the message
+// window; a stop is not reported again. GUI thread.
+
+#include <QString>
+
+namespace orvane {
+
+class Session;
+class WindowSet;
+
+void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType);
+
+}  // namespace orvane

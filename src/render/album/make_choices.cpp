@@ -1,0 +1,45 @@
+#include "render/album/make_choices.h"
+
+#include <QFileInfo>
+
+#include "render/album/album_build.h"
+
+namespace orvane {
+
+namespace {
+
+const QString kPictureSequence = QStringLiteral("XLTP");
+
+}  // namespace
+
+QString makeCommandOutputType(const QString& caption) {
+    if (caption == QStringLiteral("序列图")) return kPictureSequence;
+    for (const char* type : {"VCD", "SVCD", "DVD", "AVI"})
+        if (caption == QLatin1String(type)) return caption;
+    return {};
+}
+
+QString saveDialogFilter(const AlbumSettings& settings) {
+    if (settings.outputType == kPictureSequence) {
+        const QString& format = settings.imageSequenceFormat;
+        return QStringLiteral("生成 %1 序列图片|*.%1").arg(format);
+    }
+    return QStringLiteral("%1 格式相册|*%2")
+        .arg(settings.outputType, albumExtension(settings.outputType));
+}
+
+Result<MakeOutput> makeOutputFor(const AlbumSettings& settings, const QString& chosen) {
+    const QFileInfo info(chosen);
+    if (settings.outputType == kPictureSequence) {
+        if (info.exists()) return fail(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+        return MakeOutput{info.absoluteFilePath(), info.fileName()};
+    }
+    return MakeOutput{info.absoluteFilePath() + albumExtension(settings.outputType),
+                      info.fileName()};
+}
+
+bool asksLyricKind(const ProjectModel& model) {
+    return !model.music.empty() && !model.karaoke.empty();
+}
+
+}  // namespace orvane

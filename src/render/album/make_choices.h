@@ -1,0 +1,39 @@
+#pragma once
+// What a make command decides before an album is made, apart from the
+// windows that ask: which output type a command makes, the save dialog's
+// filter, the output path made of the name the user chose, the name the
+// make-album window shows, and whether the lyric type must be asked first.
+
+#include <QString>
+
+#include "app/error.h"
+#include "app/project_model.h"
+
+namespace orvane {
+
+// "VCD", "SVCD", "DVD", "AVI" make themselves; "序列图" makes "XLTP".
+// Empty for any other caption.
+QString makeCommandOutputType(const QString& caption);
+
+// The save dialog's filter for the album's output type: "DVD 格式相册|*.mpg",
+// …, "AVI 格式相册|*.avi"; a picture sequence "生成 JPG 序列图片|*.JPG" with
+// its picture format.
+QString saveDialogFilter(const AlbumSettings& settings);
+
+struct MakeOutput {
+    QString path;       // the video file, or the picture sequence's folder
+    QString savedName;  // what the make-album window shows as the saved name
+};
+
+// The output of the name chosen in the save dialog. A video gets the
+// extension appended whatever was typed ("a.mpg" → "a.mpg.mpg") and shows
+// its file name without the extension; a picture sequence goes into a new
+// folder of that name, shown whole, and an existing one is refused with
+// "输入的文件名存在, 请更换保存的文件名！".
+Result<MakeOutput> makeOutputFor(const AlbumSettings& settings, const QString& chosen);
+
+// With songs and karaoke lyrics both present, the make asks which lyrics the
+// album shows (LRC, karaoke or both).
+bool asksLyricKind(const ProjectModel& model);
+
+}  // namespace orvane
