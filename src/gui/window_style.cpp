@@ -23,7 +23,12 @@ QString windowStyleSheet() {
                " border: 1px solid %3; selection-background-color: %7;"
                " selection-color: %1; }"
                "QHeaderView::section { background: %2; color: %1; border: none;"
-               " border-right: 1px solid %3; padding: 3px 6px; }")
+               " border-right: 1px solid %3; padding: 3px 6px; }"
+               // Text fields and the log, and the file dialogs the windows open.
+               "QLineEdit, QComboBox, QPlainTextEdit, QTextEdit { background: %6;"
+               " border: 1px solid %3; border-radius: 2px; padding: 2px;"
+               " selection-background-color: %7; selection-color: %1; }"
+               "QFileDialog { background: %2; }")
         .arg(c(kText), c(kBandTop), c(kBandTop.lighter(140)), c(kBandTop.lighter(125)), c(kAccent),
              c(kBandBottom), c(kAccent.darker(130)));
 }

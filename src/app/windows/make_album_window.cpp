@@ -94,6 +94,7 @@ TfrmMain::TfrmMain(Session& session, const Skin& skin, QWidget* parent)
         m_albumBar->setValue(0);
         m_activityBar->setRange(0, 0);  // busy while the encoder works
         m_stop->setEnabled(true);
+        m_doneAtClockStart = -1;
     });
     connect(&m_runner, &JobRunner::progressed, this, &TfrmMain::onProgress);
     connect(&m_runner, &JobRunner::logged, m_log, &QPlainTextEdit::appendPlainText);
@@ -145,9 +146,10 @@ Result<AlbumReport> TfrmMain::makeAlbumTo(const MakeOutput& output) {
 void TfrmMain::onProgress(int done, int total) {
     if (total > 0 && m_albumBar->maximum() != total) m_albumBar->setRange(0, total);
     m_albumBar->setValue(done);
-    // The clock starts at the first advance, once the lists are made, so the
-    // estimate is the rate of the frames alone.
+    // The first half of the bar is the lists, made at once; the clock starts
+    // when they are done, so the estimate is the rate of the frames alone.
     if (m_doneAtClockStart < 0) {
+        if (total <= 0 || done < total / 2) return;
         m_doneAtClockStart = done;
         m_clock.start();
         return;
