@@ -16,14 +16,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "../album/album_fixtures.h"
-#include "app/session/session.h"
 #include "app/windows/album_make_command.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/make_album_window.h"
-#include "app/windows/window_set.h"
 #include "gui/message_window.h"
-#include "photos/photo_import.h"
+#include "project_windows_fixture.h"
 
 namespace orvane {
 namespace {
@@ -47,36 +44,6 @@ class ScriptedChooser : public FileChooser {
     QString m_answer;
 };
 
-// Acts on the window `objectName` once it is shown (modal windows are
-// answered this way); fails the test when it never shows.
-void whenShown(const QString& objectName, std::function<void(QWidget*)> act,
-               int timeoutMs = 60000) {
-    auto* timer = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == objectName && w->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                act(w);
-                return;
-            }
-        }
-        if (clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << objectName.toStdString() << " never showed";
-        }
-    });
-    timer->start(5);
-}
-
-template <typename T>
-T* child(QWidget* window, const char* name) {
-    return window->findChild<T*>(QString::fromLatin1(name));
-}
-
 // Answers the message window and keeps what it said.
 void answerMessage(QString* said) {
     whenShown(QStringLiteral("TForm8"), [said](QWidget* w) {
@@ -94,46 +61,14 @@ void chooseSize(bool smallest = true) {
     });
 }
 
-class MakeAlbumWindowTest : public ::testing::Test {
+class MakeAlbumWindowTest : public ProjectWindowsTest {
    protected:
-    void SetUp() override {
-        writeStore(folder, {35}, 60);
-        writePhoto(dir.path() / "a.jpg", 800, 600, Qt::red);
-        writePhoto(dir.path() / "b.jpg", 800, 600, Qt::green);
-        SessionOptions options;
-        options.root = dir.path();
-        NullProgress progress;
-        auto opened = Session::open(options, progress);
-        ASSERT_TRUE(opened) << opened.error().message.toStdString();
-        session = std::move(*opened);
-        windows = std::make_unique<WindowSet>(*session);
-    }
-    void importPhotos() {
-        const QStringList files{toQString(dir.path() / "a.jpg"), toQString(dir.path() / "b.jpg")};
-        NullProgress progress;
-        auto imported = session->apply(
-            [&](ProjectModel& model, const WorkingFolder& f, Progress& p) -> Result<void> {
-                auto report = orvane::importPhotos(model, f, files, p);
-                if (!report) return std::unexpected(report.error());
-                return {};
-            },
-            progress);
-        ASSERT_TRUE(imported) << imported.error().message.toStdString();
-        ProjectModel next = session->model();
-        next.settings.quality = QStringLiteral("yiban_huazhi");
-        session->commit(std::move(next));
-    }
     ScriptedChooser& chooseOutput(const fs::path& path) {
         auto chooser = std::make_unique<ScriptedChooser>(toQString(path));
         ScriptedChooser& raw = *chooser;
         windows->setFileChooser(std::move(chooser));
         return raw;
     }
-
-    TempDir dir;
-    WorkingFolder folder{dir.path()};
-    std::unique_ptr<Session> session;
-    std::unique_ptr<WindowSet> windows;
 };
 
 TEST_F(MakeAlbumWindowTest, WithoutPhotosEveryMakeCommandOnlySaysSo) {

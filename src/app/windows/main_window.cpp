@@ -52,6 +52,8 @@ constexpr Command kLeftCommands[] = {
     {"Button_mobanguanli", "模板管理",
      "对模板进行了横照,竖照,单张,多张,全屏效果等更多分类,为相片更换模板或模板指定相片"},
     {"Button_qitashezhi", "其它设置", "支持PAL,NTSC电视制式,画质效果支持一般画质,高清画质"},
+    {"Button_xiangceyulan", "相册预览",
+     "制作之前预览整个相册：画面、歌词、卡拉OK、文字和画面特效，声音同步播放"},
     {"Button_VCD", "VCD", "画面效果最高达到1280*720"},
     {"Button_SVCD", "SVCD", "画面效果最高达到1280*720"},
     {"Button_DVD", "DVD", "画面效果最高达到1920*1080"},

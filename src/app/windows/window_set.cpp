@@ -6,6 +6,7 @@
 
 #include "app/windows/album_length_window.h"
 #include "app/windows/album_make_command.h"
+#include "app/windows/album_preview_window.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/main_window.h"
 #include "app/windows/make_album_window.h"
@@ -84,6 +85,8 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     m_lyricKind = make<TForm49>(session, m_skin);
     shell("TForm51", "查看匹配");
     shell("TForm4", "");
+    // Windows of our own come after the documented ones.
+    m_albumPreview = make<TFormAlbumPreview>(session, m_skin);
 
     m_main->setExitConfirmation([this] { return m_exit->confirmExit(); });
     placePreviewAndSummary(session);
@@ -135,6 +138,9 @@ void WindowSet::connectCommands(Session& session, TForm2& albumLength, TForm17& 
                              albumLength.exec();
                          } else if (caption == QStringLiteral("其它设置")) {
                              otherSettings.exec();
+                         } else if (caption == QStringLiteral("相册预览")) {
+                             if (QString why; !m_albumPreview->showAlbum(&why))
+                                 m_message->showMessage(why);
                          } else if (const QString type = makeCommandOutputType(caption);
                                     !type.isEmpty()) {
                              runMakeCommand(session, *this, type);

@@ -24,6 +24,7 @@ class TForm17;
 class TForm39;
 class TForm49;
 class TfrmMain;
+class TFormAlbumPreview;
 class MediaBrowser;
 class TextHintWindow;
 
@@ -39,6 +40,7 @@ class WindowSet {
     TForm39& outputSizeWindow() const { return *m_outputSize; }
     TForm49& lyricKindWindow() const { return *m_lyricKind; }
     TfrmMain& makeAlbumWindow() const { return *m_makeAlbum; }
+    TFormAlbumPreview& albumPreviewWindow() const { return *m_albumPreview; }
 
     // Every window in creation order.
     const std::vector<QWidget*>& windows() const { return m_order; }
@@ -72,6 +74,7 @@ class WindowSet {
     TForm39* m_outputSize = nullptr;
     TForm49* m_lyricKind = nullptr;
     TfrmMain* m_makeAlbum = nullptr;
+    TFormAlbumPreview* m_albumPreview = nullptr;
     MediaBrowser* m_browser = nullptr;
     std::unique_ptr<FileChooser> m_fileChooser = std::make_unique<DialogFileChooser>();
 };
