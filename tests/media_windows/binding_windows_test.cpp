@@ -105,8 +105,9 @@ TEST_F(BindingWindowsTest, AutomaticBindingBindsByPositionAndNamesTheSongsLeftOv
     project(3, 2);
     modal.on(QStringLiteral("TForm14"), press("确定"));
     side(1, "自动绑");
-    EXPECT_EQ(messages(), QStringList{QStringLiteral(
-                              "添加的歌词数量与添加的音乐数量不一致,还有 1 个音乐没有绑定")});
+    EXPECT_EQ(
+        messages(),
+        QStringList{QStringLiteral("添加的歌词数量与添加的音乐数量不一致,还有 1 个音乐没有绑定")});
     EXPECT_EQ(model().music.at(0).boundLyricName, QStringLiteral("lyric1"));
     EXPECT_EQ(model().music.at(1).boundLyricName, QStringLiteral("lyric2"));
     EXPECT_EQ(model().music.at(2).boundLyric, QStringLiteral("wu"));

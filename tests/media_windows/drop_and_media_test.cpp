@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QUrl>
 
-#include "support/media_fixtures.h"
 #include "media_world.h"
+#include "support/media_fixtures.h"
 
 namespace orvane::testing {
 namespace {
@@ -37,8 +37,7 @@ TEST_F(DropAndMediaTest, SongsAndLyricsAreAddedBoundByPositionAndShownInTheirPan
     chooser->answers.push_back({song("one.mp3"), textFile("bad.mp3", "not a song")});
     command("添加音乐");
     ASSERT_EQ(chooser->filters.back(), QStringLiteral("添加音乐文件(MP3)|*.mp3;"));
-    EXPECT_EQ(chooser->proposals.back(),
-              toQString(dir.path() / "yinyuegeci" / "甜蜜蜜.mp3"));
+    EXPECT_EQ(chooser->proposals.back(), toQString(dir.path() / "yinyuegeci" / "甜蜜蜜.mp3"));
     ASSERT_EQ(model().music.count(), 1);
     EXPECT_EQ(browser().currentPane(), 1);
     EXPECT_EQ(browser().pane(1)->thumbnails().size(), 1u);
@@ -79,8 +78,7 @@ TEST_F(DropAndMediaTest, MixedFilesDroppedOnTheMainWindowAreAddedByKind) {
     data.setUrls({QUrl::fromLocalFile(lyric("words.lrc")), QUrl::fromLocalFile(notes),
                   QUrl::fromLocalFile(song("tune.mp3")),
                   QUrl::fromLocalFile(photo("view.jpg", 400, 300))});
-    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton,
-                          Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     enter.ignore();
     QApplication::sendEvent(&main(), &enter);
     ASSERT_TRUE(enter.isAccepted());
@@ -103,8 +101,7 @@ TEST_F(DropAndMediaTest, MixedFilesDroppedOnTheMainWindowAreAddedByKind) {
     // A drag of no files is not taken.
     QMimeData text;
     text.setText(QStringLiteral("just text"));
-    QDragEnterEvent plain(QPoint(300, 300), Qt::CopyAction, &text, Qt::LeftButton,
-                          Qt::NoModifier);
+    QDragEnterEvent plain(QPoint(300, 300), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     plain.ignore();
     QApplication::sendEvent(&main(), &plain);
     EXPECT_FALSE(plain.isAccepted());

@@ -13,8 +13,8 @@
 #include <deque>
 #include <functional>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 
 #include "app/session/session.h"
 #include "app/windows/main_window.h"

@@ -156,15 +156,15 @@ void MediaCommands::addPhotos() {
         &m_windows.mainWindow(), QStringLiteral("添加相片"), photoFilter());
     if (files.isEmpty()) return;
     auto report = std::make_shared<ImportReport>();
-    const auto done = runJob(*m_media.addPhotos, [files, report](ProjectModel& model,
-                                                                 const WorkingFolder& folder,
-                                                                 MediaPanes&, Progress& progress)
-                                                     -> Result<void> {
-        auto imported = importReadablePhotos(model, folder, files, progress);
-        if (!imported) return std::unexpected(imported.error());
-        *report = std::move(*imported);
-        return {};
-    });
+    const auto done = runJob(*m_media.addPhotos,
+                             [files, report](ProjectModel& model, const WorkingFolder& folder,
+                                             MediaPanes&, Progress& progress) -> Result<void> {
+                                 auto imported =
+                                     importReadablePhotos(model, folder, files, progress);
+                                 if (!imported) return std::unexpected(imported.error());
+                                 *report = std::move(*imported);
+                                 return {};
+                             });
     if (!done) return;
     showAdded(0);
     QStringList lines = report->unreadable;
@@ -178,16 +178,15 @@ void MediaCommands::addMusic() {
         proposedSample(QStringLiteral("甜蜜蜜.mp3")));
     if (files.isEmpty()) return;
     auto report = std::make_shared<MediaImportReport>();
-    const auto done = runJob(*m_media.addMusic, [files, report](ProjectModel& model,
-                                                                const WorkingFolder& folder,
-                                                                MediaPanes& panes,
-                                                                Progress& progress)
-                                                    -> Result<void> {
-        auto imported = importSongs(model, folder, panes, files, progress);
-        if (!imported) return std::unexpected(imported.error());
-        *report = std::move(*imported);
-        return {};
-    });
+    const auto done =
+        runJob(*m_media.addMusic,
+               [files, report](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                               Progress& progress) -> Result<void> {
+                   auto imported = importSongs(model, folder, panes, files, progress);
+                   if (!imported) return std::unexpected(imported.error());
+                   *report = std::move(*imported);
+                   return {};
+               });
     if (!done) return;
     showAdded(1);
     if (!report->skipped.isEmpty()) showMessage(report->skipped.join(u'\n'));
@@ -199,16 +198,15 @@ void MediaCommands::addLyrics() {
         proposedSample(QStringLiteral("甜蜜蜜.lrc")));
     if (files.isEmpty()) return;
     auto report = std::make_shared<MediaImportReport>();
-    const auto done = runJob(*m_media.addLyrics, [files, report](ProjectModel& model,
-                                                                 const WorkingFolder& folder,
-                                                                 MediaPanes& panes,
-                                                                 Progress& progress)
-                                                     -> Result<void> {
-        auto imported = importLyrics(model, folder, panes, files, progress);
-        if (!imported) return std::unexpected(imported.error());
-        *report = std::move(*imported);
-        return {};
-    });
+    const auto done =
+        runJob(*m_media.addLyrics,
+               [files, report](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                               Progress& progress) -> Result<void> {
+                   auto imported = importLyrics(model, folder, panes, files, progress);
+                   if (!imported) return std::unexpected(imported.error());
+                   *report = std::move(*imported);
+                   return {};
+               });
     if (!done) return;
     showAdded(2);
     if (!report->skipped.isEmpty()) showMessage(report->skipped.join(u'\n'));
@@ -218,14 +216,15 @@ void MediaCommands::addFiles(const QStringList& files) {
     if (files.isEmpty()) return;
     const MediaFilesByKind sorted = sortMediaFiles(files);
     auto report = std::make_shared<MediaFilesReport>();
-    const auto done = runJob(m_windows.processingWindow(),
-                             [files, report](ProjectModel& model, const WorkingFolder& folder,
-                                             MediaPanes& panes, Progress& progress) -> Result<void> {
-                                 auto added = addMediaFiles(model, folder, panes, files, progress);
-                                 if (!added) return std::unexpected(added.error());
-                                 *report = std::move(*added);
-                                 return {};
-                             });
+    const auto done =
+        runJob(m_windows.processingWindow(),
+               [files, report](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                               Progress& progress) -> Result<void> {
+                   auto added = addMediaFiles(model, folder, panes, files, progress);
+                   if (!added) return std::unexpected(added.error());
+                   *report = std::move(*added);
+                   return {};
+               });
     if (!done) return;
     if (!sorted.photos.isEmpty())
         showAdded(0);
@@ -240,8 +239,9 @@ void MediaCommands::deleteChosen(int pane) {
     MediaPane* shown = m_browser.pane(pane);
     if (shown == nullptr) return;
     const auto kind = static_cast<PaneKind>(pane);
-    const DeletionTarget target = deletionTarget(kind, m_browser.viewMode(), m_browser.pressedItem(),
-                                                 shown->selectedRows(), shown->rowCount());
+    const DeletionTarget target =
+        deletionTarget(kind, m_browser.viewMode(), m_browser.pressedItem(), shown->selectedRows(),
+                       shown->rowCount());
     if (target.rows.empty()) {
         if (!target.message.isEmpty()) showMessage(target.message);
         return;
@@ -257,16 +257,14 @@ void MediaCommands::deleteChosen(int pane) {
             removePhotoRows(target.rows);
             return;
         case PaneKind::Music:
-            removed = applyNow([row](ProjectModel& model, const WorkingFolder& folder,
-                                     MediaPanes& panes, Progress&) {
-                return removeSong(model, folder, panes, row);
-            });
+            removed =
+                applyNow([row](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                               Progress&) { return removeSong(model, folder, panes, row); });
             break;
         case PaneKind::Lyrics:
-            removed = applyNow([row](ProjectModel& model, const WorkingFolder& folder,
-                                     MediaPanes& panes, Progress&) {
-                return removeLyric(model, folder, panes, row);
-            });
+            removed =
+                applyNow([row](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
+                               Progress&) { return removeLyric(model, folder, panes, row); });
             break;
     }
     if (!removed) showMessage(removed.error().message);
@@ -343,14 +341,13 @@ void MediaCommands::supplementByHand(std::size_t row) {
         if (button == TForm10::ChooseFromProject) {
             if (candidates.empty()) return true;
             // No row chosen: the first candidate.
-            const std::size_t replacement =
-                candidates.at(static_cast<std::size_t>(std::clamp<int>(
-                    chosen.value_or(0), 0, static_cast<int>(candidates.size()) - 1)));
-            runJob(*m_media.addPhotos, [row, replacement](ProjectModel& model,
-                                                          const WorkingFolder& folder, MediaPanes&,
-                                                          Progress& progress) {
-                return supplementFromProject(model, folder, row, replacement, progress);
-            });
+            const std::size_t replacement = candidates.at(static_cast<std::size_t>(
+                std::clamp<int>(chosen.value_or(0), 0, static_cast<int>(candidates.size()) - 1)));
+            runJob(*m_media.addPhotos,
+                   [row, replacement](ProjectModel& model, const WorkingFolder& folder, MediaPanes&,
+                                      Progress& progress) {
+                       return supplementFromProject(model, folder, row, replacement, progress);
+                   });
             return true;
         }
         if (button == TForm10::AddNewPhoto) {
@@ -360,8 +357,8 @@ void MediaCommands::supplementByHand(std::size_t row) {
             // A photo of the other orientation is refused with its message
             // and the window stays for another try.
             return runJob(*m_media.addPhotos,
-                          [row, file](ProjectModel& model, const WorkingFolder& folder,
-                                      MediaPanes&, Progress& progress) {
+                          [row, file](ProjectModel& model, const WorkingFolder& folder, MediaPanes&,
+                                      Progress& progress) {
                               return supplementWithNewFile(model, folder, row, file, progress);
                           })
                 .has_value();
@@ -386,29 +383,28 @@ void MediaCommands::binding(int pane, BindingAction action) {
     m_media.bindQuestion->setCaption(question.caption);
     if (m_media.bindQuestion->ask(question.question) != 0) return;
     auto notice = std::make_shared<std::optional<QString>>();
-    const auto done = applyNow([action, side, selected, notice](ProjectModel& model,
-                                                                const WorkingFolder&,
-                                                                MediaPanes& panes,
-                                                                Progress&) -> Result<void> {
-        switch (action) {
-            case BindingAction::UnbindAll:
-                unbindAll(model, panes);
-                break;
-            case BindingAction::AutoBind:
-                *notice = autoBind(model, panes);
-                break;
-            case BindingAction::UnbindOne:
-                if (!selected) return {};
-                if (side == PaneSide::Music)
-                    unbindSong(model, panes, *selected);
-                else
-                    unbindLyric(model, panes, *selected);
-                break;
-            case BindingAction::Bind:
-                break;
-        }
-        return {};
-    });
+    const auto done =
+        applyNow([action, side, selected, notice](ProjectModel& model, const WorkingFolder&,
+                                                  MediaPanes& panes, Progress&) -> Result<void> {
+            switch (action) {
+                case BindingAction::UnbindAll:
+                    unbindAll(model, panes);
+                    break;
+                case BindingAction::AutoBind:
+                    *notice = autoBind(model, panes);
+                    break;
+                case BindingAction::UnbindOne:
+                    if (!selected) return {};
+                    if (side == PaneSide::Music)
+                        unbindSong(model, panes, *selected);
+                    else
+                        unbindLyric(model, panes, *selected);
+                    break;
+                case BindingAction::Bind:
+                    break;
+            }
+            return {};
+        });
     if (done && *notice) showMessage(**notice);
 }
 
@@ -438,12 +434,12 @@ void MediaCommands::bindByHand(int pane, int row) {
         if (button != 0) return true;
         // With nothing chosen the binding answers with its message and the
         // window stays open.
-        const auto bound = applyNow([fromMusic, row, chosen](ProjectModel& model,
-                                                             const WorkingFolder&,
-                                                             MediaPanes& panes, Progress&) {
-            return fromMusic ? bindSongManually(model, panes, row, chosen)
-                             : bindLyricManually(model, panes, row, chosen);
-        });
+        const auto bound =
+            applyNow([fromMusic, row, chosen](ProjectModel& model, const WorkingFolder&,
+                                              MediaPanes& panes, Progress&) {
+                return fromMusic ? bindSongManually(model, panes, row, chosen)
+                                 : bindLyricManually(model, panes, row, chosen);
+            });
         if (!bound) showMessage(bound.error().message);
         return bound.has_value();
     });

@@ -15,8 +15,8 @@
 #include "app/error.h"
 #include "app/progress.h"
 #include "app/project_model.h"
-#include "app/working_folder.h"
 #include "app/windows/media_windows.h"
+#include "app/working_folder.h"
 #include "audio/binding.h"
 #include "audio/media_panes.h"
 
@@ -54,8 +54,8 @@ class MediaCommands : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
    private:
-    using PaneOperation = std::function<Result<void>(ProjectModel&, const WorkingFolder&,
-                                                     MediaPanes&, Progress&)>;
+    using PaneOperation =
+        std::function<Result<void>(ProjectModel&, const WorkingFolder&, MediaPanes&, Progress&)>;
     // Runs `operation` as a job under `window`; on success the panes'
     // columns go back to the browser. A failure is shown; a stop is not.
     Result<void> runJob(JobProgressWindow& window, PaneOperation operation);

@@ -4,8 +4,7 @@ namespace orvane {
 
 namespace {
 
-JobProgressWindow::Names progressNames(const char* window, const char* caption,
-                                       const char* bar) {
+JobProgressWindow::Names progressNames(const char* window, const char* caption, const char* bar) {
     JobProgressWindow::Names names;
     names.window = QString::fromUtf8(window);
     names.caption = QString::fromUtf8(caption);
@@ -31,12 +30,12 @@ TForm7::TForm7(const Skin& skin, QWidget* parent)
     : JobProgressWindow(progressNames("TForm7", "添加歌词", "ProgressBar_geci"), skin, parent) {}
 
 TForm9::TForm9(const Skin& skin, QWidget* parent)
-    : QuestionWindow(QStringLiteral("TForm9"), QStringLiteral("删除相片"),
-                     {kConfirmDelete,
-                      {QStringLiteral("Button_shoudong_buchong"),
-                       QStringLiteral("手动为模板补充相片")},
-                      kCancel},
-                     skin, parent) {
+    : QuestionWindow(
+          QStringLiteral("TForm9"), QStringLiteral("删除相片"),
+          {kConfirmDelete,
+           {QStringLiteral("Button_shoudong_buchong"), QStringLiteral("手动为模板补充相片")},
+           kCancel},
+          skin, parent) {
     setContentSize(QSize(520, 150));
 }
 
@@ -46,20 +45,20 @@ QString TForm9::text() {
 }
 
 TForm10::TForm10(const Skin& skin, QWidget* parent)
-    : ListChoiceWindow(QStringLiteral("TForm10"), QStringLiteral("删除相片"), {},
-                       QStringLiteral("ListView_buchong_xiangpian"),
-                       {{QStringLiteral("Button_xuanze_buchong"),
-                         QStringLiteral("从已添加的相片中选择一张用来补充模板")},
-                        {QStringLiteral("Button_tianjia_buchong"),
-                         QStringLiteral("添加新相片用来补充")},
-                        kCancel},
-                       skin, parent) {
+    : ListChoiceWindow(
+          QStringLiteral("TForm10"), QStringLiteral("删除相片"), {},
+          QStringLiteral("ListView_buchong_xiangpian"),
+          {{QStringLiteral("Button_xuanze_buchong"),
+            QStringLiteral("从已添加的相片中选择一张用来补充模板")},
+           {QStringLiteral("Button_tianjia_buchong"), QStringLiteral("添加新相片用来补充")},
+           kCancel},
+          skin, parent) {
     setRows(headers(), {});
 }
 
 QStringList TForm10::headers() {
-    return {QStringLiteral("序号"),     QStringLiteral("文件名"),     QStringLiteral("类型"),
-            QStringLiteral("相片宽度"), QStringLiteral("相片高度"),   QStringLiteral("竖照or横照"),
+    return {QStringLiteral("序号"),     QStringLiteral("文件名"),   QStringLiteral("类型"),
+            QStringLiteral("相片宽度"), QStringLiteral("相片高度"), QStringLiteral("竖照or横照"),
             QStringLiteral("模板绑定"), QStringLiteral("位置")};
 }
 

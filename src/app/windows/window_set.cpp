@@ -67,12 +67,12 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     media.addLyrics = make<TForm7>(m_skin);
     media.supplementChoice = make<TForm9>(m_skin);
     media.manualSupplement = make<TForm10>(m_skin);
-    media.deletePhotos = make<DeleteQuestionWindow>(QStringLiteral("TForm11"),
-                                                    QStringLiteral("删除相片"), m_skin);
-    media.deleteMusic = make<DeleteQuestionWindow>(QStringLiteral("TForm12"),
-                                                   QStringLiteral("删除音乐"), m_skin);
-    media.deleteLyrics = make<DeleteQuestionWindow>(QStringLiteral("TForm13"),
-                                                    QStringLiteral("删除歌词"), m_skin);
+    media.deletePhotos =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin);
+    media.deleteMusic =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin);
+    media.deleteLyrics =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin);
     media.bindQuestion = make<TForm14>(m_skin);
     media.bindChoice = make<TForm15>(m_skin);
     shell("TForm16", "歌词设置");
