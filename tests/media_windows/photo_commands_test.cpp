@@ -166,5 +166,45 @@ TEST_F(PhotoCommandsTest, AShareTemplateIsSupplementedByHandAndAWrongOrientation
     EXPECT_EQ(browser().pane(0)->reportList()->topLevelItemCount(), 6);
 }
 
+TEST_F(PhotoCommandsTest, TheRandomSupplementKeepsTheTemplatesAndCancelKeepsThePhoto) {
+    open({{"pair", twoLandscapes("movie-pair")}});
+    QStringList files;
+    for (int i = 0; i < 6; ++i) files << photo("p" + std::to_string(i) + ".jpg", 400, 300);
+    addPhotos(files);
+    ASSERT_EQ(model().photos.count(), 6);
+    modal.on(QStringLiteral("TForm11"), press("确定删除"));
+
+    modal.on(QStringLiteral("TForm9"), press("取消"));
+    selectInList(0, {3});
+    side(0, "删除");
+    EXPECT_EQ(model().photos.count(), 6);
+
+    modal.on(QStringLiteral("TForm9"), press("确定删除"));
+    selectInList(0, {3});
+    side(0, "删除");
+    ASSERT_EQ(model().photos.count(), 5);
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_NE(model().photos.at(i).fileName, QStringLiteral("p3")) << i;
+    EXPECT_EQ(model().templateInstanceCount, QStringLiteral("3"));
+    EXPECT_TRUE(std::filesystem::exists(session->folder().instanceFolder(3)));
+}
+
+TEST_F(PhotoCommandsTest, StoppingTheImportLeavesTheProjectAsItWas) {
+    open({{"land", landscape("movie-land")}});
+    addPhotos({photo("first.jpg", 400, 300)});
+    ASSERT_EQ(model().photos.count(), 1);
+    const auto before = folderListing(dir.path() / "smxcwjj");
+    const auto photosBefore = model().photos.rows();
+
+    QStringList many;
+    for (int i = 0; i < 40; ++i) many << photo("m" + std::to_string(i) + ".jpg", 1600, 1200);
+    modal.on(QStringLiteral("TMainForm"), press("停止"));
+    addPhotos(many);
+    EXPECT_EQ(model().photos.rows(), photosBefore);
+    EXPECT_EQ(folderListing(dir.path() / "smxcwjj"), before);
+    EXPECT_EQ(browser().pane(0)->thumbnails().size(), 1u);
+    EXPECT_TRUE(messages().isEmpty());  // a stop is not a failure to report
+}
+
 }  // namespace
 }  // namespace orvane::testing
