@@ -139,6 +139,13 @@ void MediaCommands::showMessage(const QString& message) {
     m_windows.messageWindow().showMessage(message);
 }
 
+// The preview box shows nothing once rows are removed.
+void MediaCommands::resetPreview() {
+    PreviewBox* box = m_browser.previewBox();
+    box->showPicture(QStringLiteral("        缩略图预览"), {});
+    box->clearPicture();
+}
+
 // After an import: the pane in icon view, in front.
 void MediaCommands::showAdded(int pane) {
     m_browser.showPane(pane);
@@ -267,7 +274,10 @@ void MediaCommands::deleteChosen(int pane) {
                                Progress&) { return removeLyric(model, folder, panes, row); });
             break;
     }
-    if (!removed) showMessage(removed.error().message);
+    if (removed)
+        resetPreview();
+    else
+        showMessage(removed.error().message);
 }
 
 void MediaCommands::deleteAll(int pane) {
@@ -278,6 +288,7 @@ void MediaCommands::deleteAll(int pane) {
                                      : kind == PaneKind::Music ? m_media.deleteMusic
                                                                : m_media.deleteLyrics;
     if (question->ask(deletionQuestion(kind, true)) != 0) return;
+    resetPreview();
     applyNow([kind](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
                     Progress&) -> Result<void> {
         switch (kind) {
@@ -310,6 +321,7 @@ void MediaCommands::removePhotoRows(const std::vector<int>& rows) {
                                  return {};
                              });
     if (!done) return;
+    resetPreview();
     for (auto it = report->needSupplement.rbegin(); it != report->needSupplement.rend(); ++it)
         supplement(*it);
 }

@@ -63,6 +63,7 @@ class MediaCommands : public QObject {
     Result<void> applyNow(PaneOperation operation);
     void showMessage(const QString& message);
     void showAdded(int pane);
+    void resetPreview();
     void removePhotoRows(const std::vector<int>& rows);
     void supplement(std::size_t row);
     void supplementByHand(std::size_t row);
