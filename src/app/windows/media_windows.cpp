@@ -54,6 +54,7 @@ TForm10::TForm10(const Skin& skin, QWidget* parent)
            kCancel},
           skin, parent) {
     setRows(headers(), {});
+    setContentSize(QSize(760, 340));
 }
 
 QStringList TForm10::headers() {
@@ -73,6 +74,9 @@ TForm14::TForm14(const Skin& skin, QWidget* parent)
 TForm15::TForm15(const Skin& skin, QWidget* parent)
     : ListChoiceWindow(QStringLiteral("TForm15"), QStringLiteral("绑定"),
                        QStringLiteral("从下面列表中选择一个文件绑定"),
-                       QStringLiteral("ListView_bangding"), {kOk, kCancel}, skin, parent) {}
+                       QStringLiteral("ListView_bangding"), {kOk, kCancel}, skin, parent) {
+    // The music pane's side until a command fills it.
+    setRows({QStringLiteral("序号"), QStringLiteral("歌词文件名"), QStringLiteral("歌词类型")}, {});
+}
 
 }  // namespace orvane
