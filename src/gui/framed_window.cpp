@@ -65,6 +65,13 @@ FramedWindow::FramedWindow(const QString& objectName, const QString& caption, co
     setContentSize(QSize(360, 200));
 }
 
+void FramedWindow::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    setAccessibleName(caption.isEmpty() ? objectName() : caption);
+    m_caption->setText(caption);
+    m_caption->adjustSize();
+}
+
 void FramedWindow::setContentSize(QSize size) {
     setFixedSize(size.width(), size.height() + kTitleHeight + kBottomHeight);
 }

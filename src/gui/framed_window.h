@@ -26,6 +26,8 @@ class FramedWindow : public QDialog {
 
     // The area inside the frame, for the window's own controls.
     QWidget* content() const { return m_content; }
+    // Changes the caption (title label, window title, accessible name).
+    void setCaption(const QString& caption);
     // Sets the size of the area inside the frame.
     void setContentSize(QSize size);
 

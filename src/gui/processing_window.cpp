@@ -1,85 +1,10 @@
 #include "gui/processing_window.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 namespace orvane {
 
 TForm35::TForm35(const Skin& skin, QWidget* parent)
-    : FramedWindow(QStringLiteral("TForm35"), QStringLiteral("正在处理..."), skin, parent) {
-    auto* layout = new QVBoxLayout(content());
-    layout->setContentsMargins(20, 14, 20, 14);
-    m_phase = new QLabel(content());
-    m_phase->setObjectName(QStringLiteral("Label_jieduan"));
-    m_progress = new QProgressBar(content());
-    m_progress->setObjectName(QStringLiteral("ProgressBar_jindu"));
-    m_progress->setAccessibleName(QStringLiteral("进度"));
-    m_notice = new QLabel(content());
-    m_notice->setObjectName(QStringLiteral("Label_tishi"));
-    m_notice->setWordWrap(true);
-    m_stop = new QPushButton(QStringLiteral("停止"), content());
-    m_stop->setObjectName(QStringLiteral("Button_tingzhi"));
-    m_stop->setAccessibleName(m_stop->text());
-    m_stop->setMinimumWidth(90);
-    layout->addWidget(m_phase);
-    layout->addWidget(m_progress);
-    layout->addWidget(m_notice, 1);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(m_stop);
-    layout->addLayout(row);
-    connect(m_stop, &QPushButton::clicked, this, &TForm35::reject);
-    setContentSize(QSize(420, 160));
-}
-
-JobOutcome TForm35::showWhile(JobRunner& runner) {
-    if (!runner.isRunning())
-        return {fail(QStringLiteral("no job is running"), ErrorKind::Internal)};
-    m_runner = &runner;
-    m_phase->setText(QStringLiteral("正在处理..."));
-    m_notice->clear();
-    m_progress->setRange(0, 0);  // busy until the first phase tells its size
-    m_stop->setEnabled(true);
-    m_stop->setText(QStringLiteral("停止"));
-
-    JobOutcome outcome{fail(QStringLiteral("the job never ended"), ErrorKind::Internal)};
-    QList<QMetaObject::Connection> links;
-    links << connect(&runner, &JobRunner::phaseStarted, this,
-                     [this](int total, const QString& phase) {
-                         m_phase->setText(phase);
-                         m_progress->setRange(0, std::max(0, total));
-                         m_progress->setValue(0);
-                     });
-    links << connect(&runner, &JobRunner::progressed, this, [this](int done, int total) {
-        if (total > 0 && m_progress->maximum() != total) m_progress->setRange(0, total);
-        m_progress->setValue(done);
-    });
-    links << connect(&runner, &JobRunner::noticed, m_notice, &QLabel::setText);
-    links << connect(&runner, &JobRunner::finished, this, [this, &outcome](const JobOutcome& o) {
-        outcome = o;
-        m_runner = nullptr;
-        done(o.succeeded() ? QDialog::Accepted : QDialog::Rejected);
-    });
-    m_stop->setFocus();
-    exec();
-    for (const auto& link : links) disconnect(link);
-    m_runner = nullptr;
-    return outcome;
-}
-
-// Closing the window while the job runs asks it to stop; the window stays
-// until the job has really ended, so nothing runs unseen.
-void TForm35::reject() {
-    if (m_runner) {
-        m_runner->requestStop();
-        m_stop->setEnabled(false);
-        m_stop->setText(QStringLiteral("正在停止..."));
-        return;
-    }
-    FramedWindow::reject();
-}
+    : JobProgressWindow(
+          {.window = QStringLiteral("TForm35"), .caption = QStringLiteral("正在处理...")}, skin,
+          parent) {}
 
 }  // namespace orvane

@@ -100,4 +100,25 @@ Result<ImportReport> importPhotos(ProjectModel& model, const WorkingFolder& fold
     return report;
 }
 
+Result<ImportReport> importReadablePhotos(ProjectModel& model, const WorkingFolder& folder,
+                                          const QStringList& files, Progress& progress) {
+    QStringList readable;
+    QStringList unreadable;
+    for (const QString& file : files) {
+        if (progress.isCancelled()) return stopped(QStringLiteral("the photo import"));
+        // The smallest decode still reads all of the picture's data, so a
+        // cut or damaged file fails here rather than in the thumbnailing.
+        if (auto measured = measurePhoto(file); !measured)
+            unreadable << measured.error().message;
+        else if (auto decoded = renderPhoto(file, QSize(8, 8)); !decoded)
+            unreadable << decoded.error().message;
+        else
+            readable << file;
+    }
+    auto report = importPhotos(model, folder, readable, progress);
+    if (!report) return report;
+    report->unreadable = std::move(unreadable);
+    return report;
+}
+
 }  // namespace orvane

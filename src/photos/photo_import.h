@@ -23,12 +23,23 @@ namespace orvane {
 struct ImportReport {
     // Photos left out because no template of their kind exists.
     std::vector<QString> unplaced;
+    // Files left out because they cannot be read as photos (not a JPEG, a
+    // damaged one): the reader's message, which names the file.
+    QStringList unreadable;
 };
 
 // Runs the import of `files` (in the given order). Progress: 4 steps per
 // file. A file may be given more than once; each is a photo of its own.
 Result<ImportReport> importPhotos(ProjectModel& model, const WorkingFolder& folder,
                                   const QStringList& files, Progress& progress);
+
+// The import of every file that can be read as a photo: each file is
+// measured and decoded at a small scale first, and those that fail are left
+// out and named in `unreadable`, so one damaged photo does not keep the
+// others out. Fails only for what is not the files' fault (a damaged
+// template package) or a stop.
+Result<ImportReport> importReadablePhotos(ProjectModel& model, const WorkingFolder& folder,
+                                          const QStringList& files, Progress& progress);
 
 // A batch row for the photo at `path`: location, names and upright size.
 Result<PhotoEntry> measurePhoto(const QString& path);

@@ -227,6 +227,43 @@ TEST(PhotoImport, FailedRunLeavesTheProjectAsItWas) {
     }
 }
 
+TEST(PhotoImport, UnreadablePhotosAreNamedAndTheReadableOnesAdded) {
+    Project p;
+    addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));
+    p.buildStore();
+    const std::string full = encodeTestJpeg(quadrants(640, 480));
+    const std::pair<const char*, std::string> bad[] = {
+        {"not a photo.jpg", "this is a text file"},
+        {"empty.jpg", ""},
+        {"truncated.jpg", full.substr(0, full.size() - 200)},
+    };
+    QStringList files{p.photo("first.jpg", quadrants(400, 300))};
+    QStringList badFiles;
+    for (const auto& [name, bytes] : bad) {
+        writeFile(p.photos / name, bytes);
+        badFiles << q(p.photos / name);
+        files << badFiles.back();
+    }
+    files << p.photo("last.jpg", quadrants(800, 600));
+    NullProgress progress;
+    auto report = importReadablePhotos(p.model, p.wf, files, progress);
+    ASSERT_TRUE(report) << report.error().message.toStdString();
+    ASSERT_EQ(p.model.photos.count(), 2);
+    EXPECT_EQ(p.model.photos.at(0).fileName, "first");
+    EXPECT_EQ(p.model.photos.at(1).fileName, "last");
+    ASSERT_EQ(report->unreadable.size(), badFiles.size());
+    for (qsizetype i = 0; i < badFiles.size(); ++i)
+        EXPECT_TRUE(report->unreadable[i].contains(badFiles[i]))
+            << report->unreadable[i].toStdString();
+    EXPECT_TRUE(fs::exists(p.wf.thumbnail(1, 2)));
+
+    // Nothing readable: nothing added, every file named.
+    auto none = importReadablePhotos(p.model, p.wf, badFiles, progress);
+    ASSERT_TRUE(none);
+    EXPECT_EQ(p.model.photos.count(), 2);
+    EXPECT_EQ(none->unreadable.size(), badFiles.size());
+}
+
 TEST(PhotoImport, DamagedTemplatePackageLeavesTheProjectAsItWas) {
     Project p;
     addTemplate(p.wf, "land", single("|800|", "|600|", "|heng|", "movie"));

@@ -45,8 +45,9 @@ Result<MediaFilesReport> addMediaFiles(ProjectModel& model, const WorkingFolder&
                               "(LRC, KSC); it was left out.")
                               .arg(file);
     if (!sorted.photos.isEmpty()) {
-        auto photos = importPhotos(model, folder, sorted.photos, progress);
+        auto photos = importReadablePhotos(model, folder, sorted.photos, progress);
         if (!photos) return std::unexpected(photos.error());
+        report.skipped << photos->unreadable;
         for (const QString& notice : photos->unplaced) report.skipped << notice;
     }
     if (!sorted.songs.isEmpty()) {

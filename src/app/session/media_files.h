@@ -27,9 +27,9 @@ struct MediaFilesReport {
     QStringList skipped;  // one message per file left out, naming it
 };
 
-// Imports every kind in turn. A photo import that fails (a damaged photo)
-// fails the whole call; songs and lyrics that cannot be read are skipped and
-// named, as their imports do. Run it on a copy of the model (Session::apply).
+// Imports every kind in turn. Photos, songs and lyrics that cannot be read
+// are skipped and named, and the others are added; a damaged template
+// package or a stop fails the whole call. Run it on a copy of the model (Session::apply).
 Result<MediaFilesReport> addMediaFiles(ProjectModel& model, const WorkingFolder& folder,
                                        MediaPanes& panes, const QStringList& files,
                                        Progress& progress);

@@ -10,6 +10,7 @@
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/main_window.h"
 #include "app/windows/make_album_window.h"
+#include "app/windows/media_commands.h"
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
 #include "app/windows/summary_panel.h"
@@ -52,20 +53,24 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
         make<ShellWindow>(QString::fromUtf8(name), QString::fromUtf8(caption), m_skin);
     };
     m_main = make<TForm1>(session, m_skin);
-    shell("TMainForm", "添加相片");
+    MediaWindows media;
+    media.addPhotos = make<TMainForm>(m_skin);
     m_makeAlbum = make<TfrmMain>(session, m_skin);
     auto* albumLength = make<TForm2>(session, m_skin);
     shell("TForm3", "文字特效");
-    shell("TForm6", "添加音乐");
+    media.addMusic = make<TForm6>(m_skin);
     m_message = make<TForm8>(m_skin);
-    shell("TForm7", "添加歌词");
-    shell("TForm9", "");
-    shell("TForm10", "");
-    shell("TForm11", "删除相片");
-    shell("TForm12", "删除音乐");
-    shell("TForm13", "删除歌词");
-    shell("TForm14", "绑定或解绑");
-    shell("TForm15", "绑定");
+    media.addLyrics = make<TForm7>(m_skin);
+    media.supplementChoice = make<TForm9>(m_skin);
+    media.manualSupplement = make<TForm10>(m_skin);
+    media.deletePhotos =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin);
+    media.deleteMusic =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin);
+    media.deleteLyrics =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin);
+    media.bindQuestion = make<TForm14>(m_skin);
+    media.bindChoice = make<TForm15>(m_skin);
     shell("TForm16", "歌词设置");
     auto* otherSettings = make<TForm17>(session, m_skin);
     m_exit = make<TForm25>(m_skin);
@@ -91,6 +96,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     m_main->setExitConfirmation([this] { return m_exit->confirmExit(); });
     placePreviewAndSummary(session);
     connectCommands(session, *albumLength, *otherSettings);
+    new MediaCommands(session, *this, media, m_main);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {

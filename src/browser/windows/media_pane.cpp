@@ -102,7 +102,9 @@ MediaPane::MediaPane(PaneKind kind, Session& session, ThumbnailStore& thumbnails
     m_list->setAccessibleName(m_traits.label);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Photos may be deleted several at a time from the list.
+    m_list->setSelectionMode(kind == PaneKind::Photos ? QAbstractItemView::ExtendedSelection
+                                                      : QAbstractItemView::SingleSelection);
     m_list->setHeaderLabels(reportColumns(kind));
     m_list->hide();
     connect(m_list, &QTreeWidget::itemClicked, this, [this] {
@@ -266,7 +268,15 @@ void MediaPane::showList() {
 std::optional<int> MediaPane::selectedRow() const {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty()) return std::nullopt;
-    return m_list->indexOfTopLevelItem(selected.first());
+    QTreeWidgetItem* current = m_list->currentItem();
+    return m_list->indexOfTopLevelItem(selected.contains(current) ? current : selected.first());
+}
+
+std::vector<int> MediaPane::selectedRows() const {
+    std::vector<int> rows;
+    for (QTreeWidgetItem* item : m_list->selectedItems())
+        rows.push_back(m_list->indexOfTopLevelItem(item));
+    return rows;
 }
 
 void MediaPane::resizeEvent(QResizeEvent*) {

@@ -77,8 +77,10 @@ class MediaPane : public QWidget {
     void showIcons();
     void showList();
 
-    // The list's selected row, if any.
+    // The list's selected row, if any (of several, the current one).
     std::optional<int> selectedRow() const;
+    // Every selected row of the list (the photo list allows several).
+    std::vector<int> selectedRows() const;
 
     // The drop of thumbnail `dragged` with its top-left corner at `dropped`
     // (content coordinates): exchanges it with the thumbnail it lies on.

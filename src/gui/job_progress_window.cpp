@@ -1,0 +1,88 @@
+#include "gui/job_progress_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+JobProgressWindow::JobProgressWindow(const Names& names, const Skin& skin, QWidget* parent)
+    : FramedWindow(names.window, names.caption, skin, parent) {
+    auto* layout = new QVBoxLayout(content());
+    layout->setContentsMargins(20, 14, 20, 14);
+    m_phase = new QLabel(content());
+    m_phase->setObjectName(names.phaseLabel);
+    m_progress = new QProgressBar(content());
+    m_progress->setObjectName(names.progressBar);
+    m_progress->setAccessibleName(QStringLiteral("进度"));
+    m_notice = new QLabel(content());
+    m_notice->setObjectName(names.noticeLabel);
+    m_notice->setWordWrap(true);
+    m_stop = new QPushButton(QStringLiteral("停止"), content());
+    m_stop->setObjectName(names.stopButton);
+    m_stop->setAccessibleName(m_stop->text());
+    m_stop->setMinimumWidth(90);
+    layout->addWidget(m_phase);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_notice, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(m_stop);
+    layout->addLayout(row);
+    connect(m_stop, &QPushButton::clicked, this, &JobProgressWindow::reject);
+    setContentSize(QSize(420, 160));
+}
+
+JobOutcome JobProgressWindow::showWhile(JobRunner& runner) {
+    if (!runner.isRunning())
+        return {fail(QStringLiteral("no job is running"), ErrorKind::Internal)};
+    m_runner = &runner;
+    m_phase->setText(QStringLiteral("正在处理..."));
+    m_notice->clear();
+    m_progress->setRange(0, 0);  // busy until the first phase tells its size
+    m_stop->setEnabled(true);
+    m_stop->setText(QStringLiteral("停止"));
+    m_stop->setAccessibleName(m_stop->text());
+
+    JobOutcome outcome{fail(QStringLiteral("the job never ended"), ErrorKind::Internal)};
+    QList<QMetaObject::Connection> links;
+    links << connect(&runner, &JobRunner::phaseStarted, this,
+                     [this](int total, const QString& phase) {
+                         m_phase->setText(phase);
+                         m_progress->setRange(0, std::max(0, total));
+                         m_progress->setValue(0);
+                     });
+    links << connect(&runner, &JobRunner::progressed, this, [this](int done, int total) {
+        if (total > 0 && m_progress->maximum() != total) m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    links << connect(&runner, &JobRunner::noticed, m_notice, &QLabel::setText);
+    links << connect(&runner, &JobRunner::finished, this, [this, &outcome](const JobOutcome& o) {
+        outcome = o;
+        m_runner = nullptr;
+        done(o.succeeded() ? QDialog::Accepted : QDialog::Rejected);
+    });
+    m_stop->setFocus();
+    // The job may have ended before the window's loop starts; its finished
+    // signal is queued and ends the loop at its first turn.
+    exec();
+    for (const auto& link : links) disconnect(link);
+    m_runner = nullptr;
+    return outcome;
+}
+
+// Closing the window while the job runs asks it to stop; the window stays
+// until the job has really ended, so nothing runs unseen.
+void JobProgressWindow::reject() {
+    if (m_runner) {
+        m_runner->requestStop();
+        m_stop->setEnabled(false);
+        m_stop->setText(QStringLiteral("正在停止..."));
+        return;
+    }
+    FramedWindow::reject();
+}
+
+}  // namespace orvane

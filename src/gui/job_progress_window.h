@@ -1,0 +1,52 @@
+#pragma once
+// JobProgressWindow: a modal window shown while a job of a JobRunner runs.
+// It shows the job's phase text, its progress and its notices; its stop
+// button (or Esc, or the close control) asks the job to stop, and the window
+// stays until the job has really ended. It closes itself when the job ends.
+// The processing window TForm35 and the add-photos, add-music and add-lyrics
+// windows are made of it, each with its own names. GUI thread.
+
+#include "app/session/job_runner.h"
+#include "gui/framed_window.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace orvane {
+
+class JobProgressWindow : public FramedWindow {
+    Q_OBJECT
+   public:
+    // The object names of the window's controls.
+    struct Names {
+        QString window;
+        QString caption;
+        QString phaseLabel = QStringLiteral("Label_jieduan");
+        QString progressBar = QStringLiteral("ProgressBar_jindu");
+        QString noticeLabel = QStringLiteral("Label_tishi");
+        QString stopButton = QStringLiteral("Button_tingzhi");
+    };
+    JobProgressWindow(const Names& names, const Skin& skin, QWidget* parent = nullptr);
+
+    // Shows the window until the job that `runner` runs has ended and
+    // returns how it ended. A runner with no job returns at once with an
+    // Internal error.
+    JobOutcome showWhile(JobRunner& runner);
+
+    QLabel* phaseLabel() const { return m_phase; }
+    QProgressBar* progressBar() const { return m_progress; }
+    QPushButton* stopButton() const { return m_stop; }
+
+   public Q_SLOTS:
+    void reject() override;
+
+   private:
+    JobRunner* m_runner = nullptr;
+    QLabel* m_phase = nullptr;
+    QLabel* m_notice = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_stop = nullptr;
+};
+
+}  // namespace orvane
