@@ -226,6 +226,62 @@ TEST(PlayerHostile, EndlessActionsAreStoppedAndReported) {
     EXPECT_TRUE(player.loadWarnings().join(QLatin1Char(' ')).contains(QStringLiteral("too long")));
 }
 
+// The inner clip's actions make the root remove its parent, then use the
+// parent through "_parent" and "..": the parent must still be there to read
+// and write until the tick ends.
+Bytes childRemovesItsParent() {
+    MovieWriter m(100, 100);
+    m.rectShape(1, QRectF(0, 0, 10, 10), solidFill(Qt::red));
+    TagList inner;
+    Actions a;
+    a.setVariable(QStringLiteral("_parent:x"), QStringLiteral("before"));
+    a.setTarget(QStringLiteral("_root"));
+    a.gotoFrame(1);
+    a.setTarget(QString());
+    a.pushString(QStringLiteral("_root:seen"));
+    a.pushString(QStringLiteral("_parent:x"));
+    a.getVariable();
+    a.setVariableOp();
+    a.setVariable(QStringLiteral("_parent:x"), QStringLiteral("after"));
+    a.setVariable(QStringLiteral("..:y"), QStringLiteral("after"));
+    a.pushString(QStringLiteral("_root:seenSlash"));
+    a.pushString(QStringLiteral("..:y"));
+    a.getVariable();
+    a.setVariableOp();
+    inner.place(Place(1).id(1));
+    inner.doAction(a);
+    inner.showFrame();
+    m.sprite(11, 1, inner);
+    TagList outer;
+    outer.place(Place(1).id(11).named(QStringLiteral("c")));
+    outer.showFrame();
+    m.sprite(10, 1, outer);
+    Actions stop;
+    stop.stop();
+    m.place(Place(1).id(10).named(QStringLiteral("p")));
+    m.doAction(stop);
+    m.showFrame();
+    m.remove(1);
+    m.doAction(stop);
+    m.showFrame();
+    return m.finish(2);
+}
+
+TEST(PlayerHostile, ClipWhoseParentIsRemovedByItsOwnActions) {
+    TempDir dir;
+    const fs::path path = dir.path() / "orphan.swf";
+    const Bytes bytes = childRemovesItsParent();
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    FlashPlayer player;
+    ASSERT_TRUE(player.Movie(path).has_value());
+    EXPECT_EQ(player.GetVariable(QStringLiteral("seen")), QStringLiteral("before"));
+    EXPECT_EQ(player.GetVariable(QStringLiteral("seenSlash")), QStringLiteral("after"));
+    EXPECT_EQ(player.GetVariable(QStringLiteral("p:x")), QString());  // p left the stage
+    ASSERT_TRUE(player.FrameNum(0).has_value());  // replays it from the start
+    EXPECT_EQ(player.GetVariable(QStringLiteral("seen")), QStringLiteral("before"));
+    player.render(32, 32);
+}
+
 TEST(PlayerHostile, MissingFileNamesIt) {
     FlashPlayer player;
     auto result = player.Movie("/nonexistent/folder/w_j_9.rar");

@@ -51,7 +51,7 @@ struct Clip : std::enable_shared_from_this<Clip> {
     std::map<int, DisplayObject> displayList;  // drawn from low to high depth
     QHash<QString, Value> variables;           // names compared without case
     std::shared_ptr<const QImage> picture;     // loaded by loadMovie
-    Clip* parent = nullptr;
+    std::weak_ptr<Clip> parent;               // empty for the root
     std::int64_t createdAtTick = 0;
 
     int frameCount() const { return timeline ? timeline->frameCount : 1; }
@@ -119,6 +119,8 @@ class Player {
     void runQueuedActions();
     void workOffRequests();
     void erase(Clip& clip, std::map<int, DisplayObject>::iterator it);
+    void retire(std::shared_ptr<Clip> clip);
+    void clearDisplayList(Clip& clip);
     static int instancesIn(const Clip& clip);
 
     std::shared_ptr<const Movie> m_movie;
@@ -126,6 +128,10 @@ class Player {
     FsCommandSink& m_sink;
     std::shared_ptr<Clip> m_root;
     std::deque<QueuedActions> m_actions;
+    // Sprites removed during this tick. Running actions may still point at
+    // them (their own clip, a tellTarget target, a parent), so they live
+    // until the tick ends.
+    std::vector<std::shared_ptr<Clip>> m_retired;
     std::vector<Request> m_requests;
     QStringList m_warnings;
     std::int64_t m_tick = 0;
