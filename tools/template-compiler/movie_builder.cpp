@@ -42,7 +42,7 @@ swfwrite::Rgba parseColor(const json& value) {
     const QColor c(QString::fromStdString(text.size() == 9 ? text.substr(0, 7) : text));
     if (!c.isValid()) throw std::runtime_error("bad colour \"" + text + "\"");
     swfwrite::Rgba out{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-                  static_cast<std::uint8_t>(c.blue()), 255};
+                       static_cast<std::uint8_t>(c.blue()), 255};
     if (text.size() == 9)
         out.a = static_cast<std::uint8_t>(std::stoi(text.substr(7, 2), nullptr, 16));
     return out;
@@ -127,7 +127,7 @@ class MovieBuilder {
         }
         const int id = m_nextId++;
         append(m_definitions, swfwrite::defineBitsLossless2(static_cast<std::uint16_t>(id),
-                                                       image.width(), image.height(), pixels));
+                                                            image.width(), image.height(), pixels));
         return id;
     }
 
@@ -167,11 +167,11 @@ class MovieBuilder {
             const double half = (std::abs(w * cs) + std::abs(h * sn)) / 2;
             const double cx = x + w / 2, cy = y + h / 2;
             return swfwrite::FillStyle::linear(cx - cs * half, cy - sn * half, cx + cs * half,
-                                          cy + sn * half, stops(fill["linear"]));
+                                               cy + sn * half, stops(fill["linear"]));
         }
         if (fill.contains("radial"))
             return swfwrite::FillStyle::radial(x + w / 2, y + h / 2, w / 2, h / 2,
-                                          stops(fill["radial"]));
+                                               stops(fill["radial"]));
         if (fill.contains("pattern")) {
             const auto colors = fill.at("colors");
             const QImage tile = rasterPattern(
@@ -195,15 +195,16 @@ class MovieBuilder {
         if (shape == "star") {
             h = w;
             return swfwrite::starOutline(0, 0, w / 2, w / 2 * s.value("inner", 0.45),
-                                    s.value("points", 5));
+                                         s.value("points", 5));
         }
         if (shape == "ring" || shape == "frame") {
             const double t = s.value("thickness", 10.0);
             swfwrite::Outline o = shape == "ring" ? swfwrite::ellipseOutline(0, 0, w / 2, h / 2)
-                                             : swfwrite::rectOutline(-w / 2, -h / 2, w, h);
+                                                  : swfwrite::rectOutline(-w / 2, -h / 2, w, h);
             swfwrite::Outline inner =
-                shape == "ring" ? swfwrite::ellipseOutline(0, 0, w / 2 - t, h / 2 - t)
-                                : swfwrite::rectOutline(-w / 2 + t, -h / 2 + t, w - 2 * t, h - 2 * t);
+                shape == "ring"
+                    ? swfwrite::ellipseOutline(0, 0, w / 2 - t, h / 2 - t)
+                    : swfwrite::rectOutline(-w / 2 + t, -h / 2 + t, w - 2 * t, h - 2 * t);
             o.addHoles(inner);
             return o;
         }
@@ -269,8 +270,8 @@ class MovieBuilder {
                 const double grow = border + shadow * (i + 1) / steps;
                 s.fills.push_back(swfwrite::FillStyle::solid({0, 0, 0, 48}));
                 s.parts.push_back({swfwrite::roundRectOutline(-w / 2 - grow + shadow * 0.4,
-                                                         -h / 2 - grow + shadow * 0.6, w + 2 * grow,
-                                                         h + 2 * grow, grow),
+                                                              -h / 2 - grow + shadow * 0.6,
+                                                              w + 2 * grow, h + 2 * grow, grow),
                                    i + 1, false});
             }
             addKeyed(layer, defineShape(s), {}, false, {});
@@ -279,8 +280,8 @@ class MovieBuilder {
             swfwrite::ShapeDef s;
             s.fills.push_back(swfwrite::FillStyle::solid(
                 parseColor(layer.value("borderColor", std::string("#ffffff")))));
-            swfwrite::Outline ring =
-                swfwrite::rectOutline(-w / 2 - border, -h / 2 - border, w + 2 * border, h + 2 * border);
+            swfwrite::Outline ring = swfwrite::rectOutline(-w / 2 - border, -h / 2 - border,
+                                                           w + 2 * border, h + 2 * border);
             ring.moveToHole(-w / 2, -h / 2)
                 .lineTo(w / 2, -h / 2)
                 .lineTo(w / 2, h / 2)
@@ -387,8 +388,8 @@ class MovieBuilder {
                 swfwrite::Rgba soft = color;
                 soft.a = static_cast<std::uint8_t>(color.a * 0.55);
                 swfwrite::ShapeDef s;
-                s.fills.push_back(
-                    swfwrite::FillStyle::radial(0, 0, 50, 50, {{0, color}, {150, soft}, {255, clear}}));
+                s.fills.push_back(swfwrite::FillStyle::radial(
+                    0, 0, 50, 50, {{0, color}, {150, soft}, {255, clear}}));
                 s.parts.push_back({swfwrite::ellipseOutline(0, 0, 50, 50), 1, false});
                 ids.push_back(defineShape(s));
             } else if (shapeName == "sparkle") {

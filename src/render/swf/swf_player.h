@@ -51,7 +51,7 @@ struct Clip : std::enable_shared_from_this<Clip> {
     std::map<int, DisplayObject> displayList;  // drawn from low to high depth
     QHash<QString, Value> variables;           // names compared without case
     std::shared_ptr<const QImage> picture;     // loaded by loadMovie
-    std::weak_ptr<Clip> parent;               // empty for the root
+    std::weak_ptr<Clip> parent;                // empty for the root
     std::int64_t createdAtTick = 0;
 
     int frameCount() const { return timeline ? timeline->frameCount : 1; }
