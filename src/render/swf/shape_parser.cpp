@@ -6,11 +6,21 @@
 
 #include "render/swf/shape_parser.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace orvane::swf {
 
 namespace {
+
+// The pen after a step of (dx, dy) twips. Thousands of long edges in one
+// direction would run past an int; far off the stage the exact place no
+// longer matters, so the pen stops at a bound.
+QPoint moved(QPoint pen, int dx, int dy) {
+    constexpr std::int64_t kBound = 1 << 28;
+    return QPoint(int(std::clamp(std::int64_t(pen.x()) + dx, -kBound, kBound)),
+                  int(std::clamp(std::int64_t(pen.y()) + dy, -kBound, kBound)));
+}
 
 struct Edge {
     QPoint from, to, control;
@@ -296,12 +306,12 @@ Shape readShape(ByteReader& in, int shapeVersion, const Movie&) {
             } else {
                 dx = in.sb(n);
             }
-            pen += QPoint(dx, dy);
+            pen = moved(pen, dx, dy);
         } else {
             const int cx = in.sb(n), cy = in.sb(n), ax = in.sb(n), ay = in.sb(n);
             e.curve = true;
-            e.control = pen + QPoint(cx, cy);
-            pen = e.control + QPoint(ax, ay);
+            e.control = moved(pen, cx, cy);
+            pen = moved(e.control, ax, ay);
         }
         e.to = pen;
         layers.back().edges.push_back(e);
