@@ -420,6 +420,40 @@ TEST(PlayerHostile, PenRunningFarOffTheStageStopsAtABound) {
     player.render(50, 50);
 }
 
+// A small movie whose first and last frames jump to each other: every goto
+// replays thousands of frames while counting as one action.
+Bytes jumpsBetweenItsEnds(int frames) {
+    MovieWriter m(100, 100);
+    m.rectShape(1, QRectF(0, 0, 10, 10), solidFill(Qt::red));
+    Actions toLast;
+    toLast.gotoFrame(frames - 1);
+    m.doAction(toLast);
+    m.showFrame();
+    for (int f = 1; f < frames - 1; ++f) {
+        m.place(Place(1 + f % 2).id(1));
+        m.remove(1 + (f + 1) % 2);
+        m.showFrame();
+    }
+    Actions toFirst;
+    toFirst.gotoFrame(0);
+    m.doAction(toFirst);
+    m.showFrame();
+    return m.finish(frames);
+}
+
+TEST(PlayerHostile, GotosPayForTheFramesTheyReplay) {
+    TempDir dir;
+    const fs::path path = dir.path() / "ends.swf";
+    const Bytes bytes = jumpsBetweenItsEnds(20'000);
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    FlashPlayer player;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(player.Movie(path).has_value());
+    ASSERT_TRUE(player.FrameNum(1).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_TRUE(player.loadWarnings().join(QLatin1Char(' ')).contains(QStringLiteral("too long")));
+}
+
 TEST(PlayerHostile, MissingFileNamesIt) {
     FlashPlayer player;
     auto result = player.Movie("/nonexistent/folder/w_j_9.rar");

@@ -36,6 +36,7 @@ class Interpreter {
         try {
             while (!in.atEnd()) {
                 if (++executed % 1000 == 0 && !m_player.consumeActionBudget(1000)) return;
+                if (!m_player.hasActionBudget()) return;  // a goto may have spent it
                 const int code = in.u8();
                 if (code == 0) return;
                 std::span<const std::uint8_t> payload;

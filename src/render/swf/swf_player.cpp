@@ -179,6 +179,16 @@ void Player::gotoFrame(Clip& clip, int frame) {
     const bool runActions = frame < clip.frameCount();
     frame = std::clamp(frame, 0, clip.frameCount() - 1);
     if (frame == clip.currentFrame) return;
+    // A goto replays frames: forwards those up to the target, backwards all
+    // from the first. Actions pay for them from the tick's budget, or a
+    // small movie jumping between its ends would replay frames for minutes.
+    if (m_runningActions) {
+        const int from = frame > clip.currentFrame ? clip.currentFrame + 1 : 0;
+        std::int64_t cost = 0;
+        for (int f = from; f <= frame; ++f)
+            cost += 1 + std::int64_t(clip.timeline->frame(f).tags.size());
+        if (!consumeActionBudget(int(std::min<std::int64_t>(cost, kMaxActionsPerTick + 1)))) return;
+    }
     if (frame > clip.currentFrame) {
         for (int f = clip.currentFrame + 1; f <= frame; ++f)
             applyFrame(clip, f, f == frame && runActions);
@@ -244,7 +254,10 @@ void Player::runQueuedActions() {
         m_actions.pop_front();
         if (m_actionBudget <= 0) continue;  // drained without running
         auto clip = next.clip.lock();
-        if (clip) runActions(*this, *clip, *next.code);
+        if (!clip) continue;
+        m_runningActions = true;
+        runActions(*this, *clip, *next.code);
+        m_runningActions = false;
     }
 }
 

@@ -95,6 +95,7 @@ class Player {
     Value getVariableFrom(Clip& base, const QString& path);
     void setVariableFrom(Clip& base, const QString& path, const Value& value);
     bool consumeActionBudget(int count);
+    bool hasActionBudget() const { return m_actionBudget > 0; }
 
    private:
     struct QueuedActions {
@@ -138,6 +139,7 @@ class Player {
     int m_actionBudget = kMaxActionsPerTick;
     int m_instances = 0;
     bool m_budgetWarned = false;
+    bool m_runningActions = false;  // gotos are charged to the budget
 };
 
 // Runs one action list of `clip` (avm1.cpp).
