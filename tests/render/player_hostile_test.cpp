@@ -160,6 +160,39 @@ Bytes truncated(Bytes b, std::size_t keep) {
     return b;
 }
 
+// A shape whose edges all run right by the longest step: the pen would pass
+// the range of an int after some 33 000 of them.
+Bytes shapeRunningOffToTheRight(int edges) {
+    MovieWriter m(100, 100);
+    BitWriter w;
+    w.u16(1);
+    w.append(rect(0, 2000, 0, 2000));
+    w.u8(1);
+    w.append(solidFill(Qt::red));
+    w.u8(0);
+    w.ub(1, 4);
+    w.ub(0, 4);
+    w.ub(0, 1);
+    w.ub(0x05, 5);  // fill style 1, move to (0, 0)
+    w.ub(1, 5);
+    w.sb(0, 1);
+    w.sb(0, 1);
+    w.ub(1, 1);
+    for (int i = 0; i < edges; ++i) {
+        w.ub(1, 1);   // edge
+        w.ub(1, 1);   // straight
+        w.ub(15, 4);  // 17 bits
+        w.ub(0, 1);   // not general
+        w.ub(0, 1);   // horizontal
+        w.sb(65535, 17);
+    }
+    w.ub(0, 6);
+    m.tag(32, w.bytes());
+    m.place(Place(1).id(1));
+    m.showFrame();
+    return m.finish(1);
+}
+
 struct HostileCase {
     const char* name;
     std::function<Bytes()> make;
@@ -181,6 +214,8 @@ TEST(PlayerHostile, DamagedAndHostileMoviesFailCleanlyOrPlaySafely) {
         {"sprite containing itself", selfContainingSprite, false, "contain each other"},
         {"bitmap over 64 megapixels", hugeBitmap, false, "too large"},
         {"bitmap short of pixels", shortBitmap, false, "bitmap"},
+        {"shape of 200 000 edges", [] { return shapeRunningOffToTheRight(200'000); }, false,
+         "edges"},
         {"sprites nested 20 deep", [] { return nestedSprites(20); }, true, ""},
         {"endless actions", endlessActions, true, ""},
         {"thousands of sprites of 65535 frames", manyLongSprites, true, ""},
@@ -375,39 +410,6 @@ TEST(PlayerHostile, NestedColourTransformsSaturate) {
         EXPECT_NEAR(got.green(), c.shown.green(), 2);
         EXPECT_NEAR(got.blue(), c.shown.blue(), 2);
     }
-}
-
-// A shape whose edges all run right by the longest step: the pen would pass
-// the range of an int after some 33 000 of them.
-Bytes shapeRunningOffToTheRight(int edges) {
-    MovieWriter m(100, 100);
-    BitWriter w;
-    w.u16(1);
-    w.append(rect(0, 2000, 0, 2000));
-    w.u8(1);
-    w.append(solidFill(Qt::red));
-    w.u8(0);
-    w.ub(1, 4);
-    w.ub(0, 4);
-    w.ub(0, 1);
-    w.ub(0x05, 5);  // fill style 1, move to (0, 0)
-    w.ub(1, 5);
-    w.sb(0, 1);
-    w.sb(0, 1);
-    w.ub(1, 1);
-    for (int i = 0; i < edges; ++i) {
-        w.ub(1, 1);   // edge
-        w.ub(1, 1);   // straight
-        w.ub(15, 4);  // 17 bits
-        w.ub(0, 1);   // not general
-        w.ub(0, 1);   // horizontal
-        w.sb(65535, 17);
-    }
-    w.ub(0, 6);
-    m.tag(32, w.bytes());
-    m.place(Place(1).id(1));
-    m.showFrame();
-    return m.finish(1);
 }
 
 TEST(PlayerHostile, PenRunningFarOffTheStageStopsAtABound) {
