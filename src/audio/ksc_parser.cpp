@@ -29,14 +29,18 @@ QStringList quotedFields(const QString& line) {
     return fields;
 }
 
-// Whole seconds of a time text "MM:SS…" (characters 1–2 and 4–5).
+// Whole seconds of a time text "MM:SS…" (characters 1–2 and 4–5): two
+// digits of minutes, a colon, two digits of seconds below 60. Signs and
+// other characters are refused, or "-1:00" would show as "0-1:0-1".
 bool timeSeconds(const QString& time, int& seconds) {
-    bool minutesOk = false;
-    bool secondsOk = false;
-    const int minutes = time.mid(0, 2).toInt(&minutesOk);
-    const int secs = time.mid(3, 2).toInt(&secondsOk);
+    if (time.size() < 5 || time[2] != QLatin1Char(':')) return false;
+    for (int i : {0, 1, 3, 4})
+        if (time[i] < QLatin1Char('0') || time[i] > QLatin1Char('9')) return false;
+    const int minutes = time.mid(0, 2).toInt();
+    const int secs = time.mid(3, 2).toInt();
+    if (secs >= 60) return false;
     seconds = minutes * 60 + secs;
-    return minutesOk && secondsOk && time.size() >= 5;
+    return true;
 }
 
 }  // namespace

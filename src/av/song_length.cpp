@@ -25,6 +25,9 @@ bool hasTag(const std::vector<unsigned char>& b, std::size_t at, const char* tag
     return true;
 }
 
+// The shortest MPEG audio frame: layer III of MPEG-2 at 8 kbit/s and 24 kHz.
+constexpr std::int64_t kMinMpegFrameBytes = 24;
+
 // The frame count and gapless information an encoder wrote into the first
 // MPEG audio frame.
 struct VbrHeader {
@@ -152,8 +155,11 @@ Result<SongLength> measureSongLength(const QString& path) {
         if (auto header = readVbrHeader(file)) {
             // A header that promises more bytes than the file holds belongs to
             // a truncated file: count its frames instead.
+            // So does one that claims more frames than the file could hold
+            // (no MPEG audio frame is shorter than kMinMpegFrameBytes).
             const auto fileSize = static_cast<std::int64_t>(fs::file_size(file, ec));
-            if (header->frames > 0 && header->bytes <= fileSize) {
+            if (header->frames > 0 && header->bytes <= fileSize &&
+                header->frames <= fileSize / kMinMpegFrameBytes) {
                 SongLength length;
                 length.sampleRate = header->sampleRate;
                 length.samples =

@@ -220,6 +220,11 @@ Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
         if (!songs->skipped.isEmpty()) return fail(songs->skipped.join(QLatin1Char('\n')));
     }
     if (!o.lrc.empty()) {
+        // Checked up front like the songs and KSC files: an album made
+        // without the lyrics asked for is not a success.
+        for (const QString& file : absolutePaths(o.lrc))
+            if (!QFileInfo(file).isFile())
+                return fail(QStringLiteral("The lyric file %1 does not exist.").arg(file));
         auto lyrics = importLyrics(model, folder, panes, absolutePaths(o.lrc), progress);
         if (!lyrics) return std::unexpected(lyrics.error());
         if (!lyrics->skipped.isEmpty()) return fail(lyrics->skipped.join(QLatin1Char('\n')));

@@ -32,11 +32,13 @@ struct ErrorManager {
     std::longjmp(err->jump, 1);
 }
 
-// A premature end of data is a warning to libjpeg (it pads the picture with
-// grey); for us a truncated photo is an error. Other warnings are ignored.
+// A premature end of data, or a marker (an early end marker) where scan
+// data should be, is a warning to libjpeg (it pads the picture with grey);
+// for us such a photo is cut short and an error. Other warnings are ignored.
 void onMessage(j_common_ptr info, int level) {
     if (level >= 0) return;
-    if (info->err->msg_code == JWRN_JPEG_EOF) onError(info);
+    const int code = info->err->msg_code;
+    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) onError(info);
     info->err->num_warnings++;
 }
 

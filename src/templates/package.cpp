@@ -20,8 +20,10 @@ std::int32_t readLength(const Bytes& stream) {
     return static_cast<std::int32_t>(n);
 }
 
-// Inflates the layer in `in` into `out` (whose capacity is reused).
-Result<void> inflateInto(const Bytes& in, Bytes& out) {
+// Inflates the layer in `in` into `out` (whose capacity is reused). An inner
+// layer holds the next layer, which is compressed data: it can only be a
+// little larger than its own compressed stream.
+Result<void> inflateInto(const Bytes& in, Bytes& out, bool inner) {
     if (in.size() < 4)
         return fail(
             QStringLiteral("layer of %1 bytes is too short for its length header").arg(in.size()));
@@ -32,6 +34,11 @@ Result<void> inflateInto(const Bytes& in, Bytes& out) {
     if (announced > kMaxLayerBytes || announced > compressed * kMaxInflateRatio)
         return fail(QStringLiteral("layer announces %1 bytes from %2 compressed bytes, "
                                    "more than a sane package holds")
+                        .arg(announced)
+                        .arg(compressed));
+    if (inner && announced > compressed + compressed / 8 + kInnerLayerSlack)
+        return fail(QStringLiteral("inner layer announces %1 bytes from %2 compressed bytes; "
+                                   "an inner layer holds compressed data and cannot grow so much")
                         .arg(announced)
                         .arg(compressed));
 
@@ -49,6 +56,21 @@ Result<void> inflateInto(const Bytes& in, Bytes& out) {
         if (rc != Z_OK) break;
     }
     const std::size_t produced = out.size() - z.avail_out;
+    // Only the first N bytes are kept, but the stream is read to its end so
+    // that its checksum is checked: a flipped bit must not pass as content.
+    // Whatever follows the N bytes is bounded by the ratio rule above.
+    if (produced == out.size() && rc == Z_OK) {
+        std::array<Bytef, 16384> scratch;
+        std::int64_t extra = 0;
+        while (rc == Z_OK) {
+            z.next_out = scratch.data();
+            z.avail_out = static_cast<uInt>(scratch.size());
+            rc = inflate(&z, Z_NO_FLUSH);
+            extra += static_cast<std::int64_t>(scratch.size() - z.avail_out);
+            if (extra > compressed * kMaxInflateRatio) break;
+        }
+        if (rc == Z_OK) rc = Z_DATA_ERROR;
+    }
     const QString zlibMessage = QString::fromLatin1(z.msg ? z.msg : zError(rc));
     inflateEnd(&z);
 
@@ -59,6 +81,8 @@ Result<void> inflateInto(const Bytes& in, Bytes& out) {
                             .arg(announced));
         return fail(QStringLiteral("corrupt zlib data (%1)").arg(zlibMessage));
     }
+    if (rc == Z_BUF_ERROR) return fail(QStringLiteral("the zlib stream is cut short"));
+    if (rc != Z_STREAM_END) return fail(QStringLiteral("corrupt zlib data (%1)").arg(zlibMessage));
     return {};
 }
 
@@ -67,7 +91,7 @@ Result<void> inflateInto(const Bytes& in, Bytes& out) {
 Result<void> inflateLayer(Bytes& stream) {
     if (stream.empty()) return {};
     Bytes out;
-    if (auto ok = inflateInto(stream, out); !ok) return ok;
+    if (auto ok = inflateInto(stream, out, false); !ok) return ok;
     stream = std::move(out);
     return {};
 }
@@ -101,7 +125,7 @@ Result<void> unpackPackage(const std::filesystem::path& source,
         std::size_t out = in;
         if (!buffers[in].empty()) {
             out = (in + 1) % 3;
-            if (auto ok = inflateInto(buffers[in], buffers[out]); !ok) {
+            if (auto ok = inflateInto(buffers[in], buffers[out], n < kPackageLayers); !ok) {
                 (void)finishPendingWrite();
                 return fail(QStringLiteral("template package %1 is damaged at layer %2: %3")
                                 .arg(name)

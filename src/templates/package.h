@@ -20,6 +20,9 @@ inline constexpr int kPackageLayers = 23;
 // times their compressed size (deflate cannot do better than about 1032:1).
 inline constexpr std::int64_t kMaxLayerBytes = std::int64_t{1} << 30;
 inline constexpr std::int64_t kMaxInflateRatio = 1032;
+// Layers 1..22 hold the next layer, already compressed: they may announce at
+// most their compressed size plus an eighth plus this much.
+inline constexpr std::int64_t kInnerLayerSlack = 4096;
 
 // Replaces `stream` (one layer) by its inflated content. An empty stream is
 // left as it is. On failure `stream` is unchanged and the error tells why.

@@ -82,6 +82,12 @@ TEST_F(MakeCliTest, RefusesWhatCannotBeMade) {
         {"--format dvd --music '" + (dir.path() / "none.mp3").string() + "' -o '" +
              (dir.path() / "x").string() + "'",
          "none.mp3"},
+        {"--format dvd --lrc '" + (dir.path() / "missing.lrc").string() + "' -o '" +
+             (dir.path() / "x").string() + "'",
+         "missing.lrc"},
+        {"--format dvd --ksc '" + (dir.path() / "missing.ksc").string() + "' -o '" +
+             (dir.path() / "x").string() + "'",
+         "missing.ksc"},
     };
     for (const Case& c : cases) {
         std::string out;

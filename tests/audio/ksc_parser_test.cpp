@@ -101,6 +101,27 @@ TEST(KscParser, BadLinesAreSkippedWithTheirLineNumber) {
     EXPECT_EQ(skipped, (std::vector<int>{2, 3, 4, 5}));
 }
 
+TEST(KscParser, TimesOutOfRangeOrSignedAreSkippedWithAReason) {
+    const char* badTimes[] = {"99:99.999", "-1:00.000", "00:-1.000", "+1:00.000",
+                              "00:60.000", "0a:10.000", "00.10.000", "1:00"};
+    ScriptConverter converter;
+    for (const char* time : badTimes) {
+        SCOPED_TRACE(time);
+        const KscDocument asStart = parseKsc({addLine(time, "00:02.000", "一", "100")},
+                                             {60, QStringLiteral("jianti")}, converter);
+        const KscDocument asEnd = parseKsc({addLine("00:01.000", time, "一", "100")},
+                                           {60, QStringLiteral("jianti")}, converter);
+        for (const KscDocument* doc : {&asStart, &asEnd}) {
+            EXPECT_TRUE(doc->lines.empty());
+            ASSERT_EQ(doc->skipped.size(), 1u);
+            EXPECT_TRUE(doc->skipped[0].reason.contains(QStringLiteral("MM:SS")));
+        }
+    }
+    const KscDocument edge = parseKsc({addLine("99:59.999", "99:59.999", "一", "100")},
+                                      {60, QStringLiteral("jianti")}, converter);
+    EXPECT_EQ(edge.lines.size(), 1u);
+}
+
 TEST(KscParser, TablesGrowBeyondAHundredLinesAndUnits) {
     ScriptConverter converter;
     QStringList lines;

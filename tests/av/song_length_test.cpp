@@ -59,6 +59,34 @@ TEST(SongLength, TruncatedFileIsCountedNotTakenFromItsHeader) {
     EXPECT_LT(length->milliseconds(), 3000);
 }
 
+TEST(SongLength, HeaderClaimingMoreFramesThanTheFileHoldsIsCounted) {
+    struct Case {
+        const char* name;
+        std::uint32_t frames;
+    };
+    const Case cases[] = {
+        {"all bits set", 0xFFFFFFFFu},
+        {"ten hours", 10u * 3600u * 44100u / 1152u},
+        {"highest signed", 0x7FFFFFFFu},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = dir.path() / "claims.mp3";
+        makeMp3(file, {2.0, 44100, false, true, 1});
+        std::string bytes = testing::readFile(file);
+        std::size_t tag = bytes.find("Xing");
+        if (tag == std::string::npos) tag = bytes.find("Info");
+        ASSERT_NE(tag, std::string::npos);
+        for (int i = 0; i < 4; ++i) bytes[tag + 8 + i] = char(c.frames >> (24 - 8 * i));
+        testing::writeFile(file, bytes);
+        auto length = measureSongLength(toQString(file));
+        ASSERT_TRUE(length.has_value());
+        EXPECT_EQ(length->source, LengthSource::FrameCount);
+        EXPECT_NEAR(length->milliseconds(), 2000, 100);
+    }
+}
+
 TEST(SongLength, DamagedFrameKeepsTheLength) {
     TempDir dir;
     for (const bool header : {true, false}) {

@@ -127,9 +127,12 @@ TEST(RenderPhoto, BadFilesAreRefusedNamingTheFile) {
         for (int x = 0; x < busy.width(); ++x)
             busy.setPixel(x, y, qRgb((x * 37) ^ (y * 91), x * y, x + 3 * y));
     const std::string good = encodeTestJpeg(busy);
+    // The scan data stops halfway at an end marker (FF D9), the file ending properly.
+    const std::string earlyEnd = good.substr(0, good.size() / 2) + "\xFF\xD9";
     const std::pair<const char*, std::string> cases[] = {
         {"not a jpeg.jpg", "GIF89a this is no photo at all"},
         {"truncated.jpg", good.substr(0, good.size() * 3 / 4)},
+        {"early end marker.jpg", earlyEnd},
         {"empty.jpg", ""},
     };
     for (const auto& [name, content] : cases) {

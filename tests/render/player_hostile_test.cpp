@@ -5,7 +5,9 @@
 #include <zlib.h>
 
 #include <chrono>
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include "render/swf/flash_player.h"
 #include "render/swf_test_writer.h"
@@ -158,6 +160,39 @@ Bytes truncated(Bytes b, std::size_t keep) {
     return b;
 }
 
+// A shape whose edges all run right by the longest step: the pen would pass
+// the range of an int after some 33 000 of them.
+Bytes shapeRunningOffToTheRight(int edges) {
+    MovieWriter m(100, 100);
+    BitWriter w;
+    w.u16(1);
+    w.append(rect(0, 2000, 0, 2000));
+    w.u8(1);
+    w.append(solidFill(Qt::red));
+    w.u8(0);
+    w.ub(1, 4);
+    w.ub(0, 4);
+    w.ub(0, 1);
+    w.ub(0x05, 5);  // fill style 1, move to (0, 0)
+    w.ub(1, 5);
+    w.sb(0, 1);
+    w.sb(0, 1);
+    w.ub(1, 1);
+    for (int i = 0; i < edges; ++i) {
+        w.ub(1, 1);   // edge
+        w.ub(1, 1);   // straight
+        w.ub(15, 4);  // 17 bits
+        w.ub(0, 1);   // not general
+        w.ub(0, 1);   // horizontal
+        w.sb(65535, 17);
+    }
+    w.ub(0, 6);
+    m.tag(32, w.bytes());
+    m.place(Place(1).id(1));
+    m.showFrame();
+    return m.finish(1);
+}
+
 struct HostileCase {
     const char* name;
     std::function<Bytes()> make;
@@ -179,6 +214,8 @@ TEST(PlayerHostile, DamagedAndHostileMoviesFailCleanlyOrPlaySafely) {
         {"sprite containing itself", selfContainingSprite, false, "contain each other"},
         {"bitmap over 64 megapixels", hugeBitmap, false, "too large"},
         {"bitmap short of pixels", shortBitmap, false, "bitmap"},
+        {"shape of 200 000 edges", [] { return shapeRunningOffToTheRight(200'000); }, false,
+         "edges"},
         {"sprites nested 20 deep", [] { return nestedSprites(20); }, true, ""},
         {"endless actions", endlessActions, true, ""},
         {"thousands of sprites of 65535 frames", manyLongSprites, true, ""},
@@ -223,6 +260,199 @@ TEST(PlayerHostile, EndlessActionsAreStoppedAndReported) {
     FlashPlayer player;
     ASSERT_TRUE(player.Movie(path).has_value());
     EXPECT_EQ(player.GetVariable(QStringLiteral("before")), QStringLiteral("yes"));
+    EXPECT_TRUE(player.loadWarnings().join(QLatin1Char(' ')).contains(QStringLiteral("too long")));
+}
+
+// The inner clip's actions make the root remove its parent, then use the
+// parent through "_parent" and "..": the parent must still be there to read
+// and write until the tick ends.
+Bytes childRemovesItsParent() {
+    MovieWriter m(100, 100);
+    m.rectShape(1, QRectF(0, 0, 10, 10), solidFill(Qt::red));
+    TagList inner;
+    Actions a;
+    a.setVariable(QStringLiteral("_parent:x"), QStringLiteral("before"));
+    a.setTarget(QStringLiteral("_root"));
+    a.gotoFrame(1);
+    a.setTarget(QString());
+    a.pushString(QStringLiteral("_root:seen"));
+    a.pushString(QStringLiteral("_parent:x"));
+    a.getVariable();
+    a.setVariableOp();
+    a.setVariable(QStringLiteral("_parent:x"), QStringLiteral("after"));
+    a.setVariable(QStringLiteral("..:y"), QStringLiteral("after"));
+    a.pushString(QStringLiteral("_root:seenSlash"));
+    a.pushString(QStringLiteral("..:y"));
+    a.getVariable();
+    a.setVariableOp();
+    inner.place(Place(1).id(1));
+    inner.doAction(a);
+    inner.showFrame();
+    m.sprite(11, 1, inner);
+    TagList outer;
+    outer.place(Place(1).id(11).named(QStringLiteral("c")));
+    outer.showFrame();
+    m.sprite(10, 1, outer);
+    Actions stop;
+    stop.stop();
+    m.place(Place(1).id(10).named(QStringLiteral("p")));
+    m.doAction(stop);
+    m.showFrame();
+    m.remove(1);
+    m.doAction(stop);
+    m.showFrame();
+    return m.finish(2);
+}
+
+TEST(PlayerHostile, ClipWhoseParentIsRemovedByItsOwnActions) {
+    TempDir dir;
+    const fs::path path = dir.path() / "orphan.swf";
+    const Bytes bytes = childRemovesItsParent();
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    FlashPlayer player;
+    ASSERT_TRUE(player.Movie(path).has_value());
+    EXPECT_EQ(player.GetVariable(QStringLiteral("seen")), QStringLiteral("before"));
+    EXPECT_EQ(player.GetVariable(QStringLiteral("seenSlash")), QStringLiteral("after"));
+    EXPECT_EQ(player.GetVariable(QStringLiteral("p:x")), QString());  // p left the stage
+    // Back to the start: the first frame is played again.
+    ASSERT_TRUE(player.FrameNum(0).has_value());
+    EXPECT_EQ(player.GetVariable(QStringLiteral("seen")), QStringLiteral("before"));
+    player.render(32, 32);
+}
+
+// Three frames; the first sends the root to `frame` with GotoFrame2.
+Bytes gotoFrame2To(const std::function<void(Actions&)>& pushFrame) {
+    MovieWriter m(100, 100);
+    Actions a;
+    pushFrame(a);
+    a.raw({0x9F, 0x01, 0x00, 0x00});
+    m.doAction(a);
+    m.showFrame();
+    Actions stop;
+    stop.stop();
+    m.doAction(stop);
+    m.showFrame();
+    m.doAction(stop);
+    m.showFrame();
+    return m.finish(3);
+}
+
+TEST(PlayerHostile, GotoFrame2WithFramesOutOfRange) {
+    struct Case {
+        const char* name;
+        std::function<void(Actions&)> push;
+        const char* shownFrame;  // 1-based
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {"NaN", [](Actions& a) { a.pushNumber(std::nan("")); }, "1"},
+        {"minus infinity", [&](Actions& a) { a.pushNumber(-inf); }, "1"},
+        {"huge negative", [](Actions& a) { a.pushNumber(-1e300); }, "1"},
+        {"zero", [](Actions& a) { a.pushNumber(0); }, "1"},
+        {"huge", [](Actions& a) { a.pushNumber(1e300); }, "3"},
+        {"infinity", [&](Actions& a) { a.pushNumber(inf); }, "3"},
+        {"past an int", [](Actions& a) { a.pushNumber(4294967297.0); }, "3"},
+        {"second", [](Actions& a) { a.pushNumber(2); }, "2"},
+        {"lowest int as text", [](Actions& a) { a.pushString(QStringLiteral("-2147483648")); },
+         "1"},
+        {"highest int as text", [](Actions& a) { a.pushString(QStringLiteral("2147483647")); },
+         "3"},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path path = dir.path() / "goto.swf";
+        const Bytes bytes = gotoFrame2To(c.push);
+        writeFile(path, std::string(bytes.begin(), bytes.end()));
+        FlashPlayer player;
+        ASSERT_TRUE(player.Movie(path).has_value());
+        EXPECT_EQ(player.GetVariable(QStringLiteral("_currentframe")), QLatin1String(c.shownFrame));
+    }
+}
+
+// Sprites nested 12 deep, each with the same extreme colour transform: the
+// terms multiply at every level and must saturate, not wrap around.
+Bytes nestedTints(const ColorTransform& tint) {
+    MovieWriter m(40, 40);
+    m.rectShape(1, QRectF(0, 0, 40, 40), solidFill(QColor(100, 100, 100)));
+    for (int i = 0; i < 12; ++i) {
+        TagList t;
+        t.place(Place(1).id(i == 0 ? 1 : 100 + i - 1).tint(tint));
+        t.showFrame();
+        m.sprite(100 + i, 1, t);
+    }
+    m.place(Place(1).id(111).tint(tint));
+    m.showFrame();
+    return m.finish(1);
+}
+
+TEST(PlayerHostile, NestedColourTransformsSaturate) {
+    struct Case {
+        const char* name;
+        ColorTransform tint;
+        QColor shown;
+    };
+    const Case cases[] = {
+        {"largest multipliers", {32767, 32767, 32767, 256, 0, 0, 0, 0}, QColor(255, 255, 255)},
+        {"largest add terms", {256, 256, 256, 256, 32767, 32767, 32767, 0}, QColor(255, 255, 255)},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path path = dir.path() / "tints.swf";
+        const Bytes bytes = nestedTints(c.tint);
+        writeFile(path, std::string(bytes.begin(), bytes.end()));
+        FlashPlayer player;
+        ASSERT_TRUE(player.Movie(path).has_value());
+        const QImage image = player.render(40, 40);
+        const QColor got = image.pixelColor(20, 20);
+        EXPECT_NEAR(got.red(), c.shown.red(), 2);
+        EXPECT_NEAR(got.green(), c.shown.green(), 2);
+        EXPECT_NEAR(got.blue(), c.shown.blue(), 2);
+    }
+}
+
+TEST(PlayerHostile, PenRunningFarOffTheStageStopsAtABound) {
+    TempDir dir;
+    const fs::path path = dir.path() / "far.swf";
+    const Bytes bytes = shapeRunningOffToTheRight(40'000);
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    FlashPlayer player;
+    ASSERT_TRUE(player.Movie(path).has_value());
+    player.render(50, 50);
+}
+
+// A small movie whose first and last frames jump to each other: every goto
+// replays thousands of frames while counting as one action.
+Bytes jumpsBetweenItsEnds(int frames) {
+    MovieWriter m(100, 100);
+    m.rectShape(1, QRectF(0, 0, 10, 10), solidFill(Qt::red));
+    Actions toLast;
+    toLast.gotoFrame(frames - 1);
+    m.doAction(toLast);
+    m.showFrame();
+    for (int f = 1; f < frames - 1; ++f) {
+        m.place(Place(1 + f % 2).id(1));
+        m.remove(1 + (f + 1) % 2);
+        m.showFrame();
+    }
+    Actions toFirst;
+    toFirst.gotoFrame(0);
+    m.doAction(toFirst);
+    m.showFrame();
+    return m.finish(frames);
+}
+
+TEST(PlayerHostile, GotosPayForTheFramesTheyReplay) {
+    TempDir dir;
+    const fs::path path = dir.path() / "ends.swf";
+    const Bytes bytes = jumpsBetweenItsEnds(20'000);
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    FlashPlayer player;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(player.Movie(path).has_value());
+    ASSERT_TRUE(player.FrameNum(1).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(player.loadWarnings().join(QLatin1Char(' ')).contains(QStringLiteral("too long")));
 }
 

@@ -129,6 +129,21 @@ TEST(PlayerProtocol, MissingPictureIsReportedAndTheMovieStillPlays) {
     EXPECT_TRUE(player.FrameNum(5).has_value());
 }
 
+TEST(PlayerProtocol, HugePictureIsRefusedBeforeItIsRead) {
+    TempDir dir;
+    const fs::path movie = dir.path() / "a" / "b" / "w_j_1.rar";
+    writeBytes(movie, templateMovie());
+    const fs::path big = dir.path() / "a" / "b" / "picture_1.rar";
+    writeFile(big, "");
+    fs::resize_file(big, 1024ull * 1024 * 1024);  // sparse: nothing is written
+    FlashPlayer player;
+    ASSERT_TRUE(player.Movie(movie).has_value());
+    const QString warnings = player.loadWarnings().join(QLatin1Char('\n'));
+    EXPECT_TRUE(warnings.contains(QStringLiteral("picture_1.rar is too large")))
+        << warnings.toStdString();
+    EXPECT_TRUE(player.FrameNum(5).has_value());
+}
+
 TEST(PlayerProtocol, VariablesFollowTargetPathsAndSetTarget) {
     MovieWriter m(100, 100);
     TagList inner;

@@ -7,7 +7,7 @@
 
 #include "shape_builder.h"
 
-using namespace orvane::swf;
+using namespace orvane::swfwrite;
 
 namespace {
 

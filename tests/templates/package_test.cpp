@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/working_folder.h"
 #include "package_writer.h"
 #include "support/test_support.h"
@@ -75,8 +77,15 @@ TEST(Package, DamagedPackagesFailWithoutPayload) {
     Bytes corrupt = pk::makePackage(payload);
     corrupt[corrupt.size() / 2] ^= 0xFF;
     corrupt[corrupt.size() / 2 + 1] ^= 0xFF;
+    // One bit of the outer stream's checksum: the content still inflates whole.
+    Bytes flippedChecksum = pk::makePackage(payload);
+    flippedChecksum.back() ^= 0x01;
+    // A small file whose first layer claims a mebibyte of zeros.
+    const Bytes blownUp = pk::wrapLayer(Bytes(1 << 20, 0), 9);
     const Case cases[] = {
         {"22 layers", pk::makePackage(payload, 22), "layer 23"},
+        {"checksum bit flipped", flippedChecksum, "incorrect data check"},
+        {"inner layer blown up", blownUp, "cannot grow"},
         {"corrupt", corrupt, "damaged"},
         {"three bytes", Bytes{1, 2, 3}, "too short"},
         {"not zlib", bytesOf(std::string("\x10\0\0\0this is not zlib data at all", 32)), "corrupt"},
@@ -126,6 +135,28 @@ TEST(InflateLayer, RefusesLyingOrHostileHeaders) {
     };
     for (const Case& c : cases) {
         Bytes layer = pk::wrapLayer(content, 6, c.announced);
+        const Bytes before = layer;
+        const auto result = inflateLayer(layer);
+        ASSERT_FALSE(result) << c.name;
+        EXPECT_TRUE(result.error().message.contains(QString::fromLatin1(c.words)))
+            << c.name << ": " << result.error().message.toStdString();
+        EXPECT_EQ(layer, before) << c.name;
+    }
+}
+
+TEST(InflateLayer, ReadsTheStreamToItsEndForTheChecksum) {
+    const Bytes content = bytesOf(std::string(200, 'c') + "0123456789");
+    struct Case {
+        const char* name;
+        std::function<void(Bytes&)> damage;
+        const char* words;
+    } cases[] = {
+        {"checksum bit flipped", [](Bytes& b) { b.back() ^= 0x10; }, "incorrect data check"},
+        {"checksum cut off", [](Bytes& b) { b.resize(b.size() - 4); }, "cut short"},
+    };
+    for (const Case& c : cases) {
+        Bytes layer = pk::wrapLayer(content, 6, 8);  // keeps 8 bytes, checks them all
+        c.damage(layer);
         const Bytes before = layer;
         const auto result = inflateLayer(layer);
         ASSERT_FALSE(result) << c.name;

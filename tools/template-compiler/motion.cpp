@@ -20,13 +20,13 @@ Affine Affine::rotate(double degrees) {
     return {cs, sn, -sn, cs, 0, 0};
 }
 
-swf::Matrix Affine::toSwf() const {
-    swf::Matrix m;
+swfwrite::Matrix Affine::toSwf() const {
+    swfwrite::Matrix m;
     // Rounded to the 16.16 values the file holds, so equal poses compare equal.
-    m.a = swf::toFixed16(a) / 65536.0;
-    m.b = swf::toFixed16(b) / 65536.0;
-    m.c = swf::toFixed16(c) / 65536.0;
-    m.d = swf::toFixed16(d) / 65536.0;
+    m.a = swfwrite::toFixed16(a) / 65536.0;
+    m.b = swfwrite::toFixed16(b) / 65536.0;
+    m.c = swfwrite::toFixed16(c) / 65536.0;
+    m.d = swfwrite::toFixed16(d) / 65536.0;
     m.tx = static_cast<std::int32_t>(std::lround(tx * 20));
     m.ty = static_cast<std::int32_t>(std::lround(ty * 20));
     return m;

@@ -17,7 +17,7 @@ struct Affine {
     static Affine translate(double x, double y);
     static Affine scale(double sx, double sy);
     static Affine rotate(double degrees);
-    swf::Matrix toSwf() const;  // translation to twips
+    swfwrite::Matrix toSwf() const;  // translation to twips
 };
 
 enum class Ease { Linear, In, Out, InOut, OutBack, Sine };

@@ -19,7 +19,7 @@ namespace orvane::tc {
 namespace {
 
 using nlohmann::json;
-using swf::Bytes;
+using swfwrite::Bytes;
 
 struct State {
     Affine affine;
@@ -37,18 +37,18 @@ struct DisplayObject {
     std::function<State(int)> state;
 };
 
-swf::Rgba parseColor(const json& value) {
+swfwrite::Rgba parseColor(const json& value) {
     const std::string text = value.get<std::string>();
     const QColor c(QString::fromStdString(text.size() == 9 ? text.substr(0, 7) : text));
     if (!c.isValid()) throw std::runtime_error("bad colour \"" + text + "\"");
-    swf::Rgba out{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-                  static_cast<std::uint8_t>(c.blue()), 255};
+    swfwrite::Rgba out{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue()), 255};
     if (text.size() == 9)
         out.a = static_cast<std::uint8_t>(std::stoi(text.substr(7, 2), nullptr, 16));
     return out;
 }
 
-QColor toQColor(swf::Rgba c) { return QColor(c.r, c.g, c.b, c.a); }
+QColor toQColor(swfwrite::Rgba c) { return QColor(c.r, c.g, c.b, c.a); }
 
 std::vector<Key> parseKeys(const json& layer) {
     std::vector<Key> keys;
@@ -96,14 +96,14 @@ class MovieBuilder {
 
     Bytes build() {
         Bytes tags;
-        append(tags, swf::makeTag(swf::kFileAttributes, {0, 0, 0, 0}));
-        const swf::Rgba bg = parseColor(m_d.background);
-        append(tags, swf::makeTag(swf::kSetBackgroundColor, {bg.r, bg.g, bg.b}));
+        append(tags, swfwrite::makeTag(swfwrite::kFileAttributes, {0, 0, 0, 0}));
+        const swfwrite::Rgba bg = parseColor(m_d.background);
+        append(tags, swfwrite::makeTag(swfwrite::kSetBackgroundColor, {bg.r, bg.g, bg.b}));
         for (const json& layer : m_d.layers) compileLayer(layer);
         append(tags, m_definitions);
         append(tags, timeline());
-        append(tags, swf::makeTag(swf::kEnd, {}));
-        return swf::makeFile(m_d.stageWidth, m_d.stageHeight, m_d.frameRate, m_d.frames, tags);
+        append(tags, swfwrite::makeTag(swfwrite::kEnd, {}));
+        return swfwrite::makeFile(m_d.stageWidth, m_d.stageHeight, m_d.frameRate, m_d.frames, tags);
     }
 
    private:
@@ -111,9 +111,9 @@ class MovieBuilder {
         out.insert(out.end(), more.begin(), more.end());
     }
 
-    int defineShape(const swf::ShapeDef& shape) {
+    int defineShape(const swfwrite::ShapeDef& shape) {
         const int id = m_nextId++;
-        append(m_definitions, swf::defineShape3(static_cast<std::uint16_t>(id), shape));
+        append(m_definitions, swfwrite::defineShape3(static_cast<std::uint16_t>(id), shape));
         return id;
     }
 
@@ -126,19 +126,19 @@ class MovieBuilder {
             pixels.insert(pixels.end(), line, line + image.width());
         }
         const int id = m_nextId++;
-        append(m_definitions, swf::defineBitsLossless2(static_cast<std::uint16_t>(id),
-                                                       image.width(), image.height(), pixels));
+        append(m_definitions, swfwrite::defineBitsLossless2(static_cast<std::uint16_t>(id),
+                                                            image.width(), image.height(), pixels));
         return id;
     }
 
     int defineEmptyClip() {
         const int id = m_nextId++;
         Bytes body;
-        swf::putU16(body, static_cast<std::uint16_t>(id));
-        swf::putU16(body, 1);
-        append(body, swf::makeTag(swf::kShowFrame, {}));
-        append(body, swf::makeTag(swf::kEnd, {}));
-        append(m_definitions, swf::makeTag(swf::kDefineSprite, body));
+        swfwrite::putU16(body, static_cast<std::uint16_t>(id));
+        swfwrite::putU16(body, 1);
+        append(body, swfwrite::makeTag(swfwrite::kShowFrame, {}));
+        append(body, swfwrite::makeTag(swfwrite::kEnd, {}));
+        append(m_definitions, swfwrite::makeTag(swfwrite::kDefineSprite, body));
         return id;
     }
 
@@ -146,16 +146,16 @@ class MovieBuilder {
     int defineImageShape(const QImage& image) {
         const int bitmap = defineBitmap(image);
         const double w = image.width(), h = image.height();
-        swf::ShapeDef shape;
-        shape.fills.push_back(swf::FillStyle::bitmap(bitmap, -w / 2, -h / 2, 1.0, false));
-        shape.parts.push_back({swf::rectOutline(-w / 2, -h / 2, w, h), 1, false});
+        swfwrite::ShapeDef shape;
+        shape.fills.push_back(swfwrite::FillStyle::bitmap(bitmap, -w / 2, -h / 2, 1.0, false));
+        shape.parts.push_back({swfwrite::rectOutline(-w / 2, -h / 2, w, h), 1, false});
         return defineShape(shape);
     }
 
-    swf::FillStyle parseFill(const json& fill, double x, double y, double w, double h) {
-        if (fill.is_string()) return swf::FillStyle::solid(parseColor(fill));
+    swfwrite::FillStyle parseFill(const json& fill, double x, double y, double w, double h) {
+        if (fill.is_string()) return swfwrite::FillStyle::solid(parseColor(fill));
         auto stops = [&](const json& list) {
-            std::vector<swf::GradientStop> out;
+            std::vector<swfwrite::GradientStop> out;
             for (const json& s : list)
                 out.push_back({static_cast<int>(std::lround(s.at(0).get<double>() * 255)),
                                parseColor(s.at(1))});
@@ -166,44 +166,45 @@ class MovieBuilder {
             const double cs = std::cos(angle), sn = std::sin(angle);
             const double half = (std::abs(w * cs) + std::abs(h * sn)) / 2;
             const double cx = x + w / 2, cy = y + h / 2;
-            return swf::FillStyle::linear(cx - cs * half, cy - sn * half, cx + cs * half,
-                                          cy + sn * half, stops(fill["linear"]));
+            return swfwrite::FillStyle::linear(cx - cs * half, cy - sn * half, cx + cs * half,
+                                               cy + sn * half, stops(fill["linear"]));
         }
         if (fill.contains("radial"))
-            return swf::FillStyle::radial(x + w / 2, y + h / 2, w / 2, h / 2,
-                                          stops(fill["radial"]));
+            return swfwrite::FillStyle::radial(x + w / 2, y + h / 2, w / 2, h / 2,
+                                               stops(fill["radial"]));
         if (fill.contains("pattern")) {
             const auto colors = fill.at("colors");
             const QImage tile = rasterPattern(
                 QString::fromStdString(fill["pattern"].get<std::string>()), fill.value("tile", 48),
                 toQColor(parseColor(colors.at(0))), toQColor(parseColor(colors.at(1))));
-            return swf::FillStyle::bitmap(defineBitmap(tile), x, y, 1.0, true);
+            return swfwrite::FillStyle::bitmap(defineBitmap(tile), x, y, 1.0, true);
         }
         throw std::runtime_error("unknown fill");
     }
 
     // Outline of a geometric shape centred on (0, 0).
-    static swf::Outline outlineFor(const json& s, double& w, double& h) {
+    static swfwrite::Outline outlineFor(const json& s, double& w, double& h) {
         const std::string shape = s.at("shape").get<std::string>();
         w = s.value("w", 100.0);
         h = s.value("h", w);
-        if (shape == "rect") return swf::rectOutline(-w / 2, -h / 2, w, h);
+        if (shape == "rect") return swfwrite::rectOutline(-w / 2, -h / 2, w, h);
         if (shape == "roundrect")
-            return swf::roundRectOutline(-w / 2, -h / 2, w, h, s.value("r", 20.0));
-        if (shape == "ellipse") return swf::ellipseOutline(0, 0, w / 2, h / 2);
-        if (shape == "heart") return swf::heartOutline(0, 0, w, h);
+            return swfwrite::roundRectOutline(-w / 2, -h / 2, w, h, s.value("r", 20.0));
+        if (shape == "ellipse") return swfwrite::ellipseOutline(0, 0, w / 2, h / 2);
+        if (shape == "heart") return swfwrite::heartOutline(0, 0, w, h);
         if (shape == "star") {
             h = w;
-            return swf::starOutline(0, 0, w / 2, w / 2 * s.value("inner", 0.45),
-                                    s.value("points", 5));
+            return swfwrite::starOutline(0, 0, w / 2, w / 2 * s.value("inner", 0.45),
+                                         s.value("points", 5));
         }
         if (shape == "ring" || shape == "frame") {
             const double t = s.value("thickness", 10.0);
-            swf::Outline o = shape == "ring" ? swf::ellipseOutline(0, 0, w / 2, h / 2)
-                                             : swf::rectOutline(-w / 2, -h / 2, w, h);
-            swf::Outline inner =
-                shape == "ring" ? swf::ellipseOutline(0, 0, w / 2 - t, h / 2 - t)
-                                : swf::rectOutline(-w / 2 + t, -h / 2 + t, w - 2 * t, h - 2 * t);
+            swfwrite::Outline o = shape == "ring" ? swfwrite::ellipseOutline(0, 0, w / 2, h / 2)
+                                                  : swfwrite::rectOutline(-w / 2, -h / 2, w, h);
+            swfwrite::Outline inner =
+                shape == "ring"
+                    ? swfwrite::ellipseOutline(0, 0, w / 2 - t, h / 2 - t)
+                    : swfwrite::rectOutline(-w / 2 + t, -h / 2 + t, w - 2 * t, h - 2 * t);
             o.addHoles(inner);
             return o;
         }
@@ -212,8 +213,8 @@ class MovieBuilder {
 
     int defineGeometricShape(const json& s) {
         double w = 0, h = 0;
-        swf::ShapeDef shape;
-        swf::ShapePart part{outlineFor(s, w, h), 0, false};
+        swfwrite::ShapeDef shape;
+        swfwrite::ShapePart part{outlineFor(s, w, h), 0, false};
         if (s.contains("fill")) {
             shape.fills.push_back(parseFill(s["fill"], -w / 2, -h / 2, w, h));
             part.fill = 1;
@@ -262,25 +263,25 @@ class MovieBuilder {
         const double border = layer.value("border", 0.0);
         const double shadow = layer.value("shadow", 0.0);
         if (shadow > 0) {
-            swf::ShapeDef s;
+            swfwrite::ShapeDef s;
             // Three widening, faint layers: soft enough, and cheap to draw.
             const int steps = 3;
             for (int i = 0; i < steps; ++i) {
                 const double grow = border + shadow * (i + 1) / steps;
-                s.fills.push_back(swf::FillStyle::solid({0, 0, 0, 48}));
-                s.parts.push_back({swf::roundRectOutline(-w / 2 - grow + shadow * 0.4,
-                                                         -h / 2 - grow + shadow * 0.6, w + 2 * grow,
-                                                         h + 2 * grow, grow),
+                s.fills.push_back(swfwrite::FillStyle::solid({0, 0, 0, 48}));
+                s.parts.push_back({swfwrite::roundRectOutline(-w / 2 - grow + shadow * 0.4,
+                                                              -h / 2 - grow + shadow * 0.6,
+                                                              w + 2 * grow, h + 2 * grow, grow),
                                    i + 1, false});
             }
             addKeyed(layer, defineShape(s), {}, false, {});
         }
         if (border > 0) {
-            swf::ShapeDef s;
-            s.fills.push_back(swf::FillStyle::solid(
+            swfwrite::ShapeDef s;
+            s.fills.push_back(swfwrite::FillStyle::solid(
                 parseColor(layer.value("borderColor", std::string("#ffffff")))));
-            swf::Outline ring =
-                swf::rectOutline(-w / 2 - border, -h / 2 - border, w + 2 * border, h + 2 * border);
+            swfwrite::Outline ring = swfwrite::rectOutline(-w / 2 - border, -h / 2 - border,
+                                                           w + 2 * border, h + 2 * border);
             ring.moveToHole(-w / 2, -h / 2)
                 .lineTo(w / 2, -h / 2)
                 .lineTo(w / 2, h / 2)
@@ -380,16 +381,16 @@ class MovieBuilder {
         // One definition per colour, drawn 100 px wide.
         std::vector<int> ids;
         for (const json& c : colors) {
-            const swf::Rgba color = parseColor(c);
+            const swfwrite::Rgba color = parseColor(c);
             if (shapeName == "bokeh") {
-                swf::Rgba clear = color;
+                swfwrite::Rgba clear = color;
                 clear.a = 0;
-                swf::Rgba soft = color;
+                swfwrite::Rgba soft = color;
                 soft.a = static_cast<std::uint8_t>(color.a * 0.55);
-                swf::ShapeDef s;
-                s.fills.push_back(
-                    swf::FillStyle::radial(0, 0, 50, 50, {{0, color}, {150, soft}, {255, clear}}));
-                s.parts.push_back({swf::ellipseOutline(0, 0, 50, 50), 1, false});
+                swfwrite::ShapeDef s;
+                s.fills.push_back(swfwrite::FillStyle::radial(
+                    0, 0, 50, 50, {{0, color}, {150, soft}, {255, clear}}));
+                s.parts.push_back({swfwrite::ellipseOutline(0, 0, 50, 50), 1, false});
                 ids.push_back(defineShape(s));
             } else if (shapeName == "sparkle") {
                 ids.push_back(defineImageShape(
@@ -454,7 +455,7 @@ class MovieBuilder {
     }
 
     Bytes firstFrameActions() const {
-        using namespace swf::action;
+        using namespace swfwrite::action;
         Bytes a;
         append(a, push({kMarkerVariable, kMarkerValue}));
         append(a, setVariable());
@@ -466,20 +467,20 @@ class MovieBuilder {
         }
         append(a, getUrl("FSCommand:picture_0", ""));
         append(a, end());
-        return swf::makeTag(swf::kDoAction, a);
+        return swfwrite::makeTag(swfwrite::kDoAction, a);
     }
 
     Bytes timeline() {
         struct Shown {
             bool placed = false;
-            swf::Matrix matrix;
-            swf::ColorTransform cx;
+            swfwrite::Matrix matrix;
+            swfwrite::ColorTransform cx;
         };
         std::vector<Shown> shown(m_objects.size());
         // A clip that is out of its range waits, tiny and transparent, off the stage.
-        const swf::Matrix parked =
+        const swfwrite::Matrix parked =
             (Affine::translate(-400, -400) * Affine::scale(0.01, 0.01)).toSwf();
-        swf::ColorTransform invisible;
+        swfwrite::ColorTransform invisible;
         invisible.aMul = 0;
 
         Bytes out;
@@ -488,8 +489,8 @@ class MovieBuilder {
                 const DisplayObject& o = m_objects[i];
                 const auto depth = static_cast<std::uint16_t>(i + 1);
                 bool visible = f >= o.from && f <= o.to;
-                swf::Matrix matrix = parked;
-                swf::ColorTransform cx = invisible;
+                swfwrite::Matrix matrix = parked;
+                swfwrite::ColorTransform cx = invisible;
                 if (visible) {
                     const State s = o.state(f);
                     matrix = s.affine.toSwf();
@@ -506,11 +507,11 @@ class MovieBuilder {
                 }
                 Shown& was = shown[i];
                 if (!visible) {
-                    if (was.placed) append(out, swf::removeObject2(depth));
+                    if (was.placed) append(out, swfwrite::removeObject2(depth));
                     was.placed = false;
                     continue;
                 }
-                swf::PlaceObject p;
+                swfwrite::PlaceObject p;
                 p.depth = depth;
                 if (!was.placed) {
                     p.characterId = o.characterId;
@@ -524,11 +525,11 @@ class MovieBuilder {
                     if (!(matrix == was.matrix)) p.matrix = &matrix;
                     if (!(cx == was.cx)) p.colorTransform = &cx;
                 }
-                append(out, swf::placeObject2(p));
+                append(out, swfwrite::placeObject2(p));
                 was = {true, matrix, cx};
             }
             if (f == 0) append(out, firstFrameActions());
-            append(out, swf::makeTag(swf::kShowFrame, {}));
+            append(out, swfwrite::makeTag(swfwrite::kShowFrame, {}));
         }
         return out;
     }
@@ -541,6 +542,6 @@ class MovieBuilder {
 
 }  // namespace
 
-swf::Bytes buildMovie(const TemplateDescription& d) { return MovieBuilder(d).build(); }
+swfwrite::Bytes buildMovie(const TemplateDescription& d) { return MovieBuilder(d).build(); }
 
 }  // namespace orvane::tc

@@ -15,6 +15,6 @@ inline constexpr const char* kTransitionPicture = "../../pic/picture_0";
 inline constexpr const char* kStagedPictureExtension = ".rar";
 
 // Throws std::runtime_error on a layer it cannot compile.
-swf::Bytes buildMovie(const TemplateDescription& d);
+swfwrite::Bytes buildMovie(const TemplateDescription& d);
 
 }  // namespace orvane::tc

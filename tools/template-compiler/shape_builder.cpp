@@ -5,7 +5,7 @@
 #include <numbers>
 #include <stdexcept>
 
-namespace orvane::swf {
+namespace orvane::swfwrite {
 namespace {
 
 std::int32_t twips(double px) { return static_cast<std::int32_t>(std::lround(px * 20.0)); }
@@ -339,4 +339,4 @@ Outline heartOutline(double cx, double cy, double w, double h) {
     return o;
 }
 
-}  // namespace orvane::swf
+}  // namespace orvane::swfwrite

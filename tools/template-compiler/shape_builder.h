@@ -8,7 +8,7 @@
 
 #include "swf_writer.h"
 
-namespace orvane::swf {
+namespace orvane::swfwrite {
 
 struct GradientStop {
     int ratio = 0;  // 0..255
@@ -91,4 +91,4 @@ Outline starOutline(double cx, double cy, double outer, double inner, int points
                     double rotationDeg = -90);
 Outline heartOutline(double cx, double cy, double w, double h);
 
-}  // namespace orvane::swf
+}  // namespace orvane::swfwrite

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace orvane::swf {
+namespace orvane::swfwrite {
 
 void BitWriter::writeUB(std::uint32_t value, int bits) {
     for (int i = bits - 1; i >= 0; --i) {
@@ -252,4 +252,4 @@ Bytes end() { return {0x00}; }
 
 }  // namespace action
 
-}  // namespace orvane::swf
+}  // namespace orvane::swfwrite

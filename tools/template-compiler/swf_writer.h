@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
-namespace orvane::swf {
+// Its own namespace: the player's orvane::swf has types of the same names
+// (FillStyle, LineStyle, ColorTransform, PlaceObject) with other layouts, and
+// binaries link both.
+namespace orvane::swfwrite {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -114,4 +117,4 @@ Bytes stop();
 Bytes end();
 }  // namespace action
 
-}  // namespace orvane::swf
+}  // namespace orvane::swfwrite

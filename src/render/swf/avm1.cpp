@@ -12,6 +12,9 @@ namespace orvane::swf {
 
 namespace {
 
+// Frame counts are 16-bit: any index past that is past the last frame.
+constexpr int kMaxFrameIndex = 65535;
+
 class Interpreter {
    public:
     Interpreter(Player& player, Clip& clip, const Bytes& code)
@@ -33,6 +36,7 @@ class Interpreter {
         try {
             while (!in.atEnd()) {
                 if (++executed % 1000 == 0 && !m_player.consumeActionBudget(1000)) return;
+                if (!m_player.hasActionBudget()) return;  // a goto may have spent it
                 const int code = in.u8();
                 if (code == 0) return;
                 std::span<const std::uint8_t> payload;
@@ -331,12 +335,17 @@ class Interpreter {
                     if (index < 0) {
                         bool ok = false;
                         const int n = frame.text.toInt(&ok);
-                        if (ok) index = n - 1;
+                        if (ok && n >= 1) index = n - 1;
                     }
                 } else {
-                    index = int(frame.toNumber(m_version)) - 1;
+                    // NaN and huge numbers do not fit an int; any frame past
+                    // the last is all the same to gotoFrame.
+                    const double number = frame.toNumber(m_version);
+                    if (!std::isnan(number) && number >= 1)
+                        index = int(std::min(number, double(kMaxFrameIndex))) - 1;
                 }
                 if (index < 0) break;
+                index = std::min(index, kMaxFrameIndex);
                 m_player.gotoFrame(*m_target, index + bias);
                 m_target->playing = flags & 0x01;
                 break;

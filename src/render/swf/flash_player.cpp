@@ -16,6 +16,9 @@ namespace fs = std::filesystem;
 // Loads the pictures a movie asks for, relative to the movie's folder, and
 // keeps them decoded while their files stay the same (a backward jump
 // replays the loads of the frames before it).
+// Staged pictures are JPEGs of at most a few megabytes.
+constexpr std::uintmax_t kMaxPictureFileBytes = 64 * 1024 * 1024;
+
 class PictureCache : public swf::PictureLoader {
    public:
     void setBaseFolder(const fs::path& folder) {
@@ -51,6 +54,12 @@ class PictureCache : public swf::PictureLoader {
         if (ec)
             return fail(
                 QStringLiteral("The picture %1 cannot be read: it does not exist.").arg(name));
+        // Checked before reading: a movie must not make us read a huge file whole.
+        if (size > kMaxPictureFileBytes)
+            return fail(QStringLiteral("The picture %1 is too large: %2 bytes, at most %3.")
+                            .arg(name)
+                            .arg(size)
+                            .arg(kMaxPictureFileBytes));
         const auto time = fs::last_write_time(path, ec);
         const std::string key = path.string();
         auto it = m_entries.find(key);

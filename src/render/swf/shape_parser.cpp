@@ -6,11 +6,27 @@
 
 #include "render/swf/shape_parser.h"
 
+#include <algorithm>
+#include <string>
 #include <unordered_map>
 
 namespace orvane::swf {
 
 namespace {
+
+// A shape is refused past these: the edges it holds, and the edges times
+// the styles of their layer (the work of building its paths).
+constexpr int kMaxShapeEdges = 100'000;
+constexpr std::int64_t kMaxShapeWork = 20'000'000;
+
+// The pen after a step of (dx, dy) twips. Thousands of long edges in one
+// direction would run past an int; far off the stage the exact place no
+// longer matters, so the pen stops at a bound.
+QPoint moved(QPoint pen, int dx, int dy) {
+    constexpr std::int64_t kBound = 1 << 28;
+    return QPoint(int(std::clamp(std::int64_t(pen.x()) + dx, -kBound, kBound)),
+                  int(std::clamp(std::int64_t(pen.y()) + dy, -kBound, kBound)));
+}
 
 struct Edge {
     QPoint from, to, control;
@@ -243,6 +259,7 @@ Shape readShape(ByteReader& in, int shapeVersion, const Movie&) {
     int fillBits = int(in.ub(4));
     int lineBits = int(in.ub(4));
     QPoint pen;
+    int edgeCount = 0;
     int fill0 = 0, fill1 = 0, line = 0;
     auto checkIndex = [](int index, std::size_t count) {
         if (index < 0 || std::size_t(index) > count)
@@ -296,17 +313,28 @@ Shape readShape(ByteReader& in, int shapeVersion, const Movie&) {
             } else {
                 dx = in.sb(n);
             }
-            pen += QPoint(dx, dy);
+            pen = moved(pen, dx, dy);
         } else {
             const int cx = in.sb(n), cy = in.sb(n), ax = in.sb(n), ay = in.sb(n);
             e.curve = true;
-            e.control = pen + QPoint(cx, cy);
-            pen = e.control + QPoint(ax, ay);
+            e.control = moved(pen, cx, cy);
+            pen = moved(e.control, ax, ay);
         }
         e.to = pen;
+        if (++edgeCount > kMaxShapeEdges)
+            throw ReadError("a shape has more than " + std::to_string(kMaxShapeEdges) + " edges");
         layers.back().edges.push_back(e);
     }
     in.alignToByte();
+
+    // Each style of a layer walks all the layer's edges.
+    std::int64_t work = 0;
+    for (const LayerEdges& layer : layers)
+        work += std::int64_t(layer.edges.size()) *
+                std::int64_t(layer.fills.size() + layer.lines.size());
+    if (work > kMaxShapeWork)
+        throw ReadError("a shape has too many edges for its styles (" + std::to_string(work) +
+                        " edge visits, at most " + std::to_string(kMaxShapeWork) + ")");
 
     for (const LayerEdges& layer : layers) shape.layers.push_back(buildLayer(layer, rule));
     int fillCount = 0;

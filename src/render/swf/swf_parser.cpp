@@ -253,15 +253,24 @@ int Timeline::frameIndexOfLabel(const QString& label) const {
 }
 
 ColorTransform ColorTransform::then(const ColorTransform& p) const {
+    // Nested transforms multiply; past this bound a channel is saturated
+    // whatever the exact figure, so the terms are kept there instead of overflowing.
+    constexpr std::int64_t kBound = 1 << 20;
+    auto mult = [&](int a, int b) {
+        return int(std::clamp(std::int64_t(a) * b / 256, -kBound, kBound));
+    };
+    auto add = [&](int a, int m, int b) {
+        return int(std::clamp(std::int64_t(a) * m / 256 + b, -kBound, kBound));
+    };
     ColorTransform r;
-    r.multR = multR * p.multR / 256;
-    r.multG = multG * p.multG / 256;
-    r.multB = multB * p.multB / 256;
-    r.multA = multA * p.multA / 256;
-    r.addR = addR * p.multR / 256 + p.addR;
-    r.addG = addG * p.multG / 256 + p.addG;
-    r.addB = addB * p.multB / 256 + p.addB;
-    r.addA = addA * p.multA / 256 + p.addA;
+    r.multR = mult(multR, p.multR);
+    r.multG = mult(multG, p.multG);
+    r.multB = mult(multB, p.multB);
+    r.multA = mult(multA, p.multA);
+    r.addR = add(addR, p.multR, p.addR);
+    r.addG = add(addG, p.multG, p.addG);
+    r.addB = add(addB, p.multB, p.addB);
+    r.addA = add(addA, p.multA, p.addA);
     return r;
 }
 

@@ -45,6 +45,7 @@ void Player::start() {
     applyFrame(*m_root, 0, true);
     runQueuedActions();
     workOffRequests();
+    m_retired.clear();
 }
 
 void Player::tick(int frame) {
@@ -58,6 +59,7 @@ void Player::tick(int frame) {
     advanceChildren(*m_root);
     runQueuedActions();
     workOffRequests();
+    m_retired.clear();
 }
 
 void Player::advanceChildren(Clip& clip) {
@@ -111,13 +113,24 @@ int Player::instancesIn(const Clip& clip) {
 
 void Player::erase(Clip& clip, std::map<int, DisplayObject>::iterator it) {
     m_instances -= 1 + (it->second.clip ? instancesIn(*it->second.clip) : 0);
+    retire(std::move(it->second.clip));
     clip.displayList.erase(it);
+}
+
+void Player::retire(std::shared_ptr<Clip> clip) {
+    if (clip) m_retired.push_back(std::move(clip));
+}
+
+void Player::clearDisplayList(Clip& clip) {
+    m_instances -= instancesIn(clip);
+    for (auto& [depth, object] : clip.displayList) retire(std::move(object.clip));
+    clip.displayList.clear();
 }
 
 std::shared_ptr<Clip> Player::newSpriteClip(const Sprite& sprite, Clip& parent) {
     auto clip = std::make_shared<Clip>();
     clip->timeline = &sprite.timeline;
-    clip->parent = &parent;
+    clip->parent = parent.weak_from_this();
     clip->createdAtTick = m_tick;
     return clip;
 }
@@ -148,7 +161,7 @@ void Player::place(Clip& clip, const PlaceObject& p) {
         DisplayObject& o = it->second;
         o.characterId = id;
         o.character = character;
-        o.clip.reset();
+        retire(std::move(o.clip));
         applyFields(p, o.matrix, o.colorTransform, o.ratio, o.name, o.clipDepth);
         if (const auto* sprite = std::get_if<Sprite>(character)) {
             o.clip = newSpriteClip(*sprite, clip);
@@ -166,6 +179,16 @@ void Player::gotoFrame(Clip& clip, int frame) {
     const bool runActions = frame < clip.frameCount();
     frame = std::clamp(frame, 0, clip.frameCount() - 1);
     if (frame == clip.currentFrame) return;
+    // A goto replays frames: forwards those up to the target, backwards all
+    // from the first. Actions pay for them from the tick's budget, or a
+    // small movie jumping between its ends would replay frames for minutes.
+    if (m_runningActions) {
+        const int from = frame > clip.currentFrame ? clip.currentFrame + 1 : 0;
+        std::int64_t cost = 0;
+        for (int f = from; f <= frame; ++f)
+            cost += 1 + std::int64_t(clip.timeline->frame(f).tags.size());
+        if (!consumeActionBudget(int(std::min<std::int64_t>(cost, kMaxActionsPerTick + 1)))) return;
+    }
     if (frame > clip.currentFrame) {
         for (int f = clip.currentFrame + 1; f <= frame; ++f)
             applyFrame(clip, f, f == frame && runActions);
@@ -231,7 +254,10 @@ void Player::runQueuedActions() {
         m_actions.pop_front();
         if (m_actionBudget <= 0) continue;  // drained without running
         auto clip = next.clip.lock();
-        if (clip) runActions(*this, *clip, *next.code);
+        if (!clip) continue;
+        m_runningActions = true;
+        runActions(*this, *clip, *next.code);
+        m_runningActions = false;
     }
 }
 
@@ -264,8 +290,7 @@ void Player::workOffRequests() {
         auto clip = load.clip.lock();
         if (!clip) continue;
         if (load.url.isEmpty()) {  // unloadMovie
-            m_instances -= instancesIn(*clip);
-            clip->displayList.clear();
+            clearDisplayList(*clip);
             clip->timeline = nullptr;
             clip->picture.reset();
             continue;
@@ -275,8 +300,7 @@ void Player::workOffRequests() {
             warn(picture.error().message);
             continue;
         }
-        m_instances -= instancesIn(*clip);
-        clip->displayList.clear();
+        clearDisplayList(*clip);
         clip->timeline = nullptr;
         clip->currentFrame = 0;
         clip->picture = std::move(*picture);
@@ -308,7 +332,7 @@ Clip* Player::resolveClip(Clip* base, const QString& path) {
         const QStringList slashParts = rest.split(QLatin1Char('/'), Qt::SkipEmptyParts);
         for (const QString& part : slashParts) {
             if (part == QStringLiteral("..")) {
-                clip = clip->parent;
+                clip = clip->parent.lock().get();
                 if (!clip) return nullptr;
                 continue;
             }
@@ -322,7 +346,7 @@ Clip* Player::resolveClip(Clip* base, const QString& path) {
             part.compare(QStringLiteral("_level0"), Qt::CaseInsensitive) == 0) {
             clip = m_root.get();
         } else if (part.compare(QStringLiteral("_parent"), Qt::CaseInsensitive) == 0) {
-            clip = clip->parent;
+            clip = clip->parent.lock().get();
         } else if (part.compare(QStringLiteral("this"), Qt::CaseInsensitive) == 0) {
         } else {
             Clip* found = nullptr;

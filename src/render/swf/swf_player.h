@@ -51,7 +51,7 @@ struct Clip : std::enable_shared_from_this<Clip> {
     std::map<int, DisplayObject> displayList;  // drawn from low to high depth
     QHash<QString, Value> variables;           // names compared without case
     std::shared_ptr<const QImage> picture;     // loaded by loadMovie
-    Clip* parent = nullptr;
+    std::weak_ptr<Clip> parent;                // empty for the root
     std::int64_t createdAtTick = 0;
 
     int frameCount() const { return timeline ? timeline->frameCount : 1; }
@@ -95,6 +95,7 @@ class Player {
     Value getVariableFrom(Clip& base, const QString& path);
     void setVariableFrom(Clip& base, const QString& path, const Value& value);
     bool consumeActionBudget(int count);
+    bool hasActionBudget() const { return m_actionBudget > 0; }
 
    private:
     struct QueuedActions {
@@ -119,6 +120,8 @@ class Player {
     void runQueuedActions();
     void workOffRequests();
     void erase(Clip& clip, std::map<int, DisplayObject>::iterator it);
+    void retire(std::shared_ptr<Clip> clip);
+    void clearDisplayList(Clip& clip);
     static int instancesIn(const Clip& clip);
 
     std::shared_ptr<const Movie> m_movie;
@@ -126,12 +129,17 @@ class Player {
     FsCommandSink& m_sink;
     std::shared_ptr<Clip> m_root;
     std::deque<QueuedActions> m_actions;
+    // Sprites removed during this tick. Running actions may still point at
+    // them (their own clip, a tellTarget target, a parent), so they live
+    // until the tick ends.
+    std::vector<std::shared_ptr<Clip>> m_retired;
     std::vector<Request> m_requests;
     QStringList m_warnings;
     std::int64_t m_tick = 0;
     int m_actionBudget = kMaxActionsPerTick;
     int m_instances = 0;
     bool m_budgetWarned = false;
+    bool m_runningActions = false;  // gotos are charged to the budget
 };
 
 // Runs one action list of `clip` (avm1.cpp).
