@@ -99,7 +99,8 @@ QJsonObject settingsToJson(const AlbumSettings& s) {
         {"thumbHeight", s.thumbHeight},
         {"landscapeCrop",
          s.landscapeCrop == LandscapeCrop::FullScreen ? "fullScreen" : "templateDefault"},
-        {"portraitCrop", s.portraitCrop == PortraitCrop::ZoomedPart ? "zoomedPart" : "templateDefault"},
+        {"portraitCrop",
+         s.portraitCrop == PortraitCrop::ZoomedPart ? "zoomedPart" : "templateDefault"},
         {"loopMusicToFill", s.loopMusicToFill},
         {"loopPicturesToFill", s.loopPicturesToFill},
         {"imageSequenceFormat", s.imageSequenceFormat},
@@ -159,11 +160,11 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
     if (!versionValue.isDouble()) return fail(QStringLiteral("its format version is missing"));
     const int version = versionValue.toInt();
     if (version > kProjectFormatVersion)
-        return fail(QStringLiteral(
-                        "it was written by a newer Orvane (format version %1; this one opens "
-                        "versions up to %2)")
-                        .arg(version)
-                        .arg(kProjectFormatVersion));
+        return fail(
+            QStringLiteral("it was written by a newer Orvane (format version %1; this one opens "
+                           "versions up to %2)")
+                .arg(version)
+                .arg(kProjectFormatVersion));
     if (version < 1) return fail(QStringLiteral("its format version %1 is unknown").arg(version));
 
     const QString media = mediaAnchor(paths);
@@ -187,8 +188,8 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
         tableFromJson<MusicEntry>(document, "music", musicFields(), {&MusicEntry::location}, media);
     if (!music) return std::unexpected(music.error());
     model.music = std::move(*music);
-    auto lyrics =
-        tableFromJson<LyricEntry>(document, "lyrics", lyricFields(), {&LyricEntry::location}, media);
+    auto lyrics = tableFromJson<LyricEntry>(document, "lyrics", lyricFields(),
+                                            {&LyricEntry::location}, media);
     if (!lyrics) return std::unexpected(lyrics.error());
     model.lyrics = std::move(*lyrics);
     auto karaoke = tableFromJson<KaraokeEntry>(document, "karaoke", karaokeFields(),
@@ -204,7 +205,8 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
     model.pictureEffects = std::move(*pictures);
 
     const QJsonValue instances = document.value(QLatin1String("templateInstanceCount"));
-    if (!instances.isDouble()) return fail(QStringLiteral("the template instance count is missing"));
+    if (!instances.isDouble())
+        return fail(QStringLiteral("the template instance count is missing"));
     model.templateInstanceCount = QString::number(instances.toInt());
     model.bindingKeySerial =
         static_cast<std::uint64_t>(document.value(QLatin1String("bindingKeySerial")).toDouble());
@@ -218,9 +220,9 @@ QByteArray projectToJson(const ProjectModel& model, const ProjectPaths& paths) {
     QJsonArray photos = tableToJson(model.photos, photoFields(), {&PhotoEntry::location}, media);
     for (qsizetype i = 0; i < photos.size(); ++i) {
         QJsonObject photo = photos[i].toObject();
-        photo.insert(QLatin1String("templatePath"),
-                     storedPath(model.photos.at(std::size_t(i)).templatePath,
-                                templateAnchor(paths)));
+        photo.insert(
+            QLatin1String("templatePath"),
+            storedPath(model.photos.at(std::size_t(i)).templatePath, templateAnchor(paths)));
         photos[i] = photo;
     }
     QJsonObject document{

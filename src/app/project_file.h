@@ -25,7 +25,7 @@ inline constexpr int kProjectFormatVersion = 1;
 inline const QString kProjectExtension = QStringLiteral(".orvane");
 
 struct ProjectPaths {
-    QString projectFile;                // the .orvane file (its folder anchors media paths)
+    QString projectFile;                 // the .orvane file (its folder anchors media paths)
     std::filesystem::path templateBase;  // the working folder smxcwjj
 };
 

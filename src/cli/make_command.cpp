@@ -1,7 +1,7 @@
 // orvane make: the whole road of an album, headless. Photos are imported and
 // fitted into templates, songs, LRC and KSC lyrics, texts and pictures are
-// added (or a saved project is opened, --project), and the album is rendered and encoded into OUTPUT (the format's
-// extension is always appended, as the make commands do; a picture sequence
+// added (or a saved project is opened, --project), and the album is rendered and encoded into
+// OUTPUT (the format's extension is always appended, as the make commands do; a picture sequence
 // goes into the new folder OUTPUT). A progress bar runs on standard error.
 // Ctrl-C or any failure leaves nothing at the output path and exits non-zero
 // with the reason. The run holds its working folder through a session.
@@ -46,7 +46,6 @@ struct MakeOptions {
     std::string output;
     std::string project;      // --project: make this saved project
     std::string saveProject;  // --save-project: save the project built
-
 };
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
@@ -328,9 +327,9 @@ void buildProject(Session& session, const MakeOptions& o, const ProjectModel& dr
 // Opens the saved project in the session; the output options given override
 // its settings.
 void openSavedProject(Session& session, const MakeOptions& o) {
-    const bool mixed = !o.photos.empty() || !o.music.empty() || !o.lrc.empty() ||
-                       !o.ksc.empty() || !o.texts.empty() || !o.pictures.empty() ||
-                       !o.sync.empty() || !o.lyricKind.empty() || o.loopMusic || o.loopPictures;
+    const bool mixed = !o.photos.empty() || !o.music.empty() || !o.lrc.empty() || !o.ksc.empty() ||
+                       !o.texts.empty() || !o.pictures.empty() || !o.sync.empty() ||
+                       !o.lyricKind.empty() || o.loopMusic || o.loopPictures;
     if (mixed)
         failWith(QStringLiteral(
             "--project makes a saved project as it is: only --format, --size, --tv, --quality, "

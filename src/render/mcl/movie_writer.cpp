@@ -91,8 +91,7 @@ Result<void> MovieWriter::addVideoStream() {
     }
     const int opened = avcodec_open2(c, codec, &options);
     av_dict_free(&options);
-    if (opened < 0)
-        return outputError(QStringLiteral("Cannot open the video encoder for"), opened);
+    if (opened < 0) return outputError(QStringLiteral("Cannot open the video encoder for"), opened);
     m_video.stream->time_base = c->time_base;
     m_video.stream->avg_frame_rate = m_plan.frameRate;
     if (int rc = avcodec_parameters_from_context(m_video.stream->codecpar, c); rc < 0)

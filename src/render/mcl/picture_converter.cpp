@@ -36,8 +36,8 @@ Result<void> PictureConverter::open(int width, int height, AVPixelFormat format,
         int* inverse = nullptr;
         int* table = nullptr;
         int sourceRange = 0, destinationRange = 0, brightness = 0, contrast = 0, saturation = 0;
-        sws_getColorspaceDetails(c, &inverse, &sourceRange, &table, &destinationRange,
-                                 &brightness, &contrast, &saturation);
+        sws_getColorspaceDetails(c, &inverse, &sourceRange, &table, &destinationRange, &brightness,
+                                 &contrast, &saturation);
         sws_setColorspaceDetails(c, bt709, 1, bt709, 0, brightness, contrast, saturation);
     }
     m_source->format = AV_PIX_FMT_BGRA;
