@@ -20,6 +20,7 @@
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
 #include "cli/cli.h"
+#include "effects/motion_table.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
 #include "photos/photo_import.h"
@@ -175,11 +176,14 @@ OutputSize parseSize(const std::string& text, const QString& outputType) {
                  .arg(q(text), outputType, offered.join(QStringLiteral(", "))));
 }
 
-// "TEXT|mm:ss|motionKey[|colour|font|size]"
+// "TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]": x,y on the 1920 × 1080
+// frame is the fixed place of the motion (the top of a left-right text, the
+// left of a top-down one); the table's own place is used without it.
 TextEffect parseText(const std::string& option) {
     const QStringList parts = q(option).split(QLatin1Char('|'));
     if (parts.size() < 3)
-        failWith(QStringLiteral("--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size]")
+        failWith(QStringLiteral(
+                     "--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]")
                      .arg(q(option)));
     TextEffectChoice choice;
     choice.text = parts[0];
@@ -192,6 +196,19 @@ TextEffect parseText(const std::string& option) {
         failWith(QStringLiteral("--text \"%1\": the start time must be mm:ss").arg(q(option)));
     auto row = makeTextEffect(choice);
     if (!row) failWith(QStringLiteral("--text \"%1\": %2").arg(q(option), row.error().message));
+    if (parts.size() > 6 && !parts[6].isEmpty()) {
+        const QStringList place = parts[6].split(QLatin1Char(','));
+        bool okX = false, okY = false;
+        const int x = place.size() == 2 ? place[0].toInt(&okX) : 0;
+        const int y = place.size() == 2 ? place[1].toInt(&okY) : 0;
+        if (!okX || !okY || x < 0 || y < 0 || x > 1920 || y > 1080)
+            failWith(QStringLiteral("--text \"%1\": the place must be x,y on the 1920 × 1080 "
+                                    "frame")
+                         .arg(q(option)));
+        // Rows keep the editor's preview units.
+        row->x = QString::number((x * kTextPreviewWidth + 960) / 1920);
+        row->y = QString::number((y * kTextPreviewHeight + 540) / 1080);
+    }
     return *row;
 }
 
@@ -400,7 +417,9 @@ void addMakeCommand(CLI::App& app) {
     command->add_option("--lrc", o->lrc, "LRC lyric files, bound to the songs by position");
     command->add_option("--ksc", o->ksc, "KSC karaoke files, song k takes file k");
     command->add_option("--text", o->texts,
-                        "a moving text: \"TEXT|mm:ss|motionKey[|colour|font|size]\"");
+                        "a moving text: \"TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]\" (x,y "
+                        "on the 1920x1080 frame: the top of a left-right text, the left of a "
+                        "top-down one)");
     command->add_option(
         "--picture", o->pictures,
         "a picture over the frames: \"FILE|mm:ss|mm:ss|x,y\" (end \"wu\": to the end)");
