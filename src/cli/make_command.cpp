@@ -182,9 +182,9 @@ OutputSize parseSize(const std::string& text, const QString& outputType) {
 TextEffect parseText(const std::string& option) {
     const QStringList parts = q(option).split(QLatin1Char('|'));
     if (parts.size() < 3)
-        failWith(QStringLiteral(
-                     "--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]")
-                     .arg(q(option)));
+        failWith(
+            QStringLiteral("--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]")
+                .arg(q(option)));
     TextEffectChoice choice;
     choice.text = parts[0];
     choice.startTime = parts[1];

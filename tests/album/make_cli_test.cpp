@@ -2,14 +2,13 @@
 // the working-folder lock shared with the other subcommands, Ctrl-C and a disk that fills up.
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 #include "album_fixtures.h"
 
@@ -109,8 +108,8 @@ std::vector<std::string> topLevelBoxes(const fs::path& file) {
     std::size_t offset = 0;
     while (offset + 8 <= bytes.size()) {
         const auto byte = [&](std::size_t i) { return std::uint64_t(std::uint8_t(bytes[i])); };
-        std::uint64_t size = byte(offset) << 24 | byte(offset + 1) << 16 |
-                             byte(offset + 2) << 8 | byte(offset + 3);
+        std::uint64_t size =
+            byte(offset) << 24 | byte(offset + 1) << 16 | byte(offset + 2) << 8 | byte(offset + 3);
         if (size == 1 && offset + 16 <= bytes.size()) {
             size = 0;
             for (std::size_t i = 8; i < 16; ++i) size = size << 8 | byte(offset + i);
@@ -156,10 +155,10 @@ TEST_F(MakeCliTest, ASavedProjectMakesTheSameAlbumAgainAndAsMp4) {
         EXPECT_LT(differingShare(a, b, 4), 0.001);
     }
 
-    ASSERT_EQ(runCommand(binary + "--format mp4 --tv ntsc -o '" +
-                             (dir.path() / "album").string() + "'",
-                         &out),
-              0)
+    ASSERT_EQ(
+        runCommand(binary + "--format mp4 --tv ntsc -o '" + (dir.path() / "album").string() + "'",
+                   &out),
+        0)
         << out;
     const fs::path video = dir.path() / "album.mp4";  // the extension is appended
     ASSERT_TRUE(fs::exists(video)) << out;
