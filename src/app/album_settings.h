@@ -25,7 +25,7 @@ enum class LandscapeCrop { FullScreen, TemplateDefault };
 enum class PortraitCrop { ZoomedPart, TemplateDefault };
 
 struct AlbumSettings {
-    QString outputType = QStringLiteral("DVD");                // VCD, SVCD, DVD, AVI, XLTP
+    QString outputType = QStringLiteral("DVD");                // VCD, SVCD, DVD, AVI, MP4, XLTP
     QString tvSystem = QStringLiteral("PAL");                  // PAL, NTSC
     QString quality = QStringLiteral("gaoqing_huazhi");        // or "yiban_huazhi"
     QString syncMode = QStringLiteral("sui_zhaopian_tongbu");  // or "sui_yinyue_tongbu"
@@ -57,7 +57,8 @@ struct OutputSize {
 
 inline constexpr int kDefaultOutputSizeIndex = 4;  // 1280 × 720 in every list
 
-// The sizes offered for an output type ("VCD" has five, the others eight).
+// The sizes offered for an output type ("VCD" has five, the others, "MP4"
+// included, eight: 320 × 176 up to 1920 × 1080).
 std::vector<OutputSize> outputSizes(const QString& outputType);
 // "1920 × 1080"
 QString outputSizeText(OutputSize size);

@@ -1,7 +1,7 @@
 // orvane make: the whole road of an album, headless. Photos are imported and
 // fitted into templates, songs, LRC and KSC lyrics, texts and pictures are
-// added, and the album is rendered and encoded into OUTPUT (the format's
-// extension is always appended, as the make commands do; a picture sequence
+// added (or a saved project is opened, --project), and the album is rendered and encoded into
+// OUTPUT (the format's extension is always appended, as the make commands do; a picture sequence
 // goes into the new folder OUTPUT). A progress bar runs on standard error.
 // Ctrl-C or any failure leaves nothing at the output path and exits non-zero
 // with the reason. The run holds its working folder through a session.
@@ -16,9 +16,11 @@
 #include <optional>
 
 #include "app/fonts.h"
+#include "app/session/project_open.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
 #include "cli/cli.h"
+#include "effects/motion_table.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
 #include "photos/photo_import.h"
@@ -37,11 +39,14 @@ extern "C" void onInterrupt(int) { g_interrupted.store(true); }
 struct MakeOptions {
     std::string root;
     std::vector<std::string> photos, music, lrc, ksc, texts, pictures;
-    std::string format, size = "1280x720", tv = "pal", quality = "high", sync = "photos";
-    std::string lyricKind = "both";
+    // Empty: the default of a new album ("1280x720", "pal", "high", "photos",
+    // "both"), or the saved project's choice.
+    std::string format, size, tv, quality, sync, lyricKind;
     bool loopMusic = false, loopPictures = false, verbose = false;
     std::optional<std::uint64_t> seed;
     std::string output;
+    std::string project;      // --project: make this saved project
+    std::string saveProject;  // --save-project: save the project built
 };
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
@@ -153,7 +158,7 @@ struct FormatChoice {
 
 FormatChoice formatChoice(const std::string& format) {
     const QString f = q(format).toUpper();
-    if (f == "VCD" || f == "SVCD" || f == "DVD" || f == "AVI") return {f, {}};
+    if (f == "VCD" || f == "SVCD" || f == "DVD" || f == "AVI" || f == "MP4") return {f, {}};
     return {QStringLiteral("XLTP"), f};
 }
 
@@ -171,12 +176,15 @@ OutputSize parseSize(const std::string& text, const QString& outputType) {
                  .arg(q(text), outputType, offered.join(QStringLiteral(", "))));
 }
 
-// "TEXT|mm:ss|motionKey[|colour|font|size]"
+// "TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]": x,y on the 1920 × 1080
+// frame is the fixed place of the motion (the top of a left-right text, the
+// left of a top-down one); the table's own place is used without it.
 TextEffect parseText(const std::string& option) {
     const QStringList parts = q(option).split(QLatin1Char('|'));
     if (parts.size() < 3)
-        failWith(QStringLiteral("--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size]")
-                     .arg(q(option)));
+        failWith(
+            QStringLiteral("--text \"%1\": expected TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]")
+                .arg(q(option)));
     TextEffectChoice choice;
     choice.text = parts[0];
     choice.startTime = parts[1];
@@ -188,6 +196,19 @@ TextEffect parseText(const std::string& option) {
         failWith(QStringLiteral("--text \"%1\": the start time must be mm:ss").arg(q(option)));
     auto row = makeTextEffect(choice);
     if (!row) failWith(QStringLiteral("--text \"%1\": %2").arg(q(option), row.error().message));
+    if (parts.size() > 6 && !parts[6].isEmpty()) {
+        const QStringList place = parts[6].split(QLatin1Char(','));
+        bool okX = false, okY = false;
+        const int x = place.size() == 2 ? place[0].toInt(&okX) : 0;
+        const int y = place.size() == 2 ? place[1].toInt(&okY) : 0;
+        if (!okX || !okY || x < 0 || y < 0 || x > 1920 || y > 1080)
+            failWith(QStringLiteral("--text \"%1\": the place must be x,y on the 1920 × 1080 "
+                                    "frame")
+                         .arg(q(option)));
+        // Rows keep the editor's preview units.
+        row->x = QString::number((x * kTextPreviewWidth + 960) / 1920);
+        row->y = QString::number((y * kTextPreviewHeight + 540) / 1080);
+    }
     return *row;
 }
 
@@ -238,52 +259,83 @@ Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
     return {};
 }
 
-void runMake(const MakeOptions& o) {
-    if (o.photos.empty()) failWith(QStringLiteral("没有添加相片文件！"));
-    // The options are checked before the working folder is touched.
-    ProjectModel model;
-    AlbumSettings& settings = model.settings;
-    const FormatChoice format = formatChoice(o.format);
-    settings.outputType = format.outputType;
-    if (!format.pictureFormat.isEmpty()) settings.imageSequenceFormat = format.pictureFormat;
-    const OutputSize size = parseSize(o.size, settings.outputType);
-    settings.outputWidth = QString::number(size.width);
-    settings.outputHeight = QString::number(size.height);
-    settings.tvSystem = o.tv == "ntsc" ? QStringLiteral("NTSC") : QStringLiteral("PAL");
-    settings.quality =
-        o.quality == "normal" ? QStringLiteral("yiban_huazhi") : QStringLiteral("gaoqing_huazhi");
-    settings.syncMode = o.sync == "music" ? QStringLiteral("sui_yinyue_tongbu")
-                                          : QStringLiteral("sui_zhaopian_tongbu");
+std::string orDefault(const std::string& value, const char* fallback) {
+    return value.empty() ? std::string(fallback) : value;
+}
+
+// Writes the command's output choices into `settings`; with `onlyGiven`
+// (a saved project) only the options given on the command line.
+void applyOutputOptions(AlbumSettings& settings, const MakeOptions& o, bool onlyGiven) {
+    if (!o.format.empty()) {
+        const FormatChoice format = formatChoice(o.format);
+        settings.outputType = format.outputType;
+        if (!format.pictureFormat.isEmpty()) settings.imageSequenceFormat = format.pictureFormat;
+    }
+    if (!onlyGiven || !o.size.empty()) {
+        const OutputSize size = parseSize(orDefault(o.size, "1280x720"), settings.outputType);
+        settings.outputWidth = QString::number(size.width);
+        settings.outputHeight = QString::number(size.height);
+    }
+    if (!onlyGiven || !o.tv.empty())
+        settings.tvSystem = o.tv == "ntsc" ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+    if (!onlyGiven || !o.quality.empty())
+        settings.quality = o.quality == "normal" ? QStringLiteral("yiban_huazhi")
+                                                 : QStringLiteral("gaoqing_huazhi");
+}
+
+void applyAlbumOptions(AlbumSettings& settings, const MakeOptions& o) {
+    const std::string sync = orDefault(o.sync, "photos");
+    settings.syncMode = sync == "music" ? QStringLiteral("sui_yinyue_tongbu")
+                                        : QStringLiteral("sui_zhaopian_tongbu");
     settings.loopMusicToFill = o.loopMusic;
     // Photo length clears the picture loop, as the album duration window does.
-    settings.loopPicturesToFill = o.loopPictures && o.sync == "music";
+    settings.loopPicturesToFill = o.loopPictures && sync == "music";
     settings.lyricKind = o.lyricKind == "lrc"   ? QStringLiteral("shiyong_lrc")
                          : o.lyricKind == "ksc" ? QStringLiteral("shiyong_ksc")
                                                 : QStringLiteral("shiyong_lrcksc");
+}
 
+QString outputPathFor(const MakeOptions& o, const AlbumSettings& settings) {
     const QString output =
         QFileInfo(q(o.output)).absoluteFilePath() + albumExtension(settings.outputType);
     if (settings.outputType == QStringLiteral("XLTP") && QFileInfo::exists(output))
         failWith(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+    return output;
+}
 
+// Prints the notices of opening a project (media left out, new templates).
+class NoticePrinter : public NullProgress {
+   public:
+    void notice(const QString& text) override { printError(text); }
+};
+
+// The settings, texts and pictures of a new album, checked before the
+// working folder is touched.
+ProjectModel draftFromOptions(const MakeOptions& o) {
+    if (o.photos.empty()) failWith(QStringLiteral("没有添加相片文件！"));
+    if (o.format.empty()) failWith(QStringLiteral("--format is required without --project"));
+    ProjectModel draft;
+    applyOutputOptions(draft.settings, o, false);
+    applyAlbumOptions(draft.settings, o);
     for (std::size_t i = 0; i < o.texts.size(); ++i)
-        model.textEffects.append(parseText(o.texts[i]));
+        draft.textEffects.append(parseText(o.texts[i]));
     for (std::size_t i = 0; i < o.pictures.size(); ++i)
-        model.pictureEffects.append(parsePicture(o.pictures[i], static_cast<int>(i) + 1));
+        draft.pictureEffects.append(parsePicture(o.pictures[i], static_cast<int>(i) + 1));
+    outputPathFor(o, draft.settings);
+    return draft;
+}
 
-    installFontSubstitutions();
-    // The session cleans the run's working files (staged templates,
-    // thumbnails) when it ends, whichever way.
-    const auto session = openSession(o.root, QStringLiteral("make"));
-    ProjectModel project = session->model();
-    project.settings = model.settings;
-    project.textEffects = model.textEffects;
-    project.pictureEffects = model.pictureEffects;
+// Builds the project of a new album in the session from the options.
+void buildProject(Session& session, const MakeOptions& o, const ProjectModel& draft) {
+    ProjectModel project = session.model();
+    project.settings = draft.settings;
+    project.textEffects = draft.textEffects;
+    project.pictureEffects = draft.pictureEffects;
     if (o.seed) project.random.reseed(*o.seed);
-    session->commit(std::move(project));
+    session.commit(std::move(project));
 
     NullProgress quiet;
-    auto imported = session->apply(
+    auto imported = session.apply(
         [&o](ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
             auto photos = importPhotos(model, folder, absolutePaths(o.photos), progress);
             if (!photos) return Result<void>(std::unexpected(photos.error()));
@@ -292,6 +344,50 @@ void runMake(const MakeOptions& o) {
         },
         quiet);
     if (!imported) failWith(imported.error().message);
+}
+
+// Opens the saved project in the session; the output options given override
+// its settings.
+void openSavedProject(Session& session, const MakeOptions& o) {
+    const bool mixed = !o.photos.empty() || !o.music.empty() || !o.lrc.empty() || !o.ksc.empty() ||
+                       !o.texts.empty() || !o.pictures.empty() || !o.sync.empty() ||
+                       !o.lyricKind.empty() || o.loopMusic || o.loopPictures;
+    if (mixed)
+        failWith(QStringLiteral(
+            "--project makes a saved project as it is: only --format, --size, --tv, --quality, "
+            "--seed, --save-project and -o may be given with it"));
+    if (o.seed) {
+        ProjectModel seeded = session.model();
+        seeded.random.reseed(*o.seed);
+        session.commit(std::move(seeded));
+    }
+    NoticePrinter notices;
+    auto opened = session.apply(openProjectOperation(q(o.project)), notices);
+    if (!opened) failWith(opened.error().message);
+    ProjectModel project = session.model();
+    applyOutputOptions(project.settings, o, true);
+    session.commit(std::move(project));
+}
+
+void runMake(const MakeOptions& o) {
+    std::optional<ProjectModel> draft;
+    if (o.project.empty()) draft = draftFromOptions(o);
+    installFontSubstitutions();
+    // The session cleans the run's working files (staged templates,
+    // thumbnails) when it ends, whichever way.
+    const auto session = openSession(o.root, QStringLiteral("make"));
+    if (draft)
+        buildProject(*session, o, *draft);
+    else
+        openSavedProject(*session, o);
+    const QString output = outputPathFor(o, session->model().settings);
+
+    if (!o.saveProject.empty()) {
+        const QString file = QFileInfo(q(o.saveProject)).absoluteFilePath();
+        if (auto saved = saveProject(session->model(), session->folder(), file); !saved)
+            failWith(saved.error().message);
+        std::cerr << "saved the project " << file.toStdString() << std::endl;
+    }
 
     MakeProgress progress(o.verbose);
     Result<AlbumReport> album;
@@ -326,18 +422,21 @@ void addMakeCommand(CLI::App& app) {
     command->add_option("--lrc", o->lrc, "LRC lyric files, bound to the songs by position");
     command->add_option("--ksc", o->ksc, "KSC karaoke files, song k takes file k");
     command->add_option("--text", o->texts,
-                        "a moving text: \"TEXT|mm:ss|motionKey[|colour|font|size]\"");
+                        "a moving text: \"TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]\" (x,y "
+                        "on the 1920x1080 frame: the top of a left-right text, the left of a "
+                        "top-down one)");
     command->add_option(
         "--picture", o->pictures,
         "a picture over the frames: \"FILE|mm:ss|mm:ss|x,y\" (end \"wu\": to the end)");
     command
         ->add_option("--format", o->format,
-                     "vcd, svcd, dvd, avi, or a picture sequence: jpg, bmp, tga, pcx")
-        ->required()
+                     "vcd, svcd, dvd, avi, mp4 (H.264 + AAC), or a picture sequence: jpg, "
+                     "bmp, tga, pcx")
         ->transform(CLI::detail::to_lower)
-        ->check(CLI::IsMember({"vcd", "svcd", "dvd", "avi", "jpg", "bmp", "tga", "pcx"}));
+        ->check(CLI::IsMember({"vcd", "svcd", "dvd", "avi", "mp4", "jpg", "bmp", "tga", "pcx"}));
     command->add_option("--size", o->size,
-                        "picture size WxH from the format's list (default 1280x720)");
+                        "picture size WxH from the format's list (default 1280x720; MP4 offers "
+                        "320x176 up to 1920x1080 as DVD does)");
     command->add_option("--tv", o->tv, "pal (default) or ntsc")
         ->check(CLI::IsMember({"pal", "ntsc"}));
     command->add_option("--quality", o->quality, "high (default) or normal")
@@ -357,6 +456,14 @@ void addMakeCommand(CLI::App& app) {
         ->add_option("-o,--output", o->output,
                      "output file (the format's extension is appended) or picture folder")
         ->required();
+    command->add_option("--save-project", o->saveProject,
+                        "also save the project built (photos with their templates, songs, "
+                        "lyrics, texts, pictures, settings) to this .orvane file, before the "
+                        "album is rendered");
+    command->add_option("--project", o->project,
+                        "make a project saved with --save-project (instead of --photos and the "
+                        "other inputs); --format, --size, --tv and --quality override its "
+                        "settings; files that moved are named and left out");
     command->callback([o] { runMake(*o); });
 }
 

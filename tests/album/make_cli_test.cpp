@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 #include "album_fixtures.h"
 
@@ -104,6 +105,95 @@ TEST_F(MakeCliTest, RefusesWhatCannotBeMade) {
     EXPECT_NE(runCommand(make("--format jpg -o '" + (dir.path() / "seq").string() + "'"), &out), 0);
     EXPECT_NE(out.find("输入的文件名存在, 请更换保存的文件名！"), std::string::npos) << out;
     EXPECT_FALSE(fs::exists(dir.path() / "x.mpg"));
+}
+
+// The four-letter types of a file's top-level boxes (MP4), in file order.
+std::vector<std::string> topLevelBoxes(const fs::path& file) {
+    const std::string bytes = readFile(file);
+    std::vector<std::string> boxes;
+    std::size_t offset = 0;
+    while (offset + 8 <= bytes.size()) {
+        const auto byte = [&](std::size_t i) { return std::uint64_t(std::uint8_t(bytes[i])); };
+        std::uint64_t size =
+            byte(offset) << 24 | byte(offset + 1) << 16 | byte(offset + 2) << 8 | byte(offset + 3);
+        if (size == 1 && offset + 16 <= bytes.size()) {
+            size = 0;
+            for (std::size_t i = 8; i < 16; ++i) size = size << 8 | byte(offset + i);
+        }
+        boxes.push_back(bytes.substr(offset + 4, 4));
+        if (size < 8) break;
+        offset += size;
+    }
+    return boxes;
+}
+
+// A project saved by one make is made again by another, as MP4 and as the
+// same picture sequence, frame for frame.
+TEST_F(MakeCliTest, ASavedProjectMakesTheSameAlbumAgainAndAsMp4) {
+    writeSong(dir.path() / "song.mp3", 5.0);
+    writeFile(dir.path() / "song.lrc", "[00:01.00]第一行\n[00:03.00]第二行\n");
+    const fs::path project = dir.path() / "album.orvane";
+    const fs::path first = dir.path() / "first";
+    std::string out;
+    ASSERT_EQ(runCommand(make("--music '" + (dir.path() / "song.mp3").string() + "' --lrc '" +
+                              (dir.path() / "song.lrc").string() +
+                              "' --text 'Hi|00:01|congzuoxiangyou' --sync music --loop-pictures"
+                              " --format jpg --size 320x176 --save-project '" +
+                              project.string() + "' -o '" + first.string() + "'"),
+                         &out),
+              0)
+        << out;
+    ASSERT_TRUE(fs::exists(project)) << out;
+    int frames = 0;
+    for (const auto& entry : fs::directory_iterator(first)) frames += entry.is_regular_file();
+    ASSERT_GT(frames, 100);
+
+    const std::string binary = "'" + std::string(ORVANE_BINARY) + "' make --root '" +
+                               dir.path().string() + "' --project '" + project.string() + "' ";
+    const fs::path second = dir.path() / "second";
+    ASSERT_EQ(runCommand(binary + "--format jpg -o '" + second.string() + "'", &out), 0) << out;
+    for (int n : {1, 20, 40, 80, frames}) {
+        SCOPED_TRACE(n);
+        const std::string name = (n < 10 ? "0" : "") + std::to_string(n) + ".JPG";
+        const QImage a(toQString(first / name));
+        const QImage b(toQString(second / name));
+        ASSERT_FALSE(a.isNull() || b.isNull());
+        EXPECT_LT(differingShare(a, b, 4), 0.001);
+    }
+
+    ASSERT_EQ(
+        runCommand(binary + "--format mp4 --tv ntsc -o '" + (dir.path() / "album").string() + "'",
+                   &out),
+        0)
+        << out;
+    const fs::path video = dir.path() / "album.mp4";  // the extension is appended
+    ASSERT_TRUE(fs::exists(video)) << out;
+    EXPECT_EQ(probeStream(video, "v:0", "codec_name"), "h264");
+    EXPECT_EQ(probeStream(video, "v:0", "profile"), "High");
+    EXPECT_EQ(probeStream(video, "v:0", "pix_fmt"), "yuv420p");
+    EXPECT_EQ(probeStream(video, "v:0", "width"), "320");
+    EXPECT_EQ(probeStream(video, "v:0", "height"), "176");
+    EXPECT_EQ(probeStream(video, "v:0", "r_frame_rate"), "30000/1001");
+    EXPECT_EQ(probeStream(video, "a:0", "codec_name"), "aac");
+    EXPECT_EQ(probeStream(video, "a:0", "sample_rate"), "44100");
+    // The album's length, whatever the TV system's frame rate.
+    EXPECT_NEAR(probeDuration(video, "v:0"), frames / 25.0, 0.05);
+    const auto boxes = topLevelBoxes(video);
+    const auto moov = std::find(boxes.begin(), boxes.end(), "moov");
+    const auto mdat = std::find(boxes.begin(), boxes.end(), "mdat");
+    ASSERT_TRUE(moov != boxes.end() && mdat != boxes.end());
+    EXPECT_LT(moov, mdat) << "the index comes first";
+
+    // A project cannot be mixed with new inputs; the help names both options.
+    EXPECT_NE(runCommand(binary + "--photos '" + (dir.path() / "a.jpg").string() +
+                             "' --format mp4 -o '" + (dir.path() / "x").string() + "'",
+                         &out),
+              0);
+    EXPECT_NE(out.find("--project"), std::string::npos) << out;
+    ASSERT_EQ(runCommand("'" + std::string(ORVANE_BINARY) + "' make --help", &out), 0);
+    EXPECT_NE(out.find("--save-project"), std::string::npos) << out;
+    EXPECT_NE(out.find("--project"), std::string::npos) << out;
+    EXPECT_NE(out.find("mp4"), std::string::npos) << out;
 }
 
 // Starts `command` in a shell of its own; its output goes to `log`.

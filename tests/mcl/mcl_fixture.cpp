@@ -46,6 +46,9 @@ Probe probe(const QString& path) {
         stream.width = s["width"].toInt();
         stream.height = s["height"].toInt();
         stream.frameRate = s["r_frame_rate"].toString();
+        stream.profile = s["profile"].toString();
+        stream.pixelFormat = s["pix_fmt"].toString();
+        stream.level = s["level"].toInt();
         stream.sampleRate = s["sample_rate"].toString().toInt();
         stream.duration = s["duration"].toString().toDouble();
         stream.packets = s["nb_read_packets"].toString().toLongLong();
@@ -102,7 +105,10 @@ AlbumResult encodeAlbum(const AlbumRun& run) {
         result.audioSamplesReported = first + count;
     });
     MclAssignError(*h, [&](MclEncoder&, MclError) { ++result.errorCallbacks; });
-    if (run.preset) MclSetFormatPreset(*h, *run.preset, run.tv);
+    if (run.preset)
+        MclSetFormatPreset(*h, *run.preset, run.tv);
+    else
+        MclVideoSetTvSystem(*h, run.tv);
     MclVideoSetKeepDuration(*h, run.keepDuration);
     MclAudioSetTruncateToVideo(*h, run.truncateAudio);
     MclVideoSetFormat(*h, run.width, run.height, 32);

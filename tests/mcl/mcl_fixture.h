@@ -25,6 +25,9 @@ struct ProbedStream {
     int width = 0;
     int height = 0;
     QString frameRate;  // "25/1"
+    QString profile;    // "High", "LC"
+    QString pixelFormat;
+    int level = 0;  // H.264: 31 for 3.1
     int sampleRate = 0;
     double duration = 0;
     long long packets = 0;

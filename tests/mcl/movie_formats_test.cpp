@@ -98,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"DVD_AC3", MclFormat::DVD, "album.mpg", 320, 176, "mpeg",
                                  "mpeg2video", "ac3", 48000, MclAudioCodec::Ac3},
                       FormatCase{"AVI", std::nullopt, "album.avi", 464, 256, "avi", "mpeg4", "mp3",
+                                 44100, MclAudioCodec::FormatDefault},
+                      FormatCase{"MP4", std::nullopt, "album.mp4", 464, 256, "mp4", "h264", "aac",
                                  44100, MclAudioCodec::FormatDefault}),
     [](const auto& info) { return std::string(info.param.name); });
 

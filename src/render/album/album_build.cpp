@@ -50,6 +50,7 @@ void removeWorkingFrames(const WorkingFolder& folder) {
 
 QString albumExtension(const QString& outputType) {
     if (outputType == QStringLiteral("AVI")) return QStringLiteral(".avi");
+    if (outputType == QStringLiteral("MP4")) return QStringLiteral(".mp4");
     if (outputType == QStringLiteral("XLTP")) return {};
     return QStringLiteral(".mpg");
 }
@@ -153,11 +154,12 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
                       });
     MclAssignError(*encoder, [&log](MclEncoder& h, MclError) { log.add(MclGetErrorStr(h)); });
 
-    if (const auto preset = formatPreset(settings.outputType)) {
-        const MclTvSystem system =
-            settings.tvSystem == QStringLiteral("NTSC") ? MclTvSystem::NTSC : MclTvSystem::PAL;
+    const MclTvSystem system =
+        settings.tvSystem == QStringLiteral("NTSC") ? MclTvSystem::NTSC : MclTvSystem::PAL;
+    if (const auto preset = formatPreset(settings.outputType))
         MclSetFormatPreset(*encoder, *preset, system);
-    }
+    else
+        MclVideoSetTvSystem(*encoder, system);
     MclVideoSetKeepDuration(*encoder, true);
     if (report.timeline.truncateAudioToVideo) MclAudioSetTruncateToVideo(*encoder, true);
     // The user's size is kept for every output kind.

@@ -1,6 +1,6 @@
 #pragma once
 // The album build: from the project to the finished video file (VCD, SVCD,
-// DVD, AVI) or picture sequence. It lists the template instances
+// DVD, AVI, MP4) or picture sequence. It lists the template instances
 // (TemplateUsageTable), plans the timeline, stages the loading picture,
 // hands the frames (painted in memory by the frame producer and the
 // overlays) and the songs to the encoder, and cleans up.
@@ -39,7 +39,7 @@ struct AlbumReport {
 };
 
 // The extension a make command appends: ".mpg" for "VCD", "SVCD", "DVD",
-// ".avi" for "AVI"; empty for "XLTP" (a folder).
+// ".avi" for "AVI", ".mp4" for "MP4"; empty for "XLTP" (a folder).
 QString albumExtension(const QString& outputType);
 
 // Makes the album of `model` as its settings say (outputType, size, TV

@@ -9,8 +9,8 @@
 namespace orvane {
 
 struct EncoderSettings {
-    std::optional<MclFormat> preset;  // none: AVI or a picture sequence, by file name
-    MclTvSystem tvSystem = MclTvSystem::PAL;
+    std::optional<MclFormat> preset;  // none: AVI, MP4 or a picture sequence, by file name
+    MclTvSystem tvSystem = MclTvSystem::PAL;  // the preset's, or MclVideoSetTvSystem's (MP4)
     bool keepDuration = false;
     bool truncateAudioToVideo = false;
     int width = 1280;

@@ -91,6 +91,7 @@ void MclSetFormatPreset(MclEncoder& h, MclFormat format, MclTvSystem system) {
     h.settings.preset = format;
     h.settings.tvSystem = system;
 }
+void MclVideoSetTvSystem(MclEncoder& h, MclTvSystem system) { h.settings.tvSystem = system; }
 void MclVideoSetKeepDuration(MclEncoder& h, bool keep) { h.settings.keepDuration = keep; }
 void MclAudioSetTruncateToVideo(MclEncoder& h, bool truncate) {
     h.settings.truncateAudioToVideo = truncate;

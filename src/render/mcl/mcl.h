@@ -1,7 +1,7 @@
 #pragma once
 // The encoder library: turns a list of album frames and a list of songs into
-// one VCD, SVCD or DVD program stream, an AVI file, or a numbered picture
-// sequence, on FFmpeg's libraries.
+// one VCD, SVCD or DVD program stream, an AVI or MP4 file, or a numbered
+// picture sequence, on FFmpeg's libraries.
 //
 // One conversion, in this order (h is the encoder):
 //
@@ -19,7 +19,8 @@
 //   MclListAdd(*audio, songPath, kMclAudioEntry, 0, 0);    // per song, in order
 //   MclListGetFrameCount(*video); MclListGetSampleCount(*audio);  // for the log
 //
-//   MclSetFormatPreset(*h, MclFormat::DVD, MclTvSystem::PAL);   // not for AVI or pictures
+//   MclSetFormatPreset(*h, MclFormat::DVD, MclTvSystem::PAL);   // not for AVI, MP4 or pictures
+//   MclVideoSetTvSystem(*h, MclTvSystem::NTSC);  // MP4: 30000/1001 frames per second
 //   MclVideoSetKeepDuration(*h, true);        // NTSC repeats frames so the length is kept
 //   MclAudioSetTruncateToVideo(*h, true);     // photo-length albums: sound ends with the picture
 //   MclVideoSetFormat(*h, outputWidth, outputHeight, 32);
@@ -34,7 +35,11 @@
 //
 // The output kind follows from the calls: a format preset gives an MPEG
 // program stream ("vcd", "svcd", "dvd" muxers); without one, a file name
-// ending in ".avi" gives AVI (MPEG-4 Part 2 + MP3), and one ending in ".jpg",
+// ending in ".avi" gives AVI (MPEG-4 Part 2 + MP3), one ending in ".mp4" gives
+// MP4 (H.264 High profile by libx264 + AAC, yuv420p, the index at the front,
+// 25 or 30000/1001 frames per second by the TV system; high quality is x264's
+// "medium" preset at rate factor 20, normal "veryfast" at 23), and one ending
+// in ".jpg",
 // ".bmp", ".tga" or ".pcx" gives a picture sequence: the name is the first
 // picture ("…/01.JPG"), the next ones are 02, 03, … 99, 100, … with the same
 // extension in the same folder, one per album frame, without sound.
@@ -164,13 +169,17 @@ void MclSourceFinished(MclSource& source);
 
 // Settings (before MclConvert).
 void MclSetFormatPreset(MclEncoder& h, MclFormat format, MclTvSystem system);
+// The TV system of formats without a preset that follow it (MP4): PAL 25,
+// NTSC 30000/1001 frames per second. AVI always runs at 25.
+void MclVideoSetTvSystem(MclEncoder& h, MclTvSystem system);
 void MclVideoSetKeepDuration(MclEncoder& h, bool keep);
 void MclAudioSetTruncateToVideo(MclEncoder& h, bool truncate);
 // Picture size of the output; bitsPerPixel is accepted as 24 or 32 (both mean
 // RGB pictures in). Width and height must be even, 16 … 4094.
 void MclVideoSetFormat(MclEncoder& h, int width, int height, int bitsPerPixel);
 // High quality: the format's full bit rate for the picture size (clean pans
-// and zooms); without this call the encoder uses about half of it.
+// and zooms); without this call the encoder uses about half of it. For MP4
+// the quality chooses the x264 preset and rate factor instead.
 void MclVideoSetBitRate(MclEncoder& h, MclQuality quality);
 // An explicit average video bit rate in kbit/s (benchmarks, tests).
 void MclVideoSetBitRateKbps(MclEncoder& h, int kbps);

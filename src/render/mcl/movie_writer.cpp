@@ -3,6 +3,10 @@
 #include <QDir>
 #include <cstring>
 
+extern "C" {
+#include <libavutil/opt.h>
+}
+
 namespace orvane {
 
 MovieWriter::MovieWriter(OutputPlan plan, std::vector<QString> songs)
@@ -31,14 +35,22 @@ Result<void> MovieWriter::open() {
     if (auto audio = addAudioStream(); !audio) return audio;
     if (int rc = avio_open(&output->pb, temporary.constData(), AVIO_FLAG_WRITE); rc < 0)
         return outputError(QStringLiteral("Cannot write"), rc);
-    if (int rc = avformat_write_header(output, nullptr); rc < 0)
-        return outputError(QStringLiteral("Cannot write the header of"), rc);
+    AVDictionary* muxerOptions = nullptr;
+    // The index goes to the front in a second pass at the trailer, so players
+    // start before the whole file has arrived.
+    if (m_plan.fastStart) av_dict_set(&muxerOptions, "movflags", "+faststart", 0);
+    const int header = avformat_write_header(output, &muxerOptions);
+    av_dict_free(&muxerOptions);
+    if (header < 0) return outputError(QStringLiteral("Cannot write the header of"), header);
     m_headerWritten = true;
-    return m_converter.open(m_plan.width, m_plan.height, m_video.codec->pix_fmt);
+    return m_converter.open(m_plan.width, m_plan.height, m_video.codec->pix_fmt,
+                            m_plan.bt709 ? ColourMatrix::Bt709 : ColourMatrix::Bt601);
 }
 
 Result<void> MovieWriter::addVideoStream() {
-    const AVCodec* codec = avcodec_find_encoder(m_plan.videoCodec);
+    const AVCodec* codec = m_plan.videoEncoderName
+                               ? avcodec_find_encoder_by_name(m_plan.videoEncoderName)
+                               : avcodec_find_encoder(m_plan.videoCodec);
     if (!codec)
         return outputError(QStringLiteral("No video encoder is installed for"),
                            AVERROR_ENCODER_NOT_FOUND);
@@ -58,13 +70,28 @@ Result<void> MovieWriter::addVideoStream() {
         c->rc_buffer_size = m_plan.bufferBits;
     }
     c->gop_size = m_plan.gopSize;
-    c->max_b_frames = m_plan.bFrames;
+    if (m_plan.bFrames >= 0) c->max_b_frames = m_plan.bFrames;
     c->thread_count = 0;  // one slice per core
     c->sample_aspect_ratio = AVRational{1, 1};
+    if (m_plan.bt709) {
+        c->colorspace = AVCOL_SPC_BT709;
+        c->color_primaries = AVCOL_PRI_BT709;
+        c->color_trc = AVCOL_TRC_BT709;
+        c->color_range = AVCOL_RANGE_MPEG;
+    }
     if (m_plan.videoCodec == AV_CODEC_ID_MPEG4) c->codec_tag = MKTAG('X', 'V', 'I', 'D');
     if (m_output->oformat->flags & AVFMT_GLOBALHEADER) c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    if (int rc = avcodec_open2(c, codec, nullptr); rc < 0)
-        return outputError(QStringLiteral("Cannot open the video encoder for"), rc);
+    AVDictionary* options = nullptr;
+    if (m_plan.x264Preset) {
+        if (m_plan.referenceFrames > 0) c->refs = m_plan.referenceFrames;
+        av_dict_set(&options, "preset", m_plan.x264Preset, 0);
+        if (m_plan.videoKbps <= 0) av_dict_set_int(&options, "crf", m_plan.crf, 0);
+        av_dict_set(&options, "profile", m_plan.profile, 0);
+        av_dict_set(&options, "level", m_plan.level, 0);
+    }
+    const int opened = avcodec_open2(c, codec, &options);
+    av_dict_free(&options);
+    if (opened < 0) return outputError(QStringLiteral("Cannot open the video encoder for"), opened);
     m_video.stream->time_base = c->time_base;
     m_video.stream->avg_frame_rate = m_plan.frameRate;
     if (int rc = avcodec_parameters_from_context(m_video.stream->codecpar, c); rc < 0)

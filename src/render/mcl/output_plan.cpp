@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <iterator>
 
 namespace orvane {
 
@@ -36,6 +37,75 @@ ProgramStreamFormat programStreamFormat(MclFormat format) {
             break;
     }
     return {"dvd", AV_CODEC_ID_MPEG2VIDEO, 8000, 9000, 224 * 1024 * 8, 48000};
+}
+
+// H.264 levels by what they allow: frame size and macroblock rate, the
+// decoded picture buffer (in macroblocks), the High profile's peak rate and
+// buffer. Phones and browsers play High up to 4.0; 5.1 only serves sizes
+// beyond 1080p.
+struct H264Level {
+    const char* name;
+    int maxFrameMbs;
+    long long maxMbsPerSecond;
+    int maxDpbMbs;
+    int highMaxKbps;
+    int highBufferKbits;
+};
+
+constexpr H264Level kH264Levels[] = {
+    {"3.1", 3600, 108000, 18000, 17500, 17500},
+    {"4.0", 8192, 245760, 32768, 25000, 31250},
+    {"5.1", 36864, 983040, 184320, 300000, 300000},
+};
+
+// The x264 preset and rate factor of each quality, and the reference frames
+// the preset would use (capped below by the level). Chosen by measurement on
+// the sample album: see bench/mp4.sh and docs/ARCHITECTURE.md.
+struct X264Choice {
+    const char* preset;
+    int crf;
+    int presetReferences;
+};
+constexpr X264Choice kX264High{"medium", 20, 3};
+constexpr X264Choice kX264Normal{"veryfast", 23, 1};
+
+void planMp4(OutputPlan& plan, const EncoderSettings& settings) {
+    plan.kind = OutputKind::Mp4;
+    plan.muxer = "mp4";
+    plan.fastStart = true;
+    plan.videoCodec = AV_CODEC_ID_H264;
+    plan.videoEncoderName = "libx264";
+    const bool ntsc = settings.tvSystem == MclTvSystem::NTSC;
+    plan.frameRate = ntsc ? AVRational{30000, 1001} : AVRational{25, 1};
+    plan.repeatForDuration = ntsc && settings.keepDuration;
+    plan.gopSize = ntsc ? 150 : 125;  // a key frame every 5 seconds for seeking
+    plan.bFrames = -1;
+    const X264Choice choice = settings.quality == MclQuality::High ? kX264High : kX264Normal;
+    plan.x264Preset = choice.preset;
+    plan.crf = choice.crf;
+    plan.profile = "high";
+    plan.bt709 = true;
+    const int frameMbs = ((plan.width + 15) / 16) * ((plan.height + 15) / 16);
+    const long long mbsPerSecond =
+        (long long)frameMbs * plan.frameRate.num / plan.frameRate.den + 1;
+    const H264Level* level = &kH264Levels[std::size(kH264Levels) - 1];
+    for (const H264Level& l : kH264Levels) {
+        if (frameMbs <= l.maxFrameMbs && mbsPerSecond <= l.maxMbsPerSecond) {
+            level = &l;
+            break;
+        }
+    }
+    plan.level = level->name;
+    plan.referenceFrames =
+        std::clamp(std::min(choice.presetReferences, level->maxDpbMbs / frameMbs), 1, 16);
+    // CRF within the level's peak rate and buffer, so no player stalls.
+    plan.videoKbps = settings.explicitKbps;  // 0: constant rate factor
+    plan.maxKbps = level->highMaxKbps;
+    plan.bufferBits = level->highBufferKbits * 1000;
+    plan.audioCodec = AV_CODEC_ID_AAC;
+    plan.audioEncoderName = "aac";
+    plan.sampleRate = 44100;  // the songs' own rate: no resampling
+    plan.audioKbps = settings.quality == MclQuality::High ? 192 : 128;
 }
 
 }  // namespace
@@ -94,6 +164,10 @@ Result<OutputPlan> planOutput(const EncoderSettings& settings) {
         plan.audioKbps = ac3 ? 192 : 224;
         return plan;
     }
+    if (suffix == QLatin1String("mp4")) {
+        planMp4(plan, settings);
+        return plan;
+    }
     if (suffix == QLatin1String("avi")) {
         plan.kind = OutputKind::Avi;
         plan.muxer = "avi";
@@ -125,7 +199,7 @@ Result<OutputPlan> planOutput(const EncoderSettings& settings) {
     }
     return fail(
         QStringLiteral("The encoder cannot tell the format of %1: set a format preset, or name "
-                       "an .avi file or a .jpg, .bmp, .tga or .pcx picture.")
+                       "an .avi or .mp4 file or a .jpg, .bmp, .tga or .pcx picture.")
             .arg(plan.path));
 }
 

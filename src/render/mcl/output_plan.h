@@ -14,12 +14,13 @@ extern "C" {
 
 namespace orvane {
 
-enum class OutputKind { ProgramStream, Avi, PictureSequence };
+enum class OutputKind { ProgramStream, Avi, Mp4, PictureSequence };
 
 struct OutputPlan {
     OutputKind kind = OutputKind::ProgramStream;
     QString path;                 // the output file, or the first picture of a sequence
-    const char* muxer = nullptr;  // "vcd", "svcd", "dvd", "avi"
+    const char* muxer = nullptr;  // "vcd", "svcd", "dvd", "avi", "mp4"
+    bool fastStart = false;       // MP4: the index (moov) before the media data
     int width = 0;
     int height = 0;
 
@@ -31,7 +32,17 @@ struct OutputPlan {
     int maxKbps = 0;     // 0: no VBV limit
     int bufferBits = 0;  // VBV buffer size
     int gopSize = 15;
-    int bFrames = 2;
+    int bFrames = 2;  // -1: the encoder's preset decides
+
+    // H.264 (MP4): libx264 with a preset and a constant rate factor, a
+    // profile and level that phones and browsers play, BT.709 colours.
+    const char* videoEncoderName = nullptr;  // by name when set, else by videoCodec
+    const char* x264Preset = nullptr;
+    int crf = 0;
+    const char* profile = nullptr;  // "high"
+    const char* level = nullptr;    // "3.1", "4.0"
+    int referenceFrames = -1;       // -1: the preset's; else kept within the level
+    bool bt709 = false;
 
     // Audio (movies).
     AVCodecID audioCodec = AV_CODEC_ID_NONE;

@@ -12,7 +12,8 @@ void keepPicture(void*, uint8_t*) {}  // the QImage owns the pixels
 
 }  // namespace
 
-Result<void> PictureConverter::open(int width, int height, AVPixelFormat format) {
+Result<void> PictureConverter::open(int width, int height, AVPixelFormat format,
+                                    ColourMatrix matrix) {
     m_context.reset(sws_alloc_context());
     m_source.reset(av_frame_alloc());
     if (!m_context || !m_source)
@@ -29,6 +30,16 @@ Result<void> PictureConverter::open(int width, int height, AVPixelFormat format)
     if (int rc = sws_init_context(c, nullptr, nullptr); rc < 0)
         return fail(
             QStringLiteral("The picture conversion cannot be set up: %1").arg(av::errorText(rc)));
+    if (matrix == ColourMatrix::Bt709) {
+        // Full-range RGB in, limited-range YUV out, BT.709 coefficients.
+        const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
+        int* inverse = nullptr;
+        int* table = nullptr;
+        int sourceRange = 0, destinationRange = 0, brightness = 0, contrast = 0, saturation = 0;
+        sws_getColorspaceDetails(c, &inverse, &sourceRange, &table, &destinationRange, &brightness,
+                                 &contrast, &saturation);
+        sws_setColorspaceDetails(c, bt709, 1, bt709, 0, brightness, contrast, saturation);
+    }
     m_source->format = AV_PIX_FMT_BGRA;
     m_source->width = width;
     m_source->height = height;

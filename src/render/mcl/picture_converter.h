@@ -10,11 +10,16 @@
 
 namespace orvane {
 
+// The RGB → YUV coefficients: BT.601 for the MPEG formats, BT.709 for H.264
+// (tagged so in the stream).
+enum class ColourMatrix { Bt601, Bt709 };
+
 class PictureConverter {
    public:
     PictureConverter() = default;
     // Sets up conversion to `format` at width × height.
-    Result<void> open(int width, int height, AVPixelFormat format);
+    Result<void> open(int width, int height, AVPixelFormat format,
+                      ColourMatrix matrix = ColourMatrix::Bt601);
     // Writes `picture` (RGB32, width × height) into `frame`, which must be
     // writable and of the open format and size.
     Result<void> convert(const QImage& picture, AVFrame* frame);
