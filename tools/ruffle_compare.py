@@ -21,6 +21,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import zlib
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parent.parent
@@ -66,6 +67,16 @@ def psnr(a, b):
     return float("inf") if m.group(1) == "inf" else float(m.group(1))
 
 
+def unpacked(package):
+    """The SWF inside a movie package: layers of a 4-byte length and a zlib stream."""
+    data = package.read_bytes()
+    for _ in range(64):
+        if data.startswith(b"FWS"):
+            return data
+        data = zlib.decompress(data[4:])
+    raise RuntimeError(f"{package}: no SWF inside")
+
+
 def frames_for(total):
     """Early (inside the transition), middle and late frames, 0-based."""
     return [max(1, round(total * 0.1)), total // 2, total - 4]
@@ -92,9 +103,14 @@ def compare(desc, args, work):
     ref_swf.write_bytes(data.replace(TRANSITION_URL, LOCAL_TRANSITION_URL))
 
     frames = frames_for(total)
+    # Our player plays the store's package of the same movie (built by the
+    # template_store target), so that it takes the slots from the INI.
+    package = args.store / f"{name}.rar"
+    if unpacked(package) != data:
+        raise RuntimeError(f"{package} is out of date: build the template_store target")
     ours = []
     for f in frames:
-        run([str(args.orvane), "render-template", str(swf), "--frames", str(f), "--size",
+        run([str(args.orvane), "render-template", str(package), "--frames", str(f), "--size",
              "1920x1080", "--pictures", str(pictures), "--out", str(folder / "ours")],
             env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), timeout=300)
         ours.append(folder / "ours" / f"frame_{f:04d}.png")
@@ -145,6 +161,7 @@ def main():
     build = Path(args.build)
     args.orvane = build / "orvane"
     args.compiler = build / "tools" / "template-compiler" / "template-compiler"
+    args.store = build / "smxcwjj" / "wj_0_or_2" / "wjj_01"
     descs = sorted((REPO / "templates").glob("*.json"))
     if args.only:
         wanted = set(args.only.split(","))
