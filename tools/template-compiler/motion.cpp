@@ -20,6 +20,15 @@ Affine Affine::rotate(double degrees) {
     return {cs, sn, -sn, cs, 0, 0};
 }
 
+Affine Affine::skew(double xDegrees, double yDegrees) {
+    return {1,
+            std::tan(yDegrees * std::numbers::pi / 180),
+            std::tan(xDegrees * std::numbers::pi / 180),
+            1,
+            0,
+            0};
+}
+
 swfwrite::Matrix Affine::toSwf() const {
     swfwrite::Matrix m;
     // Rounded to the 16.16 values the file holds, so equal poses compare equal.
@@ -63,7 +72,8 @@ double applyEase(Ease ease, double t) {
 }
 
 Affine Pose::affine() const {
-    return Affine::translate(x, y) * Affine::rotate(rot) * Affine::scale(scale * sx, scale * sy);
+    return Affine::translate(x, y) * Affine::rotate(rot) * Affine::skew(kx, ky) *
+           Affine::scale(scale * sx, scale * sy);
 }
 
 namespace {
@@ -100,6 +110,8 @@ Pose poseAt(const std::vector<Key>& keys, int frame, const Pose& base) {
     p.sy = propertyAt(keys, &Key::sy, frame, base.sy);
     p.rot = propertyAt(keys, &Key::rot, frame, base.rot);
     p.alpha = propertyAt(keys, &Key::alpha, frame, base.alpha);
+    p.kx = propertyAt(keys, &Key::kx, frame, base.kx);
+    p.ky = propertyAt(keys, &Key::ky, frame, base.ky);
     return p;
 }
 

@@ -17,7 +17,8 @@ struct Affine {
     static Affine translate(double x, double y);
     static Affine scale(double sx, double sy);
     static Affine rotate(double degrees);
-    swfwrite::Matrix toSwf() const;  // translation to twips
+    static Affine skew(double xDegrees, double yDegrees);  // x += tan(kx)·y, y += tan(ky)·x
+    swfwrite::Matrix toSwf() const;                             // translation to twips
 };
 
 enum class Ease { Linear, In, Out, InOut, OutBack, Sine };
@@ -28,12 +29,13 @@ double applyEase(Ease ease, double t);
 struct Key {
     int frame = 0;
     Ease ease = Ease::InOut;  // easing of the segment that ends here
-    std::optional<double> x, y, scale, sx, sy, rot, alpha;
+    std::optional<double> x, y, scale, sx, sy, rot, alpha, kx, ky;
 };
 
 struct Pose {
-    double x = 960, y = 540, scale = 1, sx = 1, sy = 1, rot = 0, alpha = 1;
-    // T(x, y) · R(rot) · S(scale·sx, scale·sy)
+    double x = 960, y = 540, scale = 1, sx = 1, sy = 1, rot = 0, alpha = 1, kx = 0, ky = 0;
+    // T(x, y) · R(rot) · K(kx, ky) · S(scale·sx, scale·sy); the skew K fakes
+    // page turns and card flips.
     Affine affine() const;
 };
 

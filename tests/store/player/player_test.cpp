@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "render/swf/flash_player.h"
 #include "staged_template.h"
 #include "support/test_support.h"
@@ -49,7 +51,7 @@ QImage frameAt(FlashPlayer& player, int frame) {
 
 TEST(ShippedTemplatesPlay, ProtocolFrameCountTransitionAndSlots) {
     const auto templates = shippedTemplates();
-    ASSERT_GE(templates.size(), 30u);
+    ASSERT_GE(templates.size(), 60u);
     for (const ShippedTemplate& t : templates) {
         SCOPED_TRACE(t.name);
         TempDir tmp;
@@ -105,4 +107,60 @@ TEST(ShippedTemplatesPlay, EndingMovieFadesFromTheTransitionPicture) {
     const int last = a->player.TotalFrames().value_or(1) - 1;
     EXPECT_GT(differingShare(frameAt(a->player, 0), frameAt(b->player, 0)), 0.95);
     EXPECT_LT(differingShare(frameAt(a->player, last), frameAt(b->player, last)), 0.002);
+}
+
+// Soft-edged reveals: the mask is hard in the format, so the compiler paints a
+// band in the background colour that fades over the photo's edge. Along a
+// line from the photo's centre outwards, once the reveal is open, the picture
+// shows fully at the centre, partly in the band and hardly at the mask's
+// outline. Two plays with different slot colours give the picture's share of
+// each pixel, whatever lies behind it.
+TEST(ShippedTemplatesPlay, SoftRevealsHavePartlyTransparentEdges) {
+    struct Case {
+        const char* name;
+        int frame;
+        QPointF centre;  // stage pixels
+        QPointF edge;    // the mask's outline, straight out from the centre
+    };
+    const Case cases[] = {
+        {"h10_soft_circle", 200, {960, 520}, {1560, 520}},  // one radial ramp
+        {"h19_childhood", 200, {960, 510}, {1460, 510}},    // nested bands
+    };
+    const auto templates = shippedTemplates();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto t = std::find_if(templates.begin(), templates.end(),
+                                    [&](const ShippedTemplate& s) { return s.name == c.name; });
+        ASSERT_NE(t, templates.end());
+        TempDir tmp;
+        const TemplateParameters p = readParameters(*t, tmp.path() / "ini");
+        const auto slotCount = static_cast<std::size_t>(p.slotCount());
+        auto a =
+            play(*t, p, tmp.path() / "a", kTransitionA, std::vector<QColor>(slotCount, kSlotA));
+        auto b =
+            play(*t, p, tmp.path() / "b", kTransitionA, std::vector<QColor>(slotCount, kSlotB));
+        ASSERT_TRUE(a->player.FrameNum(c.frame).has_value());
+        ASSERT_TRUE(b->player.FrameNum(c.frame).has_value());
+        const QImage imageA = a->player.render(1920, 1080), imageB = b->player.render(1920, 1080);
+        auto pictureShare = [&](double along) {
+            const QPoint at = (c.centre + (c.edge - c.centre) * along).toPoint();
+            const QColor pa = imageA.pixelColor(at), pb = imageB.pixelColor(at);
+            const int full = std::abs(kSlotA.red() - kSlotB.red()) +
+                             std::abs(kSlotA.green() - kSlotB.green()) +
+                             std::abs(kSlotA.blue() - kSlotB.blue());
+            return double(std::abs(pa.red() - pb.red()) + std::abs(pa.green() - pb.green()) +
+                          std::abs(pa.blue() - pb.blue())) /
+                   full;
+        };
+        EXPECT_GT(pictureShare(0), 0.95);
+        EXPECT_LT(pictureShare(0.998), 0.15);
+        // A band, not one smoothed pixel of a hard edge: several samples a few
+        // pixels apart are partly covered.
+        int partly = 0;
+        for (double along = 0.5; along < 0.995; along += 0.004) {
+            const double share = pictureShare(along);
+            if (share > 0.15 && share < 0.85) ++partly;
+        }
+        EXPECT_GE(partly, 3) << "no soft edge";
+    }
 }
