@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/windows/lyric_commands.h"
 #include "gui/file_chooser.h"
 #include "gui/skin.h"
 
@@ -26,6 +27,7 @@ class TForm49;
 class TfrmMain;
 class MediaBrowser;
 class TextHintWindow;
+class MediaPlayer;
 
 class WindowSet {
    public:
@@ -39,6 +41,10 @@ class WindowSet {
     TForm39& outputSizeWindow() const { return *m_outputSize; }
     TForm49& lyricKindWindow() const { return *m_lyricKind; }
     TfrmMain& makeAlbumWindow() const { return *m_makeAlbum; }
+
+    // The one media player the previews share.
+    MediaPlayer& mediaPlayer() const { return *m_mediaPlayer; }
+    const LyricWindows& lyricWindows() const { return m_lyricWindows; }
 
     // Every window in creation order.
     const std::vector<QWidget*>& windows() const { return m_order; }
@@ -63,6 +69,8 @@ class WindowSet {
     void connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings);
 
     Skin m_skin;
+    std::unique_ptr<MediaPlayer> m_mediaPlayer;
+    LyricWindows m_lyricWindows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     std::vector<QWidget*> m_order;
     TForm1* m_main = nullptr;
