@@ -11,6 +11,7 @@
 #include "app/session/session.h"
 #include "audio/lyric_style.h"
 #include "audio/windows/lyric_controls.h"
+#include "audio/windows/lyric_label.h"
 
 namespace orvane {
 
@@ -100,13 +101,14 @@ TForm16::TForm16(Session& session, const Skin& skin, QWidget* parent)
     m_panel->setGeometry(320, 12, kSampleArea.width(), kSampleArea.height());
     m_panel->setAutoFillBackground(true);
     m_panel->setStyleSheet(QStringLiteral("#Panel_LRC { background: #808080; }"));
-    m_sample = new QLabel(kSampleText, m_panel);
-    m_sample->setObjectName(QStringLiteral("Label_LRC"));
-    m_sample->setStyleSheet(QStringLiteral("background: transparent; color: white;"));
-    QFont sampleFont(QStringLiteral("宋体"));
-    sampleFont.setPixelSize(12);
-    m_sample->setFont(sampleFont);
-    m_sample->adjustSize();
+    // White "宋体" 12 px until a lyric is loaded.
+    m_sample = new LyricLabelWidget(QStringLiteral("Label_LRC"), m_panel);
+    LyricLabel first;
+    first.font = QFont(QStringLiteral("宋体"));
+    first.font.setPixelSize(12);
+    first.color = Qt::white;
+    first.rect = QRect(QPoint(0, 0), QFontMetrics(first.font).size(0, kSampleText));
+    m_sample->apply(kSampleText, first);
 
     auto* ok = makeButton(c, QStringLiteral("Button_queding"), q("确定"));
     ok->setGeometry(633, 309, 95, 28);
@@ -198,11 +200,7 @@ LyricEntry TForm16::chosen() const {
 void TForm16::updateSample() {
     const LyricLabel label =
         styleLyricLabel(chosen(), kSampleText, kSampleArea, kLyricSampleWidth, m_sample->pos());
-    m_sample->setFont(label.font);
-    m_sample->setStyleSheet(
-        QStringLiteral("background: transparent; color: %1;").arg(label.color.name()));
-    m_sample->setGeometry(label.rect);
-    m_sample->raise();
+    m_sample->apply(kSampleText, label);
 }
 
 void TForm16::store() {

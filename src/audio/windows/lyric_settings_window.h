@@ -12,11 +12,11 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QRadioButton;
 
 namespace orvane {
 
+class LyricLabelWidget;
 class Session;
 
 class TForm16 : public FramedWindow {
@@ -30,7 +30,7 @@ class TForm16 : public FramedWindow {
 
     // The lyric as the controls describe it now (the sample shows it).
     LyricEntry chosen() const;
-    QLabel* sampleLabel() const { return m_sample; }
+    LyricLabelWidget* sampleLabel() const { return m_sample; }
 
    private:
     void load(const LyricEntry& lyric);
@@ -51,7 +51,7 @@ class TForm16 : public FramedWindow {
     QButtonGroup* m_hAlign = nullptr;
     QButtonGroup* m_vAlign = nullptr;
     QWidget* m_panel = nullptr;
-    QLabel* m_sample = nullptr;
+    LyricLabelWidget* m_sample = nullptr;
     bool m_loading = false;
 };
 

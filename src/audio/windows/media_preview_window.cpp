@@ -10,6 +10,7 @@
 #include "audio/lyric_style.h"
 #include "audio/media_player.h"
 #include "audio/windows/lyric_controls.h"
+#include "audio/windows/lyric_label.h"
 #include "gui/message_window.h"
 
 namespace orvane {
@@ -53,9 +54,7 @@ MediaPreviewWindow::MediaPreviewWindow(Variant variant, Session& session, const 
     m_area->setGeometry(230, 10, kLyricArea.width(), kLyricArea.height());
     m_area->setAutoFillBackground(true);
     m_area->setStyleSheet(QStringLiteral("#Panel_geci { background: black; }"));
-    m_lyricLabel = new QLabel(m_area);
-    m_lyricLabel->setObjectName(QStringLiteral("Label_geci"));
-    m_lyricLabel->setStyleSheet(QStringLiteral("background: transparent; color: white;"));
+    m_lyricLabel = new LyricLabelWidget(QStringLiteral("Label_geci"), m_area);
 
     makeCaption(c, QStringLiteral("音乐文件"), QRect(230, 412, 60, 24));
     m_songName = new QLineEdit(c);
@@ -221,13 +220,7 @@ void MediaPreviewWindow::showLine(const QString& text) {
     const LyricEntry& lyric = model.lyrics.at(static_cast<std::size_t>(index));
     const LyricLabel label =
         styleLyricLabel(lyric, text, kLyricArea, kLyricArea.width(), m_lyricLabel->pos());
-    m_lyricLabel->setText(text);
-    m_lyricLabel->setFont(label.font);
-    m_lyricLabel->setStyleSheet(
-        QStringLiteral("background: transparent; color: %1;").arg(label.color.name()));
-    m_lyricLabel->setGeometry(label.rect);
-    m_lyricLabel->show();
-    m_lyricLabel->raise();
+    m_lyricLabel->apply(text, label);
 }
 
 QString MediaPreviewWindow::shownLine() const {

@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace orvane {
 
+class LyricLabelWidget;
 class MediaPlayer;
 class Session;
 class TForm8;
@@ -47,7 +48,7 @@ class MediaPreviewWindow : public FramedWindow {
 
     bool playing() const { return m_timer.isActive(); }
     QString shownLine() const;
-    QLabel* lyricLabel() const { return m_lyricLabel; }
+    LyricLabelWidget* lyricLabel() const { return m_lyricLabel; }
     QLabel* elapsedLabel() const { return m_elapsed; }
     QLabel* totalLabel() const { return m_total; }
 
@@ -68,7 +69,7 @@ class MediaPreviewWindow : public FramedWindow {
     QListWidget* m_songs = nullptr;
     QListWidget* m_lyrics = nullptr;
     QWidget* m_area = nullptr;
-    QLabel* m_lyricLabel = nullptr;
+    LyricLabelWidget* m_lyricLabel = nullptr;
     QLabel* m_elapsed = nullptr;
     QLabel* m_total = nullptr;
     QLineEdit* m_songName = nullptr;
