@@ -118,7 +118,10 @@ TEST_F(KaraokeEditorTest, TheSettingsWindowWritesTheClickedEntryInItsEncodings) 
     editor->importFiles();
     answerNextMessage();
     editor->editStyle();
-    EXPECT_EQ(messages, QStringList("没有选中卡拉OK歌词文件！"));
+    // A click beside the entries chooses none.
+    answerNextMessage();
+    QTest::mouseClick(editor->list()->viewport(), Qt::LeftButton, {}, QPoint(5, 120));
+    EXPECT_EQ(messages, QStringList({"没有选中卡拉OK歌词文件！", "没有选中卡拉OK歌词！"}));
 
     editor->clickEntry(1);
     whenShown(QStringLiteral("TForm48"), [&](QWidget* w) {
@@ -196,6 +199,11 @@ TEST_F(KaraokeEditorTest, ThePreviewShowsTheLineAndSweepsItInTimeWithTheSong) {
     for (int i = 0; i < 300 && !editor->calibrated(); ++i) QTest::qWait(10);
     ASSERT_TRUE(editor->calibrated());
     EXPECT_TRUE(editor->list()->isEnabled());
+    // Later openings do not calibrate again.
+    const int ticks = editor->ticksPerSecond();
+    editor->prepare();
+    EXPECT_TRUE(editor->list()->isEnabled());
+    EXPECT_EQ(editor->ticksPerSecond(), ticks);
     editor->importFiles();
     editor->chooseSong(0);
     editor->play();  // the first entry is previewed when none was clicked

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -116,6 +117,8 @@ TForm46::TForm46(Session& session, const Skin& skin, MediaPlayer& player, TForm8
     m_controls.push_back(m_list);
     m_controls.push_back(m_songs);
 
+    // A click beside the entries is answered too ("没有选中卡拉OK歌词！").
+    m_list->viewport()->installEventFilter(this);
     connect(m_list, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { clickEntry(m_list->indexOfTopLevelItem(item)); });
     connect(m_songs, &QListWidget::itemClicked, this,
@@ -145,6 +148,16 @@ TForm46::TForm46(Session& session, const Skin& skin, MediaPlayer& player, TForm8
 }
 
 TForm46::~TForm46() = default;
+
+bool TForm46::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        m_list->isEnabled()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && !m_list->itemAt(mouse->position().toPoint()))
+            clickEntry(-1);
+    }
+    return FramedWindow::eventFilter(watched, event);
+}
 
 void TForm46::setHelpers(TForm47& init, TForm48& style, TForm51& match,
                          std::function<FileChooser&()> chooser) {

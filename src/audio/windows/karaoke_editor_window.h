@@ -80,6 +80,7 @@ class TForm46 : public FramedWindow {
 
    protected:
     void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
    private:
     void rebuildList();
