@@ -42,6 +42,12 @@ struct AlbumSettings {
     bool loopMusicToFill = false;                         // "以音乐循环播放补充帧频"
     bool loopPicturesToFill = false;                      // "以画面循环播放补充帧频"
     QString imageSequenceFormat = QStringLiteral("JPG");  // JPG, BMP, TGA, PCX
+    // Where the karaoke rows are drawn on a 1920 × 1080 frame, placed in the
+    // karaoke editor's preview panel: row A's left and top, row B's top (its
+    // left follows from its line's width).
+    int karaokeRowALeft = 180;
+    int karaokeRowATop = 811;
+    int karaokeRowBTop = 931;
 
     bool operator==(const AlbumSettings&) const = default;
 };

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "app/error.h"
 #include "app/project_model.h"
@@ -18,6 +19,18 @@ class ScriptConverter;
 // Appends one KaraokeEntry per file: white text swept in blue, "黑体" 25,
 // bold, simplified characters. The files are not opened.
 void addKaraokeFiles(ProjectModel& model, const QStringList& paths);
+
+// Deletes the karaoke rows `rows` (0-based, any order, duplicates and rows
+// outside the table ignored) and numbers the rest 1 … n.
+void removeKaraokeRows(ProjectModel& model, std::vector<int> rows);
+
+// One row of the song / karaoke pairing the album uses: position k pairs song
+// k with karaoke row k; a side is empty when its table is shorter.
+struct KaraokeMatch {
+    QString song;     // the song's fileName, or ""
+    QString karaoke;  // the karaoke entry's name, or ""
+};
+std::vector<KaraokeMatch> karaokeMatches(const ProjectModel& model);
 
 // Parses the file of karaoke row `row` (0-based) with that row's size (scaled
 // to `areaWidth`) and script; fails with a message naming the file.

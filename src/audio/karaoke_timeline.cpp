@@ -1,6 +1,7 @@
 #include "audio/karaoke_timeline.h"
 
 #include <QFontMetrics>
+#include <cmath>
 
 #include "app/album_time.h"
 
@@ -10,6 +11,15 @@ KaraokeGeometry albumKaraokeGeometry(int previewLeft, int previewATop, int previ
                                      int previewWidth, int previewHeight) {
     return {previewLeft * 1920 / previewWidth, previewATop * 1080 / previewHeight,
             previewBTop * 1080 / previewHeight, 1920};
+}
+
+KaraokePanelRows previewKaraokeRows(int albumLeft, int albumATop, int albumBTop, int previewWidth,
+                                    int previewHeight) {
+    const auto scaled = [](int value, int to, int from) {
+        return static_cast<int>(std::lround(double(value) * to / from));
+    };
+    return {scaled(albumLeft, previewWidth, 1920), scaled(albumATop, previewHeight, 1080),
+            scaled(albumBTop, previewHeight, 1080)};
 }
 
 KaraokeTimeline::KaraokeTimeline(KaraokeGeometry geometry) : m_geometry(geometry) {}
@@ -43,6 +53,17 @@ void KaraokeTimeline::clearLabels() {
     m_sweepLine = -1;
     m_unit = 0;
     m_inUnit = 0;
+}
+
+void KaraokeTimeline::setGeometry(KaraokeGeometry geometry) {
+    m_geometry = geometry;
+    for (KaraokeLabel* label : {&m_rows[0].base, &m_rows[0].sweep})
+        label->rect.moveTo(geometry.rowALeft, geometry.rowATop);
+    for (KaraokeLabel* label : {&m_rows[1].base, &m_rows[1].sweep}) {
+        // Row B keeps its right edge 20 pixels inside the area.
+        const int left = geometry.areaWidth - m_rows[1].base.rect.width() - 20;
+        label->rect.moveTo(left, geometry.rowBTop);
+    }
 }
 
 void KaraokeTimeline::appear(int line) {

@@ -44,6 +44,17 @@ struct KaraokeGeometry {
 KaraokeGeometry albumKaraokeGeometry(int previewLeft, int previewATop, int previewBTop,
                                      int previewWidth = 800, int previewHeight = 450);
 
+// The other way: the label positions in the editor's preview panel for a
+// geometry over album frames, rounded to the nearest pixel, so that a
+// position placed in the panel comes back where it was put.
+struct KaraokePanelRows {
+    int rowALeft = 75;
+    int rowATop = 338;
+    int rowBTop = 388;
+};
+KaraokePanelRows previewKaraokeRows(int albumLeft, int albumATop, int albumBTop,
+                                    int previewWidth = 800, int previewHeight = 450);
+
 class KaraokeTimeline {
    public:
     explicit KaraokeTimeline(KaraokeGeometry geometry = {});
@@ -56,6 +67,10 @@ class KaraokeTimeline {
     void load(KscDocument document, int ticksPerSecond = 0);
     // Clears and hides the four labels and stops the sweep.
     void clearLabels();
+    // Moves the rows (the editor's preview, where the user places them);
+    // labels already shown move with them.
+    void setGeometry(KaraokeGeometry geometry);
+    const KaraokeGeometry& geometry() const { return m_geometry; }
 
     // Applies the appear, sweep-start and hide lookups for a clock text
     // ("MM:SS"). Call once each time the clock text changes.

@@ -320,6 +320,9 @@ void TForm1::buildSidePanels() {
                     QRect(2, 152, 90, 23));
             addWide(QStringLiteral("歌词预览"), QStringLiteral("Button_geci_yulan"),
                     QStringLiteral("预览歌词文件"), QRect(93, 152, 90, 23));
+            // The panel is full below; the karaoke editor's command sits beside its title.
+            addWide(QStringLiteral("卡拉OK设置"), QStringLiteral("Button_kalaok_shezhi"),
+                    QStringLiteral("导入和设置卡拉OK歌词"), QRect(93, 3, 90, 22));
         }
     }
 

@@ -7,6 +7,7 @@
 #include "app/windows/album_length_window.h"
 #include "app/windows/album_make_command.h"
 #include "app/windows/album_preview_window.h"
+#include "app/windows/lyric_commands.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/main_window.h"
 #include "app/windows/make_album_window.h"
@@ -14,6 +15,13 @@
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
 #include "app/windows/summary_panel.h"
+#include "audio/media_player.h"
+#include "audio/windows/karaoke_editor_window.h"
+#include "audio/windows/karaoke_init_window.h"
+#include "audio/windows/karaoke_match_window.h"
+#include "audio/windows/karaoke_style_window.h"
+#include "audio/windows/lyric_settings_window.h"
+#include "audio/windows/media_preview_window.h"
 #include "browser/hint_texts.h"
 #include "browser/windows/media_browser.h"
 #include "browser/windows/media_pane.h"
@@ -23,6 +31,7 @@
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
 #include "gui/shell_window.h"
+#include "photos/windows/template_preview_window.h"
 #include "render/album/make_choices.h"
 
 namespace orvane {
@@ -48,7 +57,8 @@ W* WindowSet::make(Args&&... args) {
     return raw;
 }
 
-WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
+WindowSet::WindowSet(Session& session)
+    : m_skin(largestPixelRatio()), m_mediaPlayer(std::make_unique<MediaPlayer>()) {
     const auto shell = [this](const char* name, const char* caption) {
         make<ShellWindow>(QString::fromUtf8(name), QString::fromUtf8(caption), m_skin);
     };
@@ -71,24 +81,24 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
         make<DeleteQuestionWindow>(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin);
     media.bindQuestion = make<TForm14>(m_skin);
     media.bindChoice = make<TForm15>(m_skin);
-    shell("TForm16", "歌词设置");
+    m_lyricWindows.lyricSettings = make<TForm16>(session, m_skin);
     auto* otherSettings = make<TForm17>(session, m_skin);
     m_exit = make<TForm25>(m_skin);
-    shell("TForm28", "音乐预览");
-    shell("TForm29", "歌词预览");
+    m_lyricWindows.musicPreview = make<TForm28>(session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.lyricPreview = make<TForm29>(session, m_skin, *m_mediaPlayer, *m_message);
     attachButtonHints(*make<TextHintWindow>());
     // The panes make their own hint windows TForm31–TForm33.
     m_browser = new MediaBrowser(session, m_main->panesHost());
     for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
-    shell("TForm34", "相片使用效果预览");
+    m_lyricWindows.templatePreview = make<TForm34>(session, m_skin, *m_message);
     m_processing = make<TForm35>(m_skin);
     m_outputSize = make<TForm39>(session, m_skin);
     shell("TForm50", "歌词软件");
-    shell("TForm46", "");
-    shell("TForm47", "");
-    shell("TForm48", "卡拉OK设置");
+    m_lyricWindows.karaokeEditor = make<TForm46>(session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.karaokeInit = make<TForm47>(m_skin);
+    m_lyricWindows.karaokeStyle = make<TForm48>(m_skin);
     m_lyricKind = make<TForm49>(session, m_skin);
-    shell("TForm51", "查看匹配");
+    m_lyricWindows.karaokeMatch = make<TForm51>(m_skin);
     shell("TForm4", "");
     // Windows of our own come after the documented ones.
     m_albumPreview = make<TFormAlbumPreview>(session, m_skin);
@@ -97,6 +107,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     placePreviewAndSummary(session);
     connectCommands(session, *albumLength, *otherSettings);
     new MediaCommands(session, *this, media, m_main);
+    connectLyricCommands(*this, session, m_lyricWindows);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {

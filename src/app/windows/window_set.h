@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/windows/lyric_commands.h"
 #include "gui/file_chooser.h"
 #include "gui/skin.h"
 
@@ -27,6 +28,7 @@ class TfrmMain;
 class TFormAlbumPreview;
 class MediaBrowser;
 class TextHintWindow;
+class MediaPlayer;
 
 class WindowSet {
    public:
@@ -41,6 +43,10 @@ class WindowSet {
     TForm49& lyricKindWindow() const { return *m_lyricKind; }
     TfrmMain& makeAlbumWindow() const { return *m_makeAlbum; }
     TFormAlbumPreview& albumPreviewWindow() const { return *m_albumPreview; }
+
+    // The one media player the previews share.
+    MediaPlayer& mediaPlayer() const { return *m_mediaPlayer; }
+    const LyricWindows& lyricWindows() const { return m_lyricWindows; }
 
     // Every window in creation order.
     const std::vector<QWidget*>& windows() const { return m_order; }
@@ -65,6 +71,8 @@ class WindowSet {
     void connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings);
 
     Skin m_skin;
+    std::unique_ptr<MediaPlayer> m_mediaPlayer;
+    LyricWindows m_lyricWindows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     std::vector<QWidget*> m_order;
     TForm1* m_main = nullptr;

@@ -20,7 +20,8 @@ void makeHintFrame(QWidget* w, const QString& name, const QString& caption, QSiz
     w->setObjectName(name);
     w->setWindowTitle(caption);
     w->setAccessibleName(caption);
-    w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+    // A hint never takes a click meant for the control beneath it.
+    w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
     w->setAttribute(Qt::WA_ShowWithoutActivating);
     w->setAutoFillBackground(true);
     QPalette palette = w->palette();

@@ -101,9 +101,6 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
 
     FrameOverlayOptions overlayOptions;
     overlayOptions.songOrder = report.timeline.songOrder;
-    overlayOptions.karaokeRowALeft = request.karaokeRowALeft;
-    overlayOptions.karaokeRowATop = request.karaokeRowATop;
-    overlayOptions.karaokeRowBTop = request.karaokeRowBTop;
     FrameOverlays overlays(songsMeasured, size, overlayOptions);
     const bool drawOverlays = !overlays.empty();
 

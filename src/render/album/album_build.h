@@ -25,10 +25,6 @@ namespace orvane {
 struct AlbumRequest {
     // The output file (extension included); for "XLTP" the folder to create.
     QString output;
-    // Karaoke rows on the 1920 × 1080 reference frame.
-    int karaokeRowALeft = 180;
-    int karaokeRowATop = 811;
-    int karaokeRowBTop = 931;
 };
 
 struct AlbumReport {

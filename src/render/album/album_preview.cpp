@@ -37,9 +37,8 @@ void drawHeld(QImage& target, const QImage& picture) {
 
 }  // namespace
 
-AlbumPreview::AlbumPreview(const ProjectModel& model, const WorkingFolder& folder,
-                           AlbumPreviewOptions options)
-    : m_model(model), m_folder(folder), m_options(options) {
+AlbumPreview::AlbumPreview(const ProjectModel& model, const WorkingFolder& folder)
+    : m_model(model), m_folder(folder) {
     const AlbumSettings& settings = m_model.settings;
     m_outputSize = QSize(fieldToInt(settings.outputWidth, "outputWidth"),
                          fieldToInt(settings.outputHeight, "outputHeight"));
@@ -230,9 +229,6 @@ Result<void> AlbumPreview::paintFrame(int n, QImage& target) {
     if (!m_overlays || m_overlaySize != target.size() || n < m_overlays->currentFrame()) {
         FrameOverlayOptions overlayOptions;
         overlayOptions.songOrder = m_timeline.songOrder;
-        overlayOptions.karaokeRowALeft = m_options.karaokeRowALeft;
-        overlayOptions.karaokeRowATop = m_options.karaokeRowATop;
-        overlayOptions.karaokeRowBTop = m_options.karaokeRowBTop;
         m_overlays = std::make_unique<FrameOverlays>(m_model, target.size(), overlayOptions);
         m_overlaySize = target.size();
     }

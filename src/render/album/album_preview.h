@@ -44,13 +44,6 @@ namespace orvane {
 class FlashPlayer;
 class FrameOverlays;
 
-struct AlbumPreviewOptions {
-    // Karaoke rows on the 1920 × 1080 reference frame, as for the build.
-    int karaokeRowALeft = 180;
-    int karaokeRowATop = 811;
-    int karaokeRowBTop = 931;
-};
-
 // Where an album frame lies: which movie shows it and at which of its frames.
 struct AlbumFramePlace {
     int segment = -1;      // 0-based position in the play order; -1: none
@@ -63,8 +56,8 @@ struct AlbumFramePlace {
 
 class AlbumPreview {
    public:
-    AlbumPreview(const ProjectModel& model, const WorkingFolder& folder,
-                 AlbumPreviewOptions options = {});
+    // The karaoke rows are placed as the model's settings say, as for the build.
+    AlbumPreview(const ProjectModel& model, const WorkingFolder& folder);
     ~AlbumPreview();
     AlbumPreview(const AlbumPreview&) = delete;
     AlbumPreview& operator=(const AlbumPreview&) = delete;
@@ -112,7 +105,6 @@ class AlbumPreview {
 
     ProjectModel m_model;
     const WorkingFolder& m_folder;
-    AlbumPreviewOptions m_options;
     QSize m_outputSize;
     TemplateUsageTable m_playList;
     AlbumTimeline m_timeline;

@@ -18,8 +18,8 @@ struct FrameOverlays::State {
           pictures(model, scale, messages),
           texts(model, scale, messages),
           karaoke(model, options.songOrder,
-                  {options.karaokeRowALeft, options.karaokeRowATop, options.karaokeRowBTop,
-                   kReferenceWidth},
+                  {model.settings.karaokeRowALeft, model.settings.karaokeRowATop,
+                   model.settings.karaokeRowBTop, kReferenceWidth},
                   messages),
           lyric(model, options.songOrder, messages) {}
 

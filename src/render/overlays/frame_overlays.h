@@ -55,11 +55,6 @@ struct FrameOverlayOptions {
     // means every song once, in table order. A driver that repeats the songs
     // to fill the album passes the repeated order so the lyrics follow them.
     std::vector<int> songOrder;
-    // Karaoke rows A and B on the 1920 × 1080 reference frame (from the
-    // karaoke settings preview): A's left and top, B's top.
-    int karaokeRowALeft = 180;
-    int karaokeRowATop = 811;
-    int karaokeRowBTop = 931;
 };
 
 class FrameOverlays {

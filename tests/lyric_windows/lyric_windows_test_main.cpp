@@ -1,0 +1,16 @@
+// The main of the lyric window tests: one QApplication for the whole run,
+// offscreen, with the album's font faces mapped to installed ones.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/fonts.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    orvane::installFontSubstitutions();
+    return RUN_ALL_TESTS();
+}
