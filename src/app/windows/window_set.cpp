@@ -6,12 +6,14 @@
 
 #include "app/windows/album_length_window.h"
 #include "app/windows/album_make_command.h"
+#include "app/windows/effects_commands.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/main_window.h"
 #include "app/windows/make_album_window.h"
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
 #include "app/windows/summary_panel.h"
+#include "app/windows/text_effect_window.h"
 #include "browser/hint_texts.h"
 #include "browser/windows/media_browser.h"
 #include "browser/windows/media_pane.h"
@@ -54,7 +56,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     shell("TMainForm", "添加相片");
     m_makeAlbum = make<TfrmMain>(session, m_skin);
     auto* albumLength = make<TForm2>(session, m_skin);
-    shell("TForm3", "文字特效");
+    make<TForm3>(session, m_skin, [this](const QString& text) { m_message->showMessage(text); });
     shell("TForm6", "添加音乐");
     m_message = make<TForm8>(m_skin);
     shell("TForm7", "添加歌词");
@@ -88,6 +90,7 @@ WindowSet::WindowSet(Session& session) : m_skin(largestPixelRatio()) {
     m_main->setExitConfirmation([this] { return m_exit->confirmExit(); });
     placePreviewAndSummary(session);
     connectCommands(session, *albumLength, *otherSettings);
+    connectEffectsCommands(session, *this);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {
