@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/session/session.h"
 #include "app/windows/window_set.h"
@@ -202,11 +203,12 @@ void TFormPictureEffects::buildControls() {
     connect(change, &QPushButton::clicked, this, &TFormPictureEffects::changeEffect);
     connect(remove, &QPushButton::clicked, this, &TFormPictureEffects::deleteSelected);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
-    for (QComboBox* box : {m_startMinutes, m_startSeconds})
+    for (QComboBox* box : {m_startMinutes, m_startSeconds, m_endMinutes, m_endSeconds})
         connect(box, &QComboBox::currentIndexChanged, this, &TFormPictureEffects::refreshStage);
     connect(m_toEnd, &QCheckBox::toggled, this, [this](bool on) {
         m_endMinutes->setEnabled(!on);
         m_endSeconds->setEnabled(!on);
+        refreshStage();
     });
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] {
         const QList<QTreeWidgetItem*> items = m_list->selectedItems();
@@ -379,8 +381,17 @@ void TFormPictureEffects::refreshStage() {
         m_stage->update();
         return;
     }
-    const int seconds = m_startMinutes->currentIndex() * 60 + m_startSeconds->currentIndex();
-    const int frame = std::min(seconds * kFramesPerSecond, m_album->frameCount() - 1);
+    // A frame two seconds into the span (or half way through a shorter
+    // one): the album's first frames are often still black.
+    const int start =
+        (m_startMinutes->currentIndex() * 60 + m_startSeconds->currentIndex()) * kFramesPerSecond;
+    int into = 2 * kFramesPerSecond;
+    if (!m_toEnd->isChecked()) {
+        const int end =
+            (m_endMinutes->currentIndex() * 60 + m_endSeconds->currentIndex()) * kFramesPerSecond;
+        if (end > start) into = std::min(into, (end - start) / 2);
+    }
+    const int frame = std::clamp(start + into, 0, m_album->frameCount() - 1);
     if (frame == m_backgroundFrame) return;
     Result<QImage> image = m_album->frame(frame, m_stage->size());
     m_background = image ? *image : QImage();

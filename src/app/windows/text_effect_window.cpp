@@ -86,6 +86,10 @@ TForm3::~TForm3() = default;
 void TForm3::buildControls() {
     setContentSize(QSize(900, 610));
     QWidget* c = content();
+    // While a preview runs the locked controls must look locked.
+    c->setStyleSheet(QStringLiteral(
+        "QPushButton:disabled, QComboBox:disabled, QLineEdit:disabled, QCheckBox:disabled,"
+        " QTreeWidget:disabled { color: #6e675f; }"));
     auto* layout = new QVBoxLayout(c);
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(8);
@@ -103,8 +107,9 @@ void TForm3::buildControls() {
     QPalette areaPalette = m_area->palette();
     areaPalette.setColor(QPalette::Window, colorForValue(kAreaBackground));
     m_area->setPalette(areaPalette);
-    m_area->setStyleSheet(QStringLiteral("QFrame#Panel_LRC { background: %1; }")
-                              .arg(colorForValue(kAreaBackground).name()));
+    m_area->setStyleSheet(
+        QStringLiteral("QFrame#Panel_LRC { background: %1; border: 1px solid #5a5248; }")
+            .arg(colorForValue(kAreaBackground).name()));
     left->addWidget(m_area);
     m_sample = new QLabel(m_area);
     m_sample->setObjectName(QStringLiteral("Label_wenzi"));
@@ -203,10 +208,9 @@ void TForm3::buildControls() {
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setAllColumnsShowFocus(true);
-    m_list->header()->setStretchLastSection(false);
-    m_list->setColumnWidth(0, 170);
+    m_list->setColumnWidth(0, 150);
     m_list->setColumnWidth(2, 150);
-    for (int i : {1, 3, 4, 5, 6, 7, 8}) m_list->setColumnWidth(i, i == 4 ? 100 : 72);
+    for (int i : {1, 3, 4, 5, 6, 7}) m_list->setColumnWidth(i, i == 4 ? 100 : 72);
     m_list->viewport()->installEventFilter(this);
     layout->addWidget(m_list, 1);
 
