@@ -169,8 +169,11 @@ void TFormCrop::buildControls() {
     m_result->setObjectName(QStringLiteral("Image_jieguo"));
     m_result->setFixedSize(200, 150);
     m_result->setAlignment(Qt::AlignCenter);
-    m_result->setStyleSheet(QStringLiteral("background: black;"));
+    m_result->setStyleSheet(QStringLiteral("background: #1a1714; border: 1px solid #5a5248;"));
     side->addWidget(m_result);
+    m_status = new QLabel(c);
+    m_status->setObjectName(QStringLiteral("Label_zhuangtai"));
+    side->addWidget(m_status);
     side->addStretch();
 
     auto* buttons = new QHBoxLayout;
@@ -221,6 +224,7 @@ void TFormCrop::choosePhoto(int row) {
     m_photo = image ? *image : QImage();
     if (m_photoSize.isEmpty()) m_photoSize = m_photo.size();
     m_scale = 1.0;
+    m_status->clear();
     setPlacement(centredPlacement(m_photoSize, m_frame));
     refreshResult();
 }
@@ -267,6 +271,11 @@ bool TFormCrop::applyCrop() {
     Result<void> done = m_session.apply(
         [row, input](ProjectModel& model, const WorkingFolder& folder, Progress&) -> Result<void> {
             PhotoEntry& photo = model.photos.at(row);
+            // A photo not yet given a template slot has nowhere to go.
+            bool staged = false;
+            photo.templateFolder.toInt(&staged);
+            if (!staged || !photo.imageName.startsWith(QStringLiteral("picture_")))
+                return fail(QStringLiteral("相片还没有使用模板，无法剪裁：%1").arg(photo.location));
             if (auto ok = stageManualCrop(photo, input, folder); !ok) return ok;
             photo.cropState = QStringLiteral("jiancai_yes");
             return {};
@@ -277,6 +286,7 @@ bool TFormCrop::applyCrop() {
         return false;
     }
     refreshResult();
+    m_status->setText(QStringLiteral("已按当前位置剪裁并保存。"));
     return true;
 }
 

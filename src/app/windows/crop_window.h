@@ -67,6 +67,7 @@ class TFormCrop : public FramedWindow {
     QSlider* m_zoom = nullptr;
     QLabel* m_result = nullptr;
     QLabel* m_info = nullptr;
+    QLabel* m_status = nullptr;
 
     friend class CropStage;
 };
