@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include "../album/album_fixtures.h"
 #include "app/session/session.h"
@@ -181,6 +182,50 @@ TEST_F(AlbumEffectsWindowTest, PlacedPictureShowsInTheAlbumAtItsPlaceAndTime) {
     EXPECT_TRUE(magenta(colourAt(60, inside)));
     EXPECT_FALSE(magenta(colourAt(60, outside)));
     EXPECT_FALSE(magenta(colourAt(75, inside)));  // 00:03: gone
+}
+
+TEST_F(AlbumEffectsWindowTest, PictureRowsAreChangedAndDeletedInPlace) {
+    QImage picture(64, 32, QImage::Format_ARGB32);
+    picture.fill(QColor(0, 255, 0, 128));
+    const fs::path pictureFile = dir.path() / "deco.png";
+    ASSERT_TRUE(picture.save(toQString(pictureFile)));
+    windows->setFileChooser(std::make_unique<OneFileChooser>(toQString(pictureFile)));
+
+    whenShown(QStringLiteral("TFormPictureEffects"), [&](QWidget* w) {
+        auto* editor = static_cast<TFormPictureEffects*>(w);
+        auto* list = child<QTreeWidget>(w, "suiListView_Image");
+        const auto press = [w](const char* name) { child<QPushButton>(w, name)->click(); };
+        press("suiButton_tianjia");  // no picture yet
+        press("suiButton_xuanze");
+        editor->setPlacement({100, 50});
+        press("suiButton_tianjia");
+        editor->setStartTime(0, 2);
+        editor->setEndTime(-1, 0);
+        editor->setPlacement({200, 100});
+        press("suiButton_tianjia");
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        // Selecting a row loads it; the change keeps its other values.
+        list->clearSelection();
+        list->topLevelItem(0)->setSelected(true);
+        EXPECT_EQ(editor->placement(), QPoint(100, 50));
+        editor->setPlacement({300, 150});
+        press("suiButton_xiugai");
+        list->clearSelection();
+        list->topLevelItem(1)->setSelected(true);
+        press("suiButton_shanchu");
+        list->clearSelection();
+        press("suiButton_shanchu");  // nothing selected
+        press("suiButton_fanhui");
+    });
+    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("画面特效"));
+    EXPECT_EQ(answers.messages, (QStringList{QStringLiteral("没有选择画面特效图片！"),
+                                             QStringLiteral("没有选中已添加的特效！")}));
+    ASSERT_EQ(session->model().pictureEffects.size(), 1u);
+    const PictureEffect& row = session->model().pictureEffects.at(0);
+    EXPECT_EQ(row.seqNo, QStringLiteral("1"));
+    EXPECT_EQ(row.startTime, QStringLiteral("00:00"));
+    EXPECT_EQ(row.endTime, QStringLiteral("00:05"));
+    EXPECT_EQ(row.placement, QStringLiteral("300,150"));
 }
 
 }  // namespace

@@ -216,6 +216,37 @@ TEST_F(TextEffectEditorTest, PreviewAllEndsOnceEveryStartedTextHasStopped) {
     EXPECT_LT(lastTicks, 750);
 }
 
+TEST_F(TextEffectEditorTest, SinglePreviewMovesOnlyTheSelectedTextUntilStopped) {
+    inEditor([&](TForm3* e) {
+        addText(e, QStringLiteral("甲"));
+        addText(e, QStringLiteral("乙"));
+        select(e, {});
+        child<QPushButton>(e, "suiButton_dangeyulan")->click();  // nothing selected
+        select(e, {1});
+        child<QPushButton>(e, "suiButton_dangeyulan")->click();
+        ASSERT_TRUE(e->previewing());
+        EXPECT_FALSE(child<QLabel>(e, "Label_wenzi")->isVisible());
+        QElapsedTimer clock;
+        clock.start();
+        while (e->previewing() && e->preview()->ticks() < 10 && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_TRUE(e->previewing());
+        // Both start at 00:00; only the selected one runs: 3 right, 2 down a tick.
+        const MovingText& moving = e->preview()->texts()[1];
+        EXPECT_TRUE(moving.running());
+        EXPECT_EQ(moving.position.y() + moving.label.height(), 2 * e->preview()->ticks());
+        EXPECT_TRUE(e->previewLabel(1)->isVisible());
+        EXPECT_FALSE(e->previewLabel(0)->isVisible());
+        EXPECT_FALSE(e->preview()->texts()[0].running());
+        child<QPushButton>(e, "suiButton_tingzhiyulan")->click();
+        EXPECT_FALSE(e->previewing());
+        EXPECT_TRUE(child<QLabel>(e, "Label_wenzi")->isVisible());
+        EXPECT_EQ(child<QLineEdit>(e, "Edit_shijian")->text(), QStringLiteral("00:00"));
+        EXPECT_EQ(e->findChildren<QLabel*>(QStringLiteral("Label_1")).size(), 0);
+    });
+    EXPECT_EQ(answers.messages, QStringList{QStringLiteral("没有选中已添加的特效！")});
+}
+
 TEST_F(TextEffectEditorTest, ListDragMovesTheSelectedBlock) {
     struct Case {
         const char* what;
