@@ -183,6 +183,8 @@ void TFormCrop::buildControls() {
     QPushButton* back = button(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"), c);
     buttons->addWidget(ok);
     buttons->addWidget(back);
+    back->setAutoDefault(false);
+    ok->setDefault(true);
 
     connect(m_photos, &QComboBox::currentIndexChanged, this, &TFormCrop::choosePhoto);
     connect(m_zoom, &QSlider::valueChanged, this, [this](int value) {

@@ -197,6 +197,8 @@ void TFormPictureEffects::buildControls() {
     QPushButton* back = button(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"), c);
     back->setAccessibleName(QStringLiteral("返回"));
     for (QPushButton* b : {add, change, remove, back}) buttons->addWidget(b);
+    // Enter does not press a button by surprise.
+    for (QPushButton* b : c->findChildren<QPushButton*>()) b->setAutoDefault(false);
 
     connect(choose, &QPushButton::clicked, this, &TFormPictureEffects::choosePicture);
     connect(add, &QPushButton::clicked, this, &TFormPictureEffects::addEffect);

@@ -229,6 +229,9 @@ void TForm3::buildControls() {
     m_return = button(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"), c);
     for (QPushButton* b : {add, remove, removeAll, single, all, m_stop, m_return})
         buttons->addWidget(b);
+    // Enter in the text box adds the text; no other button answers Enter.
+    for (QPushButton* b : c->findChildren<QPushButton*>()) b->setAutoDefault(false);
+    add->setDefault(true);
     m_editing.insert(m_editing.end(),
                      {m_text, m_minutes, m_seconds, m_effects, m_colors, m_fonts, m_sizes, m_bold,
                       m_italic, m_underline, m_list, add, remove, removeAll, single, all});
