@@ -62,4 +62,30 @@ void reorderCells(QStringList& column, const RowOrder& order) {
     column = std::move(reordered);
 }
 
+RowOrder blockDropOrder(std::size_t count, std::vector<std::size_t> selected, int pressed,
+                        int target) {
+    RowOrder identity(count);
+    for (std::size_t i = 0; i < count; ++i) identity[i] = i;
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    std::erase_if(selected, [count](std::size_t row) { return row >= count; });
+    if (selected.empty() || selected.size() == count || target < 0 || target == pressed)
+        return identity;
+
+    RowOrder rest;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!std::binary_search(selected.begin(), selected.end(), i)) rest.push_back(i);
+    std::size_t at = rest.size();
+    if (static_cast<std::size_t>(target) < count) {
+        const long long block = static_cast<long long>(selected.size());
+        const long long p = pressed < target ? target - block : target;
+        at = static_cast<std::size_t>(
+            std::clamp<long long>(p, 0, static_cast<long long>(rest.size())));
+    }
+    RowOrder order(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(at));
+    order.insert(order.end(), selected.begin(), selected.end());
+    order.insert(order.end(), rest.begin() + static_cast<std::ptrdiff_t>(at), rest.end());
+    return order;
+}
+
 }  // namespace orvane

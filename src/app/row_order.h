@@ -41,4 +41,17 @@ void reorderRows(Table<Row>& table, const RowOrder& order) {
 // (cells never written) is padded with empty cells first.
 void reorderCells(QStringList& column, const RowOrder& order);
 
+// The text editor's list drag: the selected rows (`selected`, any order) are
+// pressed on row `pressed` and released on row `target` (`count` or more:
+// below the last row). The block keeps its inner order and lands
+//   - at the end, when released below the last row;
+//   - at target − block size when the pressed row lies above the target,
+//     at target when it lies below (so it ends just before the row that was
+//     at the target);
+// and nothing moves when every row is selected, nothing is selected, the
+// target is the pressed row or lies above the first row. For a block that
+// is not contiguous the position is clamped to the rows that remain.
+RowOrder blockDropOrder(std::size_t count, std::vector<std::size_t> selected, int pressed,
+                        int target);
+
 }  // namespace orvane

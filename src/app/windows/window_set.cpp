@@ -8,6 +8,7 @@
 #include "app/windows/album_make_command.h"
 #include "app/windows/album_preview_window.h"
 #include "app/windows/lyric_commands.h"
+#include "app/windows/effects_commands.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/main_window.h"
 #include "app/windows/make_album_window.h"
@@ -22,6 +23,7 @@
 #include "audio/windows/karaoke_style_window.h"
 #include "audio/windows/lyric_settings_window.h"
 #include "audio/windows/media_preview_window.h"
+#include "app/windows/text_effect_window.h"
 #include "browser/hint_texts.h"
 #include "browser/windows/media_browser.h"
 #include "browser/windows/media_pane.h"
@@ -67,7 +69,7 @@ WindowSet::WindowSet(Session& session)
     media.addPhotos = make<TMainForm>(m_skin);
     m_makeAlbum = make<TfrmMain>(session, m_skin);
     auto* albumLength = make<TForm2>(session, m_skin);
-    shell("TForm3", "文字特效");
+    make<TForm3>(session, m_skin, [this](const QString& text) { m_message->showMessage(text); });
     media.addMusic = make<TForm6>(m_skin);
     m_message = make<TForm8>(m_skin);
     media.addLyrics = make<TForm7>(m_skin);
@@ -108,6 +110,7 @@ WindowSet::WindowSet(Session& session)
     connectCommands(session, *albumLength, *otherSettings);
     new MediaCommands(session, *this, media, m_main);
     connectLyricCommands(*this, session, m_lyricWindows);
+    connectEffectsCommands(session, *this);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {

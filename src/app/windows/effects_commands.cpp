@@ -1,0 +1,34 @@
+#include "app/windows/effects_commands.h"
+
+#include "app/session/session.h"
+#include "app/windows/crop_window.h"
+#include "app/windows/main_window.h"
+#include "app/windows/picture_effects_window.h"
+#include "app/windows/text_effect_window.h"
+#include "app/windows/window_set.h"
+#include "gui/message_window.h"
+
+namespace orvane {
+
+void connectEffectsCommands(Session& session, WindowSet& windows) {
+    TForm1& main = windows.mainWindow();
+    auto* texts = qobject_cast<TForm3*>(windows.window(QStringLiteral("TForm3")));
+    auto* pictures = new TFormPictureEffects(session, windows, &main);
+    auto* crop = new TFormCrop(session, windows, &main);
+    QObject::connect(
+        &main, &TForm1::commandRequested, &main,
+        [&session, &windows, texts, pictures, crop](const QString& caption) {
+            if (caption == QStringLiteral("文字特效")) {
+                if (texts) texts->openEditor();
+            } else if (caption == QStringLiteral("画面特效")) {
+                pictures->openEditor();
+            } else if (caption == QStringLiteral("相片剪裁")) {
+                if (session.model().photos.empty())
+                    windows.messageWindow().showMessage(QStringLiteral("没有添加相片文件！"));
+                else
+                    crop->openWindow();
+            }
+        });
+}
+
+}  // namespace orvane
