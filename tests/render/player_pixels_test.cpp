@@ -294,6 +294,33 @@ TEST_F(PlayerPixels, JumpsGiveTheSameFramesAsStepping) {
     EXPECT_EQ(frame(500, 160, 90), stepped[29]);  // past the end: the last frame
 }
 
+// Painting into the same picture every frame skips frames that did not
+// change; the pixels must be those of a fresh picture, also when someone
+// drew over the picture in between.
+TEST_F(PlayerPixels, ReusedPictureShowsTheSameFramesAsFreshOnes) {
+    load(busyMovie());
+    QImage reused(160, 90, QImage::Format_RGB32);
+    for (int n = 0; n < 30; ++n) {
+        ASSERT_TRUE(player.FrameNum(n).has_value());
+        player.paint(reused);
+        const QImage fresh = player.render(160, 90);
+        ASSERT_EQ(reused, fresh) << "frame " << n;
+        player.paint(reused);  // the same frame again
+        ASSERT_EQ(reused, fresh) << "frame " << n << " painted twice";
+        if (n % 3 == 0) {
+            reused.fill(Qt::red);  // drawn over: the next paint must paint
+            player.paint(reused);
+            ASSERT_EQ(reused, fresh) << "frame " << n << " after drawing over it";
+        }
+        if (n % 5 == 0) {
+            QImage shared = reused;  // a copy painted over leaves `reused` as it was
+            shared.fill(Qt::blue);
+            player.paint(reused);
+            ASSERT_EQ(reused, fresh) << "frame " << n << " after its copy changed";
+        }
+    }
+}
+
 TEST_F(PlayerPixels, CompressedMovieShowsTheSameFrames) {
     load(busyMovie());
     const QImage plain = frame(7, 160, 90);

@@ -1,6 +1,7 @@
 #include "render/album/frame_producer.h"
 
 #include <QPainter>
+#include <cstring>
 
 #include "photos/jpeg_writer.h"
 #include "render/album/template_movie.h"
@@ -13,6 +14,18 @@ namespace {
 // Template movies are laid out on a 1920 × 1080 stage; the transition
 // picture they load is assumed to have that size.
 constexpr QSize kStageSize{1920, 1080};
+
+// Same size and format: the rows are copied without touching `from`, so
+// its cache key (and the player's knowledge of it) stays.
+void copyPixels(const QImage& from, QImage& to) {
+    const qsizetype row = std::min(from.bytesPerLine(), to.bytesPerLine());
+    if (from.bytesPerLine() == to.bytesPerLine()) {
+        std::memcpy(to.bits(), from.constBits(), std::size_t(from.sizeInBytes()));
+        return;
+    }
+    for (int y = 0; y < from.height(); ++y)
+        std::memcpy(to.scanLine(y), from.constScanLine(y), std::size_t(row));
+}
 
 QString errorLine(const std::filesystem::path& movie, const QString& reason) {
     return QStringLiteral("%1 : 错误 (%2)").arg(toQString(movie), reason);
@@ -124,10 +137,16 @@ Result<void> FrameProducer::paintFrame(QImage& frame, int albumFrame) {
             }
         }
     }
-    if (m_player)
-        m_player->paint(frame);
-    else
+    if (m_player) {
+        // The template is painted into a picture of its own, which the player
+        // leaves alone while its frame holds still; the overlays go on a copy.
+        if (m_bare.size() != frame.size() || m_bare.format() != frame.format())
+            m_bare = QImage(frame.size(), frame.format());
+        m_player->paint(m_bare);
+        copyPixels(m_bare, frame);
+    } else {
         holdLastPicture(frame);
+    }
 
     if (m_player && m_closingState == kClosingPending && m_templateFrame >= m_movieFrames - 1) {
         // The next template starts from this picture, without overlays.

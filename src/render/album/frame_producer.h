@@ -96,6 +96,7 @@ class FrameProducer {
     QString m_closingState = kClosingPending;
     int m_failuresInRow = 0;
     QImage m_transition;  // stage size, what picture_0 holds
+    QImage m_bare;        // output size, the template frame painted last
 };
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "render/swf/bitmap_decoder.h"
+#include "render/swf/frame_signature.h"
 #include "render/swf/swf_painter.h"
 #include "render/swf/swf_parser.h"
 #include "render/swf/swf_player.h"
@@ -122,6 +123,7 @@ Result<void> FlashPlayer::Movie(const fs::path& path) {
     m_movie.reset();
     m_hostVariables.clear();
     m_warnings.clear();
+    m_paintedImageKey = 0;  // another movie may come to the same addresses
     m_path = path;
     auto movie = swf::loadMovieFile(path);
     if (!movie) return std::unexpected(movie.error());
@@ -210,7 +212,12 @@ void FlashPlayer::paint(QImage& target) {
         target.fill(Qt::black);
         return;
     }
+    // A frame that shows what the target already holds is not painted again.
+    const std::uint64_t signature = swf::frameSignature(*m_player);
+    if (signature == m_paintedSignature && target.cacheKey() == m_paintedImageKey) return;
     m_painter->paint(*m_player, target);
+    m_paintedSignature = signature;
+    m_paintedImageKey = target.cacheKey();
 }
 
 QImage FlashPlayer::render(int outputWidth, int outputHeight) {

@@ -102,7 +102,9 @@ class FlashPlayer {
     // Paints the shown frame over the whole `target` (which keeps its size
     // and format; Format_RGB32 or Format_ARGB32_Premultiplied are fastest):
     // the stage scaled with its proportions kept and centred, black outside.
-    // Without a movie the target is painted black.
+    // Without a movie the target is painted black. When the shown frame is
+    // the one painted last and `target` is that very picture, unmodified
+    // since, nothing is painted.
     void paint(QImage& target);
     // The same into a new image of outputWidth x outputHeight (Format_RGB32).
     QImage render(int outputWidth, int outputHeight);
@@ -127,6 +129,8 @@ class FlashPlayer {
     std::vector<std::pair<QString, QString>> m_hostVariables;
     FsCommandHandler m_fsCommand;
     QStringList m_warnings;
+    std::uint64_t m_paintedSignature = 0;
+    qint64 m_paintedImageKey = 0;  // the picture painted last, as it was then
 };
 
 }  // namespace orvane
