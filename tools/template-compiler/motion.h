@@ -18,7 +18,7 @@ struct Affine {
     static Affine scale(double sx, double sy);
     static Affine rotate(double degrees);
     static Affine skew(double xDegrees, double yDegrees);  // x += tan(kx)·y, y += tan(ky)·x
-    swfwrite::Matrix toSwf() const;                             // translation to twips
+    swfwrite::Matrix toSwf() const;                        // translation to twips
 };
 
 enum class Ease { Linear, In, Out, InOut, OutBack, Sine };

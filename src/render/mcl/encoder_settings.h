@@ -9,7 +9,7 @@
 namespace orvane {
 
 struct EncoderSettings {
-    std::optional<MclFormat> preset;  // none: AVI, MP4 or a picture sequence, by file name
+    std::optional<MclFormat> preset;          // none: AVI, MP4 or a picture sequence, by file name
     MclTvSystem tvSystem = MclTvSystem::PAL;  // the preset's, or MclVideoSetTvSystem's (MP4)
     bool keepDuration = false;
     bool truncateAudioToVideo = false;
