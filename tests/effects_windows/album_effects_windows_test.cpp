@@ -20,7 +20,7 @@
 #include "photos/photo_import.h"
 #include "photos/staging.h"
 #include "render/album/album_preview.h"
-#include "window_answers.h"
+#include "support/window_answers.h"
 
 namespace orvane {
 namespace {

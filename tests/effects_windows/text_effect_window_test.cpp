@@ -21,7 +21,7 @@
 #include "app/windows/window_set.h"
 #include "effects/motion_table.h"
 #include "support/test_support.h"
-#include "window_answers.h"
+#include "support/window_answers.h"
 
 namespace orvane {
 namespace {

@@ -113,7 +113,7 @@ class MediaWorld : public ::testing::Test {
         std::filesystem::create_directories(folder.parameterStore());
         std::filesystem::create_directories(folder.endingPackage().parent_path());
         packing::writePackage(folder.endingPackage(), packing::Bytes{'e', 'n', 'd'});
-        for (const auto& [name, spec] : templates) addTemplate(folder, name, spec);
+        for (const auto& [name, templ] : templates) addTemplate(folder, name, templ);
         SessionOptions options;
         options.root = dir.path();
         NullProgress progress;
@@ -146,26 +146,26 @@ class MediaWorld : public ::testing::Test {
     }
 
     static TemplateSpec landscape(const char* movie) {
-        TemplateSpec spec;
-        spec.movie = QByteArray(movie);
-        return spec;
+        TemplateSpec templ;
+        templ.movie = QByteArray(movie);
+        return templ;
     }
     static TemplateSpec portrait(const char* movie) {
-        TemplateSpec spec;
-        spec.widths = QStringLiteral("|600|");
-        spec.heights = QStringLiteral("|800|");
-        spec.orientation = QStringLiteral("|shu|");
-        spec.movie = QByteArray(movie);
-        return spec;
+        TemplateSpec templ;
+        templ.widths = QStringLiteral("|600|");
+        templ.heights = QStringLiteral("|800|");
+        templ.orientation = QStringLiteral("|shu|");
+        templ.movie = QByteArray(movie);
+        return templ;
     }
     static TemplateSpec twoLandscapes(const char* movie) {
-        TemplateSpec spec = landscape(movie);
-        spec.photoCount = QStringLiteral("2");
-        spec.widths = QStringLiteral("|800|800|");
-        spec.heights = QStringLiteral("|600|600|");
-        spec.orientation = QStringLiteral("|heng|heng|");
-        spec.jpgNames = QStringLiteral("|a|b|");
-        return spec;
+        TemplateSpec templ = landscape(movie);
+        templ.photoCount = QStringLiteral("2");
+        templ.widths = QStringLiteral("|800|800|");
+        templ.heights = QStringLiteral("|600|600|");
+        templ.orientation = QStringLiteral("|heng|heng|");
+        templ.jpgNames = QStringLiteral("|a|b|");
+        return templ;
     }
 
     QString photo(const std::string& name, int width, int height, QColor colour = Qt::red) {

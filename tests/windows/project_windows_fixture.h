@@ -14,38 +14,9 @@
 #include "app/session/session.h"
 #include "app/windows/window_set.h"
 #include "photos/photo_import.h"
+#include "support/window_answers.h"
 
 namespace orvane::testing {
-
-// Acts on the window `objectName` once it is shown (modal windows are
-// answered this way); fails the test when it never shows.
-inline void whenShown(const QString& objectName, std::function<void(QWidget*)> act,
-                      int timeoutMs = 60000) {
-    auto* timer = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == objectName && w->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                act(w);
-                return;
-            }
-        }
-        if (clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << objectName.toStdString() << " never showed";
-        }
-    });
-    timer->start(5);
-}
-
-template <typename T>
-T* child(QWidget* window, const char* name) {
-    return window->findChild<T*>(QString::fromLatin1(name));
-}
 
 // A session with one 35-frame landscape template in its store, and the
 // window set on it; importPhotos() adds two photos (a 170-frame album).

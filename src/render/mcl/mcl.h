@@ -35,7 +35,7 @@
 //
 // The output kind follows from the calls: a format preset gives an MPEG
 // program stream ("vcd", "svcd", "dvd" muxers); without one, a file name
-// ending in ".avi" gives AVI (MPEG-4 Part 2 + MP3), one ending in ".mp4" gives
+// ending in ".avi" gives AVI (MPEG-4 Visual + MP3), one ending in ".mp4" gives
 // MP4 (H.264 High profile by libx264 + AAC, yuv420p, the index at the front,
 // 25 or 30000/1001 frames per second by the TV system; high quality is x264's
 // "medium" preset at rate factor 20, normal "veryfast" at 23), and one ending

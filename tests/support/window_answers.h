@@ -1,5 +1,6 @@
 #pragma once
-// Answering modal windows in tests: act on a window once it shows (found
+// Answering modal windows in window tests (header only; the test needs Qt
+// Widgets): act on a window once it shows (found
 // among the top-level widgets by object name), and note and dismiss every
 // message window TForm8 while a test runs.
 
