@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 
 #include "app/file_io.h"
 #include "app/working_folder.h"
@@ -86,6 +87,43 @@ Result<Table<Row>> tableFromJson(const QJsonObject& document, const char* key,
     return table;
 }
 
+// A hand-placed crop, as the crop window handed it over.
+constexpr std::pair<const char*, int ManualCropInput::*> kCropFields[] = {
+    {"slotWidth", &ManualCropInput::slotWidth},     {"slotHeight", &ManualCropInput::slotHeight},
+    {"frameWidth", &ManualCropInput::frameWidth},   {"frameHeight", &ManualCropInput::frameHeight},
+    {"photoX", &ManualCropInput::photoX},           {"photoY", &ManualCropInput::photoY},
+    {"photoWidth", &ManualCropInput::photoWidth},   {"photoHeight", &ManualCropInput::photoHeight},
+};
+// Larger than any crop window or slot; keeps a damaged file from asking
+// for a picture of gigapixels.
+constexpr int kMaxCropExtent = 20000;
+
+QJsonObject cropToJson(const ManualCropInput& crop) {
+    QJsonObject object;
+    for (const auto& [name, member] : kCropFields) object.insert(QLatin1String(name), crop.*member);
+    return object;
+}
+
+Result<ManualCropInput> cropFromJson(const QJsonValue& value, const QString& photo) {
+    const auto damaged = [&photo] {
+        return fail(QStringLiteral("the crop of photo %1 is damaged").arg(photo));
+    };
+    if (!value.isObject()) return damaged();
+    const QJsonObject object = value.toObject();
+    ManualCropInput crop;
+    for (const auto& [name, member] : kCropFields) {
+        const QJsonValue field = object.value(QLatin1String(name));
+        const double number = field.toDouble(-1e9);
+        if (!field.isDouble() || std::abs(number) > kMaxCropExtent || number != std::trunc(number))
+            return damaged();
+        crop.*member = int(number);
+    }
+    if (crop.frameWidth <= 0 || crop.frameHeight <= 0 || crop.photoWidth <= 0 ||
+        crop.photoHeight <= 0 || crop.slotWidth < 0 || crop.slotHeight < 0)
+        return damaged();
+    return crop;
+}
+
 QJsonObject settingsToJson(const AlbumSettings& s) {
     return {
         {"outputType", s.outputType},
@@ -104,6 +142,9 @@ QJsonObject settingsToJson(const AlbumSettings& s) {
         {"loopMusicToFill", s.loopMusicToFill},
         {"loopPicturesToFill", s.loopPicturesToFill},
         {"imageSequenceFormat", s.imageSequenceFormat},
+        {"karaokeRowALeft", s.karaokeRowALeft},
+        {"karaokeRowATop", s.karaokeRowATop},
+        {"karaokeRowBTop", s.karaokeRowBTop},
     };
 }
 
@@ -142,6 +183,21 @@ Result<AlbumSettings> settingsFromJson(const QJsonValue& value) {
                          : PortraitCrop::ZoomedPart;
     s.loopMusicToFill = o.value(QLatin1String("loopMusicToFill")).toBool();
     s.loopPicturesToFill = o.value(QLatin1String("loopPicturesToFill")).toBool();
+    // Karaoke rows on the 1920 × 1080 frame; a file from before they were
+    // saved keeps the defaults.
+    const std::pair<const char*, int AlbumSettings::*> rows[] = {
+        {"karaokeRowALeft", &AlbumSettings::karaokeRowALeft},
+        {"karaokeRowATop", &AlbumSettings::karaokeRowATop},
+        {"karaokeRowBTop", &AlbumSettings::karaokeRowBTop},
+    };
+    for (const auto& [name, member] : rows) {
+        const QJsonValue field = o.value(QLatin1String(name));
+        if (field.isUndefined()) continue;
+        const double value = field.toDouble(-1);
+        if (!field.isDouble() || value < 0 || value > 1920)
+            return fail(QStringLiteral("the setting \"%1\" is not a place on the frame").arg(name));
+        s.*member = int(value);
+    }
     return s;
 }
 
@@ -183,6 +239,15 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
         if (photo.templateFolder.toInt(&number) <= 0 || !number)
             return fail(QStringLiteral("photo %1 has no template instance").arg(photo.index));
     }
+    const QJsonArray photoRows = document.value(QLatin1String("photos")).toArray();
+    for (qsizetype i = 0; i < photoRows.size(); ++i) {
+        const QJsonValue crop = photoRows[i].toObject().value(QLatin1String("manualCrop"));
+        if (crop.isUndefined()) continue;
+        PhotoEntry& photo = photos->at(std::size_t(i));
+        auto read = cropFromJson(crop, photo.location);
+        if (!read) return std::unexpected(read.error());
+        photo.manualCrop = *read;
+    }
     model.photos = std::move(*photos);
     auto music =
         tableFromJson<MusicEntry>(document, "music", musicFields(), {&MusicEntry::location}, media);
@@ -223,6 +288,8 @@ QByteArray projectToJson(const ProjectModel& model, const ProjectPaths& paths) {
         photo.insert(
             QLatin1String("templatePath"),
             storedPath(model.photos.at(std::size_t(i)).templatePath, templateAnchor(paths)));
+        if (const auto& crop = model.photos.at(std::size_t(i)).manualCrop)
+            photo.insert(QLatin1String("manualCrop"), cropToJson(*crop));
         photos[i] = photo;
     }
     QJsonObject document{

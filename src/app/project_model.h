@@ -13,9 +13,11 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "app/album_settings.h"
+#include "app/manual_crop.h"
 #include "app/random_generator.h"
 #include "app/table.h"
 
@@ -46,6 +48,8 @@ struct PhotoEntry {
     QString templateFrameCount;
     QString thumbnailState = QStringLiteral("jiancai_no");
     QString cropState = QStringLiteral("jiancai_no");
+    // Set by the crop window; staging uses it while the slot keeps its size.
+    std::optional<ManualCropInput> manualCrop;
 
     bool operator==(const PhotoEntry&) const = default;
 };

@@ -23,6 +23,10 @@ constexpr unsigned kMaxWorkers = 4;
 Result<void> writeThumbnailAndSlotPicture(const PhotoEntry& photo, int n,
                                           const AlbumSettings& settings,
                                           const WorkingFolder& folder) {
+    if (manualCropFor(photo)) {
+        if (auto ok = writeThumbnail(photo, n, settings, folder); !ok) return ok;
+        return stagePhoto(photo, settings, folder);
+    }
     const SlotFit fit = slotFitFor(photo, settings);
     auto placed = renderPhotoStretched(photo.location, QSize(fit.width, fit.height));
     if (!placed) return std::unexpected(placed.error());

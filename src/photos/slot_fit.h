@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include "app/album_settings.h"
+#include "app/manual_crop.h"
 
 namespace orvane {
 
@@ -33,19 +34,6 @@ SlotFit fitPhotoToSlot(int w, int h, int slotWidth, int slotHeight, LandscapeCro
 // The whole photo within 1920 × 1080, the canvas taking the placement's size
 // (supplementing a full-screen slot).
 SlotFit fitPhotoWhole(int w, int h);
-
-// What the crop window hands over: the slot size, the crop frame, and the
-// photo under it (its top-left corner relative to the frame's).
-struct ManualCropInput {
-    int slotWidth = 0;
-    int slotHeight = 0;
-    int frameWidth = 0;
-    int frameHeight = 0;
-    int photoX = 0;
-    int photoY = 0;
-    int photoWidth = 0;
-    int photoHeight = 0;
-};
 
 struct ManualCrop {
     SlotFit fit;

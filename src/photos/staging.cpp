@@ -93,8 +93,19 @@ Result<void> stagePicture(const QString& photoPath, const SlotFit& fit, const QR
     return saveSlotPicture(composeOnCanvas(*placed, fit), kept, instance, imageName, folder);
 }
 
+const ManualCropInput* manualCropFor(const PhotoEntry& photo) {
+    if (!photo.manualCrop) return nullptr;
+    const ManualCropInput& crop = *photo.manualCrop;
+    if (crop.slotWidth != photo.slotWidth.toInt() || crop.slotHeight != photo.slotHeight.toInt() ||
+        crop.frameWidth <= 0 || crop.frameHeight <= 0)
+        return nullptr;
+    return &crop;
+}
+
 Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,
                         const WorkingFolder& folder) {
+    if (const ManualCropInput* crop = manualCropFor(photo))
+        return stageManualCrop(photo, *crop, folder);
     const SlotFit fit = slotFitFor(photo, settings);
     return stagePicture(photo.location, fit, QRect(0, 0, fit.canvasWidth, fit.canvasHeight),
                         fieldToInt(photo.templateFolder, "templateFolder"), photo.imageName,

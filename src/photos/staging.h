@@ -37,7 +37,13 @@ QImage composeOnCanvas(const QImage& placed, const SlotFit& fit);
 Result<void> saveSlotPicture(const QImage& canvas, const QRect& kept, int instance,
                              const QString& imageName, const WorkingFolder& folder);
 
-// Stages one photo row into its instance folder under its imageName.
+// The hand-placed crop of a photo row, while its slot still has the size
+// it was made for (after a change to a template with another slot the photo
+// is fitted as usual); nullptr when there is none.
+const ManualCropInput* manualCropFor(const PhotoEntry& photo);
+
+// Stages one photo row into its instance folder under its imageName: as
+// placed by hand when manualCropFor() says so, else fitted to the slot.
 Result<void> stagePhoto(const PhotoEntry& photo, const AlbumSettings& settings,
                         const WorkingFolder& folder);
 

@@ -18,6 +18,7 @@
 #include "app/session/project_open.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
+#include "photos/staging.h"
 #include "render/album/album_preview.h"
 
 namespace orvane {
@@ -44,6 +45,9 @@ class ProjectFileTest : public ::testing::Test {
         model.settings.lyricKind = QStringLiteral("shiyong_lrcksc");
         model.settings.portraitCrop = PortraitCrop::TemplateDefault;  // all photos are landscape
         model.settings.loopMusicToFill = true;
+        model.settings.karaokeRowALeft = 240;
+        model.settings.karaokeRowATop = 700;
+        model.settings.karaokeRowBTop = 820;
 
         writeSong(dir.path() / "song.mp3", 6.0);
         addSongs(model, folder, {dir.path() / "song.mp3"});
@@ -154,8 +158,17 @@ TEST_F(ProjectFileTest, EveryTableAndSettingRoundTripsWithPathsRelativeToTheProj
 }
 
 TEST_F(ProjectFileTest, AReopenedProjectIsStagedAgainAndMakesTheSameFrames) {
+    // The first photo placed by hand: shrunk into the frame's right half,
+    // black beside it, unlike any automatic fit.
+    PhotoEntry& cropped = model.photos.at(0);
+    const ManualCropInput crop{cropped.slotWidth.toInt(), cropped.slotHeight.toInt(), 480, 270,
+                               240, 0, 240, 180};
+    const std::vector<QImage> fitted = frames(model, {20});
+    ASSERT_TRUE(stageManualCrop(cropped, crop, folder).has_value());
+    cropped.manualCrop = crop;
     const std::vector<int> which{0, 20, 37, 60, 80, 110, 150};
     const std::vector<QImage> before = frames(model, which);
+    ASSERT_GT(differingShare(fitted[0], before[1], 2), 0.05) << "the crop shows in frame 20";
     ASSERT_TRUE(saveProject(model, folder, projectPath()).has_value());
 
     ProjectModel reopened = freshRun();  // the staged templates are gone
@@ -167,6 +180,7 @@ TEST_F(ProjectFileTest, AReopenedProjectIsStagedAgainAndMakesTheSameFrames) {
     for (std::size_t i = 0; i < model.photos.size(); ++i) {
         EXPECT_EQ(reopened.photos.at(i).templatePath, model.photos.at(i).templatePath);
         EXPECT_EQ(reopened.photos.at(i).templateFolder, model.photos.at(i).templateFolder);
+        EXPECT_EQ(reopened.photos.at(i).manualCrop, model.photos.at(i).manualCrop);
     }
     EXPECT_TRUE(fs::exists(folder.instanceMovie(1)));
     const std::vector<QImage> after = frames(reopened, which);
@@ -234,6 +248,13 @@ TEST_F(ProjectFileTest, DamagedTruncatedAndNewerFilesAreRefusedAndNothingChanges
     newer.replace(at, 12, "\"version\": 7");
     std::string noPhotos = good;
     noPhotos.replace(noPhotos.find("\"photos\""), 8, "\"fotos\"");
+    // A crop asking for a picture of gigapixels.
+    std::string hugeCrop = good;
+    hugeCrop.replace(hugeCrop.find("\"location\": \"a.jpg\""), 19,
+                     "\"location\": \"a.jpg\", \"manualCrop\": {\"slotWidth\": 400, "
+                     "\"slotHeight\": 300, \"frameWidth\": 400, \"frameHeight\": 300, "
+                     "\"photoX\": 0, \"photoY\": 0, \"photoWidth\": 900000, "
+                     "\"photoHeight\": 700000}");
     struct Case {
         const char* name;
         std::string content;
@@ -245,6 +266,7 @@ TEST_F(ProjectFileTest, DamagedTruncatedAndNewerFilesAreRefusedAndNothingChanges
         {"newer", newer, "newer Orvane (format version 7"},
         {"not a project", "{\"photos\": []}", "not an Orvane project"},
         {"table missing", noPhotos, "\"photos\" is missing"},
+        {"huge crop", hugeCrop, "the crop of photo"},
     };
     const std::string staged = readFile(folder.instancePicture(1, 1));
     for (const Case& c : cases) {

@@ -280,6 +280,7 @@ bool TFormCrop::applyCrop() {
                 return fail(QStringLiteral("相片还没有使用模板，无法剪裁：%1").arg(photo.location));
             if (auto ok = stageManualCrop(photo, input, folder); !ok) return ok;
             photo.cropState = QStringLiteral("jiancai_yes");
+            photo.manualCrop = input;  // kept for staging again (a saved project)
             return {};
         },
         progress);
