@@ -89,10 +89,10 @@ Result<Table<Row>> tableFromJson(const QJsonObject& document, const char* key,
 
 // A hand-placed crop, as the crop window handed it over.
 constexpr std::pair<const char*, int ManualCropInput::*> kCropFields[] = {
-    {"slotWidth", &ManualCropInput::slotWidth},     {"slotHeight", &ManualCropInput::slotHeight},
-    {"frameWidth", &ManualCropInput::frameWidth},   {"frameHeight", &ManualCropInput::frameHeight},
-    {"photoX", &ManualCropInput::photoX},           {"photoY", &ManualCropInput::photoY},
-    {"photoWidth", &ManualCropInput::photoWidth},   {"photoHeight", &ManualCropInput::photoHeight},
+    {"slotWidth", &ManualCropInput::slotWidth},   {"slotHeight", &ManualCropInput::slotHeight},
+    {"frameWidth", &ManualCropInput::frameWidth}, {"frameHeight", &ManualCropInput::frameHeight},
+    {"photoX", &ManualCropInput::photoX},         {"photoY", &ManualCropInput::photoY},
+    {"photoWidth", &ManualCropInput::photoWidth}, {"photoHeight", &ManualCropInput::photoHeight},
 };
 // Larger than any crop window or slot; keeps a damaged file from asking
 // for a picture of gigapixels.

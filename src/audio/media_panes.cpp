@@ -7,6 +7,16 @@ void setPaneCell(QStringList& column, int row, const QString& text) {
     column[row] = text;
 }
 
+MediaPanes mediaPanesFor(const ProjectModel& model) {
+    MediaPanes panes;
+    for (const MusicEntry& song : model.music)
+        panes.musicBound << (song.boundLyric == kNone ? kUnboundLyricMarker : song.boundLyricName);
+    for (const LyricEntry& lyric : model.lyrics)
+        panes.lyricBound << (lyric.boundMusic == kNone ? kUnboundMusicMarker
+                                                       : lyric.boundMusicName);
+    return panes;
+}
+
 QStringList musicPaneRow(const MusicEntry& song, const QString& bound) {
     return {song.index, song.fileName, song.fileType, song.duration, song.location, bound};
 }

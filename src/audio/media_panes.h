@@ -23,6 +23,10 @@ struct MediaPanes {
 // Writes a bound column cell, growing the column when the row is new.
 void setPaneCell(QStringList& column, int row, const QString& text);
 
+// The bound columns as the bindings of `model` say, for a project that was
+// opened rather than built by imports: the partner's name, or the marker.
+MediaPanes mediaPanesFor(const ProjectModel& model);
+
 // caption, fileName, fileType, duration, location, bound column
 QStringList musicPaneRow(const MusicEntry& song, const QString& bound);
 // caption, fileName, fileType, location, bound column, colorName, fontSize,

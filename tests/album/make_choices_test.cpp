@@ -31,6 +31,7 @@ TEST(MakeChoices, EachCommandMakesItsTypeWithItsFilterAndExtension) {
         // The extension is appended whatever was typed.
         {"DVD", "DVD", "DVD 格式相册|*.mpg", "album.mpg", "album.mpg.mpg", "album.mpg"},
         {"AVI", "AVI", "AVI 格式相册|*.avi", "我的相册", "我的相册.avi", "我的相册"},
+        {"MP4", "MP4", "MP4 格式相册|*.mp4", "trip", "trip.mp4", "trip"},
         {"序列图", "XLTP", "生成 PCX 序列图片|*.PCX", "frames", "frames", "frames"},
     };
     TempDir dir;
@@ -47,7 +48,7 @@ TEST(MakeChoices, EachCommandMakesItsTypeWithItsFilterAndExtension) {
         EXPECT_EQ(output->path, toQString(dir.path() / c.file));
         EXPECT_EQ(output->savedName, QString::fromUtf8(c.shown));
     }
-    for (const char* other : {"相册长度", "序列", "dvd", ""})
+    for (const char* other : {"相册长度", "序列", "dvd", "mp4", ""})
         EXPECT_TRUE(makeCommandOutputType(QString::fromUtf8(other)).isEmpty()) << other;
 }
 

@@ -161,8 +161,8 @@ TEST_F(ProjectFileTest, AReopenedProjectIsStagedAgainAndMakesTheSameFrames) {
     // The first photo placed by hand: shrunk into the frame's right half,
     // black beside it, unlike any automatic fit.
     PhotoEntry& cropped = model.photos.at(0);
-    const ManualCropInput crop{cropped.slotWidth.toInt(), cropped.slotHeight.toInt(), 480, 270,
-                               240, 0, 240, 180};
+    const ManualCropInput crop{
+        cropped.slotWidth.toInt(), cropped.slotHeight.toInt(), 480, 270, 240, 0, 240, 180};
     const std::vector<QImage> fitted = frames(model, {20});
     ASSERT_TRUE(stageManualCrop(cropped, crop, folder).has_value());
     cropped.manualCrop = crop;

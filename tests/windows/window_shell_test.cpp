@@ -112,6 +112,7 @@ TEST_F(WindowShellTest, EveryWindowIsMadeOnceInOrderWithItsNameAndCaption) {
         {"TForm4", ""},
         // Windows of our own follow the documented ones.
         {"TFormAlbumPreview", "相册预览"},
+        {"TFormSaveProject", "保存工程"},
     };
     const auto& made = windows->windows();
     ASSERT_EQ(made.size(), expected.size());

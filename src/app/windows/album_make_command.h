@@ -1,5 +1,5 @@
 #pragma once
-// A make command of the main window ("VCD", "SVCD", "DVD", "AVI", "序列图"),
+// A make command of the main window ("VCD", "SVCD", "DVD", "AVI", "MP4", "序列图"),
 // from its preconditions to the finished album: no photos → the message;
 // the output size window; the save dialog (a picture sequence names a new
 // folder); the lyric type when songs, LRC and karaoke lyrics are all there;

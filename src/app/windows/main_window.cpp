@@ -58,9 +58,18 @@ constexpr Command kLeftCommands[] = {
     {"Button_SVCD", "SVCD", "画面效果最高达到1280*720"},
     {"Button_DVD", "DVD", "画面效果最高达到1920*1080"},
     {"Button_AVI", "AVI", "画面效果最高达到1920*1080"},
+    {"Button_MP4", "MP4", "H.264 视频, 手机、电视和网页都能播放, 画面效果最高达到1920*1080"},
     {"Button_xulietu", "序列图",
      "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080"},
 };
+
+// The project commands sit in the title bar, left of its buttons.
+constexpr Command kProjectCommands[] = {
+    {"Button_dakaigongcheng", "打开工程", "打开保存过的工程文件, 接着制作相册 (Ctrl+O)"},
+    {"Button_baocungongcheng", "保存工程",
+     "把相片、模板、音乐、歌词、特效和全部设置保存为一个工程文件 (Ctrl+S)"},
+};
+constexpr QSize kProjectCommandSize(84, 26);
 
 constexpr std::array<const char*, kTitleButtonCount> kTitlePictureNames{
     "Image_zhujiemian_3", "Image_zhujiemian_4", "Image_zhujiemian_5", "Image_zhujiemian_6"};
@@ -80,7 +89,8 @@ const QString kHelpText = QStringLiteral(
     "2. 点击“添加音乐”“添加歌词”加入背景音乐和歌词，歌词按顺序绑定到音乐。\n\n"
     "3. 拖动缩略图可以调整相片、音乐和歌词的顺序。\n\n"
     "4. “相册长度”“文字特效”“画面特效”“其它设置”调整相册的效果。\n\n"
-    "5. 点击 VCD、SVCD、DVD、AVI 或“序列图”制作相册。\n\n"
+    "5. 点击 VCD、SVCD、DVD、AVI、MP4 或“序列图”制作相册。\n\n"
+    "6. “保存工程”（Ctrl+S）把整个相册存成一个工程文件，下次用“打开工程”（Ctrl+O）接着做。\n\n"
     "双击标题栏在全屏与开始布局之间切换；Ctrl+Q 退出本软件。");
 
 QString q(const char* text) { return QString::fromUtf8(text); }
@@ -90,7 +100,7 @@ QString q(const char* text) { return QString::fromUtf8(text); }
 TForm1::TForm1(Session& session, const Skin& skin, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session), m_skin(skin) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Orvane自动套版电子相册2018"));
+    setWindowTitle(programTitle());
     setAccessibleName(windowTitle());
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -115,6 +125,14 @@ TForm1::TForm1(Session& session, const Skin& skin, QWidget* parent)
     connect(exitKey, &QShortcut::activated, this, &TForm1::requestExit);
     auto* escKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escKey, &QShortcut::activated, this, &TForm1::requestExit);
+    const std::pair<QKeySequence, const char*> projectKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), "打开工程"},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), "保存工程"}};
+    for (const auto& [keys, caption] : projectKeys) {
+        auto* key = new QShortcut(keys, this);
+        connect(key, &QShortcut::activated, this,
+                [this, caption] { emit commandRequested(q(caption)); });
+    }
     auto* modeKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(modeKey, &QShortcut::activated, this, &TForm1::toggleLayoutMode);
 
@@ -194,6 +212,13 @@ void TForm1::buildTitleBar() {
             const bool lit = label->underMouse();
             picture->setPicture(m_skin.slice(part, lit ? SkinState::Hover : SkinState::Normal));
         });
+    }
+    for (const Command& c : kProjectCommands) {
+        QPushButton* button = makeCommand(this, q(c.name), q(c.caption), q(c.hint));
+        const QString caption = button->text();
+        connect(button, &QPushButton::clicked, this,
+                [this, caption] { emit commandRequested(caption); });
+        m_projectCommands.push_back(button);
     }
     connect(m_titleLabels[0], &HotLabel::clicked, this, &TForm1::requestExit);
     connect(m_titleLabels[1], &HotLabel::clicked, this,
@@ -429,6 +454,15 @@ void TForm1::relayout() {
     }
     m_icon->raise();
     m_caption->raise();
+    // The project commands, right to left from the title buttons.
+    int right = layout.titleButtons.back().left() - 12;
+    for (auto it = m_projectCommands.rbegin(); it != m_projectCommands.rend(); ++it) {
+        const int top = (layout.titleMiddle.height() - kProjectCommandSize.height()) / 2;
+        (*it)->setGeometry(
+            QRect(QPoint(right - kProjectCommandSize.width(), top), kProjectCommandSize));
+        (*it)->raise();
+        right -= kProjectCommandSize.width() + 6;
+    }
 
     for (std::size_t i = 0; i < m_leftCommands.size(); ++i)
         m_leftCommands[i]->setGeometry(layout.leftCommands[i]);
@@ -469,6 +503,15 @@ void TForm1::relayout() {
         m_infoLabels[i]->raise();
     }
     emit layoutApplied();
+}
+
+QString TForm1::programTitle() { return QStringLiteral("Orvane自动套版电子相册2018"); }
+
+void TForm1::setTitle(const QString& title) {
+    setWindowTitle(title);
+    setAccessibleName(title);
+    m_caption->setText(title);
+    m_caption->adjustSize();
 }
 
 void TForm1::refreshCounters() {

@@ -37,6 +37,11 @@ class TForm1 : public QWidget {
     // The three panes, in Panel_panes order: photos, music, lyrics.
     enum Pane { PhotoPane = 0, MusicPane = 1, LyricPane = 2 };
 
+    // "Orvane自动套版电子相册2018"
+    static QString programTitle();
+    // The window's title and the caption drawn in its title bar.
+    void setTitle(const QString& title);
+
     LayoutMode layoutMode() const { return m_mode; }
     // Sets the mode, the window's geometry for it on the window's screen,
     // and lays everything out again.
@@ -106,6 +111,7 @@ class TForm1 : public QWidget {
     QLabel* m_caption = nullptr;
 
     std::vector<QPushButton*> m_leftCommands;
+    std::vector<QPushButton*> m_projectCommands;
     QWidget* m_previewBox = nullptr;
 
     QWidget* m_panes = nullptr;

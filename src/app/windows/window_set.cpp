@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/session/project_document.h"
 #include "app/windows/album_length_window.h"
 #include "app/windows/album_make_command.h"
 #include "app/windows/album_preview_window.h"
@@ -15,6 +16,7 @@
 #include "app/windows/media_commands.h"
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
+#include "app/windows/project_commands.h"
 #include "app/windows/summary_panel.h"
 #include "app/windows/text_effect_window.h"
 #include "audio/media_player.h"
@@ -32,6 +34,7 @@
 #include "gui/exit_window.h"
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
+#include "gui/question_window.h"
 #include "gui/shell_window.h"
 #include "photos/windows/template_preview_window.h"
 #include "render/album/make_choices.h"
@@ -60,7 +63,9 @@ W* WindowSet::make(Args&&... args) {
 }
 
 WindowSet::WindowSet(Session& session)
-    : m_skin(largestPixelRatio()), m_mediaPlayer(std::make_unique<MediaPlayer>()) {
+    : m_skin(largestPixelRatio()),
+      m_mediaPlayer(std::make_unique<MediaPlayer>()),
+      m_document(std::make_unique<ProjectDocument>(session)) {
     const auto shell = [this](const char* name, const char* caption) {
         make<ShellWindow>(QString::fromUtf8(name), QString::fromUtf8(caption), m_skin);
     };
@@ -104,13 +109,20 @@ WindowSet::WindowSet(Session& session)
     shell("TForm4", "");
     // Windows of our own come after the documented ones.
     m_albumPreview = make<TFormAlbumPreview>(session, m_skin);
+    auto* saveQuestion = make<QuestionWindow>(
+        QStringLiteral("TFormSaveProject"), QStringLiteral("保存工程"),
+        std::vector<WindowButton>{{QStringLiteral("Button_baocun"), QStringLiteral("保存")},
+                                  {QStringLiteral("Button_bubaocun"), QStringLiteral("不保存")},
+                                  {QStringLiteral("Button_quxiao"), QStringLiteral("取消")}},
+        m_skin);
 
-    m_main->setExitConfirmation([this] { return m_exit->confirmExit(); });
     placePreviewAndSummary(session);
     connectCommands(session, *albumLength, *otherSettings);
     new MediaCommands(session, *this, media, m_main);
     connectLyricCommands(*this, session, m_lyricWindows);
     connectEffectsCommands(session, *this);
+    // Asks before the program ends (the exit window, or whether to save).
+    new ProjectCommands(session, *this, *m_document, *saveQuestion, m_main);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {

@@ -2,7 +2,7 @@
 // WindowSet: every window of the program, made once at start in a fixed
 // order (the main window first) and kept for the whole run, so each keeps
 // its state between showings. It owns the skin the frames are cut from and
-// wires the main window's exit command to the exit window. GUI thread.
+// keeps the project file the windows work on. GUI thread.
 
 #include <QString>
 #include <QWidget>
@@ -29,6 +29,7 @@ class TFormAlbumPreview;
 class MediaBrowser;
 class TextHintWindow;
 class MediaPlayer;
+class ProjectDocument;
 
 class WindowSet {
    public:
@@ -47,6 +48,8 @@ class WindowSet {
     // The one media player the previews share.
     MediaPlayer& mediaPlayer() const { return *m_mediaPlayer; }
     const LyricWindows& lyricWindows() const { return m_lyricWindows; }
+    // The project file the windows work on.
+    ProjectDocument& projectDocument() const { return *m_document; }
 
     // Every window in creation order.
     const std::vector<QWidget*>& windows() const { return m_order; }
@@ -72,6 +75,7 @@ class WindowSet {
 
     Skin m_skin;
     std::unique_ptr<MediaPlayer> m_mediaPlayer;
+    std::unique_ptr<ProjectDocument> m_document;
     LyricWindows m_lyricWindows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     std::vector<QWidget*> m_order;

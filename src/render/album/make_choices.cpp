@@ -14,7 +14,7 @@ const QString kPictureSequence = QStringLiteral("XLTP");
 
 QString makeCommandOutputType(const QString& caption) {
     if (caption == QStringLiteral("序列图")) return kPictureSequence;
-    for (const char* type : {"VCD", "SVCD", "DVD", "AVI"})
+    for (const char* type : {"VCD", "SVCD", "DVD", "AVI", "MP4"})
         if (caption == QLatin1String(type)) return caption;
     return {};
 }

@@ -11,7 +11,7 @@
 
 namespace orvane {
 
-// "VCD", "SVCD", "DVD", "AVI" make themselves; "序列图" makes "XLTP".
+// "VCD", "SVCD", "DVD", "AVI", "MP4" make themselves; "序列图" makes "XLTP".
 // Empty for any other caption.
 QString makeCommandOutputType(const QString& caption);
 

@@ -1,0 +1,121 @@
+#include "app/windows/project_commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
+#include "app/session/job_runner.h"
+#include "app/session/project_document.h"
+#include "app/session/project_open.h"
+#include "app/windows/main_window.h"
+#include "app/windows/window_set.h"
+#include "audio/media_panes.h"
+#include "browser/windows/media_browser.h"
+#include "browser/windows/preview_box.h"
+#include "gui/exit_window.h"
+#include "gui/message_window.h"
+#include "gui/processing_window.h"
+#include "gui/question_window.h"
+
+namespace orvane {
+
+namespace {
+
+const QString kProjectFilter = QStringLiteral("Orvane 工程文件|*.orvane");
+
+enum SaveAnswer { Save = 0, DoNotSave = 1 };  // any other answer cancels
+
+}  // namespace
+
+ProjectCommands::ProjectCommands(Session& session, WindowSet& windows, ProjectDocument& document,
+                                 QuestionWindow& saveQuestion, QObject* parent)
+    : QObject(parent),
+      m_session(session),
+      m_windows(windows),
+      m_document(document),
+      m_saveQuestion(saveQuestion) {
+    TForm1& main = windows.mainWindow();
+    connect(&main, &TForm1::commandRequested, this, [this](const QString& caption) {
+        if (caption == QStringLiteral("打开工程"))
+            openProject();
+        else if (caption == QStringLiteral("保存工程"))
+            saveProject();
+    });
+    connect(&document, &ProjectDocument::stateChanged, this, &ProjectCommands::refreshTitle);
+    main.setExitConfirmation([this] { return confirmExit(); });
+    refreshTitle();
+}
+
+bool ProjectCommands::openProject() {
+    if (!offerToSave()) return false;
+    const QString path = m_windows.fileChooser().openFile(
+        &m_windows.mainWindow(), QStringLiteral("打开工程"), kProjectFilter);
+    if (path.isEmpty()) return false;
+
+    // The job stages every photo again: it runs under the processing window
+    // and can be stopped, which leaves the project as it was.
+    auto report = std::make_shared<ProjectOpenReport>();
+    JobRunner runner;
+    const bool started =
+        m_session.startJob(runner,
+                           [path, report](ProjectModel& model, const WorkingFolder& folder,
+                                          Progress& progress) -> Result<void> {
+                               auto opened = orvane::openProject(model, folder, path, progress);
+                               if (!opened) return std::unexpected(opened.error());
+                               *report = std::move(*opened);
+                               return {};
+                           });
+    if (!started) return false;
+    const JobOutcome outcome = m_windows.processingWindow().showWhile(runner);
+    if (!outcome.succeeded()) {
+        if (!outcome.result.error().isStop())
+            m_windows.messageWindow().showMessage(outcome.result.error().message);
+        return false;
+    }
+    m_document.markOpened(path);
+    MediaBrowser& browser = m_windows.browser();
+    browser.mediaPanes() = mediaPanesFor(m_session.model());
+    browser.refreshAll();
+    if (!report->messages.isEmpty())
+        m_windows.messageWindow().showMessage(report->messages.join(QLatin1Char('\n')));
+    return true;
+}
+
+bool ProjectCommands::saveProject() {
+    Result<void> saved;
+    if (!m_document.path().isEmpty()) {
+        saved = m_document.save();
+    } else {
+        const QString chosen = m_windows.fileChooser().saveFile(
+            &m_windows.mainWindow(), QStringLiteral("保存工程"), kProjectFilter);
+        if (chosen.isEmpty()) return false;
+        saved = m_document.saveAs(chosen);
+    }
+    if (!saved) m_windows.messageWindow().showMessage(saved.error().message);
+    return saved.has_value();
+}
+
+bool ProjectCommands::confirmExit() {
+    if (m_document.hasUnsavedWork()) return offerToSave();
+    return m_windows.exitWindow().confirmExit();
+}
+
+bool ProjectCommands::offerToSave() {
+    if (!m_document.hasUnsavedWork()) return true;
+    const QString name = m_document.path().isEmpty() ? QStringLiteral("新工程")
+                                                     : QFileInfo(m_document.path()).fileName();
+    switch (m_saveQuestion.ask(QStringLiteral("工程“%1”已修改，是否保存？").arg(name))) {
+        case Save:
+            return saveProject();
+        case DoNotSave:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ProjectCommands::refreshTitle() {
+    m_windows.mainWindow().setTitle(m_document.windowTitle(TForm1::programTitle()));
+}
+
+}  // namespace orvane
