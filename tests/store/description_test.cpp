@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 using nlohmann::json;
 using orvane::tc::parseDescription;
 
@@ -57,4 +60,29 @@ TEST(TemplateDescription, RefusesWhatCannotMakeAWorkingTemplate) {
         c.spoil(d);
         EXPECT_ANY_THROW(parseDescription(d)) << c.what;
     }
+}
+
+// The lower part of the frame belongs to the lyrics: the karaoke rows start
+// at 811 of 1080 and the LRC line sits at the bottom. A template's caption
+// that comes to rest down there is covered by them in every album with
+// lyrics.
+TEST(ShippedDescriptions, CaptionsComeToRestAboveTheLyrics) {
+    constexpr double kLyricBandTop = 800;
+    int captions = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ORVANE_TEMPLATE_SOURCES)) {
+        if (entry.path().extension() != ".json") continue;
+        std::ifstream in(entry.path());
+        const json description = json::parse(in);
+        for (const json& layer : description.at("layers")) {
+            if (layer.value("kind", "") != "text") continue;
+            double y = -1;
+            for (const json& key : layer.at("keys"))
+                if (key.contains("y")) y = key.at("y").get<double>();
+            const double bottom = y + layer.value("size", 48) / 2.0;
+            EXPECT_LT(bottom, kLyricBandTop)
+                << entry.path().filename() << ": " << layer.value("text", "");
+            ++captions;
+        }
+    }
+    EXPECT_GT(captions, 0);
 }
