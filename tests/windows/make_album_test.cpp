@@ -19,6 +19,7 @@
 #include "app/windows/album_make_command.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/make_album_window.h"
+#include "render/album/make_choices.h"
 #include "gui/message_window.h"
 #include "project_windows_fixture.h"
 
@@ -113,6 +114,20 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
     answerMessage(&said);
     runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
     EXPECT_EQ(said, QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+}
+
+TEST_F(MakeAlbumWindowTest, TheMp4CommandMakesAnMp4File) {
+    importPhotos();
+    ScriptedChooser& chooser = chooseOutput(dir.path() / "trip");
+    chooseSize();
+    QString said;
+    whenShown(QStringLiteral("TfrmMain"), [&](QWidget*) { answerMessage(&said); });
+    runMakeCommand(*session, *windows, makeCommandOutputType(QStringLiteral("MP4")));
+
+    EXPECT_EQ(chooser.filters, QStringList{QStringLiteral("MP4 格式相册|*.mp4")});
+    EXPECT_TRUE(said.startsWith(QStringLiteral("相册制作完成！"))) << said.toStdString();
+    const std::string head = readFile(dir.path() / "trip.mp4").substr(0, 12);
+    EXPECT_EQ(head.substr(4, 4), "ftyp");
 }
 
 TEST_F(MakeAlbumWindowTest, AStopHalfWayLeavesNoFileAndTheProjectAsItWas) {
