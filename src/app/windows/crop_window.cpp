@@ -15,9 +15,13 @@
 
 #include "app/session/session.h"
 #include "app/windows/window_set.h"
+#include "browser/windows/media_browser.h"
+#include "browser/windows/media_pane.h"
+#include "browser/windows/preview_box.h"
 #include "gui/message_window.h"
 #include "photos/photo_render.h"
 #include "photos/staging.h"
+#include "photos/thumbnails.h"
 
 namespace orvane {
 
@@ -280,13 +284,16 @@ bool TFormCrop::applyCrop() {
                 return fail(QStringLiteral("相片还没有使用模板，无法剪裁：%1").arg(photo.location));
             if (auto ok = stageManualCrop(photo, input, folder); !ok) return ok;
             photo.cropState = QStringLiteral("jiancai_yes");
-            return {};
+            return writeCroppedThumbnail(photo, static_cast<int>(row) + 1, model.settings, folder);
         },
         progress);
     if (!done) {
         m_windows.messageWindow().showMessage(done.error().message);
         return false;
     }
+    // The row itself may not have changed, so the session announces nothing:
+    // the photo pane reloads its pictures (the store sees the new file).
+    m_windows.browser().pane(0)->refresh();
     refreshResult();
     m_status->setText(QStringLiteral("已按当前位置剪裁并保存。"));
     return true;

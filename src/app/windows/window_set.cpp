@@ -15,6 +15,7 @@
 #include "app/windows/media_commands.h"
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
+#include "app/windows/pane_menus.h"
 #include "app/windows/summary_panel.h"
 #include "app/windows/text_effect_window.h"
 #include "audio/media_player.h"
@@ -111,6 +112,7 @@ WindowSet::WindowSet(Session& session)
     new MediaCommands(session, *this, media, m_main);
     connectLyricCommands(*this, session, m_lyricWindows);
     connectEffectsCommands(session, *this);
+    connectPaneMenus(*this, m_lyricWindows);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {
