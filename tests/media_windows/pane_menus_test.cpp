@@ -3,6 +3,7 @@
 // the handler of the pane's button of the same purpose. Also: the pane and
 // button hints are closed while an import's window is up.
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QMenu>
@@ -189,6 +190,27 @@ TEST_F(PaneMenusTest, EntriesOpenTheWindowsOfTheirButtons) {
     // Every window was only dismissed: the binding is as it was.
     EXPECT_EQ(model().music.at(0).boundLyricName, QStringLiteral("one"));
     EXPECT_EQ(model().photos.count(), 1);
+}
+
+TEST_F(PaneMenusTest, TheCropEntryOpensTheCropWindowOnThePhotoRightClicked) {
+    open({{"land", landscape("movie-land")}});
+    addPhotos({photo("a.jpg", 400, 300), photo("b.jpg", 400, 300), photo("c.jpg", 400, 300)});
+    ASSERT_EQ(model().photos.count(), 3);
+    QString chosen;
+    modal.on(QStringLiteral("TFormCrop"), [&](QWidget* w) {
+        chosen = w->findChild<QComboBox*>(QStringLiteral("suiComboBox_xiangpian"))->currentText();
+        dismiss(w);
+    });
+    browser().showPane(0);
+    browser().showIcons();
+    rightClickThumbnail(0, 2);
+    choose(0, "相片剪裁");
+    EXPECT_EQ(chosen, QStringLiteral("3. c"));
+    // In list view: the row under the cursor.
+    selectInList(0, {0});
+    rightClickRow(0, 1);
+    choose(0, "相片剪裁");
+    EXPECT_EQ(chosen, QStringLiteral("2. b"));
 }
 
 TEST_F(PaneMenusTest, HintsAreClosedWhileAnImportRuns) {

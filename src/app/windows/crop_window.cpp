@@ -200,7 +200,7 @@ void TFormCrop::buildControls() {
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormCrop::openWindow() {
+void TFormCrop::openWindow(int row) {
     {
         const QSignalBlocker blocker(m_photos);
         m_photos->clear();
@@ -208,7 +208,8 @@ void TFormCrop::openWindow() {
             m_photos->addItem(QStringLiteral("%1. %2").arg(photo.index, photo.fileName));
     }
     m_row = -1;
-    choosePhoto(0);
+    const int count = static_cast<int>(m_session.model().photos.size());
+    choosePhoto(row >= 0 && row < count ? row : 0);
     m_stage->setFocus();
     exec();
 }

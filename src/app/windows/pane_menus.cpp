@@ -8,6 +8,7 @@
 #include "app/windows/window_set.h"
 #include "browser/windows/media_browser.h"
 #include "browser/windows/preview_box.h"
+#include "gui/skin_painter.h"
 #include "photos/windows/template_preview_window.h"
 
 namespace orvane {
@@ -26,6 +27,20 @@ PaneMenuEntry entry(const char* caption, const char* command) {
 }
 
 PaneMenuEntry separator() { return {}; }
+
+// The menus in the colours of the main window: light text on the panel
+// colour, the entry under the mouse in the accent colour.
+QString menuStyleSheet() {
+    using namespace skin_colours;
+    return QStringLiteral(
+               "QMenu { background: %1; color: %2; border: 1px solid %3; padding: 3px 0px; }"
+               "QMenu::item { padding: 4px 24px 4px 18px; background: transparent; }"
+               "QMenu::item:selected { background: %4; color: %5; }"
+               "QMenu::item:disabled { color: %6; }"
+               "QMenu::separator { height: 1px; background: %3; margin: 3px 6px; }")
+        .arg(kPanel.name(), kText.name(), kBandTop.lighter(140).name(), kAccent.name(),
+             kWindow.name(), kTextDim.name());
+}
 
 }  // namespace
 
@@ -64,6 +79,7 @@ void connectPaneMenus(WindowSet& windows, const LyricWindows& lyric) {
     for (int pane = 0; pane < 3; ++pane) {
         auto* menu = new QMenu(main);
         menu->setObjectName(QString::fromLatin1(kMenuNames[pane]));
+        menu->setStyleSheet(menuStyleSheet());
         int n = 0;
         for (const PaneMenuEntry& e : paneMenuEntries(pane)) {
             if (e.caption.isEmpty()) {
