@@ -23,9 +23,10 @@ constexpr unsigned kMaxWorkers = 4;
 Result<void> writeThumbnailAndSlotPicture(const PhotoEntry& photo, int n,
                                           const AlbumSettings& settings,
                                           const WorkingFolder& folder) {
+    // A photo placed by hand shows its crop in the thumbnail too.
     if (manualCropFor(photo)) {
-        if (auto ok = writeThumbnail(photo, n, settings, folder); !ok) return ok;
-        return stagePhoto(photo, settings, folder);
+        if (auto ok = stagePhoto(photo, settings, folder); !ok) return ok;
+        return writeCroppedThumbnail(photo, n, settings, folder);
     }
     const SlotFit fit = slotFitFor(photo, settings);
     auto placed = renderPhotoStretched(photo.location, QSize(fit.width, fit.height));

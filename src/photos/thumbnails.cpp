@@ -1,9 +1,11 @@
 #include "thumbnails.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 #include "app/file_io.h"
 #include "photos/photo_render.h"
+#include "photos/staging.h"
 
 namespace orvane {
 
@@ -36,6 +38,25 @@ Result<void> writeThumbnail(const PhotoEntry& photo, int n, const AlbumSettings&
     auto picture = renderPhoto(photo.location, thumbnailPictureSize(photo, settings));
     if (!picture) return std::unexpected(picture.error());
     return saveThumbnail(*picture, n, folder);
+}
+
+Result<void> writeCroppedThumbnail(const PhotoEntry& photo, int n, const AlbumSettings& settings,
+                                   const WorkingFolder& folder) {
+    const fs::path staged = folder.instancePicture(
+        fieldToInt(photo.templateFolder, "templateFolder"), slotNumber(photo.imageName));
+    QImageReader reader(toQString(staged));
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return fail(QStringLiteral("cannot read the cropped picture %1").arg(toQString(staged)));
+    const int boxWidth = fieldToInt(settings.thumbWidth, "thumbWidth") - 30;
+    const int boxHeight = fieldToInt(settings.thumbHeight, "thumbHeight") - 30;
+    const int w = picture.width();
+    const int h = picture.height();
+    const QSize size = h * boxWidth <= w * boxHeight ? QSize(boxWidth, h * boxWidth / w)
+                                                     : QSize(w * boxHeight / h, boxHeight);
+    return saveThumbnail(picture.scaled(size.expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation),
+                         n, folder);
 }
 
 Result<void> makeThumbnails(ProjectModel& model, const WorkingFolder& folder, Progress& progress) {

@@ -26,6 +26,12 @@ Result<void> saveThumbnail(const QImage& picture, int n, const WorkingFolder& fo
 Result<void> writeThumbnail(const PhotoEntry& photo, int n, const AlbumSettings& settings,
                             const WorkingFolder& folder);
 
+// Writes thumbnail n of a photo cropped by hand: its staged slot picture (the
+// part of the photo the album shows) fitted into the thumbnail box, so the
+// pane shows what the crop kept.
+Result<void> writeCroppedThumbnail(const PhotoEntry& photo, int n, const AlbumSettings& settings,
+                                   const WorkingFolder& folder);
+
 // Writes the thumbnail of every row whose thumbnailState is "jiancai_no" and
 // marks it "jiancai_yes". Advances `progress` once per such row.
 Result<void> makeThumbnails(ProjectModel& model, const WorkingFolder& folder, Progress& progress);

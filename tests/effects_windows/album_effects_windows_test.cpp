@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -88,6 +89,12 @@ TEST_F(AlbumEffectsWindowTest, CropHandsTheFrameAndPlacementOverAndStagesTheSlot
     const PhotoEntry photo = session->model().photos.at(0);
     const fs::path slotPicture =
         folder.instancePicture(photo.templateFolder.toInt(), slotNumber(photo.imageName));
+    // The pane's thumbnail shows the whole photo: red and blue halves.
+    auto* thumbnail = windows->mainWindow().findChild<QLabel*>(QStringLiteral("Imagem_0"));
+    ASSERT_NE(thumbnail, nullptr);
+    const QImage before = thumbnail->pixmap().toImage();
+    ASSERT_FALSE(before.isNull());
+    EXPECT_GT(meanColour(before, before.rect().adjusted(8, 8, -8, -8)).red(), 80);
     ManualCropInput handed;
     whenShown(QStringLiteral("TFormCrop"), [&](QWidget* w) {
         auto* crop = static_cast<TFormCrop*>(w);
@@ -129,6 +136,19 @@ TEST_F(AlbumEffectsWindowTest, CropHandsTheFrameAndPlacementOverAndStagesTheSlot
     EXPECT_GT(mean.blue(), 200);
     EXPECT_LT(mean.red(), 40);
     EXPECT_EQ(session->model().photos.at(0).cropState, QStringLiteral("jiancai_yes"));
+
+    // The thumbnail file and the pane show what the crop kept: the slot's
+    // 16:9 proportions, blue only.
+    const QImage file(toQString(folder.thumbnail(1, 1)));
+    ASSERT_FALSE(file.isNull());
+    EXPECT_NEAR(double(file.width() - 8) / (file.height() - 8), 16.0 / 9.0, 0.05);
+    QLabel* shown = windows->mainWindow().findChild<QLabel*>(QStringLiteral("Imagem_0"));
+    ASSERT_NE(shown, nullptr);
+    const QImage after = shown->pixmap().toImage();
+    EXPECT_EQ(after.size(), file.size());
+    const QColor kept = meanColour(after, after.rect().adjusted(8, 8, -8, -8));
+    EXPECT_GT(kept.blue(), 200);
+    EXPECT_LT(kept.red(), 40);
 }
 
 TEST_F(AlbumEffectsWindowTest, PlacedPictureShowsInTheAlbumAtItsPlaceAndTime) {
@@ -182,6 +202,51 @@ TEST_F(AlbumEffectsWindowTest, PlacedPictureShowsInTheAlbumAtItsPlaceAndTime) {
     EXPECT_TRUE(magenta(colourAt(60, inside)));
     EXPECT_FALSE(magenta(colourAt(60, outside)));
     EXPECT_FALSE(magenta(colourAt(75, inside)));  // 00:03: gone
+}
+
+TEST_F(AlbumEffectsWindowTest, TheEditorShowsThePictureTableAsItIsWhenOpened) {
+    QImage picture(64, 32, QImage::Format_ARGB32);
+    picture.fill(Qt::green);
+    const fs::path pictureFile = dir.path() / "deco.png";
+    ASSERT_TRUE(picture.save(toQString(pictureFile)));
+    windows->setFileChooser(std::make_unique<OneFileChooser>(toQString(pictureFile)));
+    const auto listed = [](QWidget* w) {
+        QStringList rows;
+        auto* list = child<QTreeWidget>(w, "suiListView_Image");
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(2) + QLatin1Char('|') +
+                        list->topLevelItem(i)->text(5);
+        return rows;
+    };
+    whenShown(QStringLiteral("TFormPictureEffects"), [&](QWidget* w) {
+        child<QPushButton>(w, "suiButton_xuanze")->click();
+        static_cast<TFormPictureEffects*>(w)->setPlacement({10, 20});
+        child<QPushButton>(w, "suiButton_tianjia")->click();
+        child<QPushButton>(w, "suiButton_fanhui")->click();
+    });
+    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("画面特效"));
+    ASSERT_EQ(session->model().pictureEffects.size(), 1u);
+
+    // Elsewhere (a project opened) the table becomes two other rows.
+    ProjectModel next = session->model();
+    PictureEffect first = next.pictureEffects.at(0);
+    first.startTime = QStringLiteral("00:04");
+    first.placement = QStringLiteral("300,40");
+    PictureEffect second = first;
+    second.seqNo = QStringLiteral("2");
+    second.startTime = QStringLiteral("00:07");
+    second.placement = QStringLiteral("5,6");
+    next.pictureEffects.assign({first, second});
+    session->commit(std::move(next));
+
+    QStringList shown;
+    whenShown(QStringLiteral("TFormPictureEffects"), [&](QWidget* w) {
+        shown = listed(w);
+        child<QPushButton>(w, "suiButton_fanhui")->click();
+    });
+    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("画面特效"));
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("00:04|300,40"), QStringLiteral("00:07|5,6")}));
+    EXPECT_EQ(session->model().pictureEffects.size(), 2u);
 }
 
 TEST_F(AlbumEffectsWindowTest, PictureRowsAreChangedAndDeletedInPlace) {

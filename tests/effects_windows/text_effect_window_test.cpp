@@ -299,6 +299,38 @@ TEST_F(TextEffectEditorTest, ListDragMovesTheSelectedBlock) {
     });
 }
 
+TEST_F(TextEffectEditorTest, ReopeningShowsTheProjectsTableNotTheLastOne) {
+    inEditor([](TForm3* e) {
+        addText(e, QStringLiteral("old one"));
+        addText(e, QStringLiteral("old two"));
+    });
+    ASSERT_EQ(session->model().textEffects.size(), 2u);
+
+    // Elsewhere (a project opened) the table becomes one other text.
+    ProjectModel next = session->model();
+    TextEffect other = next.textEffects.at(0);
+    other.text = QStringLiteral("from the project");
+    next.textEffects.assign({other});
+    session->commit(std::move(next));
+    QStringList shown;
+    inEditor([&](TForm3* e) { shown = listTexts(e); });
+    EXPECT_EQ(shown, QStringList{QStringLiteral("from the project")});
+    // Closing hands the table back unchanged: the old rows stay gone.
+    ASSERT_EQ(session->model().textEffects.size(), 1u);
+    EXPECT_EQ(session->model().textEffects.at(0).text, QStringLiteral("from the project"));
+
+    // A project without texts: the editor opens empty.
+    next = session->model();
+    next.textEffects.assign({});
+    session->commit(std::move(next));
+    inEditor([&](TForm3* e) {
+        shown = listTexts(e);
+        EXPECT_TRUE(e->rows().empty());
+    });
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_TRUE(session->model().textEffects.empty());
+}
+
 TEST_F(TextEffectEditorTest, CropWithoutPhotosSaysSo) {
     Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("相片剪裁"));
     EXPECT_EQ(answers.messages, QStringList{QStringLiteral("没有添加相片文件！")});

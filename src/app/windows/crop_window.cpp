@@ -15,9 +15,13 @@
 
 #include "app/session/session.h"
 #include "app/windows/window_set.h"
+#include "browser/windows/media_browser.h"
+#include "browser/windows/media_pane.h"
+#include "browser/windows/preview_box.h"
 #include "gui/message_window.h"
 #include "photos/photo_render.h"
 #include "photos/staging.h"
+#include "photos/thumbnails.h"
 
 namespace orvane {
 
@@ -196,7 +200,7 @@ void TFormCrop::buildControls() {
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormCrop::openWindow() {
+void TFormCrop::openWindow(int row) {
     {
         const QSignalBlocker blocker(m_photos);
         m_photos->clear();
@@ -204,7 +208,8 @@ void TFormCrop::openWindow() {
             m_photos->addItem(QStringLiteral("%1. %2").arg(photo.index, photo.fileName));
     }
     m_row = -1;
-    choosePhoto(0);
+    const int count = static_cast<int>(m_session.model().photos.size());
+    choosePhoto(row >= 0 && row < count ? row : 0);
     m_stage->setFocus();
     exec();
 }
@@ -281,13 +286,16 @@ bool TFormCrop::applyCrop() {
             if (auto ok = stageManualCrop(photo, input, folder); !ok) return ok;
             photo.cropState = QStringLiteral("jiancai_yes");
             photo.manualCrop = input;  // kept for staging again (a saved project)
-            return {};
+            return writeCroppedThumbnail(photo, static_cast<int>(row) + 1, model.settings, folder);
         },
         progress);
     if (!done) {
         m_windows.messageWindow().showMessage(done.error().message);
         return false;
     }
+    // The row itself may not have changed, so the session announces nothing:
+    // the photo pane reloads its pictures (the store sees the new file).
+    m_windows.browser().pane(0)->refresh();
     refreshResult();
     m_status->setText(QStringLiteral("已按当前位置剪裁并保存。"));
     return true;

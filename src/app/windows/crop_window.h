@@ -27,8 +27,9 @@ class TFormCrop : public FramedWindow {
    public:
     TFormCrop(Session& session, WindowSet& windows, QWidget* parent = nullptr);
 
-    // The main window's "相片剪裁": the window modally, on the first photo.
-    void openWindow();
+    // The main window's "相片剪裁": the window modally, on photo `row`
+    // (0-based; the first photo when there is no such row).
+    void openWindow(int row = 0);
 
     // Shows photo `row` (0-based) at the covering size, centred.
     void choosePhoto(int row);

@@ -6,6 +6,8 @@
 #include "app/windows/picture_effects_window.h"
 #include "app/windows/text_effect_window.h"
 #include "app/windows/window_set.h"
+#include "browser/windows/media_browser.h"
+#include "browser/windows/preview_box.h"
 #include "gui/message_window.h"
 
 namespace orvane {
@@ -25,8 +27,8 @@ void connectEffectsCommands(Session& session, WindowSet& windows) {
             } else if (caption == QStringLiteral("相片剪裁")) {
                 if (session.model().photos.empty())
                     windows.messageWindow().showMessage(QStringLiteral("没有添加相片文件！"));
-                else
-                    crop->openWindow();
+                else  // on the photo chosen in the photo pane, if any
+                    crop->openWindow(windows.browser().currentRow(0).value_or(0));
             }
         });
 }

@@ -16,6 +16,7 @@
 #include "audio/media_import.h"
 #include "browser/deletion_target.h"
 #include "browser/windows/media_browser.h"
+#include "browser/windows/pane_hint_window.h"
 #include "browser/windows/preview_box.h"
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
@@ -101,7 +102,16 @@ bool MediaCommands::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+// The pane hints and the button hint close before a job's window comes up and
+// after it has gone: a hint fading in behind a modal window would stay over it.
+void MediaCommands::hideHints() {
+    m_browser.hideHints();
+    if (auto* hint = qobject_cast<TextHintWindow*>(m_windows.window(QStringLiteral("TForm30"))))
+        hint->hideHint();
+}
+
 Result<void> MediaCommands::runJob(JobProgressWindow& window, PaneOperation operation) {
+    hideHints();
     auto panes = std::make_shared<MediaPanes>(m_browser.mediaPanes());
     JobRunner runner;
     const bool started = m_session.startJob(
@@ -111,6 +121,7 @@ Result<void> MediaCommands::runJob(JobProgressWindow& window, PaneOperation oper
         });
     if (!started) return fail(QStringLiteral("another job is running"), ErrorKind::Internal);
     const JobOutcome outcome = window.showWhile(runner);
+    hideHints();
     if (outcome.succeeded()) {
         m_browser.mediaPanes() = *panes;
         m_browser.refreshAll();

@@ -62,6 +62,7 @@ class MediaCommands : public QObject {
     // The same on this thread, for quick operations.
     Result<void> applyNow(PaneOperation operation);
     void showMessage(const QString& message);
+    void hideHints();
     void showAdded(int pane);
     void resetPreview();
     void removePhotoRows(const std::vector<int>& rows);

@@ -321,6 +321,11 @@ void TForm3::updateSample() {
 }
 
 void TForm3::openEditor() {
+    // The project's table may have changed since the last use (a project
+    // opened, texts added another way): the editor starts from it, or its
+    // commit below would put its old rows back.
+    m_rows.clear();
+    for (const TextEffect& row : m_session.model().textEffects) m_rows.push_back(row);
     prepareLists();
     applyDefaults();
     rebuildList();

@@ -1,7 +1,7 @@
 #pragma once
 // TForm3 "文字特效": the text-effect editor. It keeps its own table of texts
-// (and the list that shows it, row i showing row i) for the whole run, so it
-// reopens with the rows of its last use; openEditor() prepares the lists and
+// (and the list that shows it, row i showing row i) while it is open;
+// openEditor() takes the table from the project, prepares the lists and
 // defaults, shows it modally and, when it closes, commits a copy of the model
 // whose TextEffectTable is the editor's table. The preview area Panel_LRC
 // (513 × 289) shows a live sample of the text being set up and plays the

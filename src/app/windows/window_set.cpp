@@ -16,6 +16,7 @@
 #include "app/windows/media_commands.h"
 #include "app/windows/other_settings_window.h"
 #include "app/windows/output_size_window.h"
+#include "app/windows/pane_menus.h"
 #include "app/windows/project_commands.h"
 #include "app/windows/summary_panel.h"
 #include "app/windows/text_effect_window.h"
@@ -121,6 +122,7 @@ WindowSet::WindowSet(Session& session)
     new MediaCommands(session, *this, media, m_main);
     connectLyricCommands(*this, session, m_lyricWindows);
     connectEffectsCommands(session, *this);
+    connectPaneMenus(*this, m_lyricWindows);
     // Asks before the program ends (the exit window, or whether to save).
     new ProjectCommands(session, *this, *m_document, *saveQuestion, m_main);
 }

@@ -44,6 +44,10 @@ void MediaBrowser::refreshAll() {
     for (MediaPane* pane : m_panes) pane->refresh();
 }
 
+void MediaBrowser::hideHints() {
+    for (MediaPane* pane : m_panes) pane->hintWindow()->hideHint();
+}
+
 void MediaBrowser::onTableChanged(ProjectTable table) {
     switch (table) {
         case ProjectTable::Photos:

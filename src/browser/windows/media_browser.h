@@ -61,6 +61,9 @@ class MediaBrowser : public QWidget {
 
     // Builds every pane from the project again (also done at construction).
     void refreshAll();
+    // Closes the hint windows of the three panes (a long job is starting or
+    // has ended: nothing of the panes stays over its window).
+    void hideHints();
 
    Q_SIGNALS:
     // A double-click on a thumbnail or a list row: the pane's preview action.

@@ -110,6 +110,19 @@ MediaPane::MediaPane(PaneKind kind, Session& session, ThumbnailStore& thumbnails
     connect(m_list, &QTreeWidget::itemClicked, this, [this] {
         if (auto row = selectedRow()) loadPreview(*row);
     });
+    // A right click on a row selects it and asks for the pane's menu; the
+    // menu then works on that row (-1: below the last row).
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QTreeWidget::customContextMenuRequested, this, [this](QPoint at) {
+        QTreeWidgetItem* item = m_list->itemAt(at);
+        if (item != nullptr && !item->isSelected()) {
+            m_list->clearSelection();
+            item->setSelected(true);
+        }
+        if (item != nullptr) m_list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+        Q_EMIT contextMenuRequested(item ? m_list->indexOfTopLevelItem(item) : -1,
+                                    m_list->viewport()->mapToGlobal(at));
+    });
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] {
         m_hint->hideHint();
         m_state.otherOperation = false;
@@ -346,6 +359,11 @@ bool MediaPane::thumbnailEvent(int index, QEvent* event) {
             if (!m_state.pressed) m_hint->hideHint();
             return false;
         case QEvent::ContextMenu:
+            // The menu works on the thumbnail it was opened on, also when no
+            // press reached it first (the keyboard's menu key).
+            m_hint->hideHint();
+            m_selectionShape->placeOn(thumb->geometry());
+            m_state.pressedItem = index;
             Q_EMIT contextMenuRequested(index, static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
         default:
