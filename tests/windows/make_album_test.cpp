@@ -19,9 +19,9 @@
 #include "app/windows/album_make_command.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/make_album_window.h"
-#include "render/album/make_choices.h"
 #include "gui/message_window.h"
 #include "project_windows_fixture.h"
+#include "render/album/make_choices.h"
 
 namespace orvane {
 namespace {

@@ -19,10 +19,18 @@ cat > "$out/session.sh" <<SESSION
 #!/bin/sh
 "$orvane" --root "$out/root" > "$out/orvane.log" 2>&1 &
 pid=\$!
-# Wait (up to 20 s) for the main window to be mapped.
+# Wait (up to 40 s on a loaded machine) for the main window to be mapped and
+# viewable (xwininfo also lists windows not mapped yet).
+visible() {
+    if command -v xdotool >/dev/null; then
+        xdotool search --onlyvisible --name 'Orvane自动套版电子相册2018' >/dev/null 2>&1
+    else
+        xwininfo -root -tree 2>/dev/null | grep -q 'Orvane自动套版电子相册2018'
+    fi
+}
 i=0
-while [ \$i -lt 40 ]; do
-    if xwininfo -root -tree 2>/dev/null | grep -q 'Orvane自动套版电子相册2018'; then break; fi
+while [ \$i -lt 80 ]; do
+    if visible; then break; fi
     if ! kill -0 \$pid 2>/dev/null; then
         wait \$pid; echo "orvane ended early with status \$?"; exit 3
     fi
@@ -31,11 +39,15 @@ done
 sleep 1
 command -v import >/dev/null && import -window root "$out/main_$size.png"
 if command -v xdotool >/dev/null; then
-    eval "\$(xdotool search --name 'Orvane自动套版电子相册2018' getwindowgeometry --shell | tail -n 5)"
+    eval "\$(xdotool search --onlyvisible --name 'Orvane自动套版电子相册2018' getwindowgeometry --shell | tail -n 5)"
     # The close control sits at the right end of the title bar.
-    xdotool mousemove \$((X + WIDTH - 22)) \$((Y + 28)) click 1
-    sleep 1
-    xwininfo -root -tree | grep -q '退出本软件' || { echo "no exit window"; kill \$pid; exit 4; }
+    xdotool mousemove \$((X + WIDTH - 22)) \$((Y + 28)) sleep 0.5 click 1
+    i=0
+    until xdotool search --onlyvisible --name '退出本软件' >/dev/null 2>&1; do
+        i=\$((i + 1))
+        [ \$i -lt 20 ] || { echo "no exit window"; kill \$pid; exit 4; }
+        sleep 0.5
+    done
     # "取消" has the focus; one step back is "确定".
     xdotool key shift+Tab; sleep 0.3; xdotool key Return
     i=0
