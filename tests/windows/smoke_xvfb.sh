@@ -15,9 +15,14 @@ mkdir -p "$out/root/smxcwjj/wj_0_or_2/wjj_01" "$out/root/smxcwjj/wj_0_or_2/wjj_0
 mkdir -p "$out/root/smxcwjj/tp_wj/tp_slt_1"
 echo stale > "$out/root/smxcwjj/tp_wj/tp_slt_1/tp_slt_1_1.bmp"
 
+# A runtime folder of its own: the one-copy guard's lock lives there, and a
+# window test of the same suite may hold the user's.
+mkdir -p "$out/runtime"
+chmod 700 "$out/runtime"
+
 cat > "$out/session.sh" <<SESSION
 #!/bin/sh
-"$orvane" --root "$out/root" > "$out/orvane.log" 2>&1 &
+XDG_RUNTIME_DIR="$out/runtime" "$orvane" --root "$out/root" > "$out/orvane.log" 2>&1 &
 pid=\$!
 # Wait (up to 40 s on a loaded machine) for the main window to be mapped and
 # viewable (xwininfo also lists windows not mapped yet).
