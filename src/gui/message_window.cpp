@@ -4,8 +4,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvane {
+
+namespace {
+
+constexpr int kNarrowWidth = 380;
+constexpr int kWideWidth = 600;
+constexpr int kShortHeight = 150;
+constexpr int kTallestHeight = 600;
+
+}  // namespace
 
 TForm8::TForm8(const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm8"), QStringLiteral("提示信息"), skin, parent) {
@@ -29,12 +39,19 @@ TForm8::TForm8(const Skin& skin, QWidget* parent)
     row->addStretch();
     layout->addLayout(row);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    setContentSize(QSize(380, 150));
+    setContentSize(QSize(kNarrowWidth, kShortHeight));
 }
 
 void TForm8::showMessage(const QString& message) {
     m_message->setText(message);
     m_message->setAccessibleName(message);
+    // Short messages keep the usual size; long ones (a list of files left
+    // out, the help) get a wider window as tall as their text, up to a bound.
+    const bool longText = message.size() > 120 || message.count(QLatin1Char('\n')) > 3;
+    const int width = longText ? kWideWidth : kNarrowWidth;
+    m_message->setAlignment(longText ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    const int textHeight = m_message->heightForWidth(width - 40);
+    setContentSize(QSize(width, std::clamp(textHeight + 80, kShortHeight, kTallestHeight)));
     m_ok->setFocus();
     exec();
 }

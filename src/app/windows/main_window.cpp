@@ -505,6 +505,8 @@ void TForm1::relayout() {
     emit layoutApplied();
 }
 
+QString TForm1::helpText() { return kHelpText; }
+
 QString TForm1::programTitle() { return QStringLiteral("Orvane自动套版电子相册2018"); }
 
 void TForm1::setTitle(const QString& title) {

@@ -39,6 +39,8 @@ class TForm1 : public QWidget {
 
     // "Orvane自动套版电子相册2018"
     static QString programTitle();
+    // How to make an album, as the scrolling "帮助信息" shows it.
+    static QString helpText();
     // The window's title and the caption drawn in its title bar.
     void setTitle(const QString& title);
 
