@@ -203,11 +203,16 @@ void renderTemplate(const RenderTemplateOptions& o) {
         providePicture(pictures, int(k + 1), slotSize, folder.instancePicture(1, int(k + 1)));
     }
 
-    // Messages of the preview name the staged copy; the user knows the movie
-    // by the name given on the command line.
-    const QString stagedMovie = toQString(folder.instanceMovie(1));
+    // Messages of the preview name the staged copies (the template instance
+    // and the preview's own copy); the user knows the movie by the name given
+    // on the command line.
+    const QString stagedMovies[] = {toQString(folder.previewInstanceMovie(1)),
+                                    toQString(folder.instanceMovie(1))};
     const QString userMovie = QString::fromStdString(o.movie);
-    auto named = [&](QString message) { return message.replace(stagedMovie, userMovie); };
+    auto named = [&](QString message) {
+        for (const QString& staged : stagedMovies) message.replace(staged, userMovie);
+        return message;
+    };
 
     TemplatePreviewOptions previewOptions;
     previewOptions.area = size;

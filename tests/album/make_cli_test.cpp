@@ -326,5 +326,28 @@ TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {
         EXPECT_EQ(entry.path().string().find("full"), std::string::npos) << entry.path();
 }
 
+// The disk fills while the photos are staged (no file may grow past 20 KB,
+// less than one staged picture): the run fails naming the cause, the
+// working folder and the user's photos are as they were, and nothing is made.
+TEST_F(MakeCliTest, AFullDiskDuringStagingLeavesEverythingAsItWas) {
+    const auto workingBefore = folderListing(folder.base());
+    const std::string photoA = readFile(dir.path() / "a.jpg");
+    const std::string photoB = readFile(dir.path() / "b.jpg");
+    std::string out;
+    const int status =
+        runCommand(make("--format dvd --size 320x176 -o '" + (dir.path() / "staged").string() + "'",
+                        "trap '' XFSZ; ulimit -f 40; "),
+                   &out);
+    EXPECT_NE(status, 0) << out;
+    EXPECT_NE(out.find("File too large"), std::string::npos) << out;
+    auto workingAfter = folderListing(folder.base());
+    workingAfter.erase("orvane.lock");  // the runs' lock stays, empty
+    EXPECT_EQ(workingAfter, workingBefore);
+    EXPECT_EQ(readFile(dir.path() / "a.jpg"), photoA);
+    EXPECT_EQ(readFile(dir.path() / "b.jpg"), photoB);
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().string().find("staged"), std::string::npos) << entry.path();
+}
+
 }  // namespace
 }  // namespace orvane
