@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap configure build check sanitize demo bench format clean
+.PHONY: all bootstrap configure build check sanitize fuzz demo bench format clean
 
 all: build
 
@@ -27,6 +27,16 @@ sanitize: bootstrap
 	cmake --build $(SANITIZE_BUILD) -j $(SANITIZE_JOBS)
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(SANITIZE_JOBS) --timeout 1800
+
+# libFuzzer targets (tests/fuzz) built with clang, ASan and UBSan in their own
+# folder, then run one after the other for FUZZ_SECONDS each (scripts/fuzz).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
+fuzz: bootstrap
+	CC=clang-16 CXX=clang++-16 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DORVANE_FUZZ=ON \
+		-DORVANE_BUILD_GUI=OFF -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(SANITIZE_JOBS) --target fuzz_targets
+	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 demo: build
 	scripts/demo $(BUILD)

@@ -2,11 +2,35 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 #include "app/working_folder.h"
 
 namespace orvane {
+namespace {
+
+// Writes and closes: a full disk often shows only when the last buffer is
+// flushed at close, so the close is checked too. The message carries the
+// system's reason ("File too large", "No space left on device").
+Result<void> writeAndClose(const std::filesystem::path& path, const Bytes& bytes) {
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out)
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    if (out) out.close();
+    if (!out) {
+        const int error = errno;
+        return fail(error ? QStringLiteral("cannot write %1: %2")
+                                .arg(toQString(path), QString::fromLocal8Bit(std::strerror(error)))
+                          : QStringLiteral("cannot write %1").arg(toQString(path)));
+    }
+    return {};
+}
+
+}  // namespace
 
 Result<Bytes> readWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -29,16 +53,10 @@ Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& byte
     // replaced by truncation or by a rename over it.
     std::error_code stale;
     std::filesystem::remove(temporary, stale);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out)
-            out.write(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
-        }
+    if (auto written = writeAndClose(temporary, bytes); !written) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return fail(written.error().message.replace(toQString(temporary), toQString(path)));
     }
     std::error_code ec;
     std::filesystem::remove(path, ec);
@@ -55,12 +73,9 @@ Result<void> writeWholeFile(const std::filesystem::path& path, const Bytes& byte
 Result<void> writeFreshFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out)
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    if (!out) return fail(QStringLiteral("cannot write %1").arg(toQString(path)));
-    return {};
+    auto written = writeAndClose(path, bytes);
+    if (!written) std::filesystem::remove(path, ignored);  // no half file
+    return written;
 }
 
 Result<void> writeImageFile(const QImage& image, const std::filesystem::path& path,

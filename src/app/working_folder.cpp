@@ -1,5 +1,7 @@
 #include "app/working_folder.h"
 
+#include <fstream>
+#include <string>
 #include <thread>
 
 #include "app/error.h"
@@ -142,6 +144,49 @@ fs::path WorkingFolder::previewTransitionPicture() const {
     return withExt(previewTransitionFolder(), "picture_0", m_ext.ext2);
 }
 fs::path WorkingFolder::sessionLockFile() const { return base() / "orvane.lock"; }
+fs::path WorkingFolder::outputJournal() const { return base() / "orvane_output.txt"; }
+
+void WorkingFolder::noteOutputInProgress(const fs::path& finalPath) const {
+    std::ofstream(outputJournal(), std::ios::trunc) << finalPath.string() << '\n';
+}
+
+void WorkingFolder::forgetOutputInProgress() const {
+    std::error_code ignored;
+    fs::remove(outputJournal(), ignored);
+}
+
+namespace {
+
+// ".NAME.NNNNNN.part": the temporary name a video is written under.
+bool isTemporaryOutputOf(const std::string& entry, const std::string& name) {
+    const std::string prefix = "." + name + ".";
+    const std::string suffix = ".part";
+    if (entry.size() != prefix.size() + 6 + suffix.size()) return false;
+    if (entry.compare(0, prefix.size(), prefix) != 0) return false;
+    if (entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0) return false;
+    for (std::size_t i = prefix.size(); i < prefix.size() + 6; ++i)
+        if (entry[i] < '0' || entry[i] > '9') return false;
+    return true;
+}
+
+// Removes the temporary output files a killed build left (only regular files
+// named after the noted output, never what a link points to).
+void removeStaleOutput(const fs::path& journal) {
+    std::string line;
+    {
+        std::ifstream in(journal);
+        if (!in || !std::getline(in, line) || line.empty()) return;
+    }
+    const fs::path output(line);
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(output.parent_path(), ec)) {
+        if (!isTemporaryOutputOf(entry.path().filename().string(), output.filename().string()))
+            continue;
+        if (entry.is_regular_file(ec) && !entry.is_symlink(ec)) fs::remove(entry.path(), ec);
+    }
+}
+
+}  // namespace
 
 std::vector<fs::path> WorkingFolder::leftoverFiles() const {
     const fs::path tp0 = base() / "tp_0";
@@ -223,6 +268,8 @@ void WorkingFolder::cleanAtStart() const {
     removeTree(previewFolder());
     removeTree(keptFilesFolder());  // left by a run that ended mid-operation
     for (const fs::path& file : leftoverFiles()) removeTree(file);
+    removeStaleOutput(outputJournal());
+    forgetOutputInProgress();
 }
 
 void WorkingFolder::cleanAtExit() const {

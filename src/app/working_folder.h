@@ -79,6 +79,13 @@ class WorkingFolder {
     // Files kept by a FolderSnapshot while an operation runs.
     fs::path keptFilesFolder() const;  // orvane_keep
 
+    // The video file an album build is writing (one line, its final path):
+    // a run killed outright leaves its temporary ".NAME.NNNNNN.part" file
+    // beside the output, and the next start removes it.
+    fs::path outputJournal() const;  // orvane_output.txt
+    void noteOutputInProgress(const fs::path& finalPath) const;
+    void forgetOutputInProgress() const;
+
     // Work area of the single-template preview.
     fs::path previewFolder() const;  // wj_yl_xg_1
     // The copies a preview plays, under wj_yl_xg_1/wj_yl_xg_1/wj_yl_xg_1.

@@ -84,8 +84,9 @@ void writeMediaThumbnail(const WorkingFolder& folder, MediaKind kind, int n,
     const int k = static_cast<int>(kind);
     folder.createFolder(folder.thumbnailFolder(k));
     const fs::path file = folder.thumbnail(k, n);
-    if (!writeImageFile(paintMediaThumbnail(kind, caption), file, "BMP"))
-        throw OrvaneError(QStringLiteral("cannot write the thumbnail %1").arg(toQString(file)));
+    if (auto written = writeImageFile(paintMediaThumbnail(kind, caption), file, "BMP"); !written)
+        throw OrvaneError(QStringLiteral("cannot write the thumbnail %1 (%2)")
+                              .arg(toQString(file), written.error().message));
 }
 
 void renumberThumbnailsAfterRemoval(const WorkingFolder& folder, MediaKind kind, int removed,

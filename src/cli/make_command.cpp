@@ -194,6 +194,12 @@ TextEffect parseText(const std::string& option) {
     if (parts.size() > 5 && !parts[5].isEmpty()) choice.fontSize = parts[5];
     if (!parseMinuteSecond(choice.startTime))
         failWith(QStringLiteral("--text \"%1\": the start time must be mm:ss").arg(q(option)));
+    if (!isMotionKey(choice.motionKey)) {
+        QStringList keys;
+        for (const MotionRow& motion : motionTable()) keys << motion.motionKey;
+        failWith(QStringLiteral("--text \"%1\": unknown motion \"%2\"; choose one of %3")
+                     .arg(q(option), choice.motionKey, keys.join(QStringLiteral(", "))));
+    }
     auto row = makeTextEffect(choice);
     if (!row) failWith(QStringLiteral("--text \"%1\": %2").arg(q(option), row.error().message));
     if (parts.size() > 6 && !parts[6].isEmpty()) {
@@ -369,6 +375,9 @@ void openSavedProject(Session& session, const MakeOptions& o) {
     session.commit(std::move(project));
 }
 
+// The album was made, but some templates could not be played and are missing.
+constexpr int kExitTemplatesSkipped = 3;
+
 void runMake(const MakeOptions& o) {
     std::optional<ProjectModel> draft;
     if (o.project.empty()) draft = draftFromOptions(o);
@@ -407,6 +416,13 @@ void runMake(const MakeOptions& o) {
               << QString::number(progress.framesPerSecond(), 'f', 1).toStdString()
               << " frames per second" << std::endl;
     std::cout << album->outputPath.toStdString() << std::endl;
+    if (!album->skippedTemplates.isEmpty()) {
+        std::cerr << "the album was made without " << album->skippedTemplates.size()
+                  << " template(s) that could not be played:" << std::endl;
+        for (const QString& movie : album->skippedTemplates)
+            std::cerr << "  " << movie.toStdString() << std::endl;
+        throw CLI::RuntimeError(kExitTemplatesSkipped);
+    }
 }
 
 }  // namespace
@@ -415,6 +431,10 @@ void addMakeCommand(CLI::App& app) {
     auto* command = app.add_subcommand("make",
                                        "make an album video (or picture sequence) from "
                                        "photos, songs, lyrics and texts");
+    command->footer(
+        "Exit status: 0 the album was made; 3 it was made, but templates that could not be "
+        "played were left out (named on standard error); 130 stopped; 1 or another value: "
+        "failed, nothing at OUTPUT.");
     auto o = std::make_shared<MakeOptions>();
     addRootOption(*command, o->root);
     command->add_option("--photos", o->photos, "JPEG photos, in album order");

@@ -203,6 +203,17 @@ void renderTemplate(const RenderTemplateOptions& o) {
         providePicture(pictures, int(k + 1), slotSize, folder.instancePicture(1, int(k + 1)));
     }
 
+    // Messages of the preview name the staged copies (the template instance
+    // and the preview's own copy); the user knows the movie by the name given
+    // on the command line.
+    const QString stagedMovies[] = {toQString(folder.previewInstanceMovie(1)),
+                                    toQString(folder.instanceMovie(1))};
+    const QString userMovie = QString::fromStdString(o.movie);
+    auto named = [&](QString message) {
+        for (const QString& staged : stagedMovies) message.replace(staged, userMovie);
+        return message;
+    };
+
     TemplatePreviewOptions previewOptions;
     previewOptions.area = size;
     previewOptions.shrinkPictures = false;
@@ -210,8 +221,8 @@ void renderTemplate(const RenderTemplateOptions& o) {
     previewOptions.playEnding = false;
     previewOptions.requireProtocol = false;
     TemplatePreview preview(folder, 1, int(slotSizes.size()), previewOptions);
-    if (auto ok = preview.prepare(); !ok) failWith(ok.error().message);
-    if (auto ok = preview.play(); !ok) failWith(ok.error().message);
+    if (auto ok = preview.prepare(); !ok) failWith(named(ok.error().message));
+    if (auto ok = preview.play(); !ok) failWith(named(ok.error().message));
     const int total = preview.templateFrames();
     const auto [first, last] = parseFrames(o.frames, total);
 
@@ -224,7 +235,7 @@ void renderTemplate(const RenderTemplateOptions& o) {
     QImage frame(size, QImage::Format_RGB32);
     std::vector<std::pair<int, QImage>> sheetFrames;
     for (int n = first; n <= last; ++n) {
-        if (auto ok = preview.paintFrame(n, frame); !ok) failWith(ok.error().message);
+        if (auto ok = preview.paintFrame(n, frame); !ok) failWith(named(ok.error().message));
         if (writeFrames) {
             const QString file =
                 QDir(QString::fromStdString(o.out))
@@ -235,7 +246,7 @@ void renderTemplate(const RenderTemplateOptions& o) {
     }
     if (!o.sheet.empty()) writeSheet(sheetFrames, QString::fromStdString(o.sheet));
     for (const QString& warning : preview.warnings())
-        printError(QStringLiteral("warning: ") + warning);
+        printError(QStringLiteral("warning: ") + named(warning));
     std::cout << "rendered frames " << first << "-" << last << " of " << total << " at "
               << size.width() << "x" << size.height() << std::endl;
 }

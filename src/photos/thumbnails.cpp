@@ -28,8 +28,9 @@ Result<void> saveThumbnail(const QImage& picture, int n, const WorkingFolder& fo
     painter.end();
     const fs::path path = folder.thumbnail(1, n);
     folder.createFolder(path.parent_path());
-    if (!writeImageFile(canvas, path, "BMP"))
-        return fail(QStringLiteral("cannot write the thumbnail %1").arg(toQString(path)));
+    if (auto written = writeImageFile(canvas, path, "BMP"); !written)
+        return fail(QStringLiteral("cannot write the thumbnail %1 (%2)")
+                        .arg(toQString(path), written.error().message));
     return {};
 }
 

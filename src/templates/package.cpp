@@ -23,7 +23,8 @@ std::int32_t readLength(const Bytes& stream) {
 // Inflates the layer in `in` into `out` (whose capacity is reused). An inner
 // layer holds the next layer, which is compressed data: it can only be a
 // little larger than its own compressed stream.
-Result<void> inflateInto(const Bytes& in, Bytes& out, bool inner) {
+Result<void> inflateInto(const Bytes& in, Bytes& out, bool inner,
+                         std::int64_t maxBytes = kMaxLayerBytes) {
     if (in.size() < 4)
         return fail(
             QStringLiteral("layer of %1 bytes is too short for its length header").arg(in.size()));
@@ -31,6 +32,11 @@ Result<void> inflateInto(const Bytes& in, Bytes& out, bool inner) {
     const std::int64_t compressed = static_cast<std::int64_t>(in.size()) - 4;
     if (announced < 0)
         return fail(QStringLiteral("layer announces a negative length (%1)").arg(announced));
+    if (announced > maxBytes && maxBytes < kMaxLayerBytes)
+        return fail(QStringLiteral("the payload announces %1 bytes, more than the %2 bytes a "
+                                   "template holds")
+                        .arg(announced)
+                        .arg(maxBytes));
     if (announced > kMaxLayerBytes || announced > compressed * kMaxInflateRatio)
         return fail(QStringLiteral("layer announces %1 bytes from %2 compressed bytes, "
                                    "more than a sane package holds")
@@ -86,6 +92,17 @@ Result<void> inflateInto(const Bytes& in, Bytes& out, bool inner) {
     return {};
 }
 
+// True when `payload` is itself a whole layer: a length header and a zlib
+// stream inflating to exactly that length. Neither an INI text nor a SWF
+// movie begins like that.
+bool looksLikeLayer(const Bytes& payload) {
+    if (payload.size() < 6) return false;
+    const unsigned cmf = payload[4], flg = payload[5];
+    if ((cmf & 0x0f) != 8 || (cmf * 256 + flg) % 31 != 0) return false;
+    Bytes inflated;
+    return inflateInto(payload, inflated, false).has_value();
+}
+
 }  // namespace
 
 Result<void> inflateLayer(Bytes& stream) {
@@ -125,7 +142,18 @@ Result<void> unpackPackage(const std::filesystem::path& source,
         std::size_t out = in;
         if (!buffers[in].empty()) {
             out = (in + 1) % 3;
-            if (auto ok = inflateInto(buffers[in], buffers[out], n < kPackageLayers); !ok) {
+            const bool inner = n < kPackageLayers;
+            auto ok = inflateInto(buffers[in], buffers[out], inner,
+                                  inner ? kMaxLayerBytes : kMaxPayloadBytes);
+            // Only an empty package passes empty layers on; a layer that
+            // inflates to nothing leaves no payload to use.
+            if (ok && buffers[out].empty())
+                ok = fail(QStringLiteral("the layer inflates to 0 bytes"));
+            if (ok && !inner && looksLikeLayer(buffers[out]))
+                ok = fail(QStringLiteral("the payload is another zlib layer: the package has more "
+                                         "than %1 layers")
+                              .arg(kPackageLayers));
+            if (!ok) {
                 (void)finishPendingWrite();
                 return fail(QStringLiteral("template package %1 is damaged at layer %2: %3")
                                 .arg(name)

@@ -23,6 +23,9 @@ inline constexpr std::int64_t kMaxInflateRatio = 1032;
 // Layers 1..22 hold the next layer, already compressed: they may announce at
 // most their compressed size plus an eighth plus this much.
 inline constexpr std::int64_t kInnerLayerSlack = 4096;
+// The payload (an INI text or a SWF movie) of a package may announce at most
+// this much; its movie's own compression and bitmaps have their own bounds.
+inline constexpr std::int64_t kMaxPayloadBytes = std::int64_t{128} << 20;
 
 // Replaces `stream` (one layer) by its inflated content. An empty stream is
 // left as it is. On failure `stream` is unchanged and the error tells why.
@@ -33,7 +36,9 @@ using IntermediateNaming = std::function<std::filesystem::path(int n)>;
 
 // Unpacks `source` through its 23 layers: intermediate files 1..22 are written
 // by `intermediate`, the payload to `payload`. The payload is written only
-// when every layer inflated; errors name the package.
+// when every layer inflated; errors name the package. A package that is not
+// empty must inflate to a payload that is not empty either, and a payload
+// that is itself another layer (a 24-layer package) is damage.
 Result<void> unpackPackage(const std::filesystem::path& source,
                            const IntermediateNaming& intermediate,
                            const std::filesystem::path& payload);

@@ -152,6 +152,13 @@ TEST_F(AlbumBuildTest, BadInputEndsWithAClearMessageAndNoFile) {
         auto album = makeAlbum(withSong, folder, AlbumRequest{toQString(output)}, progress);
         ASSERT_FALSE(album.has_value());
         EXPECT_TRUE(album.error().message.contains(QStringLiteral("gone.mp3")));
+        // One that cannot be read any more (a folder took its name; a mode of
+        // 000 would not stop a test run as root).
+        fs::create_directory(dir.path() / "gone.mp3");
+        album = makeAlbum(withSong, folder, AlbumRequest{toQString(output)}, progress);
+        ASSERT_FALSE(album.has_value());
+        EXPECT_TRUE(album.error().message.contains(QStringLiteral("gone.mp3")));
+        EXPECT_FALSE(fs::exists(folder.outputJournal()));
     }
     {
         auto album = make(QStringLiteral("DVD"), dir.path() / "missing" / "album.mpg");
@@ -173,9 +180,13 @@ TEST_F(AlbumBuildTest, TemplatesLostAfterImportAreSkippedOrPlayedFromTheirStaged
     fs::remove_all(folder.movieStore());
     // A staged movie that is gone is skipped, with its error in the log.
     fs::remove(folder.instanceMovie(1));
+    // Nor are the user's photos: their staged pictures are played.
+    fs::remove(dir.path() / "a.jpg");
+    fs::remove(dir.path() / "b.jpg");
     const fs::path output = dir.path() / "album.mpg";
     auto album = make(QStringLiteral("DVD"), output);
     ASSERT_TRUE(album.has_value()) << album.error().message.toStdString();
+    EXPECT_EQ(album->skippedTemplates, QStringList{toQString(folder.instanceMovie(1))});
     EXPECT_EQ(countVideoFrames(output), kAlbumFrames);
     const QStringList errors = album->log.filter(QStringLiteral(" : 错误"));
     ASSERT_EQ(errors.size(), 1) << album->log.join('\n').toStdString();

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "album_fixtures.h"
+#include "package_writer.h"
 
 namespace orvane {
 namespace {
@@ -80,6 +81,11 @@ TEST_F(MakeCliTest, RefusesWhatCannotBeMade) {
     const std::vector<Case> cases{
         {"--format dvd --size 333x100 -o '" + (dir.path() / "x").string() + "'", "--size"},
         {"--format dvd --text 'no time' -o '" + (dir.path() / "x").string() + "'", "--text"},
+        // An unknown motion names the seven that exist.
+        {"--format dvd --text 'hi|00:01|sideways' -o '" + (dir.path() / "x").string() + "'",
+         "unknown motion \"sideways\"; choose one of zuoshangxiangyouxia, congzuoxiangyou, "
+         "congshangxiangxia, congyouxiangzuo, zuoxiadaoyoushang, youshangdaozuoxia, "
+         "youxiadaozuoshang"},
         {"--format dvd --music '" + (dir.path() / "none.mp3").string() + "' -o '" +
              (dir.path() / "x").string() + "'",
          "none.mp3"},
@@ -244,6 +250,26 @@ TEST_F(MakeCliTest, OtherRunsOnAWorkingFolderInUseAreRefusedAndTheRenderGoesOn) 
     EXPECT_EQ(countVideoFrames(dir.path() / "album.mpg"), 300);
 }
 
+// A template whose movie cannot be played is left out: the video is made,
+// the template is named, and the exit status (3, told by --help) says so.
+TEST_F(MakeCliTest, TemplatesThatCannotBePlayedAreNamedAndEndWithStatusThree) {
+    const std::string damaged = "FWS\x08\x20\x00\x00\x00 this is no movie";
+    packing::writePackage(folder.movieStore() / "t1.rar",
+                          packing::Bytes(damaged.begin(), damaged.end()));
+    std::string out;
+    EXPECT_EQ(runCommand(make("--format dvd --size 320x176 -o '" +
+                              (dir.path() / "without").string() + "'"),
+                         &out),
+              3)
+        << out;
+    EXPECT_TRUE(fs::exists(dir.path() / "without.mpg")) << out;
+    EXPECT_NE(out.find("could not be played"), std::string::npos) << out;
+    EXPECT_NE(out.find(folder.instanceMovie(1).string()), std::string::npos) << out;
+
+    EXPECT_EQ(runCommand("'" + std::string(ORVANE_BINARY) + "' make --help", &out), 0);
+    EXPECT_NE(out.find("Exit status: 0 the album was made; 3"), std::string::npos) << out;
+}
+
 TEST_F(MakeCliTest, ARunKilledOutrightDoesNotBlockTheNext) {
     writeSong(dir.path() / "long.mp3", 40.0);
     const pid_t render = startCommand(make("--music '" + (dir.path() / "long.mp3").string() +
@@ -251,6 +277,16 @@ TEST_F(MakeCliTest, ARunKilledOutrightDoesNotBlockTheNext) {
                                            (dir.path() / "killed").string() + "'"),
                                       dir.path() / "make.log");
     ASSERT_TRUE(waitForHolder(folder, "orvane make"));
+    // Killed while the video is being written: its temporary file is there.
+    auto leftovers = [&] {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            if (entry.path().filename().string().find("killed") != std::string::npos)
+                found.push_back(entry.path().filename().string());
+        return found;
+    };
+    for (int i = 0; i < 200 && leftovers().empty(); ++i) usleep(50'000);
+    ASSERT_FALSE(leftovers().empty());
     kill(render, SIGKILL);
     waitpid(render, nullptr, 0);
     std::string out;
@@ -260,7 +296,10 @@ TEST_F(MakeCliTest, ARunKilledOutrightDoesNotBlockTheNext) {
         0)
         << out;
     EXPECT_TRUE(fs::exists(dir.path() / "next.mpg"));
-    EXPECT_FALSE(fs::exists(dir.path() / "killed.mpg"));
+    // The next run cleaned up after the killed one: nothing is left beside
+    // the output it was making, and nothing noted in the working folder.
+    EXPECT_TRUE(leftovers().empty()) << leftovers().front();
+    EXPECT_FALSE(fs::exists(folder.outputJournal()));
 }
 
 TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {
@@ -285,6 +324,29 @@ TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {
     EXPECT_FALSE(fs::exists(dir.path() / "full.mpg"));
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path().string().find("full"), std::string::npos) << entry.path();
+}
+
+// The disk fills while the photos are staged (no file may grow past 20 KB,
+// less than one staged picture): the run fails naming the cause, the
+// working folder and the user's photos are as they were, and nothing is made.
+TEST_F(MakeCliTest, AFullDiskDuringStagingLeavesEverythingAsItWas) {
+    const auto workingBefore = folderListing(folder.base());
+    const std::string photoA = readFile(dir.path() / "a.jpg");
+    const std::string photoB = readFile(dir.path() / "b.jpg");
+    std::string out;
+    const int status =
+        runCommand(make("--format dvd --size 320x176 -o '" + (dir.path() / "staged").string() + "'",
+                        "trap '' XFSZ; ulimit -f 40; "),
+                   &out);
+    EXPECT_NE(status, 0) << out;
+    EXPECT_NE(out.find("File too large"), std::string::npos) << out;
+    auto workingAfter = folderListing(folder.base());
+    workingAfter.erase("orvane.lock");  // the runs' lock stays, empty
+    EXPECT_EQ(workingAfter, workingBefore);
+    EXPECT_EQ(readFile(dir.path() / "a.jpg"), photoA);
+    EXPECT_EQ(readFile(dir.path() / "b.jpg"), photoB);
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().string().find("staged"), std::string::npos) << entry.path();
 }
 
 }  // namespace

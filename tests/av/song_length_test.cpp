@@ -87,6 +87,38 @@ TEST(SongLength, HeaderClaimingMoreFramesThanTheFileHoldsIsCounted) {
     }
 }
 
+// An ID3v2 tag of `size` bytes (synch-safe length), padding only.
+std::string id3Tag(std::uint32_t size, std::size_t written) {
+    std::string tag = "ID3";
+    tag += std::string("\x03\x00\x00", 3);
+    for (int shift = 21; shift >= 0; shift -= 7) tag += char((size >> shift) & 0x7F);
+    return tag + std::string(written, '\0');
+}
+
+TEST(SongLength, HugeId3TagsAreSkippedOrNamed) {
+    TempDir dir;
+    const fs::path plain = dir.path() / "plain.mp3";
+    makeMp3(plain, {2.0, 44100, false, true, 1});
+    const std::string audio = testing::readFile(plain);
+
+    // A true tag of 6 MB (a large cover picture) before the audio.
+    const fs::path big = dir.path() / "big tag.mp3";
+    testing::writeFile(big, id3Tag(6u << 20, 6u << 20) + audio);
+    auto length = measureSongLength(toQString(big));
+    ASSERT_TRUE(length.has_value()) << length.error().message.toStdString();
+    EXPECT_NEAR(length->milliseconds(), 2000, 60);
+
+    // A tag claiming 256 MB in a file of a few kilobytes: no length is made
+    // up; either the audio after it is found or the file is named.
+    const fs::path lying = dir.path() / "lying tag.mp3";
+    testing::writeFile(lying, id3Tag(0x0FFFFFFF, 0) + audio);
+    auto claimed = measureSongLength(toQString(lying));
+    if (claimed)
+        EXPECT_NEAR(claimed->milliseconds(), 2000, 60);
+    else
+        EXPECT_TRUE(claimed.error().message.contains(toQString(lying)));
+}
+
 TEST(SongLength, DamagedFrameKeepsTheLength) {
     TempDir dir;
     for (const bool header : {true, false}) {

@@ -78,3 +78,17 @@ TEST(CliTemplates, MissingWorkingFolderIsAnError) {
     auto unknown = runOrvane({"no-such-command"});
     EXPECT_NE(unknown.status, 0);
 }
+
+// render-template plays a staged copy of the movie; its messages name the
+// user's file, never the copy in a temporary folder.
+TEST(CliRenderTemplate, MessagesNameTheUsersMovie) {
+    TempDir tmp;
+    const fs::path movie = tmp.path() / "broken movie.swf";
+    writeFile(movie, std::string("FWS\x08\x40\x00\x00\x00", 8) + "not a movie at all");
+    auto result = runOrvane(
+        {"render-template", toQString(movie), "--sheet", toQString(tmp.path() / "sheet.png")});
+    EXPECT_NE(result.status, 0);
+    EXPECT_TRUE(result.err.contains(toQString(movie))) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(QStringLiteral("w_j_1"))) << result.err.toStdString();
+    EXPECT_FALSE(fs::exists(tmp.path() / "sheet.png"));
+}

@@ -144,6 +144,63 @@ TEST(PlayerProtocol, HugePictureIsRefusedBeforeItIsRead) {
     EXPECT_TRUE(player.FrameNum(5).has_value());
 }
 
+// A template loads pictures only from its own folder and the transition
+// folder "pic" two levels up; anything else on the disk is refused by name.
+TEST(PlayerProtocol, PicturesOutsideTheTemplateFoldersAreRefused) {
+    TempDir dir;
+    const fs::path instance = dir.path() / "tp_wjj" / "tp_wjj" / "tp_wjj_1";
+    const QImage red = [] {
+        QImage i(8, 8, QImage::Format_RGB32);
+        i.fill(Qt::red);
+        return i;
+    }();
+    auto savePicture = [&](const fs::path& p) {
+        fs::create_directories(p.parent_path());
+        ASSERT_TRUE(red.save(QString::fromStdString(p.string()), "PNG"));
+    };
+    savePicture(instance / "picture_1.rar");
+    savePicture(dir.path() / "tp_wjj" / "pic" / "picture_0.rar");
+    savePicture(dir.path() / "secret.png");
+    struct Case {
+        QString url;
+        bool loads;
+    };
+    const Case cases[] = {
+        {QStringLiteral("picture_1.rar"), true},
+        {QStringLiteral("../../pic/picture_0.rar"), true},
+        {QStringLiteral("..\\..\\pic\\picture_0.rar"), true},
+        {QStringLiteral("../../../secret.png"), false},
+        {QStringLiteral("../tp_wjj_1/../../../secret.png"), false},
+        {QString::fromStdString((dir.path() / "secret.png").string()), false},
+        {QStringLiteral("file://") + QString::fromStdString((dir.path() / "secret.png").string()),
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.url.toStdString());
+        MovieWriter m(100, 100);
+        TagList inner;
+        inner.showFrame();
+        m.sprite(1, 1, inner);
+        m.place(Place(1).id(1).named(QStringLiteral("slot")));
+        Actions a;
+        a.loadMovie(c.url, QStringLiteral("slot"));
+        m.doAction(a);
+        m.showFrame();
+        const fs::path movie = instance / "w_j_1.rar";
+        writeBytes(movie, m.finish(1));
+        FlashPlayer player;
+        ASSERT_TRUE(player.Movie(movie).has_value());
+        const QString warnings = player.loadWarnings().join(QLatin1Char('\n'));
+        if (c.loads) {
+            EXPECT_TRUE(warnings.isEmpty()) << warnings.toStdString();
+        } else {
+            EXPECT_TRUE(warnings.contains(QStringLiteral("outside the template's folders")))
+                << warnings.toStdString();
+            EXPECT_TRUE(warnings.contains(c.url)) << warnings.toStdString();
+        }
+    }
+}
+
 TEST(PlayerProtocol, VariablesFollowTargetPathsAndSetTarget) {
     MovieWriter m(100, 100);
     TagList inner;

@@ -82,8 +82,18 @@ TEST(Package, DamagedPackagesFailWithoutPayload) {
     flippedChecksum.back() ^= 0x01;
     // A small file whose first layer claims a mebibyte of zeros.
     const Bytes blownUp = pk::wrapLayer(Bytes(1 << 20, 0), 9);
+    // A last layer announcing more than a template holds, from enough
+    // incompressible bytes that the inflate ratio would allow it.
+    Bytes noise(150 * 1024);
+    std::uint32_t seed = 7;
+    for (auto& b : noise) b = static_cast<std::uint8_t>((seed = seed * 1103515245 + 12345) >> 24);
+    const Bytes hugePayload =
+        pk::makePackage(pk::wrapLayer(noise, 0, kMaxPayloadBytes + 1), kPackageLayers - 1);
     const Case cases[] = {
         {"22 layers", pk::makePackage(payload, 22), "layer 23"},
+        {"24 layers", pk::makePackage(payload, 24), "more than 23 layers"},
+        {"empty payload", pk::makePackage(pk::wrapLayer({}), kPackageLayers - 1), "0 bytes"},
+        {"payload over the cap", hugePayload, "more than the"},
         {"checksum bit flipped", flippedChecksum, "incorrect data check"},
         {"inner layer blown up", blownUp, "cannot grow"},
         {"corrupt", corrupt, "damaged"},

@@ -79,6 +79,16 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     } else if (auto writable = checkOutputFolder(request.output); !writable) {
         return std::unexpected(writable.error());
     }
+    // Noted for the next start, should this run be killed while it writes.
+    struct OutputNote {
+        const WorkingFolder& folder;
+        ~OutputNote() { folder.forgetOutputInProgress(); }
+    };
+    std::optional<OutputNote> outputNote;
+    if (!pictures) {
+        folder.noteOutputInProgress(toPath(outputPath));
+        outputNote.emplace(folder);
+    }
     // The loading picture and the frame files; a stopped or failed build
     // puts them back as they were.
     FolderSnapshot snapshot(folder, {{folder.transitionFolder()}, {folder.loadFolder()}});
@@ -194,6 +204,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     snapshot.keep();
     report.outputPath = outputPath;
     report.frames = static_cast<int>(frames);
+    report.skippedTemplates = producer.skippedMovies();
     return report;
 }
 

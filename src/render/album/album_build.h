@@ -32,6 +32,8 @@ struct AlbumReport {
     int frames = 0;
     AlbumTimeline timeline;
     QStringList log;
+    // Template movies that could not be played: the album went on without them.
+    QStringList skippedTemplates;
 };
 
 // The extension a make command appends: ".mpg" for "VCD", "SVCD", "DVD",

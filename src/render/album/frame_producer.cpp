@@ -77,6 +77,7 @@ bool FrameProducer::loadMovie(const std::filesystem::path& movie) {
     auto frames = openTemplateMovie(*player, movie);
     if (!frames) {
         m_log(errorLine(movie, frames.error().message + QStringLiteral(", skipped")));
+        if (!m_skipped.contains(toQString(movie))) m_skipped << toQString(movie);
         return false;
     }
     for (const QString& warning : player->loadWarnings()) m_log(warning);

@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -70,6 +71,9 @@ class FrameProducer {
     int playIndex() const { return m_playIndex; }
     int templateFrame() const { return m_templateFrame; }
     const QString& closingState() const { return m_closingState; }
+    // The template movies that could not be played and were skipped, each
+    // once, in the order they were met.
+    const QStringList& skippedMovies() const { return m_skipped; }
     QString currentMovie() const;
     // The picture staged as picture_0 last (stage size).
     const QImage& transitionPicture() const { return m_transition; }
@@ -95,6 +99,7 @@ class FrameProducer {
     int m_movieFrames = 0;
     QString m_closingState = kClosingPending;
     int m_failuresInRow = 0;
+    QStringList m_skipped;
     QImage m_transition;  // stage size, what picture_0 holds
     QImage m_bare;        // output size, the template frame painted last
 };

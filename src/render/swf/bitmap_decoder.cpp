@@ -116,6 +116,29 @@ Result<QImage> decodePicture(std::span<const std::uint8_t> data) {
     return fail(QStringLiteral("it is not a JPEG, PNG, GIF or BMP picture"));
 }
 
+std::int64_t declaredJpegPixels(std::span<const std::uint8_t> body, bool jpeg3) {
+    if (jpeg3) {
+        if (body.size() < 4) return 0;
+        const std::size_t alphaOffset = std::size_t(body[0]) | std::size_t(body[1]) << 8 |
+                                        std::size_t(body[2]) << 16 | std::size_t(body[3]) << 24;
+        if (alphaOffset > body.size() - 4) return 0;
+        body = body.subspan(4, alphaOffset);
+    }
+    const auto data = stripBogusHeader(body);
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    return size.isValid() ? std::int64_t(size.width()) * size.height() : 0;
+}
+
+std::int64_t declaredLosslessPixels(std::span<const std::uint8_t> body) {
+    if (body.size() < 5) return 0;
+    return std::int64_t(body[1] | body[2] << 8) * std::int64_t(body[3] | body[4] << 8);
+}
+
 Result<QImage> decodeJpeg2(std::span<const std::uint8_t> body, int) {
     auto data = stripBogusHeader(body);
     if (sniffContent(data) == ContentKind::Unknown)

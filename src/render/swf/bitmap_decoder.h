@@ -17,6 +17,12 @@ Result<QImage> decodeJpeg2(std::span<const std::uint8_t> body, int version);
 Result<QImage> decodeJpeg3(std::span<const std::uint8_t> body, int version);
 Result<QImage> decodeLossless(std::span<const std::uint8_t> body, bool withAlpha);
 
+// The pixels a bitmap tag's body (after the character id) declares, read from
+// its header without decoding; 0 when the header cannot be read (decoding
+// then fails on its own). `jpeg3` bodies start with the alpha offset.
+std::int64_t declaredJpegPixels(std::span<const std::uint8_t> body, bool jpeg3);
+std::int64_t declaredLosslessPixels(std::span<const std::uint8_t> body);
+
 enum class ContentKind { Unknown, Jpeg, Png, Gif, Bmp, Swf };
 // What a file holds, from its first bytes.
 ContentKind sniffContent(std::span<const std::uint8_t> data);

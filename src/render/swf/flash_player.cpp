@@ -1,6 +1,7 @@
 #include "render/swf/flash_player.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <unordered_map>
 
 #include "render/swf/bitmap_decoder.h"
@@ -22,8 +23,12 @@ constexpr std::uintmax_t kMaxPictureFileBytes = 64 * 1024 * 1024;
 
 class PictureCache : public swf::PictureLoader {
    public:
+    // A movie loads its pictures from its own folder (the template
+    // instance's slot pictures) and from the transition folder "pic" two
+    // levels above it, which every template folder layout shares.
     void setBaseFolder(const fs::path& folder) {
-        m_base = folder;
+        m_base = folder.lexically_normal();
+        m_allowed = {m_base, (m_base / ".." / ".." / "pic").lexically_normal()};
         m_entries.clear();
     }
     void setScale(double scale) {
@@ -49,6 +54,10 @@ class PictureCache : public swf::PictureLoader {
         if (path.is_relative()) path = m_base / path;
         path = path.lexically_normal();
         const QString name = QString::fromStdString(path.string());
+        if (!isAllowed(path))
+            return fail(QStringLiteral("The picture %1 is outside the template's folders (%2); "
+                                       "a template loads only its own pictures.")
+                            .arg(url, QString::fromStdString(m_base.string())));
         if (auto it = m_overrides.find(path.string()); it != m_overrides.end()) return it->second;
         std::error_code ec;
         const auto size = fs::file_size(path, ec);
@@ -80,12 +89,24 @@ class PictureCache : public swf::PictureLoader {
     }
 
    private:
+    bool isAllowed(const fs::path& path) const {
+        for (const fs::path& folder : m_allowed) {
+            auto [end, at] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+            // Trailing "" of a folder written with a final separator matches too.
+            const bool inside =
+                end == folder.end() || (std::next(end) == folder.end() && end->empty());
+            if (inside && at != path.end()) return true;
+        }
+        return false;
+    }
+
     struct Entry {
         std::uintmax_t size = 0;
         fs::file_time_type time;
         std::shared_ptr<const QImage> image;
     };
     fs::path m_base;
+    std::vector<fs::path> m_allowed;
     double m_scale = 1.0;
     std::unordered_map<std::string, Entry> m_entries;
     std::unordered_map<std::string, std::shared_ptr<const QImage>> m_overrides;

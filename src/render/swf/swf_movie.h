@@ -148,8 +148,10 @@ inline constexpr int kMaxStagePixels = 8192;
 inline constexpr int kMaxFrames = 100000;
 inline constexpr int kMaxNesting = 64;
 inline constexpr std::int64_t kMaxBitmapPixels = 64LL * 1000 * 1000;
-inline constexpr std::int64_t kMaxTotalBitmapPixels = 256LL * 1000 * 1000;
+inline constexpr std::int64_t kMaxTotalBitmapPixels = 128LL * 1000 * 1000;
 inline constexpr std::int64_t kMaxUncompressedBytes = 512LL * 1024 * 1024;
+// Shapes that make one mask (a sprite used as a mask, counted from the file).
+inline constexpr std::int64_t kMaxMaskShapes = 256;
 
 class Movie {
    public:

@@ -72,7 +72,8 @@ void Painter::paintClip(QPainter& p, const Clip& clip, const QTransform& world,
             if (masks.size() != before) applyMasks(p, masks);
         }
         if (object.clipDepth > 0) {
-            masks.push_back({object.clipDepth, maskPath(object, world, level)});
+            std::int64_t shapesLeft = kMaxMaskShapes;
+            masks.push_back({object.clipDepth, maskPath(object, world, level, shapesLeft)});
             applyMasks(p, masks);
             continue;
         }
@@ -88,9 +89,14 @@ void Painter::applyMasks(QPainter& p, const std::vector<Mask>& masks) {
     for (const Mask& m : masks) p.setClipPath(m.path, Qt::IntersectClip);
 }
 
-QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, int level) const {
+QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, int level,
+                               std::int64_t& shapesLeft) const {
     const QTransform t = o.matrix * world;
-    if (const auto* shape = std::get_if<Shape>(o.character)) return t.map(shape->coverage);
+    if (const auto* shape = std::get_if<Shape>(o.character)) {
+        if (shapesLeft <= 0) return {};
+        --shapesLeft;
+        return t.map(shape->coverage);
+    }
     QPainterPath result;
     if (!o.clip || level > kMaxNesting) return result;
     if (o.clip->picture) {
@@ -100,7 +106,8 @@ QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, 
     }
     for (const auto& [depth, child] : o.clip->displayList) {
         if (child.clipDepth > 0) continue;
-        const QPainterPath part = maskPath(child, t, level + 1);
+        if (shapesLeft <= 0) break;
+        const QPainterPath part = maskPath(child, t, level + 1, shapesLeft);
         result = result.isEmpty() ? part : result.united(part);
     }
     return result;

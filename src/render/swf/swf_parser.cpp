@@ -6,6 +6,7 @@
 #include "render/swf/bitmap_decoder.h"
 #include "render/swf/byte_reader.h"
 #include "render/swf/shape_parser.h"
+#include "render/swf/swf_player.h"
 #include "templates/package.h"
 
 namespace orvane::swf {
@@ -162,6 +163,83 @@ class Parser {
             return depthOf[id] = deepest + 1;
         };
         for (const auto& [id, character] : m_movie.dictionary) depth(id);
+        checkPlacedWork();
+    }
+
+    // What the timelines place, counted from the file before anything plays:
+    // the clips alive at once (one per depth of each timeline, nested sprites
+    // multiplied out) must stay within the player's instance cap, and every
+    // mask within kMaxMaskShapes shapes (each frame intersects them all).
+    // Runs after checkNesting, so the sprites form no cycle.
+    void checkPlacedWork() {
+        static constexpr std::int64_t kSaturated = std::int64_t{1} << 40;
+        std::unordered_map<std::uint16_t, std::int64_t> clipsOf, shapesOf;
+        // Most of `count(child)` a timeline holds at once: the largest at each depth.
+        auto perDepth = [](const Timeline& timeline, auto&& count) {
+            std::unordered_map<int, std::int64_t> largest;
+            for (const Frame& frame : timeline.frames)
+                for (const ControlTag& tag : frame.tags)
+                    if (const auto* p = std::get_if<PlaceObject>(&tag); p && p->characterId) {
+                        auto& at = largest[p->depth];
+                        at = std::max(at, count(*p->characterId));
+                    }
+            std::int64_t total = 0;
+            for (const auto& [depth, n] : largest) total = std::min(kSaturated, total + n);
+            return total;
+        };
+        std::function<std::int64_t(std::uint16_t)> clips = [&](std::uint16_t id) {
+            if (auto known = clipsOf.find(id); known != clipsOf.end()) return known->second;
+            const auto* sprite = std::get_if<Sprite>(m_movie.character(id));
+            const std::int64_t n = 1 + (sprite ? perDepth(sprite->timeline, clips) : 0);
+            return clipsOf[id] = std::min(n, kSaturated);
+        };
+        std::function<std::int64_t(std::uint16_t)> shapes = [&](std::uint16_t id) {
+            if (auto known = shapesOf.find(id); known != shapesOf.end()) return known->second;
+            const Character* c = m_movie.character(id);
+            std::int64_t n = c && std::holds_alternative<Shape>(*c) ? 1 : 0;
+            if (const auto* sprite = c ? std::get_if<Sprite>(c) : nullptr)
+                n = perDepth(sprite->timeline, shapes);
+            return shapesOf[id] = n;
+        };
+        if (perDepth(m_movie.root, clips) > kMaxInstances)
+            throw ReadError("its sprites place more than " + std::to_string(kMaxInstances) +
+                            " clips at once");
+        auto checkMasks = [&](const Timeline& timeline) {
+            for (const Frame& frame : timeline.frames)
+                for (const ControlTag& tag : frame.tags)
+                    if (const auto* p = std::get_if<PlaceObject>(&tag);
+                        p && p->characterId && p->clipDepth &&
+                        shapes(*p->characterId) > kMaxMaskShapes)
+                        throw ReadError("a mask is made of more than " +
+                                        std::to_string(kMaxMaskShapes) + " shapes");
+        };
+        checkMasks(m_movie.root);
+        for (const auto& [id, character] : m_movie.dictionary)
+            if (const auto* sprite = std::get_if<Sprite>(&character)) checkMasks(sprite->timeline);
+    }
+
+    // Adds up the pixels every bitmap of the movie declares, from their
+    // headers, and refuses the movie before any bitmap is decoded when they
+    // are too many: decoding first would take the memory the bound protects.
+    void checkBitmapBudget(ByteReader in) {
+        std::int64_t total = 0;
+        while (!in.atEnd()) {
+            const TagHeader tag = readTagHeader(in);
+            if (tag.code == kEnd) break;
+            const auto body =
+                std::span<const std::uint8_t>(m_data).subspan(in.position(), tag.length);
+            if (body.size() > 2) {
+                if (tag.code == kDefineBitsJpeg2 || tag.code == kDefineBitsJpeg3)
+                    total += declaredJpegPixels(body.subspan(2), tag.code == kDefineBitsJpeg3);
+                else if (tag.code == kDefineBitsLossless || tag.code == kDefineBitsLossless2)
+                    total += declaredLosslessPixels(body.subspan(2));
+            }
+            if (total > kMaxTotalBitmapPixels)
+                throw ReadError("its bitmaps hold more than " +
+                                std::to_string(kMaxTotalBitmapPixels) +
+                                " pixels in total (refused before decoding)");
+            in.seek(in.position() + tag.length);
+        }
     }
 
    private:
@@ -318,6 +396,7 @@ Result<std::shared_ptr<const Movie>> parseMovie(const Bytes& data, const QString
             return failWith(QStringLiteral("it has more than %1 frames").arg(kMaxFrames));
         Parser parser(*movie);
         parser.setData(body);
+        parser.checkBitmapBudget(in);
         parser.readTimeline(in, movie->root, std::max(frameCount, 1), false);
         parser.checkNesting();
     } catch (const ReadError& e) {
