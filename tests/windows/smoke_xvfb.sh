@@ -22,7 +22,8 @@ chmod 700 "$out/runtime"
 
 cat > "$out/session.sh" <<SESSION
 #!/bin/sh
-XDG_RUNTIME_DIR="$out/runtime" "$orvane" --root "$out/root" > "$out/orvane.log" 2>&1 &
+# On the X server, whatever platform the calling environment asks for.
+XDG_RUNTIME_DIR="$out/runtime" QT_QPA_PLATFORM=xcb "$orvane" --root "$out/root" > "$out/orvane.log" 2>&1 &
 pid=\$!
 # Wait (up to 40 s on a loaded machine) for the main window to be mapped and
 # viewable (xwininfo also lists windows not mapped yet).
