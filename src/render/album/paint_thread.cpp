@@ -1,0 +1,31 @@
+#include "render/album/paint_thread.h"
+
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+#include <exception>
+
+namespace orvane {
+
+void runOnPaintThread(const std::function<void()>& work) {
+    QThreadPool* pool = QThreadPool::globalInstance();
+    if (pool->contains(QThread::currentThread())) {
+        work();
+        return;
+    }
+    QSemaphore done;
+    std::exception_ptr failure;
+    pool->reserveThread();
+    pool->startOnReservedThread([&] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();  // rethrown to the caller
+        }
+        done.release();
+    });
+    done.acquire();
+    if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace orvane
