@@ -15,8 +15,9 @@ void runOnPaintThread(const std::function<void()>& work) {
     }
     QSemaphore done;
     std::exception_ptr failure;
-    pool->reserveThread();
-    pool->startOnReservedThread([&] {
+    // Not reserveThread() + startOnReservedThread(): a reserved thread is
+    // only started once a busy one finishes when the pool is at its maximum.
+    const bool started = pool->tryStart([&] {
         try {
             work();
         } catch (...) {
@@ -24,6 +25,10 @@ void runOnPaintThread(const std::function<void()>& work) {
         }
         done.release();
     });
+    if (!started) {
+        work();
+        return;
+    }
     done.acquire();
     if (failure) std::rethrow_exception(failure);
 }

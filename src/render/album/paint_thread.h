@@ -4,13 +4,14 @@
 // QPainter splits large fills into pieces for the global pool unless the
 // painting thread is one of the pool's own. During an album build the
 // encoder's threads keep the cores busy already, so the pieces only add
-// hand-overs and wake-ups (a fifth of the build's CPU time on two cores)
-// without making a frame sooner. The pixels are the same either way.
+// hand-overs and wake-ups (a tenth of the build's CPU time on two cores)
+// without making a frame sooner. The pixels are those of a split paint but
+// for rare rounding in single pixels.
 //
 // Call from any thread; blocks until `work` has run, and rethrows what it
-// threw. A thread is reserved
-// for the call, so it runs even when the pool is full or the caller is a
-// pool thread itself.
+// threw. When the caller is a pool thread, or the pool has no thread free
+// (all busy with other work), `work` runs on the calling thread at once
+// rather than waiting for one.
 
 #include <functional>
 
