@@ -7,6 +7,7 @@
 #include "app/folder_snapshot.h"
 #include "render/album/album_log.h"
 #include "render/album/frame_producer.h"
+#include "render/album/paint_thread.h"
 #include "render/album/song_frames.h"
 #include "render/album/template_usage.h"
 #include "render/mcl/image_sequence_folder.h"
@@ -180,7 +181,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     bool converted = false;
     if (frames > 0 || samples > 0) {
         log.add(QStringLiteral("Starting conversion..."));
-        converted = MclConvert(*encoder);
+        runOnPaintThread([&] { converted = MclConvert(*encoder); });
         log.add(QStringLiteral("Conversion ended."));
     } else {
         log.add(QStringLiteral("Nothing to convert."));

@@ -8,8 +8,9 @@
 // Progress: start(2 × frames); advance(frames) once the lists are made, then
 // advance() per frame encoded; every log line goes to message(); a
 // cancelled progress stops the conversion. A failed or stopped build leaves
-// nothing at the output path. Runs on the calling thread (the encoder
-// paints frames on it while its own threads encode); the model is only read.
+// nothing at the output path. Call from any thread; it blocks while the
+// frames are painted on a reserved thread of Qt's pool and the encoder's own
+// threads encode; the model is only read.
 
 #include <QString>
 #include <QStringList>
