@@ -9,6 +9,7 @@
 #include "app/windows/album_make_command.h"
 #include "app/windows/album_preview_window.h"
 #include "app/windows/effects_commands.h"
+#include "app/windows/template_manager_window.h"
 #include "app/windows/lyric_commands.h"
 #include "app/windows/lyric_kind_window.h"
 #include "app/windows/main_window.h"
@@ -122,6 +123,7 @@ WindowSet::WindowSet(Session& session)
     new MediaCommands(session, *this, media, m_main);
     connectLyricCommands(*this, session, m_lyricWindows);
     connectEffectsCommands(session, *this);
+    connectTemplateCommands(session, *this);
     connectPaneMenus(*this, m_lyricWindows);
     // Asks before the program ends (the exit window, or whether to save).
     new ProjectCommands(session, *this, *m_document, *saveQuestion, m_main);
