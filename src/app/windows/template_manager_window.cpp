@@ -30,11 +30,12 @@ QPushButton* button(const QString& caption, const QString& objectName, QWidget* 
     return b;
 }
 
+// "s08_page_turn  —  单张竖照 · 夏天 · 250 帧", the current one marked.
 QString entryText(const TemplateEntry& t, bool current) {
-    QString text = QStringLiteral("%1  %2（%3 帧）  %4")
-                       .arg(t.templateType, t.category, t.frameCount,
-                            QFileInfo(t.location).completeBaseName());
-    if (current) text += QStringLiteral("  ← 当前模板");
+    QString text = QStringLiteral("%1  —  %2 · %3 · %4 帧")
+                       .arg(QFileInfo(t.location).completeBaseName(), t.templateType.simplified(),
+                            t.category.simplified(), t.frameCount);
+    if (current) text += QStringLiteral("   ← 当前模板");
     return text;
 }
 
