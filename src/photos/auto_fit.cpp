@@ -83,30 +83,12 @@ class Matcher {
         return m_model.templateInstanceCount;
     }
 
-    void assign(PhotoEntry& photo, const TemplateEntry& t, int slot, const QString& folder,
-                const QString& marker) {
-        const auto k = static_cast<qsizetype>(slot - 1);
-        photo.templateFolder = folder;
-        photo.mainTemplateNo = t.seqNo;
-        photo.testImageName = marker;
-        photo.templatePhotoCount = t.photoCount;
-        photo.imageName = QStringLiteral("picture_%1").arg(slot);
-        photo.templatePath = t.location;
-        photo.requiredWidth = parseBarList(t.photoWidth).value(k);
-        photo.requiredHeight = parseBarList(t.photoHeight).value(k);
-        photo.slotWidth = t.photoWidth;
-        photo.slotHeight = t.photoHeight;
-        photo.slotOrientation = t.orientation;
-        photo.slotJpgName = t.jpgName;
-        photo.templateFrameCount = t.frameCount;
-    }
-
     void assignSingle(std::size_t p) {
         PhotoEntry& photo = m_batch.at(p);
         const bool portrait = photo.orientation == kPortrait;
         const TemplateEntry* t = draw(portrait ? m_model.portraitPool : m_model.landscapePool, p);
         if (!t) return;
-        assign(photo, *t, 1, nextInstance(), QStringLiteral("picture_1"));
+        assignTemplate(photo, *t, 1, nextInstance(), QStringLiteral("picture_1"));
     }
 
     // Gives the open photos of `orientation`, from the first row on, slotCount
@@ -117,8 +99,8 @@ class Matcher {
         int k = 1;
         for (std::size_t r = 0; r < m_batch.size() && k <= slotCount; ++r) {
             if (!open(r, orientation)) continue;
-            assign(m_batch.at(r), t, k, folder,
-                   QStringLiteral("picture_%1  %2").arg(k).arg(suffix));
+            assignTemplate(m_batch.at(r), t, k, folder,
+                           QStringLiteral("picture_%1  %2").arg(k).arg(suffix));
             ++k;
         }
     }
@@ -128,14 +110,15 @@ class Matcher {
         const TemplateEntry* t = draw(m_model.landscapePool, p);
         if (!t) return;
         if (t->photoCount == kOne) {
-            assign(m_batch.at(p), *t, 1, nextInstance(), QStringLiteral("picture_1h"));
+            assignTemplate(m_batch.at(p), *t, 1, nextInstance(), QStringLiteral("picture_1h"));
             return;
         }
         const int slotCount = fieldToInt(t->landscapeCount, "landscapeCount");
         if (countOpen(kLandscape) < slotCount) {
             const TemplateEntry* s = draw(m_model.landscapePoolSingle, p);
             if (!s) return;
-            assign(m_batch.at(p), *s, 1, nextInstance(), QStringLiteral("picture_1he不成立"));
+            assignTemplate(m_batch.at(p), *s, 1, nextInstance(),
+                           QStringLiteral("picture_1he不成立"));
             return;
         }
         fillTemplate(*t, kLandscape, slotCount, QStringLiteral("heng"));
@@ -148,7 +131,7 @@ class Matcher {
         const TemplateEntry* t = draw(m_model.portraitPool, p);
         if (!t) return;
         if (t->photoCount == kOne) {
-            assign(m_batch.at(p), *t, 1, nextInstance(), QStringLiteral("picture_1s"));
+            assignTemplate(m_batch.at(p), *t, 1, nextInstance(), QStringLiteral("picture_1s"));
             return;
         }
         if (countOpen(kPortrait) > fieldToInt(t->portraitCount, "portraitCount")) {
@@ -158,7 +141,7 @@ class Matcher {
         }
         const TemplateEntry* s = draw(m_model.portraitPoolSingle, p);
         if (!s) return;
-        assign(m_batch.at(p), *s, 1, nextInstance(), QStringLiteral("picture_1sh不成立"));
+        assignTemplate(m_batch.at(p), *s, 1, nextInstance(), QStringLiteral("picture_1sh不成立"));
     }
 
     void appendToProject(const PhotoEntry& photo) {
@@ -176,6 +159,24 @@ class Matcher {
 };
 
 }  // namespace
+
+void assignTemplate(PhotoEntry& photo, const TemplateEntry& t, int slot, const QString& folder,
+                    const QString& marker) {
+    const auto k = static_cast<qsizetype>(slot - 1);
+    photo.templateFolder = folder;
+    photo.mainTemplateNo = t.seqNo;
+    photo.testImageName = marker;
+    photo.templatePhotoCount = t.photoCount;
+    photo.imageName = QStringLiteral("picture_%1").arg(slot);
+    photo.templatePath = t.location;
+    photo.requiredWidth = parseBarList(t.photoWidth).value(k);
+    photo.requiredHeight = parseBarList(t.photoHeight).value(k);
+    photo.slotWidth = t.photoWidth;
+    photo.slotHeight = t.photoHeight;
+    photo.slotOrientation = t.orientation;
+    photo.slotJpgName = t.jpgName;
+    photo.templateFrameCount = t.frameCount;
+}
 
 void rebuildPools(ProjectModel& model, int batchSize) {
     auto* main = batchSize < 5 ? singlePhoto : batchSize < 12 ? oneOrTwoPhotos : anyTemplate;

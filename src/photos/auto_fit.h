@@ -21,6 +21,11 @@ struct AutoFitReport {
     std::vector<QString> unplaced;
 };
 
+// Gives `photo` slot `slot` (1-based) of template `t` in the instance
+// folder number `folder`; `marker` is the matcher's testImageName.
+void assignTemplate(PhotoEntry& photo, const TemplateEntry& t, int slot, const QString& folder,
+                    const QString& marker);
+
 // Fills the four draw pools for a batch of `batchSize` photos.
 void rebuildPools(ProjectModel& model, int batchSize);
 

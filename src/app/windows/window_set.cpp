@@ -20,6 +20,7 @@
 #include "app/windows/pane_menus.h"
 #include "app/windows/project_commands.h"
 #include "app/windows/summary_panel.h"
+#include "app/windows/template_manager_window.h"
 #include "app/windows/text_effect_window.h"
 #include "audio/media_player.h"
 #include "audio/windows/karaoke_editor_window.h"
@@ -123,6 +124,7 @@ WindowSet::WindowSet(Session& session)
     new MediaCommands(session, *this, media, m_main);
     connectLyricCommands(*this, session, m_lyricWindows);
     connectEffectsCommands(session, *this);
+    connectTemplateCommands(session, *this);
     connectPaneMenus(*this, m_lyricWindows);
     connectInfoCommands(session, *this);
     // Asks before the program ends (the exit window, or whether to save).
