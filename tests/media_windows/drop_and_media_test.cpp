@@ -13,21 +13,7 @@
 namespace orvane::testing {
 namespace {
 
-class DropAndMediaTest : public MediaWorld {
-   protected:
-    QString song(const std::string& name) {
-        const auto path = dir.path() / "media" / name;
-        std::filesystem::create_directories(path.parent_path());
-        makeMp3(path, {.seconds = 1.0});
-        return toQString(path);
-    }
-    QString lyric(const std::string& name) {
-        const auto path = dir.path() / "media" / name;
-        std::filesystem::create_directories(path.parent_path());
-        writeFile(path, "[00:01.00]line\n");
-        return toQString(path);
-    }
-};
+class DropAndMediaTest : public MediaWorld {};
 
 TEST_F(DropAndMediaTest, SongsAndLyricsAreAddedBoundByPositionAndShownInTheirPanes) {
     open({});

@@ -23,6 +23,7 @@
 #include "browser/windows/preview_box.h"
 #include "gui/file_chooser.h"
 #include "package_writer.h"
+#include "support/media_fixtures.h"
 #include "support/template_store.h"
 #include "support/test_support.h"
 
@@ -174,6 +175,19 @@ class MediaWorld : public ::testing::Test {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(colour);
         EXPECT_TRUE(image.save(toQString(path), "JPEG"));
+        return toQString(path);
+    }
+    // A one-second song and a one-line LRC file under media/.
+    QString song(const std::string& name) {
+        const auto path = dir.path() / "media" / name;
+        std::filesystem::create_directories(path.parent_path());
+        makeMp3(path, {.seconds = 1.0});
+        return toQString(path);
+    }
+    QString lyric(const std::string& name) {
+        const auto path = dir.path() / "media" / name;
+        std::filesystem::create_directories(path.parent_path());
+        writeFile(path, "[00:01.00]line\n");
         return toQString(path);
     }
     QString textFile(const std::string& name, const std::string& content) {

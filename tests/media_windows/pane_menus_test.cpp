@@ -22,18 +22,6 @@ const char* const kMenus[] = {"PopupMenu_xiangpian", "PopupMenu_yinyue", "PopupM
 
 class PaneMenusTest : public MediaWorld {
    protected:
-    QString song(const std::string& name) {
-        const auto path = dir.path() / "media" / name;
-        std::filesystem::create_directories(path.parent_path());
-        makeMp3(path, {.seconds = 1.0});
-        return toQString(path);
-    }
-    QString lyric(const std::string& name) {
-        const auto path = dir.path() / "media" / name;
-        std::filesystem::create_directories(path.parent_path());
-        writeFile(path, "[00:01.00]line\n");
-        return toQString(path);
-    }
     void addMedia(const char* command, const QStringList& files) {
         chooser->answers.push_back(files);
         this->command(command);

@@ -213,13 +213,8 @@ void TForm1::buildTitleBar() {
             picture->setPicture(m_skin.slice(part, lit ? SkinState::Hover : SkinState::Normal));
         });
     }
-    for (const Command& c : kProjectCommands) {
-        QPushButton* button = makeCommand(this, q(c.name), q(c.caption), q(c.hint));
-        const QString caption = button->text();
-        connect(button, &QPushButton::clicked, this,
-                [this, caption] { emit commandRequested(caption); });
-        m_projectCommands.push_back(button);
-    }
+    for (const Command& c : kProjectCommands)
+        m_projectCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
     connect(m_titleLabels[0], &HotLabel::clicked, this, &TForm1::requestExit);
     connect(m_titleLabels[1], &HotLabel::clicked, this,
             [this] { applyLayoutMode(LayoutMode::FullScreen); });
@@ -242,14 +237,16 @@ QPushButton* TForm1::makeCommand(QWidget* parent, const QString& objectName, con
     return button;
 }
 
+QPushButton* TForm1::makeWindowCommand(const char* name, const char* caption, const char* hint) {
+    QPushButton* button = makeCommand(this, q(name), q(caption), q(hint));
+    connect(button, &QPushButton::clicked, this,
+            [this, text = button->text()] { emit commandRequested(text); });
+    return button;
+}
+
 void TForm1::buildLeftColumn() {
-    for (const Command& c : kLeftCommands) {
-        QPushButton* button = makeCommand(this, q(c.name), q(c.caption), q(c.hint));
-        const QString caption = button->text();
-        connect(button, &QPushButton::clicked, this,
-                [this, caption] { emit commandRequested(caption); });
-        m_leftCommands.push_back(button);
-    }
+    for (const Command& c : kLeftCommands)
+        m_leftCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
     // The pressed-item preview box of the panes goes here.
     m_previewBox = new QFrame(this);
     m_previewBox->setObjectName(QStringLiteral("Panel_yulan"));

@@ -92,6 +92,8 @@ class TForm1 : public QWidget {
     QFrame* makeSidePanel(const QString& objectName, const QString& caption);
     QPushButton* makeCommand(QWidget* parent, const QString& objectName, const QString& caption,
                              const QString& hint);
+    // A command of the window itself: clicking it requests its caption.
+    QPushButton* makeWindowCommand(const char* name, const char* caption, const char* hint);
     void relayout();
     void onSummaryTick();
     void onExitTimer();
