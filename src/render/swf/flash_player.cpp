@@ -5,7 +5,7 @@
 #include <unordered_map>
 
 #include "render/swf/bitmap_decoder.h"
-#include "render/swf/frame_signature.h"
+#include "render/swf/frame_layout.h"
 #include "render/swf/swf_painter.h"
 #include "render/swf/swf_parser.h"
 #include "render/swf/swf_player.h"
@@ -144,7 +144,8 @@ Result<void> FlashPlayer::Movie(const fs::path& path) {
     m_movie.reset();
     m_hostVariables.clear();
     m_warnings.clear();
-    m_paintedImageKey = 0;  // another movie may come to the same addresses
+    m_paintedLayout.reset();  // another movie may come to the same addresses
+    m_paintedImageKey = 0;
     m_path = path;
     auto movie = swf::loadMovieFile(path);
     if (!movie) return std::unexpected(movie.error());
@@ -233,11 +234,15 @@ void FlashPlayer::paint(QImage& target) {
         target.fill(Qt::black);
         return;
     }
-    // A frame that shows what the target already holds is not painted again.
-    const std::uint64_t signature = swf::frameSignature(*m_player);
-    if (signature == m_paintedSignature && target.cacheKey() == m_paintedImageKey) return;
-    m_painter->paint(*m_player, target);
-    m_paintedSignature = signature;
+    // Over the frame painted last, only what changed since is painted.
+    auto layout = std::make_unique<swf::FrameLayout>(swf::FrameLayout::of(*m_player, target.size()));
+    if (m_paintedLayout && target.cacheKey() == m_paintedImageKey) {
+        const QRegion changed = m_paintedLayout->changedArea(*layout);
+        if (!changed.isEmpty()) m_painter->paint(*m_player, target, changed);
+    } else {
+        m_painter->paint(*m_player, target);
+    }
+    m_paintedLayout = std::move(layout);
     m_paintedImageKey = target.cacheKey();
 }
 

@@ -49,6 +49,7 @@ namespace swf {
 class Movie;
 class Player;
 class Painter;
+class FrameLayout;
 }  // namespace swf
 
 class PictureCache;
@@ -104,7 +105,7 @@ class FlashPlayer {
     // the stage scaled with its proportions kept and centred, black outside.
     // Without a movie the target is painted black. When the shown frame is
     // the one painted last and `target` is that very picture, unmodified
-    // since, nothing is painted.
+    // since, only the part that changed is painted again.
     void paint(QImage& target);
     // The same into a new image of outputWidth x outputHeight (Format_RGB32).
     QImage render(int outputWidth, int outputHeight);
@@ -129,8 +130,9 @@ class FlashPlayer {
     std::vector<std::pair<QString, QString>> m_hostVariables;
     FsCommandHandler m_fsCommand;
     QStringList m_warnings;
-    std::uint64_t m_paintedSignature = 0;
-    qint64 m_paintedImageKey = 0;  // the picture painted last, as it was then
+    // The frame painted last and the picture it went into, as it was then.
+    std::unique_ptr<swf::FrameLayout> m_paintedLayout;
+    qint64 m_paintedImageKey = 0;
 };
 
 }  // namespace orvane

@@ -243,6 +243,20 @@ ShapeLayer buildLayer(const LayerEdges& layer, Qt::FillRule rule) {
     return out;
 }
 
+// Curves stay inside their control points; a stroke reaches half its width
+// past its path, a mitred corner up to the miter limit times that.
+QRectF paintedExtent(const Shape& shape) {
+    QRectF extent;
+    for (const ShapeLayer& layer : shape.layers) {
+        for (const ShapeFill& f : layer.fills) extent |= f.path.controlPointRect();
+        for (const ShapeStroke& s : layer.strokes) {
+            const double reach = s.style.width * std::max(1.0, s.style.miterLimit);
+            extent |= s.path.controlPointRect().adjusted(-reach, -reach, reach, reach);
+        }
+    }
+    return extent;
+}
+
 }  // namespace
 
 Shape readShape(ByteReader& in, int shapeVersion, const Movie&) {
@@ -344,6 +358,7 @@ Shape readShape(ByteReader& in, int shapeVersion, const Movie&) {
             ++fillCount;
         }
     }
+    shape.extent = paintedExtent(shape);
     return shape;
 }
 

@@ -89,9 +89,12 @@ struct ShapeLayer {
 };
 
 struct Shape {
-    QRectF bounds;  // twips
+    QRectF bounds;  // twips, as the file says
     std::vector<ShapeLayer> layers;
     QPainterPath coverage;  // union of all fills, for masks
+    // What painting the fills and strokes may touch, twips, from the paths
+    // themselves (the file's bounds may be wrong).
+    QRectF extent;
 };
 
 struct Bitmap {

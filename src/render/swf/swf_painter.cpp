@@ -30,29 +30,54 @@ double deviceScale(const QTransform& t) { return std::sqrt(std::fabs(t.determina
 
 }  // namespace
 
+namespace {
+
+struct StagePlacement {
+    double scale;  // device pixels per stage pixel
+    QRectF rect;   // the stage in device pixels
+};
+
+StagePlacement placeStage(const Movie& movie, QSize size) {
+    const double stageW = movie.stage.width() / 20.0;
+    const double stageH = movie.stage.height() / 20.0;
+    const double scale = std::min(size.width() / stageW, size.height() / stageH);
+    return {scale, QRectF((size.width() - stageW * scale) / 2,
+                          (size.height() - stageH * scale) / 2, stageW * scale, stageH * scale)};
+}
+
+}  // namespace
+
+QTransform stageToDevice(const Movie& movie, QSize size) {
+    const StagePlacement stage = placeStage(movie, size);
+    return QTransform(stage.scale / 20.0, 0, 0, stage.scale / 20.0,
+                      stage.rect.x() - movie.stage.x() * stage.scale / 20.0,
+                      stage.rect.y() - movie.stage.y() * stage.scale / 20.0);
+}
+
 void Painter::paint(const Player& player, QImage& target) {
+    paint(player, target, QRegion(target.rect()));
+}
+
+void Painter::paint(const Player& player, QImage& target, const QRegion& area) {
     ++m_paintCount;
     m_movie = &player.movie();
     QPainter p(&target);
-    const double stageW = m_movie->stage.width() / 20.0;
-    const double stageH = m_movie->stage.height() / 20.0;
-    const double scale = std::min(target.width() / stageW, target.height() / stageH);
-    const QRectF stageRect((target.width() - stageW * scale) / 2,
-                           (target.height() - stageH * scale) / 2, stageW * scale, stageH * scale);
+    if (area.rectCount() == 1)
+        p.setClipRect(area.boundingRect());
+    else
+        p.setClipRegion(area);
     // Black bars outside the stage, the background colour inside.
-    const QRect inner = stageRect.toAlignedRect().intersected(target.rect());
+    const QRect inner =
+        placeStage(*m_movie, target.size()).rect.toAlignedRect().intersected(target.rect());
     if (inner != target.rect()) {
         QRegion outside(target.rect());
         outside -= QRegion(inner);
         for (const QRect& r : outside) p.fillRect(r, Qt::black);
     }
     p.fillRect(inner, m_movie->background);
-    p.setClipRect(inner);
+    p.setClipRect(inner, Qt::IntersectClip);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    const QTransform world(scale / 20.0, 0, 0, scale / 20.0,
-                           stageRect.x() - m_movie->stage.x() * scale / 20.0,
-                           stageRect.y() - m_movie->stage.y() * scale / 20.0);
-    paintClip(p, player.root(), world, ColorTransform{}, 0);
+    paintClip(p, player.root(), stageToDevice(*m_movie, target.size()), ColorTransform{}, 0);
 }
 
 void Painter::paintClip(QPainter& p, const Clip& clip, const QTransform& world,

@@ -17,9 +17,17 @@
 
 namespace orvane::swf {
 
+// Stage twips to the pixels of a target of `size`: the stage scaled with
+// its proportions kept and centred.
+QTransform stageToDevice(const Movie& movie, QSize size);
+
 class Painter {
    public:
+    // Paints the whole target.
     void paint(const Player& player, QImage& target);
+    // Paints only `area` of the target (device pixels), leaving the rest as
+    // it is; inside `area` the pixels are those a whole paint gives.
+    void paint(const Player& player, QImage& target, const QRegion& area);
 
    private:
     struct TintedImage {
