@@ -148,7 +148,10 @@ fs::path WorkingFolder::sessionLockFile() const { return base() / "orvane.lock";
 fs::path WorkingFolder::outputJournal() const { return base() / "orvane_output.txt"; }
 
 void WorkingFolder::noteOutputInProgress(const fs::path& finalPath) const {
-    std::ofstream(outputJournal(), std::ios::trunc) << finalPath.string() << '\n';
+    // Absolute: the next start may run from another folder.
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(finalPath, ec);
+    std::ofstream(outputJournal(), std::ios::trunc) << (ec ? finalPath : absolute).string() << '\n';
 }
 
 void WorkingFolder::forgetOutputInProgress() const {
