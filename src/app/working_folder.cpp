@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/error.h"
+#include "app/temporary_output_name.h"
 
 namespace orvane {
 namespace {
@@ -147,7 +148,10 @@ fs::path WorkingFolder::sessionLockFile() const { return base() / "orvane.lock";
 fs::path WorkingFolder::outputJournal() const { return base() / "orvane_output.txt"; }
 
 void WorkingFolder::noteOutputInProgress(const fs::path& finalPath) const {
-    std::ofstream(outputJournal(), std::ios::trunc) << finalPath.string() << '\n';
+    // Absolute: the next start may run from another folder.
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(finalPath, ec);
+    std::ofstream(outputJournal(), std::ios::trunc) << (ec ? finalPath : absolute).string() << '\n';
 }
 
 void WorkingFolder::forgetOutputInProgress() const {
@@ -157,20 +161,8 @@ void WorkingFolder::forgetOutputInProgress() const {
 
 namespace {
 
-// ".NAME.NNNNNN.part": the temporary name a video is written under.
-bool isTemporaryOutputOf(const std::string& entry, const std::string& name) {
-    const std::string prefix = "." + name + ".";
-    const std::string suffix = ".part";
-    if (entry.size() != prefix.size() + 6 + suffix.size()) return false;
-    if (entry.compare(0, prefix.size(), prefix) != 0) return false;
-    if (entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0) return false;
-    for (std::size_t i = prefix.size(); i < prefix.size() + 6; ++i)
-        if (entry[i] < '0' || entry[i] > '9') return false;
-    return true;
-}
-
-// Removes the temporary output files a killed build left (only regular files
-// named after the noted output, never what a link points to).
+// Removes the temporary output a killed build left beside the noted output
+// (a video file, or a picture-sequence folder with its pictures).
 void removeStaleOutput(const fs::path& journal) {
     std::string line;
     {
@@ -179,11 +171,11 @@ void removeStaleOutput(const fs::path& journal) {
     }
     const fs::path output(line);
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(output.parent_path(), ec)) {
-        if (!isTemporaryOutputOf(entry.path().filename().string(), output.filename().string()))
-            continue;
-        if (entry.is_regular_file(ec) && !entry.is_symlink(ec)) fs::remove(entry.path(), ec);
-    }
+    std::vector<fs::path> stale;
+    for (const auto& entry : fs::directory_iterator(output.parent_path(), ec))
+        if (isTemporaryOutputOf(entry.path().filename().string(), output.filename().string()))
+            stale.push_back(entry.path());
+    for (const fs::path& path : stale) removeTemporaryOutput(path);
 }
 
 }  // namespace

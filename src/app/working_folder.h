@@ -79,9 +79,10 @@ class WorkingFolder {
     // Files kept by a FolderSnapshot while an operation runs.
     fs::path keptFilesFolder() const;  // orvane_keep
 
-    // The video file an album build is writing (one line, its final path):
-    // a run killed outright leaves its temporary ".NAME.NNNNNN.part" file
-    // beside the output, and the next start removes it.
+    // The output an album build is writing, a video file or the folder of a
+    // picture sequence (one line, its final path): a run killed outright
+    // leaves its temporary ".NAME.NNNNNN.part" file or folder beside the
+    // output, and the next start removes it.
     fs::path outputJournal() const;  // orvane_output.txt
     void noteOutputInProgress(const fs::path& finalPath) const;
     void forgetOutputInProgress() const;

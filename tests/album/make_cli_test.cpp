@@ -270,36 +270,69 @@ TEST_F(MakeCliTest, TemplatesThatCannotBePlayedAreNamedAndEndWithStatusThree) {
     EXPECT_NE(out.find("Exit status: 0 the album was made; 3"), std::string::npos) << out;
 }
 
+// A run killed outright (SIGKILL) while it writes its output: the video
+// goes to a temporary file, the pictures to a temporary folder, and nothing
+// under the output's name looks made. The next run starts, removes what the
+// killed one wrote and notes nothing more.
 TEST_F(MakeCliTest, ARunKilledOutrightDoesNotBlockTheNext) {
     writeSong(dir.path() / "long.mp3", 40.0);
-    const pid_t render = startCommand(make("--music '" + (dir.path() / "long.mp3").string() +
-                                           "' --sync music --format dvd --size 1280x720 -o '" +
-                                           (dir.path() / "killed").string() + "'"),
-                                      dir.path() / "make.log");
-    ASSERT_TRUE(waitForHolder(folder, "orvane make"));
-    // Killed while the video is being written: its temporary file is there.
-    auto leftovers = [&] {
-        std::vector<std::string> found;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            if (entry.path().filename().string().find("killed") != std::string::npos)
-                found.push_back(entry.path().filename().string());
-        return found;
+    struct Case {
+        const char* format;
+        const char* output;
+        const char* made;  // the name the output gets when complete
+        int written;       // pictures in the temporary folder before the kill (0: a file)
     };
-    for (int i = 0; i < 200 && leftovers().empty(); ++i) usleep(50'000);
-    ASSERT_FALSE(leftovers().empty());
-    kill(render, SIGKILL);
-    waitpid(render, nullptr, 0);
-    std::string out;
-    EXPECT_EQ(
-        runCommand(make("--format dvd --size 320x176 -o '" + (dir.path() / "next").string() + "'"),
-                   &out),
-        0)
-        << out;
-    EXPECT_TRUE(fs::exists(dir.path() / "next.mpg"));
-    // The next run cleaned up after the killed one: nothing is left beside
-    // the output it was making, and nothing noted in the working folder.
-    EXPECT_TRUE(leftovers().empty()) << leftovers().front();
-    EXPECT_FALSE(fs::exists(folder.outputJournal()));
+    const Case cases[] = {
+        {"dvd", "killed-video", "killed-video.mpg", 0},
+        {"jpg", "killed-pictures", "killed-pictures", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.format);
+        const std::string output = c.output;
+        const pid_t render = startCommand(
+            make("--music '" + (dir.path() / "long.mp3").string() + "' --sync music --format " +
+                 c.format + " --size 1280x720 -o '" + (dir.path() / output).string() + "'"),
+            dir.path() / "make.log");
+        ASSERT_TRUE(waitForHolder(folder, "orvane make"));
+        auto leftovers = [&] {
+            std::vector<std::string> found;
+            for (const auto& entry : fs::directory_iterator(dir.path()))
+                if (entry.path().filename().string().find(output) != std::string::npos)
+                    found.push_back(entry.path().filename().string());
+            return found;
+        };
+        // Killed once the temporary output is there, with a few pictures in it.
+        auto writing = [&] {
+            const std::vector<std::string> found = leftovers();
+            if (found.size() != 1) return false;
+            const fs::path temporary = dir.path() / found.front();
+            if (c.written == 0) return fs::is_regular_file(temporary);
+            std::error_code ec;
+            const auto pictures = std::distance(fs::directory_iterator(temporary, ec), {});
+            return !ec && pictures >= c.written;
+        };
+        for (int i = 0; i < 400 && !writing(); ++i) usleep(25'000);
+        ASSERT_TRUE(writing()) << readFile(dir.path() / "make.log");
+        kill(render, SIGKILL);
+        waitpid(render, nullptr, 0);
+        EXPECT_FALSE(fs::exists(dir.path() / c.made));
+        ASSERT_EQ(leftovers().size(), 1u);
+        EXPECT_EQ(leftovers().front().rfind("." + std::string(c.made) + ".", 0), 0u)
+            << leftovers().front();
+
+        const std::string next = std::string("next-") + c.format;
+        std::string out;
+        EXPECT_EQ(runCommand(
+                      make("--format dvd --size 320x176 -o '" + (dir.path() / next).string() + "'"),
+                      &out),
+                  0)
+            << out;
+        EXPECT_TRUE(fs::exists(dir.path() / (next + ".mpg")));
+        // The next run cleaned up after the killed one: nothing is left beside
+        // the output it was making, and nothing noted in the working folder.
+        EXPECT_TRUE(leftovers().empty()) << leftovers().front();
+        EXPECT_FALSE(fs::exists(folder.outputJournal()));
+    }
 }
 
 TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {

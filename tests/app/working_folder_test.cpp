@@ -133,3 +133,28 @@ TEST(WorkingFolder, RecreateMakesMissingParents) {
     wf.recreateFolder(wf.thumbnailFolder(2));
     EXPECT_TRUE(fs::is_directory(wf.thumbnailFolder(2)));
 }
+
+// A build killed while it wrote a picture sequence: the next start removes
+// the temporary folder it left beside the noted output, and nothing else.
+TEST_F(Cleaning, AtStartRemovesTheOutputAKilledBuildLeftAndNothingElse) {
+    const fs::path album = outside / "album";
+    wf.noteOutputInProgress(album);
+    const fs::path stale = outside / ".album.123456.part";
+    writeFile(stale / "01.JPG", "picture");
+    writeFile(stale / ".02.JPG.654321.part", "half a picture");
+    fs::create_symlink(outside / "keep.txt", stale / "link-to-file");
+    // What the user has there: the folder itself (made since), a folder of
+    // that pattern holding a subfolder, and names that only look alike.
+    writeFile(album / "01.JPG", "mine");
+    writeFile(outside / ".album.222222.part" / "sub" / "x.txt", "mine");
+    writeFile(outside / ".album.12345.part" / "01.JPG", "mine");
+    writeFile(outside / ".other.123456.part", "mine");
+    wf.cleanAtStart();
+    expectOutsideIntact();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(stale)));
+    EXPECT_EQ(orvane::testing::readFile(album / "01.JPG"), "mine");
+    EXPECT_TRUE(fs::exists(outside / ".album.222222.part" / "sub" / "x.txt"));
+    EXPECT_TRUE(fs::exists(outside / ".album.12345.part" / "01.JPG"));
+    EXPECT_TRUE(fs::exists(outside / ".other.123456.part"));
+    EXPECT_FALSE(fs::exists(wf.outputJournal()));
+}

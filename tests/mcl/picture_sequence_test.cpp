@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include "mcl_fixture.h"
@@ -28,18 +29,25 @@ TEST_P(PictureSequence, WritesOneNumberedPicturePerFrame) {
     const PictureCase& c = GetParam();
     TempDir dir;
     const QString folder = folderOf(dir) + "/holiday/album";
-    const auto first = prepareImageSequenceFolder(folder, QString::fromLatin1(c.format));
-    ASSERT_TRUE(first) << first.error().message.toStdString();
-    EXPECT_EQ(*first, folder + "/01." + c.format);
+    ImageSequenceFolder sequence(folder, QString::fromLatin1(c.format));
+    const auto created = sequence.create();
+    ASSERT_TRUE(created) << created.error().message.toStdString();
+    EXPECT_EQ(sequence.firstPicture(), folder + "/01." + c.format);
 
     AlbumRun run;
     run.width = 96;
     run.height = 64;
     run.frames = 12;
-    run.output = *first;
+    run.output = sequence.temporaryFirstPicture();
     run.songs = {folderOf(dir) + "/no-sound-in-pictures.mp3"};  // never opened
     const AlbumResult result = encodeAlbum(run);
     ASSERT_TRUE(result.ok) << result.errorText.toStdString();
+    // Nothing is under the folder's name until the sequence is put in place.
+    EXPECT_EQ(folderEntries(folderOf(dir) + "/holiday"),
+              QStringList{QFileInfo(sequence.temporaryFolder()).fileName()});
+    const auto committed = sequence.commit();
+    ASSERT_TRUE(committed) << committed.error().message.toStdString();
+    EXPECT_EQ(folderEntries(folderOf(dir) + "/holiday"), QStringList{"album"});
 
     QStringList expected;
     for (int i = 1; i <= 12; ++i)
@@ -90,13 +98,18 @@ TEST(PictureSequenceFolder, AnExistingNameIsRefusedAndNothingIsWritten) {
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString file = folderOf(dir) + "/file";
     writeFile(dir.path() / "file", "x");
-    for (const QString& name : {folder, file}) {
-        const auto first = prepareImageSequenceFolder(name, "JPG");
-        ASSERT_FALSE(first);
-        EXPECT_EQ(first.error().message, QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+    fs::create_symlink(dir.path() / "nowhere", dir.path() / "link");
+    for (const QString& name : {folder, file, folderOf(dir) + "/link"}) {
+        ImageSequenceFolder sequence(name, "JPG");
+        const auto created = sequence.create();
+        ASSERT_FALSE(created);
+        EXPECT_EQ(created.error().message,
+                  QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
     }
     EXPECT_TRUE(folderEntries(folder).isEmpty());
     EXPECT_EQ(readFile(dir.path() / "file"), "x");
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "link"));
+    EXPECT_EQ(folderEntries(folderOf(dir)), (QStringList{"album", "file"}));  // no temporary folder
 }
 
 TEST(PictureSequenceFolder, FormatsAreTheFourPictureKinds) {
@@ -105,8 +118,42 @@ TEST(PictureSequenceFolder, FormatsAreTheFourPictureKinds) {
     for (const char* format : {"PNG", "", "MPG"})
         EXPECT_FALSE(isImageSequenceFormat(format)) << format;
     TempDir dir;
-    EXPECT_FALSE(prepareImageSequenceFolder(folderOf(dir) + "/x", "PNG"));
+    EXPECT_FALSE(ImageSequenceFolder(folderOf(dir) + "/x", "PNG").create());
     EXPECT_TRUE(folderEntries(folderOf(dir)).isEmpty());
+}
+
+// A sequence not put in place leaves nothing beside what the folder held
+// before; one whose name was taken while it was made leaves that alone.
+TEST(PictureSequenceFolder, ASequenceNotPutInPlaceLeavesNothing) {
+    TempDir dir;
+    writeFile(dir.path() / "before.txt", "mine");
+    const QString folder = folderOf(dir) + "/album";
+    AlbumRun run;
+    run.width = 32;
+    run.height = 32;
+    run.frames = 5;
+    {
+        ImageSequenceFolder sequence(folder, "BMP");
+        ASSERT_TRUE(sequence.create());
+        run.output = sequence.temporaryFirstPicture();
+        ASSERT_TRUE(encodeAlbum(run).ok);
+        EXPECT_EQ(folderEntries(sequence.temporaryFolder()).size(), 5);
+    }
+    EXPECT_EQ(folderEntries(folderOf(dir)), QStringList{"before.txt"});
+    {
+        ImageSequenceFolder sequence(folder, "BMP");
+        ASSERT_TRUE(sequence.create());
+        run.output = sequence.temporaryFirstPicture();
+        ASSERT_TRUE(encodeAlbum(run).ok);
+        writeFile(dir.path() / "album" / "01.BMP", "made meanwhile");
+        const auto committed = sequence.commit();
+        ASSERT_FALSE(committed);
+        EXPECT_TRUE(committed.error().message.contains(QDir::toNativeSeparators(folder)))
+            << committed.error().message.toStdString();
+    }
+    EXPECT_EQ(folderEntries(folderOf(dir)), (QStringList{"album", "before.txt"}));
+    EXPECT_EQ(folderEntries(folder), QStringList{"01.BMP"});
+    EXPECT_EQ(readFile(dir.path() / "album" / "01.BMP"), "made meanwhile");
 }
 
 }  // namespace

@@ -287,6 +287,58 @@ TEST(PlayerHostile, DamagedAndHostileMoviesFailCleanlyOrPlaySafely) {
     }
 }
 
+// A mask sprite of 2000 empty clips, which the file check counts as no
+// shapes at all; the root's actions then load a picture into every clip, so
+// the mask is made of 2000 separate squares (one pixel, two apart) once the
+// frame is painted.
+Bytes maskFilledByActions(int clips) {
+    MovieWriter m(100, 100);
+    m.background(Qt::white);
+    m.rectShape(1, QRectF(0, 0, 100, 100), solidFill(Qt::red));
+    TagList empty;
+    empty.showFrame();
+    m.sprite(10, 1, empty);
+    TagList holder;
+    for (int i = 0; i < clips; ++i)
+        holder.place(Place(i + 1)
+                         .id(10)
+                         .named(QStringLiteral("c%1").arg(i))
+                         .at(QTransform::fromTranslate(20 * 2 * (i % 40), 20 * 2 * (i / 40))));
+    holder.showFrame();
+    m.sprite(20, 1, holder);
+    m.place(Place(1).id(20).named(QStringLiteral("m")).masking(2));
+    m.place(Place(2).id(1));
+    Actions a;
+    for (int i = 0; i < clips; ++i)
+        a.loadMovie(QStringLiteral("square.png"), QStringLiteral("m.c%1").arg(i));
+    m.doAction(a);
+    m.showFrame();
+    return m.finish(1);
+}
+
+TEST(PlayerHostile, AMaskThatActionsFillWithPicturesIsPaintedInBoundedTime) {
+    TempDir dir;
+    QImage square(1, 1, QImage::Format_RGB32);
+    square.fill(Qt::blue);
+    ASSERT_TRUE(square.save(QString::fromStdString((dir.path() / "square.png").string())));
+    const fs::path path = dir.path() / "mask.swf";
+    const Bytes bytes = maskFilledByActions(2000);
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+    FlashPlayer player;
+    ASSERT_TRUE(player.Movie(path).has_value());
+    EXPECT_TRUE(player.loadWarnings().isEmpty()) << player.loadWarnings().join(' ').toStdString();
+    const auto start = std::chrono::steady_clock::now();
+    const QImage image = player.render(100, 100);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::seconds(2))
+        << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms";
+    // The mask still cuts: its first square shows the red shape, the gap
+    // beside it and the stage past the squares show the background.
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(99, 99), QColor(Qt::white));
+}
+
 TEST(PlayerHostile, EndlessActionsAreStoppedAndReported) {
     TempDir dir;
     const fs::path path = dir.path() / "loop.swf";

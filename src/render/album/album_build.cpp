@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <optional>
 
 #include "app/folder_snapshot.h"
 #include "render/album/album_log.h"
@@ -70,23 +71,26 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     const std::optional<ProjectModel> remeasured = withSongFrames(model, *songFrames);
     const ProjectModel& songsMeasured = remeasured ? *remeasured : model;
 
-    // The output: a file in a writable folder, or a new picture-sequence folder.
+    // The output: a file in a writable folder, or a new picture-sequence
+    // folder, noted for the next start should this run be killed while it
+    // writes. The pictures go to a temporary folder put in place at the end.
     const bool pictures = settings.outputType == QStringLiteral("XLTP");
-    QString outputPath = request.output;
-    if (pictures) {
-        auto first = prepareImageSequenceFolder(request.output, settings.imageSequenceFormat);
-        if (!first) return std::unexpected(first.error());
-        outputPath = *first;
-    } else if (auto writable = checkOutputFolder(request.output); !writable) {
-        return std::unexpected(writable.error());
-    }
-    // Noted for the next start, should this run be killed while it writes.
     struct OutputNote {
         const WorkingFolder& folder;
         ~OutputNote() { folder.forgetOutputInProgress(); }
     };
     std::optional<OutputNote> outputNote;
-    if (!pictures) {
+    std::optional<ImageSequenceFolder> sequence;
+    QString outputPath = request.output;
+    if (pictures) {
+        sequence.emplace(request.output, settings.imageSequenceFormat);
+        folder.noteOutputInProgress(toPath(sequence->folder()));
+        outputNote.emplace(folder);
+        if (auto created = sequence->create(); !created) return std::unexpected(created.error());
+        outputPath = sequence->temporaryFirstPicture();
+    } else if (auto writable = checkOutputFolder(request.output); !writable) {
+        return std::unexpected(writable.error());
+    } else {
         folder.noteOutputInProgress(toPath(outputPath));
         outputNote.emplace(folder);
     }
@@ -95,10 +99,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     FolderSnapshot snapshot(folder, {{folder.transitionFolder()}, {folder.loadFolder()}});
     auto failRun = [&](const QString& message, ErrorKind kind = ErrorKind::Input) {
         snapshot.restore();
-        if (pictures) {
-            std::error_code ec;
-            std::filesystem::remove(toPath(request.output), ec);  // only while empty
-        }
+        if (sequence) sequence->remove();
         return fail(message, kind);
     };
 
@@ -201,6 +202,10 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
                        ErrorKind::Stopped);
     if (!converted)
         return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
+    if (sequence) {
+        if (auto placed = sequence->commit(); !placed) return failRun(placed.error().message);
+        outputPath = sequence->firstPicture();
+    }
     removeWorkingFrames(folder);
     snapshot.keep();
     report.outputPath = outputPath;

@@ -1,25 +1,110 @@
 #include "render/mcl/image_sequence_folder.h"
 
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include "app/temporary_output_name.h"
 
 namespace orvane {
+
+namespace {
+
+QString errorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Renames `from` to `to` unless something has the name `to`.
+int renameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A file system without RENAME_NOREPLACE: an empty folder made here
+    // holds the name, and a rename replaces only an empty folder.
+    if (::mkdir(to.constData(), 0700) != 0) return errno;
+    if (std::rename(from.constData(), to.constData()) == 0) return 0;
+    const int error = errno;
+    ::rmdir(to.constData());
+    return error;
+}
+
+}  // namespace
 
 bool isImageSequenceFormat(const QString& format) {
     static const QStringList formats{"JPG", "BMP", "TGA", "PCX"};
     return formats.contains(format.toUpper());
 }
 
-Result<QString> prepareImageSequenceFolder(const QString& folder, const QString& format) {
-    if (!isImageSequenceFormat(format))
+ImageSequenceFolder::ImageSequenceFolder(QString folder, QString format)
+    : m_folder(QDir::cleanPath(folder)), m_format(std::move(format)) {}
+
+ImageSequenceFolder::~ImageSequenceFolder() { remove(); }
+
+Result<void> ImageSequenceFolder::create() {
+    if (!isImageSequenceFormat(m_format))
         return fail(QStringLiteral("%1 is not a picture format of a sequence (JPG, BMP, TGA, PCX).")
-                        .arg(format));
-    if (QFileInfo::exists(folder))
-        return fail(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
-    if (!QDir().mkpath(folder))
+                        .arg(m_format));
+    const QFileInfo info(m_folder);
+    if (info.fileName().isEmpty() || info.fileName() == QLatin1String(".."))
         return fail(QStringLiteral("The folder %1 cannot be created.")
-                        .arg(QDir::toNativeSeparators(folder)));
-    return QDir(folder).filePath(QStringLiteral("01.") + format);
+                        .arg(QDir::toNativeSeparators(m_folder)));
+    if (info.exists() || info.isSymLink())
+        return fail(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+    const QString parent = info.absolutePath();
+    if (!QDir().mkpath(parent))
+        return fail(QStringLiteral("The folder %1 cannot be created.")
+                        .arg(QDir::toNativeSeparators(m_folder)));
+    std::random_device random;
+    int error = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString candidate = parent + QLatin1Char('/') +
+                                  temporaryOutputName(info.fileName(), int(random() % 1000000));
+        if (::mkdir(QFile::encodeName(candidate).constData(), 0777) == 0) {
+            m_temporaryFolder = candidate;
+            return {};
+        }
+        error = errno;
+        if (error != EEXIST) break;
+    }
+    return fail(QStringLiteral("The folder %1 cannot be created (%2).")
+                    .arg(QDir::toNativeSeparators(m_folder), errorText(error)));
+}
+
+QString ImageSequenceFolder::temporaryFirstPicture() const {
+    return m_temporaryFolder + QStringLiteral("/01.") + m_format;
+}
+
+QString ImageSequenceFolder::firstPicture() const {
+    return m_folder + QStringLiteral("/01.") + m_format;
+}
+
+Result<void> ImageSequenceFolder::commit() {
+    if (m_temporaryFolder.isEmpty())
+        return fail(
+            QStringLiteral("The folder %1 was not made.").arg(QDir::toNativeSeparators(m_folder)));
+    const int error =
+        renameWithoutReplacing(QFile::encodeName(m_temporaryFolder), QFile::encodeName(m_folder));
+    if (error == EEXIST || error == ENOTEMPTY)
+        return fail(QStringLiteral("%1 appeared while the pictures were made; they were not put "
+                                   "in its place.")
+                        .arg(QDir::toNativeSeparators(m_folder)));
+    if (error != 0)
+        return fail(QStringLiteral("%1 could not be put in place: %2")
+                        .arg(QDir::toNativeSeparators(m_folder), errorText(error)));
+    m_committed = true;
+    return {};
+}
+
+void ImageSequenceFolder::remove() {
+    if (!m_committed && !m_temporaryFolder.isEmpty())
+        removeTemporaryOutput(QFile::encodeName(m_temporaryFolder).toStdString());
+    m_temporaryFolder.clear();
 }
 
 }  // namespace orvane

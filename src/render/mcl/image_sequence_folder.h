@@ -1,7 +1,11 @@
 #pragma once
-// The output folder of a picture sequence: the user names a folder that must
-// not exist yet; it is created with its missing parents, and the encoder is
-// given the name of the first picture in it ("<folder>/01.JPG").
+// The output folder of a picture sequence. The user names a folder that must
+// not exist yet; its missing parents are created, and the pictures are
+// written into a temporary folder ".NAME.NNNNNN.part" beside it, renamed to
+// the folder's name only when the sequence is complete. So a stopped, failed
+// or killed run never leaves a half-filled folder under the user's name (the
+// album build notes the folder in the working folder's output journal, and
+// the next start removes what a killed run left). One thread at a time.
 
 #include <QString>
 
@@ -12,10 +16,37 @@ namespace orvane {
 // "JPG", "BMP", "TGA" or "PCX" (any case).
 bool isImageSequenceFormat(const QString& format);
 
-// Creates `folder` and returns the first picture's path, folder + "/01." +
-// format. An existing folder (or file) of that name fails with
-// "输入的文件名存在, 请更换保存的文件名！"; a folder that cannot be created
-// fails with a message naming it.
-Result<QString> prepareImageSequenceFolder(const QString& folder, const QString& format);
+class ImageSequenceFolder {
+   public:
+    ImageSequenceFolder(QString folder, QString format);
+    ~ImageSequenceFolder();  // removes the temporary folder unless committed
+    ImageSequenceFolder(const ImageSequenceFolder&) = delete;
+    ImageSequenceFolder& operator=(const ImageSequenceFolder&) = delete;
+
+    // Creates the missing parents and the temporary folder. An existing
+    // folder (or file) of the folder's name fails with
+    // "输入的文件名存在, 请更换保存的文件名！"; a folder that cannot be
+    // created fails with a message naming it.
+    Result<void> create();
+
+    const QString& folder() const { return m_folder; }
+    const QString& temporaryFolder() const { return m_temporaryFolder; }
+    // Where the encoder writes the first picture: temporaryFolder() + "/01." + format.
+    QString temporaryFirstPicture() const;
+    // The first picture once committed: folder() + "/01." + format.
+    QString firstPicture() const;
+
+    // Renames the temporary folder to the folder's name. Fails, naming the
+    // folder, when something took that name meanwhile; that is left alone.
+    Result<void> commit();
+    // Removes the temporary folder with the pictures in it.
+    void remove();
+
+   private:
+    QString m_folder;
+    QString m_format;
+    QString m_temporaryFolder;
+    bool m_committed = false;
+};
 
 }  // namespace orvane

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <random>
 
+#include "app/temporary_output_name.h"
+
 namespace orvane {
 
 TemporaryOutput::TemporaryOutput(QString finalPath) : m_finalPath(std::move(finalPath)) {}
@@ -29,9 +31,8 @@ Result<void> TemporaryOutput::create() {
     std::random_device random;
     int error = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString candidate = QStringLiteral("%1/.%2.%3.part")
-                                      .arg(folder, info.fileName())
-                                      .arg(random() % 1000000, 6, 10, QLatin1Char('0'));
+        const QString candidate = folder + QLatin1Char('/') +
+                                  temporaryOutputName(info.fileName(), int(random() % 1000000));
         const int fd = ::open(QFile::encodeName(candidate).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {

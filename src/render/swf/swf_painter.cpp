@@ -125,6 +125,10 @@ QPainterPath Painter::maskPath(const DisplayObject& o, const QTransform& world, 
     QPainterPath result;
     if (!o.clip || level > kMaxNesting) return result;
     if (o.clip->picture) {
+        // A picture that loadMovie put into a clip of the mask counts as one
+        // shape: the file check never sees it.
+        if (shapesLeft <= 0) return result;
+        --shapesLeft;
         const double twips = 20.0 / o.clip->picture->devicePixelRatio();
         result.addPolygon(t.map(QPolygonF(
             QRectF(0, 0, o.clip->picture->width() * twips, o.clip->picture->height() * twips))));

@@ -56,9 +56,10 @@ class Painter {
     // Draws `source` (a rectangle of `image`) through `imageToDevice`.
     void drawImagePart(QPainter& p, const QImage& image, const QRectF& source,
                        const QTransform& imageToDevice);
-    // The area a mask covers. `shapesLeft` bounds the shapes united into one
-    // mask: clips that actions add to a mask at run time are not counted by
-    // the parser's check, and each union costs more than the one before.
+    // The area a mask covers. `shapesLeft` bounds the shapes and loaded
+    // pictures united into one mask: pictures that actions load into a mask's
+    // clips at run time are not counted by the parser's check, and each union
+    // costs more than the one before.
     QPainterPath maskPath(const DisplayObject& o, const QTransform& world, int level,
                           std::int64_t& shapesLeft) const;
     void applyMasks(QPainter& p, const std::vector<Mask>& masks);
