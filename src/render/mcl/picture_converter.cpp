@@ -1,5 +1,7 @@
 #include "render/mcl/picture_converter.h"
 
+#include <libyuv/convert_from_argb.h>
+
 extern "C" {
 #include <libavutil/opt.h>
 }
@@ -14,6 +16,8 @@ void keepPicture(void*, uint8_t*) {}  // the QImage owns the pixels
 
 Result<void> PictureConverter::open(int width, int height, AVPixelFormat format,
                                     ColourMatrix matrix) {
+    m_toBt601Yuv420 = format == AV_PIX_FMT_YUV420P && matrix == ColourMatrix::Bt601;
+    if (m_toBt601Yuv420) return {};
     m_context.reset(sws_alloc_context());
     m_source.reset(av_frame_alloc());
     if (!m_context || !m_source)
@@ -47,6 +51,15 @@ Result<void> PictureConverter::open(int width, int height, AVPixelFormat format,
 }
 
 Result<void> PictureConverter::convert(const QImage& picture, AVFrame* frame) {
+    if (m_toBt601Yuv420) {
+        // Little-endian RGB32 is libyuv's "ARGB": B, G, R, A in memory.
+        if (libyuv::ARGBToI420(picture.constBits(), int(picture.bytesPerLine()), frame->data[0],
+                               frame->linesize[0], frame->data[1], frame->linesize[1],
+                               frame->data[2], frame->linesize[2], picture.width(),
+                               picture.height()) != 0)
+            return fail(QStringLiteral("A picture could not be converted."));
+        return {};
+    }
     AVFrame* source = m_source.get();
     // Wrap the picture's pixels without copying them.
     source->buf[0] =

@@ -1,7 +1,9 @@
 #pragma once
 // Converts album pictures (QImage, Format_RGB32) into encoder frames of
-// another pixel format at the same size, with the conversion split over the
-// cores (it costs about as much as the MPEG-2 encoding itself at 720p).
+// another pixel format at the same size. The MPEG formats' BT.601 YUV 4:2:0
+// goes through libyuv (several times faster than libswscale, which cost
+// about as much as the MPEG-2 encoding itself at 720p); other formats
+// through libswscale, its work split over the cores.
 
 #include <QImage>
 
@@ -25,6 +27,7 @@ class PictureConverter {
     Result<void> convert(const QImage& picture, AVFrame* frame);
 
    private:
+    bool m_toBt601Yuv420 = false;  // libyuv does the conversion
     av::SwsPtr m_context;
     av::FramePtr m_source;
 };
