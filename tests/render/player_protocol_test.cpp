@@ -112,51 +112,6 @@ TEST(PlayerProtocol, PicturesLoadByContentIntoTheirClipsBeforePicture0IsSent) {
     EXPECT_TRUE(near(player.render(320, 180).pixelColor(180, 100), QColor(40, 40, 200)));
 }
 
-// For a small output the player reduces the pictures it loads (from files
-// and from setPicture) once; frames must look as with the whole pictures:
-// same place, same size, same colours but for the resampling.
-TEST(PlayerProtocol, PicturesReducedForASmallOutputShowTheSame) {
-    TempDir dir;
-    const fs::path base = dir.path() / "smxcwjj" / "tp_wjj";
-    const fs::path movie = base / "tp_wjj" / "tp_wjj_3" / "w_j_3.rar";
-    writeBytes(movie, templateMovie());
-    auto gradient = [](int w, int h, int blue) {
-        QImage image(w, h, QImage::Format_RGB32);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, blue));
-        return image;
-    };
-    const fs::path transition = base / "pic" / "picture_0.rar";
-    writeJpeg(transition, gradient(320, 180, 40));
-    writeJpeg(base / "tp_wjj" / "tp_wjj_3" / "picture_1.rar", gradient(100, 60, 220));
-
-    for (const bool givenPicture : {false, true}) {
-        SCOPED_TRACE(givenPicture ? "transition given by setPicture" : "pictures from files");
-        FlashPlayer whole, reduced;
-        reduced.setOutputScale(0.25);  // frames of 80 x 45 for a 320 x 180 stage
-        if (givenPicture) {
-            const auto picture = std::make_shared<const QImage>(gradient(320, 180, 120));
-            whole.setPicture(transition, picture);
-            reduced.setPicture(transition, picture);
-        }
-        ASSERT_TRUE(whole.Movie(movie).has_value());
-        ASSERT_TRUE(reduced.Movie(movie).has_value());
-        const QImage a = whole.render(80, 45), b = reduced.render(80, 45);
-        int largest = 0;
-        for (int y = 0; y < 45; ++y)
-            for (int x = 0; x < 80; ++x) {
-                const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-                largest = std::max({largest, std::abs(p.red() - q.red()),
-                                    std::abs(p.green() - q.green()),
-                                    std::abs(p.blue() - q.blue())});
-            }
-        // The slot's blue edge resamples differently; anything misplaced or
-        // mis-sized differs by far more.
-        EXPECT_LE(largest, 40);
-        EXPECT_TRUE(near(b.pixelColor(45, 26), a.pixelColor(45, 26), 8));
-    }
-}
-
 TEST(PlayerProtocol, MissingPictureIsReportedAndTheMovieStillPlays) {
     TempDir dir;
     const fs::path movie = dir.path() / "a" / "b" / "w_j_1.rar";

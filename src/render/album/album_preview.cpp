@@ -84,7 +84,6 @@ std::shared_ptr<const QImage> AlbumPreview::decodedTransition(int index) {
 bool AlbumPreview::loadSegmentMovie(const fs::path& movie, int transition, int* frames) {
     m_player = std::make_unique<FlashPlayer>();
     m_playerSegment = -1;
-    m_player->setOutputScale(outputScaleOf(m_outputSize));
     m_player->setPicture(m_folder.transitionPicture(), decodedTransition(transition));
     auto opened = openTemplateMovie(*m_player, movie);
     if (!opened) {

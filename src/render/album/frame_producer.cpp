@@ -74,7 +74,6 @@ Result<void> FrameProducer::stageTransition(const QImage& bare) {
 
 bool FrameProducer::loadMovie(const std::filesystem::path& movie) {
     auto player = std::make_unique<FlashPlayer>();
-    player->setOutputScale(outputScaleOf(m_settings.outputSize));
     auto frames = openTemplateMovie(*player, movie);
     if (!frames) {
         m_log(errorLine(movie, frames.error().message + QStringLiteral(", skipped")));

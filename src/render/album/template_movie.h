@@ -8,9 +8,7 @@
 //
 // Functions only; the player is used from the caller's thread.
 
-#include <QSize>
 #include <QString>
-#include <algorithm>
 #include <filesystem>
 
 #include "app/error.h"
@@ -21,12 +19,6 @@ class FlashPlayer;
 
 inline const QString kTemplateSignatureVariable = QStringLiteral("l_x_z_f_c");
 inline const QString kTemplateSignatureValue = QStringLiteral("l_x_z_f_c_s_y_w_j");
-
-// Output pixels per stage pixel (template movies are laid out on a
-// 1920 × 1080 stage) for frames of `output`.
-inline double outputScaleOf(QSize output) {
-    return std::min(output.width() / 1920.0, output.height() / 1080.0);
-}
 
 struct TemplateMovieStatus {
     int frames = 0;

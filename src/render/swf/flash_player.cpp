@@ -35,15 +35,9 @@ class PictureCache : public swf::PictureLoader {
         m_scale = scale;
         m_entries.clear();
     }
-    void setOutputScale(double scale) {
-        m_outputScale = scale;
-        m_entries.clear();
-    }
     void setOverride(const fs::path& path, std::shared_ptr<const QImage> picture) {
         const std::string key = path.lexically_normal().string();
-        if (picture && m_outputScale < 1.0)
-            m_overrides[key] = std::make_shared<const QImage>(forOutput(*picture, 1.0));
-        else if (picture)
+        if (picture)
             m_overrides[key] = std::move(picture);
         else
             m_overrides.erase(key);
@@ -87,28 +81,14 @@ class PictureCache : public swf::PictureLoader {
         if (!image)
             return fail(QStringLiteral("The picture %1 cannot be shown: %2.")
                             .arg(name, image.error().message));
-        auto shared = std::make_shared<const QImage>(forOutput(std::move(*image), m_scale));
+        // The painter reads the picture's resolution from its pixel ratio.
+        if (m_scale != 1.0) image->setDevicePixelRatio(m_scale);
+        auto shared = std::make_shared<const QImage>(std::move(*image));
         m_entries[key] = Entry{size, time, shared};
         return shared;
     }
 
    private:
-    // `image`, holding `scale` pixels per stage pixel, reduced smoothly to
-    // the output's scale when it holds more; the painter reads the
-    // picture's resolution from its pixel ratio.
-    QImage forOutput(QImage image, double scale) const {
-        if (scale > m_outputScale && !image.isNull()) {
-            const double reduce = m_outputScale / scale;
-            const int w = std::max(1, int(std::lround(image.width() * reduce)));
-            const int h = std::max(1, int(std::lround(image.height() * reduce)));
-            const double reached = scale * double(w) / image.width();
-            image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            scale = reached;
-        }
-        if (scale != 1.0) image.setDevicePixelRatio(scale);
-        return image;
-    }
-
     bool isAllowed(const fs::path& path) const {
         for (const fs::path& folder : m_allowed) {
             auto [end, at] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
@@ -128,7 +108,6 @@ class PictureCache : public swf::PictureLoader {
     fs::path m_base;
     std::vector<fs::path> m_allowed;
     double m_scale = 1.0;
-    double m_outputScale = 1.0;
     std::unordered_map<std::string, Entry> m_entries;
     std::unordered_map<std::string, std::shared_ptr<const QImage>> m_overrides;
 };
@@ -243,10 +222,6 @@ void FlashPlayer::setPicture(const fs::path& path, std::shared_ptr<const QImage>
 
 void FlashPlayer::setPictureScale(double pixelsPerStagePixel) {
     if (pixelsPerStagePixel > 0) m_pictures->setScale(pixelsPerStagePixel);
-}
-
-void FlashPlayer::setOutputScale(double devicePixelsPerStagePixel) {
-    if (devicePixelsPerStagePixel > 0) m_pictures->setOutputScale(devicePixelsPerStagePixel);
 }
 
 void FlashPlayer::setFsCommandHandler(FsCommandHandler handler) {

@@ -99,12 +99,6 @@ class FlashPlayer {
     // default): pictures shrunk by s for a small preview are shown at their
     // full size with s. Set before Movie().
     void setPictureScale(double pixelsPerStagePixel);
-    // The output's pixels per stage pixel, when below 1: loaded pictures with
-    // more pixels than that are reduced once, smoothly, when they load (and
-    // pictures given to setPicture() when given), so that frames resample
-    // small copies instead of the whole pictures. Set before setPicture()
-    // and Movie().
-    void setOutputScale(double devicePixelsPerStagePixel);
 
     // Paints the shown frame over the whole `target` (which keeps its size
     // and format; Format_RGB32 or Format_ARGB32_Premultiplied are fastest):
