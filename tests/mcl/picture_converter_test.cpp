@@ -3,12 +3,12 @@
 // limited range), with the channels in the right order, and a detailed
 // picture survives the round trip.
 
+#include "render/mcl/picture_converter.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <cmath>
-
-#include "render/mcl/picture_converter.h"
 
 extern "C" {
 #include <libavutil/frame.h>
@@ -29,8 +29,8 @@ QImage testPicture() {
     for (int y = 0; y < kHeight; ++y) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < kWidth; ++x)
-            row[x] = y < kHeight / 2 ? bars[x / (kWidth / 4)]
-                                     : qRgb(x * 4, 255 - y * 5, (x + y) * 2);
+            row[x] =
+                y < kHeight / 2 ? bars[x / (kWidth / 4)] : qRgb(x * 4, 255 - y * 5, (x + y) * 2);
     }
     return picture;
 }
@@ -50,9 +50,9 @@ Yuv barValue(const AVFrame* frame, int bar) {
 // The frame turned back into RGB with libswscale and the same matrix.
 QImage backToRgb(AVFrame* frame, int colourspace) {
     QImage back(kWidth, kHeight, QImage::Format_RGB32);
-    SwsContext* c = sws_getContext(kWidth, kHeight, AV_PIX_FMT_YUV420P, kWidth, kHeight,
-                                   AV_PIX_FMT_BGRA, SWS_BILINEAR | SWS_FULL_CHR_H_INT, nullptr,
-                                   nullptr, nullptr);
+    SwsContext* c =
+        sws_getContext(kWidth, kHeight, AV_PIX_FMT_YUV420P, kWidth, kHeight, AV_PIX_FMT_BGRA,
+                       SWS_BILINEAR | SWS_FULL_CHR_H_INT, nullptr, nullptr, nullptr);
     const int* coefficients = sws_getCoefficients(colourspace);
     sws_setColorspaceDetails(c, coefficients, 0, coefficients, 1, 0, 1 << 16, 1 << 16);
     uint8_t* out[] = {back.bits()};
@@ -86,9 +86,17 @@ TEST(PictureConverter, ColoursLandOnTheirMatrixValues) {
         Yuv white, red, green, blue;
     };
     const Case cases[] = {
-        {ColourMatrix::Bt601, SWS_CS_ITU601, {235, 128, 128}, {81, 90, 240}, {145, 54, 34},
+        {ColourMatrix::Bt601,
+         SWS_CS_ITU601,
+         {235, 128, 128},
+         {81, 90, 240},
+         {145, 54, 34},
          {41, 240, 110}},
-        {ColourMatrix::Bt709, SWS_CS_ITU709, {235, 128, 128}, {63, 102, 240}, {173, 42, 26},
+        {ColourMatrix::Bt709,
+         SWS_CS_ITU709,
+         {235, 128, 128},
+         {63, 102, 240},
+         {173, 42, 26},
          {32, 240, 118}},
     };
     const QImage picture = testPicture();

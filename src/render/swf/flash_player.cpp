@@ -235,7 +235,8 @@ void FlashPlayer::paint(QImage& target) {
         return;
     }
     // Over the frame painted last, only what changed since is painted.
-    auto layout = std::make_unique<swf::FrameLayout>(swf::FrameLayout::of(*m_player, target.size()));
+    auto layout =
+        std::make_unique<swf::FrameLayout>(swf::FrameLayout::of(*m_player, target.size()));
     if (m_paintedLayout && target.cacheKey() == m_paintedImageKey) {
         const QRegion changed = m_paintedLayout->changedArea(*layout);
         if (!changed.isEmpty()) m_painter->paint(*m_player, target, changed);

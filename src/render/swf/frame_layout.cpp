@@ -22,8 +22,8 @@ bool isFinite(const QRectF& r) {
 // and its margin. A transform that overflowed covers the whole target.
 QRect deviceRect(const QTransform& world, const QRectF& area, QSize target) {
     if (area.width() < 0 || area.height() < 0) return {};
-    const QRectF limit = QRectF(QPointF(0, 0), QSizeF(target)).adjusted(-kMargin, -kMargin,
-                                                                          kMargin, kMargin);
+    const QRectF limit =
+        QRectF(QPointF(0, 0), QSizeF(target)).adjusted(-kMargin, -kMargin, kMargin, kMargin);
     const QRectF mapped = world.mapRect(area);
     if (!isFinite(mapped)) return limit.toRect();
     const QRectF cut = mapped.adjusted(-kMargin, -kMargin, kMargin, kMargin).intersected(limit);
@@ -55,9 +55,9 @@ void FrameLayout::addClip(Node& node, const Clip& clip, QSize target, int level)
         node.picture = clip.picture.get();
         node.pictureKey = clip.picture->cacheKey();
         const double twips = 20.0 / clip.picture->devicePixelRatio();
-        node.bounds |= deviceRect(
-            QTransform::fromScale(twips, twips) * node.world,
-            QRectF(0, 0, clip.picture->width(), clip.picture->height()), target);
+        node.bounds |=
+            deviceRect(QTransform::fromScale(twips, twips) * node.world,
+                       QRectF(0, 0, clip.picture->width(), clip.picture->height()), target);
     }
     node.children.reserve(clip.displayList.size());
     for (const auto& [depth, object] : clip.displayList) {

@@ -41,8 +41,8 @@ StagePlacement placeStage(const Movie& movie, QSize size) {
     const double stageW = movie.stage.width() / 20.0;
     const double stageH = movie.stage.height() / 20.0;
     const double scale = std::min(size.width() / stageW, size.height() / stageH);
-    return {scale, QRectF((size.width() - stageW * scale) / 2,
-                          (size.height() - stageH * scale) / 2, stageW * scale, stageH * scale)};
+    return {scale, QRectF((size.width() - stageW * scale) / 2, (size.height() - stageH * scale) / 2,
+                          stageW * scale, stageH * scale)};
 }
 
 }  // namespace

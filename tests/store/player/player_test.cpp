@@ -180,8 +180,8 @@ void detailPictures(const fs::path& root) {
         for (int y = 0; y < image.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x)
-                row[x] = qRgb((x * 255) / image.width(), ((x + y) % 7) * 36,
-                              (y * 255) / image.height());
+                row[x] =
+                    qRgb((x * 255) / image.width(), ((x + y) % 7) * 36, (y * 255) / image.height());
         }
         ASSERT_TRUE(image.save(path, "JPG", 95)) << entry.path();
     }
