@@ -17,13 +17,11 @@ using namespace orvane::testing;
 TEST(ShippedTemplatesFullRender, EveryFrameOfEveryTemplate) {
     if (!std::getenv("ORVANE_LONG_TESTS")) GTEST_SKIP() << "set ORVANE_LONG_TESTS=1 to run";
     auto templates = shippedTemplates();
-    templates.push_back({"ending", storeRoot() / "smxcwjj" / "wj_0_or_1" / "wj_1.rar", {}});
+    templates.push_back(endingMovie());
     for (const ShippedTemplate& t : templates) {
         SCOPED_TRACE(t.name);
         TempDir tmp;
-        const TemplateParameters p = t.parameterPackage.empty()
-                                         ? TemplateParameters{}
-                                         : readParameters(t, tmp.path() / "ini");
+        const TemplateParameters p = readParameters(t, tmp.path() / "ini");
         std::vector<QColor> colours;
         for (int k = 0; k < p.slotCount(); ++k)
             colours.push_back(QColor::fromHsv(k * 80, 200, 220));

@@ -97,7 +97,7 @@ TEST(ShippedTemplatesPlay, ProtocolFrameCountTransitionAndSlots) {
 
 TEST(ShippedTemplatesPlay, EndingMovieFadesFromTheTransitionPicture) {
     TempDir tmp;
-    const ShippedTemplate ending{"ending", storeRoot() / "smxcwjj" / "wj_0_or_1" / "wj_1.rar", {}};
+    const ShippedTemplate ending = endingMovie();
     TemplateParameters none;
     auto a = play(ending, none, tmp.path() / "a", kTransitionA, {});
     auto b = play(ending, none, tmp.path() / "b", kTransitionB, {});
@@ -208,13 +208,11 @@ int largestChannelDifference(const QImage& a, const QImage& b) {
 // rasterizer steps its edges from the top of the area it paints.
 TEST(ShippedTemplatesPlay, FramesPaintedOverThePreviousOneMatchWholeFrames) {
     auto templates = shippedTemplates();
-    templates.push_back({"ending", storeRoot() / "smxcwjj" / "wj_0_or_1" / "wj_1.rar", {}});
+    templates.push_back(endingMovie());
     for (const ShippedTemplate& t : templates) {
         SCOPED_TRACE(t.name);
         TempDir tmp;
-        const TemplateParameters p = t.parameterPackage.empty()
-                                         ? TemplateParameters{}
-                                         : readParameters(t, tmp.path() / "ini");
+        const TemplateParameters p = readParameters(t, tmp.path() / "ini");
         std::vector<QColor> colours(static_cast<std::size_t>(p.slotCount()), kSlotA);
         const fs::path movie = stageTemplate(t, p, tmp.path() / "stage", kTransitionA, colours);
         detailPictures(tmp.path() / "stage");

@@ -19,6 +19,7 @@ void writeJpeg(const fs::path& path, int w, int h, const QColor& colour) {
 }  // namespace
 
 TemplateParameters readParameters(const ShippedTemplate& t, const fs::path& scratch) {
+    if (t.parameterPackage.empty()) return {};
     const Bytes bytes = unpackToMemory(t.parameterPackage, scratch);
     const IniFile ini = IniFile::fromBytes(QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                                       static_cast<qsizetype>(bytes.size())));

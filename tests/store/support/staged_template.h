@@ -21,7 +21,8 @@ struct TemplateParameters {
     int slotCount() const { return static_cast<int>(widths.size()); }
 };
 
-// Reads the template's INI (unpacked through `scratch`).
+// Reads the template's INI (unpacked through `scratch`); nothing for a
+// template without one (the ending movie).
 TemplateParameters readParameters(const ShippedTemplate& t, const fs::path& scratch);
 
 // Writes the staged folder under `root`; returns the movie's path.

@@ -8,6 +8,10 @@ namespace orvane::testing {
 
 fs::path storeRoot() { return fs::path(ORVANE_STORE_ROOT); }
 
+ShippedTemplate endingMovie() {
+    return {"ending", storeRoot() / "smxcwjj" / "wj_0_or_1" / "wj_1.rar", {}};
+}
+
 std::vector<ShippedTemplate> shippedTemplates() {
     const fs::path movies = storeRoot() / "smxcwjj" / "wj_0_or_2" / "wjj_01";
     const fs::path params = storeRoot() / "smxcwjj" / "wj_0_or_2" / "wjj_02";

@@ -25,6 +25,8 @@ struct ShippedTemplate {
 
 // Every template of the store, in name order.
 std::vector<ShippedTemplate> shippedTemplates();
+// The ending movie (no parameter package).
+ShippedTemplate endingMovie();
 
 // Unpacks a package through its 23 layers into memory (intermediates go to
 // `scratch`); fails the calling test on error.
