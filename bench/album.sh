@@ -23,18 +23,9 @@ rm -f "$WORK"/out/*
 MPEG2="-c:v mpeg2video -b:v 8000k -maxrate 9000k -bufsize 1835008 -g 15 -bf 2 -pix_fmt yuv420p"
 AUDIO="-c:a mp2 -b:a 224k -ar 48000"
 
-# 24 photos of 4000 × 3000 from the bundled samples (mirrored for the second dozen).
-if [ "$(ls "$WORK/photos" | wc -l)" -ne 24 ]; then
-    i=0
-    for flip in "" "-flop"; do
-        for p in "$ROOT"/assets/photos/*.jpg; do
-            i=$((i + 1))
-            # shellcheck disable=SC2086
-            convert "$p" $flip -resize '4000x3000^' -gravity center -extent 4000x3000 \
-                -quality 90 "$WORK/photos/$(printf %02d $i).jpg"
-        done
-    done
-fi
+# shellcheck source=bench/benchmark_photos.sh
+. "$ROOT/bench/benchmark_photos.sh"
+benchmark_photos "$WORK/photos"
 PHOTOS=$(ls "$WORK"/photos/*.jpg)
 
 # 25 distinct raw frames (a pan over a photo), played 60 times: 1500 frames.

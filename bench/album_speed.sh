@@ -24,17 +24,9 @@ mkdir -p "$WORK/photos" "$WORK/out"
 
 MPEG2="-c:v mpeg2video -b:v 8000k -maxrate 9000k -bufsize 1835008 -g 15 -bf 2 -pix_fmt yuv420p"
 
-if [ "$(ls "$WORK/photos" | wc -l)" -ne 24 ]; then
-    i=0
-    for flip in "" "-flop"; do
-        for p in "$ROOT"/assets/photos/*.jpg; do
-            i=$((i + 1))
-            # shellcheck disable=SC2086
-            convert "$p" $flip -resize '4000x3000^' -gravity center -extent 4000x3000 \
-                -quality 90 "$WORK/photos/$(printf %02d $i).jpg"
-        done
-    done
-fi
+# shellcheck source=bench/benchmark_photos.sh
+. "$ROOT/bench/benchmark_photos.sh"
+benchmark_photos "$WORK/photos"
 
 # 25 distinct raw frames (a pan over a photo) of each size, looped to 1500.
 raw_frames() {

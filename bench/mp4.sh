@@ -34,18 +34,9 @@ COMMON="-c:v libx264 -profile:v high -level 3.1 -g 125 -maxrate 17500k -bufsize 
  -pix_fmt yuv420p -colorspace bt709 -color_primaries bt709 -color_trc bt709 -movflags +faststart"
 audio_kbps() { [ "$1" = high ] && echo 192 || echo 128; }
 
-# 24 photos of 4000 × 3000 from the bundled samples (mirrored for the second dozen).
-if [ "$(ls "$WORK/photos" | wc -l)" -ne 24 ]; then
-    i=0
-    for flip in "" "-flop"; do
-        for p in "$ROOT"/assets/photos/*.jpg; do
-            i=$((i + 1))
-            # shellcheck disable=SC2086
-            convert "$p" $flip -resize '4000x3000^' -gravity center -extent 4000x3000 \
-                -quality 90 "$WORK/photos/$(printf %02d $i).jpg"
-        done
-    done
-fi
+# shellcheck source=bench/benchmark_photos.sh
+. "$ROOT/bench/benchmark_photos.sh"
+benchmark_photos "$WORK/photos"
 
 # 25 distinct raw frames (a pan over a photo), looped to any length.
 if [ ! -s "$WORK/frames25.raw" ]; then
