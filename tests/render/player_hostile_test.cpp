@@ -88,19 +88,23 @@ Bytes maskOfManyShapes() {
     return m.finish(1);
 }
 
+// A lossless bitmap tag (DefineBitsLossless2, 32-bit) that announces
+// width x height pixels and carries only an empty zlib stream.
+void announceLosslessBitmap(MovieWriter& m, int id, int width, int height) {
+    BitWriter w;
+    w.u16(id);
+    w.u8(5);
+    w.u16(width);
+    w.u16(height);
+    w.append({0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
+    m.tag(36, w.bytes());
+}
+
 // Five lossless bitmaps announcing 8000 x 8000 pixels each: each is within
 // the bound for one bitmap, together they are not, and none may be decoded.
 Bytes fiveLargeBitmaps() {
     MovieWriter m(100, 100);
-    for (int id = 1; id <= 5; ++id) {
-        BitWriter w;
-        w.u16(id);
-        w.u8(5);
-        w.u16(8000);
-        w.u16(8000);
-        w.append({0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
-        m.tag(36, w.bytes());
-    }
+    for (int id = 1; id <= 5; ++id) announceLosslessBitmap(m, id, 8000, 8000);
     m.showFrame();
     return m.finish(1);
 }
@@ -119,13 +123,7 @@ Bytes selfContainingSprite() {
 Bytes hugeBitmap() {
     // Announces 9000 x 9000 pixels with a few bytes of data.
     MovieWriter m(100, 100);
-    BitWriter w;
-    w.u16(1);
-    w.u8(5);
-    w.u16(9000);
-    w.u16(9000);
-    w.append({0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
-    m.tag(36, w.bytes());
+    announceLosslessBitmap(m, 1, 9000, 9000);
     m.showFrame();
     return m.finish(1);
 }
