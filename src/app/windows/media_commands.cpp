@@ -257,9 +257,8 @@ void MediaCommands::deleteChosen(int pane) {
     MediaPane* shown = m_browser.pane(pane);
     if (shown == nullptr) return;
     const auto kind = static_cast<PaneKind>(pane);
-    const DeletionTarget target =
-        deletionTarget(kind, m_browser.viewMode(), m_browser.pressedItem(), shown->selectedRows(),
-                       shown->rowCount());
+    const DeletionTarget target = deletionTarget(kind, shown->viewMode(), shown->pressedItem(),
+                                                 shown->selectedRows(), shown->rowCount());
     if (target.rows.empty()) {
         if (!target.message.isEmpty()) showMessage(target.message);
         return;

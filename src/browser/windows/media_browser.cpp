@@ -74,24 +74,27 @@ void MediaBrowser::showPane(int pane) {
     }
     m_panes[static_cast<std::size_t>(pane)]->showIcons();
     m_panes[static_cast<std::size_t>(pane)]->raise();
-    if (pane != 0) m_state.pressedItem.reset();
 }
 
-void MediaBrowser::showIcons() {
-    showPane(m_current);
-    m_state.viewMode = ViewMode::Icons;
-}
+void MediaBrowser::showIcons() { showPane(m_current); }
 
 void MediaBrowser::showList() {
     showPane(m_current);
     m_panes[static_cast<std::size_t>(m_current)]->showList();
-    m_state.viewMode = ViewMode::List;
+}
+
+ViewMode MediaBrowser::viewMode() const {
+    return m_panes[static_cast<std::size_t>(m_current)]->viewMode();
+}
+
+std::optional<int> MediaBrowser::pressedItem() const {
+    return m_panes[static_cast<std::size_t>(m_current)]->pressedItem();
 }
 
 std::optional<int> MediaBrowser::currentRow(int pane) const {
     MediaPane* p = this->pane(pane);
     if (p == nullptr) return std::nullopt;
-    return chosenRow(m_state.viewMode, m_state.pressedItem, p->selectedRow(), false);
+    return p->chosenRow();
 }
 
 void MediaBrowser::resizeEvent(QResizeEvent* event) {

@@ -34,21 +34,23 @@ class MediaBrowser : public QWidget {
     explicit MediaBrowser(Session& session, QWidget* parent = nullptr);
     ~MediaBrowser() override;
 
-    // 0 photos, 1 music, 2 lyrics: the chosen pane visible, the others
-    // hidden, its report list hidden; the view mode stays. The music and
-    // lyric panes also forget the pressed item.
+    // 0 photos, 1 music, 2 lyrics: the chosen pane visible in icon view, the
+    // others hidden. Each pane keeps what was chosen in it.
     void showPane(int pane);
     int currentPane() const { return m_current; }
 
-    // "图标" and "列表" of the current pane (they set the view mode).
+    // "图标" and "列表" of the current pane (they set its view mode).
     void showIcons();
     void showList();
-    ViewMode viewMode() const { return m_state.viewMode; }
+    // The view mode of the pane shown.
+    ViewMode viewMode() const;
 
-    // The row a delete, preview or bind command of `pane` works on: the
-    // pressed thumbnail in icon view, the list's selected row in list view.
+    // The row a delete, preview or bind command of `pane` works on: that
+    // pane's own pressed thumbnail in icon view, its list's selected row in
+    // list view; never a choice made in another pane.
     std::optional<int> currentRow(int pane) const;
-    std::optional<int> pressedItem() const { return m_state.pressedItem; }
+    // The pressed thumbnail of the pane shown.
+    std::optional<int> pressedItem() const;
     const BrowserState& state() const { return m_state; }
 
     MediaPane* pane(int pane) const;

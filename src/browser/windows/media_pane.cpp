@@ -198,7 +198,7 @@ void MediaPane::createThumbnails() {
 void MediaPane::arrange() {
     if (m_thumbs.empty()) return;
     m_content->move(0, 0);
-    m_state.pressedItem.reset();
+    m_pressedItem.reset();
     m_hoverShape->hide();
     m_selectionShape->hide();
     for (QLabel* image : m_scrollImages) image->hide();
@@ -270,9 +270,13 @@ void MediaPane::fillReportList() {
         m_list->setCurrentItem(m_list->topLevelItem(*selected));
 }
 
-void MediaPane::showIcons() { m_list->hide(); }
+void MediaPane::showIcons() {
+    m_list->hide();
+    m_viewMode = ViewMode::Icons;
+}
 
 void MediaPane::showList() {
+    m_viewMode = ViewMode::List;
     m_list->setGeometry(0, 0, width(), height());
     m_list->show();
     m_list->raise();
@@ -283,6 +287,10 @@ std::optional<int> MediaPane::selectedRow() const {
     if (selected.isEmpty()) return std::nullopt;
     QTreeWidgetItem* current = m_list->currentItem();
     return m_list->indexOfTopLevelItem(selected.contains(current) ? current : selected.first());
+}
+
+std::optional<int> MediaPane::chosenRow() const {
+    return orvane::chosenRow(m_viewMode, m_pressedItem, selectedRow(), false);
 }
 
 std::vector<int> MediaPane::selectedRows() const {
@@ -340,7 +348,7 @@ bool MediaPane::thumbnailEvent(int index, QEvent* event) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
                 m_selectionShape->placeOn(thumb->geometry());
-                m_state.pressedItem = index;
+                m_pressedItem = index;
                 return true;
             }
             if (mouse->button() != Qt::LeftButton || !m_state.otherOperation) return true;
@@ -363,7 +371,7 @@ bool MediaPane::thumbnailEvent(int index, QEvent* event) {
             // press reached it first (the keyboard's menu key).
             m_hint->hideHint();
             m_selectionShape->placeOn(thumb->geometry());
-            m_state.pressedItem = index;
+            m_pressedItem = index;
             Q_EMIT contextMenuRequested(index, static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
         default:
@@ -404,7 +412,7 @@ void MediaPane::press(int index, bool left, QPoint inside) {
         m_state.exchangePartner.reset();
     }
     m_selectionShape->placeOn(thumb->geometry());
-    m_state.pressedItem = index;
+    m_pressedItem = index;
     loadPreview(index);
 }
 

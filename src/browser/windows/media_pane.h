@@ -32,14 +32,14 @@ class PaneShape;
 class PreviewBox;
 struct MediaPanes;
 
-// The state the three panes share: one view mode, one pressed item, one
-// press state for all of them.
+// The press state the three panes share (one mouse drags one thumbnail at a
+// time). What a pane shows and what the user chose in it (its view mode, its
+// pressed thumbnail, its list selection) belong to each pane alone, so that
+// a command of one pane never acts on a choice made in another.
 struct BrowserState {
-    ViewMode viewMode = ViewMode::Icons;
-    std::optional<int> pressedItem;  // "wu" or the last pressed thumbnail
-    bool pressed = false;            // "anxia" while the left button holds a thumbnail
-    bool otherOperation = false;     // "qita_caozuo": presses and releases are handled
-    bool exchanged = false;          // the last drop exchanged two items
+    bool pressed = false;         // "anxia" while the left button holds a thumbnail
+    bool otherOperation = false;  // "qita_caozuo": presses and releases are handled
+    bool exchanged = false;       // the last drop exchanged two items
     std::optional<int> exchangePartner;
 };
 
@@ -76,6 +76,14 @@ class MediaPane : public QWidget {
     // Icon view: the report list hidden. List view: the list over the pane.
     void showIcons();
     void showList();
+    ViewMode viewMode() const { return m_viewMode; }
+
+    // The last pressed thumbnail of this pane ("wu" when none, or once the
+    // thumbnails were rebuilt).
+    std::optional<int> pressedItem() const { return m_pressedItem; }
+    // The row a command of this pane works on: the pressed thumbnail in icon
+    // view, the list's selected row in list view.
+    std::optional<int> chosenRow() const;
 
     // The list's selected row, if any (of several, the current one).
     std::optional<int> selectedRow() const;
@@ -129,6 +137,8 @@ class MediaPane : public QWidget {
     PaneHintWindow* m_hint;
     QPointer<PreviewBox> m_preview;
 
+    ViewMode m_viewMode = ViewMode::Icons;
+    std::optional<int> m_pressedItem;
     std::optional<int> m_hovered;
     QPoint m_pressPoint;  // inside the thumbnail
     QPoint m_home;        // the thumbnail's place at the press
