@@ -1,9 +1,8 @@
 #include "audio/media_import.h"
 
-#include <QFileInfo>
-
 #include "app/album_time.h"
 #include "app/folder_snapshot.h"
+#include "app/media_file_kind.h"
 #include "audio/binding.h"
 #include "audio/media_thumbnail.h"
 #include "av/song_length.h"
@@ -42,16 +41,9 @@ class ImportRollback {
 
 }  // namespace
 
-QString mediaDisplayName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    return name.left(std::max<qsizetype>(0, name.size() - 4));
-}
+QString mediaDisplayName(const QString& path) { return mediaBaseName(path); }
 
-QString mediaFileType(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : name.mid(dot);
-}
+QString mediaFileType(const QString& path) { return mediaExtension(path); }
 
 Result<MediaImportReport> importSongs(ProjectModel& model, const WorkingFolder& folder,
                                       MediaPanes& panes, const QStringList& paths,
@@ -67,7 +59,8 @@ Result<MediaImportReport> importSongs(ProjectModel& model, const WorkingFolder& 
         const auto length = av::measureSongLength(path);
         progress.advance();
         if (!length) {
-            report.skipped << length.error().message;
+            report.skipped << RefusedFile{path, RefusalReason::UnreadableSong,
+                                          length.error().message};
             progress.notice(length.error().message);
             continue;
         }

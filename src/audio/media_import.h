@@ -5,7 +5,7 @@
 // are bound by position to waiting partners; thumbnails are painted for
 // every row and renamed on removal so that their numbers follow the rows;
 // the panes' bound columns are rewritten. A song the media layer cannot read
-// is skipped with a message naming it (a notice), and the other files go on.
+// is skipped (reported, and named in a notice), and the other files go on.
 // An import asks for a stop before every file and every pane row; stopped
 // or failing, it leaves the tables, the panes and the thumbnails as they
 // were. Phases "添加音乐" and "添加歌词". One thread at a time (the modal
@@ -18,19 +18,23 @@
 #include "app/error.h"
 #include "app/progress.h"
 #include "app/project_model.h"
+#include "app/refused_file.h"
 #include "app/working_folder.h"
 #include "audio/media_panes.h"
 
 namespace orvane {
 
-// The file name without its folder and without its last four characters
-// (characters, not bytes), and the extension from the last dot with the dot.
+// The file name without its folder and without its extension (counted in
+// characters, not bytes: "月亮.mp3" → "月亮"), and the extension from the
+// last dot with the dot, letter case as in the name.
 QString mediaDisplayName(const QString& path);
 QString mediaFileType(const QString& path);
 
 struct MediaImportReport {
     int added = 0;
-    QStringList skipped;  // one message per file that was not added
+    // The files that were not added: songs the media layer cannot read
+    // (UnreadableSong, its message as the detail).
+    QList<RefusedFile> skipped;
 };
 
 Result<MediaImportReport> importSongs(ProjectModel& model, const WorkingFolder& folder,

@@ -238,13 +238,20 @@ QStringList absolutePaths(const std::vector<std::string>& files) {
     return out;
 }
 
+// The readers' own messages, one a line.
+QString refusalDetails(const QList<RefusedFile>& refused) {
+    QStringList lines;
+    for (const RefusedFile& r : refused) lines << r.detail;
+    return lines.join(QLatin1Char('\n'));
+}
+
 Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
                                const MakeOptions& o, Progress& progress) {
     MediaPanes panes;
     if (!o.music.empty()) {
         auto songs = importSongs(model, folder, panes, absolutePaths(o.music), progress);
         if (!songs) return std::unexpected(songs.error());
-        if (!songs->skipped.isEmpty()) return fail(songs->skipped.join(QLatin1Char('\n')));
+        if (!songs->skipped.isEmpty()) return fail(refusalDetails(songs->skipped));
     }
     if (!o.lrc.empty()) {
         // Checked up front like the songs and KSC files: an album made
@@ -254,7 +261,7 @@ Result<void> addSongsAndLyrics(ProjectModel& model, const WorkingFolder& folder,
                 return fail(QStringLiteral("The lyric file %1 does not exist.").arg(file));
         auto lyrics = importLyrics(model, folder, panes, absolutePaths(o.lrc), progress);
         if (!lyrics) return std::unexpected(lyrics.error());
-        if (!lyrics->skipped.isEmpty()) return fail(lyrics->skipped.join(QLatin1Char('\n')));
+        if (!lyrics->skipped.isEmpty()) return fail(refusalDetails(lyrics->skipped));
     }
     if (!o.ksc.empty()) {
         for (const QString& file : absolutePaths(o.ksc))

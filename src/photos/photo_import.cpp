@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/folder_snapshot.h"
+#include "app/media_file_kind.h"
 #include "photos/auto_fit.h"
 #include "photos/new_photo_output.h"
 #include "photos/photo_render.h"
@@ -65,8 +66,9 @@ Result<PhotoEntry> measurePhoto(const QString& path) {
     if (!header) return std::unexpected(header.error());
     PhotoEntry row;
     row.location = info.absoluteFilePath();
-    row.fileName = info.fileName().chopped(std::min<qsizetype>(4, info.fileName().size()));
-    row.fileType = info.suffix().isEmpty() ? QString() : QStringLiteral(".") + info.suffix();
+    // Without the extension, whatever its length (".jpeg", ".jfif", none).
+    row.fileName = mediaBaseName(path);
+    row.fileType = mediaExtension(path);
     // Upright size: the orientation tag may turn the stored picture.
     const int w = header->displayWidth();
     const int h = header->displayHeight();
@@ -103,15 +105,18 @@ Result<ImportReport> importPhotos(ProjectModel& model, const WorkingFolder& fold
 Result<ImportReport> importReadablePhotos(ProjectModel& model, const WorkingFolder& folder,
                                           const QStringList& files, Progress& progress) {
     QStringList readable;
-    QStringList unreadable;
+    QList<RefusedFile> unreadable;
+    const auto refuse = [&unreadable](const QString& file, const UserError& error) {
+        unreadable << RefusedFile{file, RefusalReason::UnreadablePhoto, error.message};
+    };
     for (const QString& file : files) {
         if (progress.isCancelled()) return stopped(QStringLiteral("the photo import"));
         // The smallest decode still reads all of the picture's data, so a
         // cut or damaged file fails here rather than in the thumbnailing.
         if (auto measured = measurePhoto(file); !measured)
-            unreadable << measured.error().message;
+            refuse(file, measured.error());
         else if (auto decoded = renderPhoto(file, QSize(8, 8)); !decoded)
-            unreadable << decoded.error().message;
+            refuse(file, decoded.error());
         else
             readable << file;
     }

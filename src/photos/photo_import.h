@@ -16,6 +16,7 @@
 #include "app/error.h"
 #include "app/progress.h"
 #include "app/project_model.h"
+#include "app/refused_file.h"
 #include "app/working_folder.h"
 
 namespace orvane {
@@ -24,8 +25,9 @@ struct ImportReport {
     // Photos left out because no template of their kind exists.
     std::vector<QString> unplaced;
     // Files left out because they cannot be read as photos (not a JPEG, a
-    // damaged one): the reader's message, which names the file.
-    QStringList unreadable;
+    // damaged one), each with the reason UnreadablePhoto and the reader's
+    // message as its detail.
+    QList<RefusedFile> unreadable;
 };
 
 // Runs the import of `files` (in the given order). Progress: 4 steps per
@@ -41,7 +43,8 @@ Result<ImportReport> importPhotos(ProjectModel& model, const WorkingFolder& fold
 Result<ImportReport> importReadablePhotos(ProjectModel& model, const WorkingFolder& folder,
                                           const QStringList& files, Progress& progress);
 
-// A batch row for the photo at `path`: location, names and upright size.
+// A batch row for the photo at `path`: location, names (the file name
+// without and with its extension) and upright size.
 Result<PhotoEntry> measurePhoto(const QString& path);
 
 // The row of the photo list pane: number, name, type in lower case, width,

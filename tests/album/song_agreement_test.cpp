@@ -77,7 +77,7 @@ TEST(SongAgreement, DamagedSongLastsTheSameInImportTimelineAndEncoder) {
     MediaPanes panes;
     NullProgress progress;
     const MediaImportReport report = importSongs(model, folder, panes, {song}, progress).value();
-    ASSERT_EQ(report.added, 1) << report.skipped.join('\n').toStdString();
+    ASSERT_EQ(report.added, 1) << report.skipped.front().detail.toStdString();
     EXPECT_EQ(model.music.at(0).duration, QStringLiteral("00:00:03"));
     EXPECT_EQ(model.music.at(0).frameCount, QStringLiteral("75"));
 

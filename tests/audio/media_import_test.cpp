@@ -58,8 +58,10 @@ TEST(MediaImport, SongsGetTheirFieldsAndBadFilesAreSkipped) {
 
     EXPECT_EQ(report.added, 2);
     ASSERT_EQ(report.skipped.size(), 1);
-    EXPECT_TRUE(report.skipped[0].contains(toQString(bad)));
-    EXPECT_EQ(f.progress.messages, report.skipped);
+    EXPECT_EQ(report.skipped[0].file, toQString(bad));
+    EXPECT_EQ(report.skipped[0].reason, RefusalReason::UnreadableSong);
+    EXPECT_TRUE(report.skipped[0].detail.contains(toQString(bad)));
+    EXPECT_EQ(f.progress.messages, QStringList{report.skipped[0].detail});
     EXPECT_EQ(f.progress.done, f.progress.total - 1);  // the skipped file has no pane row
     ASSERT_EQ(f.model.music.size(), 2u);
     const MusicEntry& first = f.model.music.at(0);
@@ -194,12 +196,13 @@ TEST(MediaImport, AFailedImportLeavesTheProjectAsItWas) {
     EXPECT_EQ(f.panes.musicBound, before.musicBound);
 }
 
-TEST(MediaImport, NamesLoseFourCharactersNotBytes) {
+TEST(MediaImport, NamesLoseTheirExtensionInCharactersNotBytes) {
     EXPECT_EQ(mediaDisplayName(QStringLiteral("/music/月亮代表我的心.mp3")),
               QStringLiteral("月亮代表我的心"));
     EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/歌词.lrc")), QStringLiteral("歌词"));
-    EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/x.flac")), QStringLiteral("x."));
-    EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/ab")), QString());
+    // Songs are known by their content too, so a name need not end in ".mp3".
+    EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/x.flac")), QStringLiteral("x"));
+    EXPECT_EQ(mediaDisplayName(QStringLiteral("/a/ab")), QStringLiteral("ab"));
     EXPECT_EQ(mediaFileType(QStringLiteral("/a.b/song.Mp3")), QStringLiteral(".Mp3"));
     EXPECT_EQ(mediaFileType(QStringLiteral("/a.b/song")), QString());
 }

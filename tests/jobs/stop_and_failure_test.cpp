@@ -343,16 +343,5 @@ TEST(MusicImport, ADamagedSongIsSkippedWithANoticeAndTheOthersAreAdded) {
     EXPECT_FALSE(fs::exists(world.folder.thumbnail(2, 4)));
 }
 
-TEST(MediaFiles, FilesAreSortedByTheirExtensionKeepingTheirOrder) {
-    const MediaFilesByKind sorted =
-        sortMediaFiles({"b.JPG", "song.mp3", "a.jpeg", "words.LRC", "k.ksc", "notes.txt",
-                        "x.jpg.bak", "two.Mp3", "noextension"});
-    EXPECT_EQ(sorted.photos, QStringList({"b.JPG", "a.jpeg"}));
-    EXPECT_EQ(sorted.songs, QStringList({"song.mp3", "two.Mp3"}));
-    EXPECT_EQ(sorted.lyrics, QStringList({"words.LRC"}));
-    EXPECT_EQ(sorted.karaoke, QStringList({"k.ksc"}));
-    EXPECT_EQ(sorted.unknown, QStringList({"notes.txt", "x.jpg.bak", "noextension"}));
-}
-
 }  // namespace
 }  // namespace orvane

@@ -83,7 +83,7 @@ TEST_F(KaraokeEditorTest, ImportsThroughTheChooserAndRemovesTheSelectedEntriesRe
     editor->prepare();
     for (const char* n : {"a", "b", "c", "d", "e"}) chooser.answer << ksc(n, "");
     editor->importFiles();
-    EXPECT_EQ(chooser.asked, QStringList("导入卡拉OK歌词|导入卡拉OK歌词文件 (KSC)|*.ksc;"));
+    EXPECT_EQ(chooser.asked, QStringList("导入卡拉OK歌词|导入卡拉OK歌词文件 (KSC)|*.ksc;*.KSC;"));
     ASSERT_EQ(editor->list()->topLevelItemCount(), 5);
     EXPECT_EQ(editor->list()->topLevelItem(2)->text(1), "c");
     EXPECT_EQ(editor->list()->topLevelItem(2)->text(6), "使用");

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "app/windows/media_commands.h"
 #include "media_world.h"
 #include "support/media_fixtures.h"
 
@@ -22,17 +23,18 @@ TEST_F(DropAndMediaTest, SongsAndLyricsAreAddedBoundByPositionAndShownInTheirPan
     makeMp3(dir.path() / "yinyuegeci" / "甜蜜蜜.mp3", {.seconds = 1.0});
     chooser->answers.push_back({song("one.mp3"), textFile("bad.mp3", "not a song")});
     command("添加音乐");
-    ASSERT_EQ(chooser->filters.back(), QStringLiteral("添加音乐文件(MP3)|*.mp3;"));
+    ASSERT_EQ(chooser->filters.back(), QStringLiteral("添加音乐文件(MP3)|*.mp3;*.MP3;"));
     EXPECT_EQ(chooser->proposals.back(), toQString(dir.path() / "yinyuegeci" / "甜蜜蜜.mp3"));
     ASSERT_EQ(model().music.count(), 1);
     EXPECT_EQ(browser().currentPane(), 1);
     EXPECT_EQ(browser().pane(1)->thumbnails().size(), 1u);
     ASSERT_EQ(messages().size(), 1);  // the song that could not be read
-    EXPECT_TRUE(messages()[0].contains(QStringLiteral("bad.mp3")));
+    EXPECT_EQ(messages()[0],
+              textFile("bad.mp3", "not a song") + QStringLiteral(" 不是可读的 MP3 音乐"));
 
     chooser->answers.push_back({lyric("one.lrc"), lyric("two.lrc")});
     command("添加歌词");
-    EXPECT_EQ(chooser->filters.back(), QStringLiteral("添加歌词文件(LRC)|*.lrc;"));
+    EXPECT_EQ(chooser->filters.back(), QStringLiteral("添加歌词文件(LRC)|*.lrc;*.LRC;"));
     EXPECT_TRUE(chooser->proposals.back().isEmpty());  // no sample lyric file
     ASSERT_EQ(model().lyrics.count(), 2);
     EXPECT_EQ(browser().currentPane(), 2);
@@ -87,7 +89,7 @@ TEST_F(DropAndMediaTest, MixedFilesDroppedOnTheMainWindowAreAddedByKind) {
     EXPECT_EQ(browser().pane(0)->thumbnails().size(), 1u);
     EXPECT_EQ(browser().currentPane(), 0);
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_TRUE(messages()[0].contains(notes)) << messages()[0].toStdString();
+    EXPECT_EQ(messages()[0], notes + QStringLiteral(" 不是相片、音乐或歌词文件"));
 
     // A drag of no files is not taken.
     QMimeData text;
@@ -96,6 +98,52 @@ TEST_F(DropAndMediaTest, MixedFilesDroppedOnTheMainWindowAreAddedByKind) {
     plain.ignore();
     QApplication::sendEvent(&main(), &plain);
     EXPECT_FALSE(plain.isAccepted());
+}
+
+// Photos under every JPEG name, in any case, or under another name; a song
+// named in upper case; text and empty files named as photos and a file of no
+// kind: every file that is not added is named in the one message.
+TEST_F(DropAndMediaTest, DroppedFilesAreTakenByContentAndEveryRefusedFileIsNamed) {
+    open({{"land", landscape("movie-land")}});
+    const QStringList photos = {
+        photo("a.jpeg", 400, 300),      photo("b.jpe", 400, 300),
+        photo("c.jfif", 400, 300),      photo("D.JPG", 400, 300),
+        photo("e.Jpeg", 400, 300),      photo("really a jpeg.png", 400, 300),
+        photo("no extension", 400, 300)};
+    const QString notes = textFile("notes.txt", "some notes");
+    const QString textJpg = textFile("text.jpg", "this is not a photo");
+    const QString emptyJpg = textFile("empty.jpg", "");
+    const QString gone = toQString(dir.path() / "photos" / "gone.jpg");
+    QList<QUrl> urls;
+    for (const QString& file : photos) urls << QUrl::fromLocalFile(file);
+    for (const QString& file : {notes, textJpg, song("LOUD.MP3"), emptyJpg, lyric("WORDS.LRC")})
+        urls << QUrl::fromLocalFile(file);
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    drop.ignore();
+    QApplication::sendEvent(&main(), &drop);
+    ASSERT_TRUE(drop.isAccepted());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages().isEmpty(); }, 20000));
+
+    EXPECT_EQ(model().photos.count(), photos.size());
+    EXPECT_EQ(model().music.count(), 1);
+    EXPECT_EQ(model().lyrics.count(), 1);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0], notes + QStringLiteral(" 不是相片、音乐或歌词文件\n") + textJpg +
+                                 QStringLiteral(" 不是可读的 JPEG 相片\n") + emptyJpg +
+                                 QStringLiteral(" 不是可读的 JPEG 相片"));
+
+    // Files the program is handed that do not exist are named too.
+    MediaCommands* commands = main().findChild<MediaCommands*>();
+    ASSERT_NE(commands, nullptr);
+    commands->addFiles({gone, photo("f.JFIF", 400, 300)});
+    EXPECT_EQ(model().photos.count(), photos.size() + 1);
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages()[1], gone + QStringLiteral(" 不存在"));
 }
 
 }  // namespace

@@ -252,9 +252,12 @@ TEST(PhotoImport, UnreadablePhotosAreNamedAndTheReadableOnesAdded) {
     EXPECT_EQ(p.model.photos.at(0).fileName, "first");
     EXPECT_EQ(p.model.photos.at(1).fileName, "last");
     ASSERT_EQ(report->unreadable.size(), badFiles.size());
-    for (qsizetype i = 0; i < badFiles.size(); ++i)
-        EXPECT_TRUE(report->unreadable[i].contains(badFiles[i]))
-            << report->unreadable[i].toStdString();
+    for (qsizetype i = 0; i < badFiles.size(); ++i) {
+        const RefusedFile& refused = report->unreadable[i];
+        EXPECT_EQ(refused.file, badFiles[i]);
+        EXPECT_EQ(refused.reason, RefusalReason::UnreadablePhoto);
+        EXPECT_TRUE(refused.detail.contains(badFiles[i])) << refused.detail.toStdString();
+    }
     EXPECT_TRUE(fs::exists(p.wf.thumbnail(1, 2)));
 
     // Nothing readable: nothing added, every file named.

@@ -5,16 +5,20 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QTimer>
 
 #include "app/session/working_folder_lock.h"
 #include "app/windows/gui_main.h"
+#include "package_writer.h"
+#include "support/template_store.h"
 #include "support/test_support.h"
 
 namespace orvane {
 namespace {
 
+using testing::addTemplate;
 using testing::folderListing;
 using testing::TempDir;
 using testing::writeFile;
@@ -89,6 +93,45 @@ TEST_F(WindowsStartTest, TheWindowsHoldTheFolderAndCleanItAtStartAndExit) {
     EXPECT_TRUE(refusedWhileOpen);
     EXPECT_FALSE(fs::exists(folder.instanceMovie(1)));
     EXPECT_TRUE(WorkingFolderLock::acquire(folder, QStringLiteral("after")));
+}
+
+TEST_F(WindowsStartTest, FilesGivenAtStartThatAreNotTakenAreNamedInChinese) {
+    // An earlier test's last closed window leaves a quit event queued; it
+    // must not end this run's loops.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    addTemplate(folder, "land", testing::TemplateSpec{});
+    fs::create_directories(folder.endingPackage().parent_path());
+    packing::writePackage(folder.endingPackage(), packing::Bytes{'e', 'n', 'd'});
+    const fs::path in = dir.path() / "in";
+    fs::create_directories(in);
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(toQString(in / "photo.JPEG"), "JPEG"));
+    writeFile(in / "notes.txt", "some notes");
+    writeFile(in / "text.jfif", "no photo");
+    options.files = {toQString(in / "photo.JPEG"), toQString(in / "notes.txt"),
+                     toQString(in / "text.jfif"), toQString(in / "gone.mp3")};
+    QString shown;
+    whenShown([](QWidget* w) { return w->objectName() == QStringLiteral("TForm8"); },
+              [&shown](QWidget* w) {
+                  shown = w->findChild<QLabel*>(QStringLiteral("Label_xianshi_xiaoxi"))->text();
+                  qobject_cast<QDialog*>(w)->accept();
+                  for (QWidget* top : QApplication::topLevelWidgets())
+                      if (top->objectName() == QStringLiteral("TForm1")) top->close();
+                  QApplication::quit();
+              });
+    EXPECT_EQ(startWindows(options), 0);
+    const QStringList lines = shown.split(u'\n');
+    EXPECT_TRUE(
+        lines.contains(toQString(in / "notes.txt") + QStringLiteral(" 不是相片、音乐或歌词文件")))
+        << shown.toStdString();
+    EXPECT_TRUE(lines.contains(toQString(in / "gone.mp3") + QStringLiteral(" 不存在")))
+        << shown.toStdString();
+    EXPECT_TRUE(
+        lines.contains(toQString(in / "text.jfif") + QStringLiteral(" 不是可读的 JPEG 相片")))
+        << shown.toStdString();
+    EXPECT_EQ(lines.size(), 3) << shown.toStdString();  // the photo was taken
 }
 
 }  // namespace

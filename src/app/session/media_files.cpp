@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/folder_snapshot.h"
+#include "app/media_file_kind.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
 #include "photos/photo_import.h"
@@ -12,17 +13,34 @@ namespace orvane {
 MediaFilesByKind sortMediaFiles(const QStringList& files) {
     MediaFilesByKind out;
     for (const QString& file : files) {
-        const QString suffix = QFileInfo(file).suffix().toLower();
-        if (suffix == u"jpg" || suffix == u"jpeg")
-            out.photos << file;
-        else if (suffix == u"mp3")
-            out.songs << file;
-        else if (suffix == u"lrc")
-            out.lyrics << file;
-        else if (suffix == u"ksc")
-            out.karaoke << file;
-        else
-            out.unknown << file;
+        const QFileInfo info(file);
+        if (!info.exists()) {
+            out.refused << RefusedFile{file, RefusalReason::Missing,
+                                       QStringLiteral("%1 does not exist.").arg(file)};
+            continue;
+        }
+        const auto kind = info.isFile() ? mediaKindOfFile(file) : std::nullopt;
+        if (!kind) {
+            out.refused << RefusedFile{file, RefusalReason::NotMedia,
+                                       QStringLiteral("%1 is not a photo (JPEG), a song (MP3) or "
+                                                      "a lyric file (LRC, KSC); it was left out.")
+                                           .arg(file)};
+            continue;
+        }
+        switch (*kind) {
+            case MediaFileKind::Photo:
+                out.photos << file;
+                break;
+            case MediaFileKind::Song:
+                out.songs << file;
+                break;
+            case MediaFileKind::Lyric:
+                out.lyrics << file;
+                break;
+            case MediaFileKind::Karaoke:
+                out.karaoke << file;
+                break;
+        }
     }
     return out;
 }
@@ -39,35 +57,24 @@ Result<MediaFilesReport> addMediaFiles(ProjectModel& model, const WorkingFolder&
                                      {folder.thumbnailFolder(2)},
                                      {folder.thumbnailFolder(3)},
                                      {folder.movieUnpackFolder(), KeepMode::AddedEntries}});
-    for (const QString& file : sorted.unknown)
-        report.skipped << QStringLiteral(
-                              "%1 is not a photo (JPG), a song (MP3) or a lyric file "
-                              "(LRC, KSC); it was left out.")
-                              .arg(file);
+    report.refused << sorted.refused;
     if (!sorted.photos.isEmpty()) {
         auto photos = importReadablePhotos(model, folder, sorted.photos, progress);
         if (!photos) return std::unexpected(photos.error());
-        report.skipped << photos->unreadable;
-        for (const QString& notice : photos->unplaced) report.skipped << notice;
+        report.refused << photos->unreadable;
+        for (const QString& notice : photos->unplaced) report.notices << notice;
     }
     if (!sorted.songs.isEmpty()) {
         auto songs = importSongs(model, folder, panes, sorted.songs, progress);
         if (!songs) return std::unexpected(songs.error());
-        report.skipped << songs->skipped;
+        report.refused << songs->skipped;
     }
     if (!sorted.lyrics.isEmpty()) {
         auto lyrics = importLyrics(model, folder, panes, sorted.lyrics, progress);
         if (!lyrics) return std::unexpected(lyrics.error());
-        report.skipped << lyrics->skipped;
+        report.refused << lyrics->skipped;
     }
-    QStringList karaoke;
-    for (const QString& file : sorted.karaoke) {
-        if (QFileInfo(file).isFile())
-            karaoke << file;
-        else
-            report.skipped << QStringLiteral("The karaoke file %1 does not exist.").arg(file);
-    }
-    if (!karaoke.isEmpty()) addKaraokeFiles(model, karaoke);
+    if (!sorted.karaoke.isEmpty()) addKaraokeFiles(model, sorted.karaoke);
     snapshot.keep();
     return report;
 }

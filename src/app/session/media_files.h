@@ -1,35 +1,42 @@
 #pragma once
 // Adding a mixed set of files to a project (files handed to the program when
 // it starts, or dropped onto it): photos, songs, LRC lyrics and KSC karaoke
-// files are told apart by their extension and each kind goes through its own
-// import, in that order. Files of no known kind are named in the report and
-// left out.
+// files are told apart by their content or else their name
+// (app/media_file_kind.h) and each kind goes through its own import, in that
+// order. Every file left out is reported with its reason, never dropped
+// without a word.
 
 #include <QStringList>
 
 #include "app/error.h"
 #include "app/progress.h"
 #include "app/project_model.h"
+#include "app/refused_file.h"
 #include "app/working_folder.h"
 #include "audio/media_panes.h"
 
 namespace orvane {
 
 struct MediaFilesByKind {
-    QStringList photos, songs, lyrics, karaoke, unknown;
+    QStringList photos, songs, lyrics, karaoke;
+    // Files that do not exist (Missing) and files of no known kind (NotMedia).
+    QList<RefusedFile> refused;
 };
 
-// Sorts `files` by extension (case-insensitive: .jpg/.jpeg, .mp3, .lrc,
-// .ksc), keeping their order within each kind.
+// Sorts `files` by kind, keeping their order within each kind. Reads the
+// first bytes of each file.
 MediaFilesByKind sortMediaFiles(const QStringList& files);
 
 struct MediaFilesReport {
-    QStringList skipped;  // one message per file left out, naming it
+    // Every file left out, with its reason, in the order of the kinds.
+    QList<RefusedFile> refused;
+    // What the imports told besides (photos for which no template fits).
+    QStringList notices;
 };
 
-// Imports every kind in turn. Photos, songs and lyrics that cannot be read
-// are skipped and named, and the others are added; a damaged template
-// package or a stop fails the whole call. Run it on a copy of the model (Session::apply).
+// Imports every kind in turn. Photos and songs that cannot be read are left
+// out and reported, and the others are added; a damaged template package or
+// a stop fails the whole call. Run it on a copy of the model (Session::apply).
 Result<MediaFilesReport> addMediaFiles(ProjectModel& model, const WorkingFolder& folder,
                                        MediaPanes& panes, const QStringList& files,
                                        Progress& progress);

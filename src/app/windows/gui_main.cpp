@@ -15,6 +15,7 @@
 #include "app/session/session.h"
 #include "app/single_instance_guard.h"
 #include "app/windows/main_window.h"
+#include "app/windows/refused_files_text.h"
 #include "app/windows/window_set.h"
 #include "browser/windows/media_browser.h"
 #include "browser/windows/preview_box.h"
@@ -86,8 +87,9 @@ void addStartFiles(Session& session, WindowSet& windows, const QStringList& file
     if (outcome.succeeded()) {
         browser.mediaPanes() = *panes;
         browser.refreshAll();
-        if (!report->skipped.isEmpty())
-            windows.messageWindow().showMessage(report->skipped.join(u'\n'));
+        // Every file left out is named.
+        const QStringList lines = refusedFileLines(report->refused) + report->notices;
+        if (!lines.isEmpty()) windows.messageWindow().showMessage(lines.join(u'\n'));
     } else if (!outcome.result.error().isStop()) {
         windows.messageWindow().showMessage(outcome.result.error().message);
     }

@@ -8,10 +8,12 @@
 #include <QUrl>
 #include <memory>
 
+#include "app/media_file_kind.h"
 #include "app/session/job_runner.h"
 #include "app/session/media_files.h"
 #include "app/session/session.h"
 #include "app/windows/main_window.h"
+#include "app/windows/refused_files_text.h"
 #include "app/windows/window_set.h"
 #include "audio/media_import.h"
 #include "browser/deletion_target.h"
@@ -76,6 +78,18 @@ MediaCommands::MediaCommands(Session& session, WindowSet& windows, const MediaWi
     // their thumbnails move by mouse, not by drag and drop).
     main.setAcceptDrops(true);
     main.installEventFilter(this);
+}
+
+QString MediaCommands::photoFilter() {
+    return mediaDialogFilter(QStringLiteral("添加相片文件(JPG)"), MediaFileKind::Photo);
+}
+
+QString MediaCommands::musicFilter() {
+    return mediaDialogFilter(QStringLiteral("添加音乐文件(MP3)"), MediaFileKind::Song);
+}
+
+QString MediaCommands::lyricFilter() {
+    return mediaDialogFilter(QStringLiteral("添加歌词文件(LRC)"), MediaFileKind::Lyric);
 }
 
 bool MediaCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -185,7 +199,7 @@ void MediaCommands::addPhotos() {
                              });
     if (!done) return;
     showAdded(0);
-    QStringList lines = report->unreadable;
+    QStringList lines = refusedFileLines(report->unreadable);
     for (const QString& unplaced : report->unplaced) lines << unplaced;
     if (!lines.isEmpty()) showMessage(lines.join(u'\n'));
 }
@@ -207,7 +221,7 @@ void MediaCommands::addMusic() {
                });
     if (!done) return;
     showAdded(1);
-    if (!report->skipped.isEmpty()) showMessage(report->skipped.join(u'\n'));
+    if (!report->skipped.isEmpty()) showMessage(refusedFileLines(report->skipped).join(u'\n'));
 }
 
 void MediaCommands::addLyrics() {
@@ -227,7 +241,7 @@ void MediaCommands::addLyrics() {
                });
     if (!done) return;
     showAdded(2);
-    if (!report->skipped.isEmpty()) showMessage(report->skipped.join(u'\n'));
+    if (!report->skipped.isEmpty()) showMessage(refusedFileLines(report->skipped).join(u'\n'));
 }
 
 void MediaCommands::addFiles(const QStringList& files) {
@@ -250,7 +264,9 @@ void MediaCommands::addFiles(const QStringList& files) {
         showAdded(1);
     else if (!sorted.lyrics.isEmpty())
         showAdded(2);
-    if (!report->skipped.isEmpty()) showMessage(report->skipped.join(u'\n'));
+    // Every file left out is named.
+    const QStringList lines = refusedFileLines(report->refused) + report->notices;
+    if (!lines.isEmpty()) showMessage(lines.join(u'\n'));
 }
 
 void MediaCommands::deleteChosen(int pane) {

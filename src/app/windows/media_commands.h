@@ -34,10 +34,11 @@ class MediaCommands : public QObject {
     MediaCommands(Session& session, WindowSet& windows, const MediaWindows& media,
                   QObject* parent = nullptr);
 
-    // The filters of the file dialogs.
-    static QString photoFilter() { return QStringLiteral("添加相片文件(JPG)|*.jpg;"); }
-    static QString musicFilter() { return QStringLiteral("添加音乐文件(MP3)|*.mp3;"); }
-    static QString lyricFilter() { return QStringLiteral("添加歌词文件(LRC)|*.lrc;"); }
+    // The filters of the file dialogs: "添加相片文件(JPG)|*.jpg;" and the
+    // other names of the kind, in lower and upper case.
+    static QString photoFilter();
+    static QString musicFilter();
+    static QString lyricFilter();
 
     void addPhotos();
     void addMusic();

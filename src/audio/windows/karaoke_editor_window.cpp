@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "app/media_file_kind.h"
 #include "app/session/session.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_player.h"
@@ -224,7 +225,8 @@ void TForm46::importFiles() {
     const QString proposed = toQString(m_session.folder().root() / "yinyuegeci" / "甜蜜蜜.ksc");
     setControlsEnabled(false);
     const QStringList files = m_chooser().openFiles(
-        this, QStringLiteral("导入卡拉OK歌词"), QStringLiteral("导入卡拉OK歌词文件 (KSC)|*.ksc;"),
+        this, QStringLiteral("导入卡拉OK歌词"),
+        mediaDialogFilter(QStringLiteral("导入卡拉OK歌词文件 (KSC)"), MediaFileKind::Karaoke),
         QFileInfo::exists(proposed) ? proposed : QString());
     if (!files.isEmpty()) {
         ProjectModel next = m_session.model();
