@@ -166,13 +166,17 @@ Result<void> supplementWithNewFile(ProjectModel& model, const WorkingFolder& fol
                         .arg(measured->orientation == kLandscape ? QStringLiteral("竖照片")
                                                                  : QStringLiteral("横照片")));
 
-    // The new photo takes over the removed photo's template slot.
+    // The new photo takes over the removed photo's template slot, but not
+    // its hand-placed crop. It is staged whole, and kept so, so that a
+    // reopened project stages it the same way.
     PhotoEntry added = removed;
     added.location = measured->location;
     added.fileName = measured->fileName;
     added.fileType = measured->fileType;
     added.width = measured->width;
     added.height = measured->height;
+    added.manualCrop.reset();
+    added.stagedCrop = kWholePhotoCrop;
     progress.advance();
     FolderSnapshot snapshot(folder, removalFolders(folder));
     const int n = model.photos.count() + 1;

@@ -72,7 +72,9 @@ Result<void> supplementByRandomDraw(ProjectModel& model, const WorkingFolder& fo
                                     std::size_t row, Progress& progress);
 
 // The replacement is a new file, which must have the orientation of the
-// removed photo; it takes over the slot, gets a row and a thumbnail.
+// removed photo; it takes over the slot, gets a row and a thumbnail. The new
+// row has no hand-placed crop: the removed photo's was made for another
+// picture.
 Result<void> supplementWithNewFile(ProjectModel& model, const WorkingFolder& folder,
                                    std::size_t row, const QString& file, Progress& progress);
 

@@ -195,6 +195,10 @@ TEST(PhotoImport, FullScreenSlotsFollowTheCropSettings) {
     EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {960, 200}), Qt::green));
     EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {960, 900}), Qt::black, 10));
     EXPECT_EQ(p.pictureSize(p.wf.instancePicture(2, 1)), QSize(810, 1080));
+    // Each photo keeps the styles it was staged with, for staging it again.
+    for (const PhotoEntry& photo : p.model.photos)
+        EXPECT_EQ(photo.stagedCrop,
+                  (CropStyles{LandscapeCrop::FullScreen, PortraitCrop::TemplateDefault}));
 }
 
 TEST(PhotoImport, FailedRunLeavesTheProjectAsItWas) {
