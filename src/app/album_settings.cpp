@@ -6,6 +6,10 @@
 
 namespace orvane {
 
+CropStyles cropStyles(const AlbumSettings& settings) {
+    return {settings.landscapeCrop, settings.portraitCrop};
+}
+
 QString landscapeCropCaption(LandscapeCrop crop) {
     return crop == LandscapeCrop::FullScreen ? QStringLiteral("横照片剪裁成全屏效果")
                                              : QStringLiteral("横照片剪裁成模板特效默认效果");

@@ -24,6 +24,19 @@ struct PackageExtensions {
 enum class LandscapeCrop { FullScreen, TemplateDefault };
 enum class PortraitCrop { ZoomedPart, TemplateDefault };
 
+// How photos are fitted into slots without a size of their own: one choice
+// for landscape (and square) photos, one for portrait photos.
+struct CropStyles {
+    LandscapeCrop landscape = LandscapeCrop::FullScreen;
+    PortraitCrop portrait = PortraitCrop::ZoomedPart;
+
+    bool operator==(const CropStyles&) const = default;
+};
+// The whole photo within 1920 × 1080, no band and nothing cut: the fit of a
+// photo that supplements a removed one.
+inline constexpr CropStyles kWholePhotoCrop{LandscapeCrop::TemplateDefault,
+                                            PortraitCrop::TemplateDefault};
+
 struct AlbumSettings {
     QString outputType = QStringLiteral("DVD");                // VCD, SVCD, DVD, AVI, MP4, XLTP
     QString tvSystem = QStringLiteral("PAL");                  // PAL, NTSC
@@ -51,6 +64,9 @@ struct AlbumSettings {
 
     bool operator==(const AlbumSettings&) const = default;
 };
+
+// The crop choices the settings hold now.
+CropStyles cropStyles(const AlbumSettings& settings);
 
 QString landscapeCropCaption(LandscapeCrop crop);
 QString portraitCropCaption(PortraitCrop crop);

@@ -124,6 +124,40 @@ Result<ManualCropInput> cropFromJson(const QJsonValue& value, const QString& pho
     return crop;
 }
 
+// The crop styles as stored, in the settings and with each photo.
+QString landscapeCropKeyword(LandscapeCrop crop) {
+    return crop == LandscapeCrop::FullScreen ? QStringLiteral("fullScreen")
+                                             : QStringLiteral("templateDefault");
+}
+
+QString portraitCropKeyword(PortraitCrop crop) {
+    return crop == PortraitCrop::ZoomedPart ? QStringLiteral("zoomedPart")
+                                            : QStringLiteral("templateDefault");
+}
+
+QJsonObject cropStylesToJson(const CropStyles& crop) {
+    return {{"landscape", landscapeCropKeyword(crop.landscape)},
+            {"portrait", portraitCropKeyword(crop.portrait)}};
+}
+
+Result<CropStyles> cropStylesFromJson(const QJsonValue& value, const QString& photo) {
+    const QJsonObject object = value.toObject();
+    const QString landscape = object.value(QLatin1String("landscape")).toString();
+    const QString portrait = object.value(QLatin1String("portrait")).toString();
+    CropStyles crop;
+    bool known = value.isObject();
+    if (landscape == landscapeCropKeyword(LandscapeCrop::TemplateDefault))
+        crop.landscape = LandscapeCrop::TemplateDefault;
+    else
+        known = known && landscape == landscapeCropKeyword(LandscapeCrop::FullScreen);
+    if (portrait == portraitCropKeyword(PortraitCrop::TemplateDefault))
+        crop.portrait = PortraitCrop::TemplateDefault;
+    else
+        known = known && portrait == portraitCropKeyword(PortraitCrop::ZoomedPart);
+    if (!known) return fail(QStringLiteral("the crop style of photo %1 is damaged").arg(photo));
+    return crop;
+}
+
 QJsonObject settingsToJson(const AlbumSettings& s) {
     return {
         {"outputType", s.outputType},
@@ -135,10 +169,8 @@ QJsonObject settingsToJson(const AlbumSettings& s) {
         {"lyricKind", s.lyricKind},
         {"thumbWidth", s.thumbWidth},
         {"thumbHeight", s.thumbHeight},
-        {"landscapeCrop",
-         s.landscapeCrop == LandscapeCrop::FullScreen ? "fullScreen" : "templateDefault"},
-        {"portraitCrop",
-         s.portraitCrop == PortraitCrop::ZoomedPart ? "zoomedPart" : "templateDefault"},
+        {"landscapeCrop", landscapeCropKeyword(s.landscapeCrop)},
+        {"portraitCrop", portraitCropKeyword(s.portraitCrop)},
         {"loopMusicToFill", s.loopMusicToFill},
         {"loopPicturesToFill", s.loopPicturesToFill},
         {"imageSequenceFormat", s.imageSequenceFormat},
@@ -175,10 +207,12 @@ Result<AlbumSettings> settingsFromJson(const QJsonValue& value) {
     s.outputWidth.toInt(&numbers);
     if (numbers) s.outputHeight.toInt(&numbers);
     if (!numbers) return fail(QStringLiteral("the output size is not a number"));
-    s.landscapeCrop = o.value(QLatin1String("landscapeCrop")).toString() == "templateDefault"
+    s.landscapeCrop = o.value(QLatin1String("landscapeCrop")).toString() ==
+                              landscapeCropKeyword(LandscapeCrop::TemplateDefault)
                           ? LandscapeCrop::TemplateDefault
                           : LandscapeCrop::FullScreen;
-    s.portraitCrop = o.value(QLatin1String("portraitCrop")).toString() == "templateDefault"
+    s.portraitCrop = o.value(QLatin1String("portraitCrop")).toString() ==
+                             portraitCropKeyword(PortraitCrop::TemplateDefault)
                          ? PortraitCrop::TemplateDefault
                          : PortraitCrop::ZoomedPart;
     s.loopMusicToFill = o.value(QLatin1String("loopMusicToFill")).toBool();
@@ -241,12 +275,20 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
     }
     const QJsonArray photoRows = document.value(QLatin1String("photos")).toArray();
     for (qsizetype i = 0; i < photoRows.size(); ++i) {
-        const QJsonValue crop = photoRows[i].toObject().value(QLatin1String("manualCrop"));
-        if (crop.isUndefined()) continue;
+        const QJsonObject row = photoRows[i].toObject();
         PhotoEntry& photo = photos->at(std::size_t(i));
-        auto read = cropFromJson(crop, photo.location);
-        if (!read) return std::unexpected(read.error());
-        photo.manualCrop = *read;
+        if (const QJsonValue crop = row.value(QLatin1String("manualCrop")); !crop.isUndefined()) {
+            auto read = cropFromJson(crop, photo.location);
+            if (!read) return std::unexpected(read.error());
+            photo.manualCrop = *read;
+        }
+        // Photos of files saved before the crop style was kept with them are
+        // staged with the settings' styles.
+        if (const QJsonValue style = row.value(QLatin1String("cropStyle")); !style.isUndefined()) {
+            auto read = cropStylesFromJson(style, photo.location);
+            if (!read) return std::unexpected(read.error());
+            photo.stagedCrop = *read;
+        }
     }
     model.photos = std::move(*photos);
     auto music =
@@ -290,6 +332,8 @@ QByteArray projectToJson(const ProjectModel& model, const ProjectPaths& paths) {
             storedPath(model.photos.at(std::size_t(i)).templatePath, templateAnchor(paths)));
         if (const auto& crop = model.photos.at(std::size_t(i)).manualCrop)
             photo.insert(QLatin1String("manualCrop"), cropToJson(*crop));
+        if (const auto& style = model.photos.at(std::size_t(i)).stagedCrop)
+            photo.insert(QLatin1String("cropStyle"), cropStylesToJson(*style));
         photos[i] = photo;
     }
     QJsonObject document{

@@ -20,7 +20,9 @@
 
 namespace orvane {
 
-// The format this build writes and the newest it reads.
+// The format this build writes and the newest it reads. Fields added to a
+// version are optional (a photo's crop style): files written before them
+// still open, and builds that know no such field open the newer files.
 inline constexpr int kProjectFormatVersion = 1;
 inline const QString kProjectExtension = QStringLiteral(".orvane");
 

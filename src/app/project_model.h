@@ -50,6 +50,11 @@ struct PhotoEntry {
     QString cropState = QStringLiteral("jiancai_no");
     // Set by the crop window; staging uses it while the slot keeps its size.
     std::optional<ManualCropInput> manualCrop;
+    // The crop styles the photo was first staged with (the settings of its
+    // import), so that staging it again (a reopened project) gives the same
+    // slot picture whatever the settings say by then. Empty until it is
+    // staged, and in projects saved before it was kept: the settings decide.
+    std::optional<CropStyles> stagedCrop;
 
     bool operator==(const PhotoEntry&) const = default;
 };

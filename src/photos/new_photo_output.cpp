@@ -74,7 +74,7 @@ Result<void> thumbnailAndStageNewPhotos(ProjectModel& model, const WorkingFolder
         progress.advance();
         photo.thumbnailState = kYes;
         progress.advance();
-        photo.cropState = kYes;
+        markStaged(photo, model.settings);
         if (progress.isCancelled()) outcome = stopped(QStringLiteral("the photo import"));
     }
     if (!outcome) return outcome;

@@ -113,8 +113,17 @@ std::vector<std::size_t> supplementCandidates(const ProjectModel& model, std::si
     std::vector<std::size_t> out;
     const QString& orientation = model.photos.at(row).orientation;
     for (std::size_t r = 0; r < model.photos.size(); ++r)
-        if (model.photos.at(r).orientation == orientation) out.push_back(r);
+        if (r != row && model.photos.at(r).orientation == orientation) out.push_back(r);
     return out;
+}
+
+QString noSupplementCandidateMessage(const ProjectModel& model, std::size_t row,
+                                     const QString& addButton) {
+    checkRow(model, row);
+    const QString kind = model.photos.at(row).orientation == kLandscape ? QStringLiteral("横照片")
+                                                                        : QStringLiteral("竖照片");
+    return QStringLiteral("已添加的相片中没有其它%1可以用来补充模板，请点[%2]添加一张新相片。")
+        .arg(kind, addButton);
 }
 
 Result<void> supplementFromProject(ProjectModel& model, const WorkingFolder& folder,
@@ -138,6 +147,8 @@ Result<void> supplementFromProject(ProjectModel& model, const WorkingFolder& fol
 Result<void> supplementByRandomDraw(ProjectModel& model, const WorkingFolder& folder,
                                     std::size_t row, Progress& progress) {
     const auto candidates = supplementCandidates(model, row);
+    if (candidates.empty())
+        return fail(noSupplementCandidateMessage(model, row, QStringLiteral("手动为模板补充相片")));
     const auto pick =
         static_cast<std::size_t>(model.random.below(static_cast<int>(candidates.size())));
     return supplementFromProject(model, folder, row, candidates[pick], progress);
@@ -155,13 +166,17 @@ Result<void> supplementWithNewFile(ProjectModel& model, const WorkingFolder& fol
                         .arg(measured->orientation == kLandscape ? QStringLiteral("竖照片")
                                                                  : QStringLiteral("横照片")));
 
-    // The new photo takes over the removed photo's template slot.
+    // The new photo takes over the removed photo's template slot, but not
+    // its hand-placed crop. It is staged whole, and kept so, so that a
+    // reopened project stages it the same way.
     PhotoEntry added = removed;
     added.location = measured->location;
     added.fileName = measured->fileName;
     added.fileType = measured->fileType;
     added.width = measured->width;
     added.height = measured->height;
+    added.manualCrop.reset();
+    added.stagedCrop = kWholePhotoCrop;
     progress.advance();
     FolderSnapshot snapshot(folder, removalFolders(folder));
     const int n = model.photos.count() + 1;

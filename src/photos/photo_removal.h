@@ -45,9 +45,15 @@ Result<RemovalReport> removePhotos(ProjectModel& model, const WorkingFolder& fol
 // Empties the photo side of the project; the next import starts at folder 1.
 void removeAllPhotos(ProjectModel& model, const WorkingFolder& folder);
 
-// Rows that may fill the slot of `row`: every photo of its orientation, the
-// photo itself included.
+// Rows that may fill the slot of `row`: the other photos of its
+// orientation. The photo itself never is one: it is the one going.
 std::vector<std::size_t> supplementCandidates(const ProjectModel& model, std::size_t row);
+
+// Said when no other photo of the removed photo's orientation is there to
+// fill its slot; `addButton` is the caption of the command that adds a new
+// photo instead.
+QString noSupplementCandidateMessage(const ProjectModel& model, std::size_t row,
+                                     const QString& addButton);
 
 // The supplement kinds (Edit_buchong_xuanxiang).
 inline const QString kSupplementRandom = QStringLiteral("suiji_xuanze_xinxiangpian");
@@ -60,11 +66,15 @@ Result<void> supplementFromProject(ProjectModel& model, const WorkingFolder& fol
                                    std::size_t row, std::size_t replacement, Progress& progress);
 
 // Draws the replacement among the candidates with the project's generator.
+// Without candidates it fails with noSupplementCandidateMessage() and
+// changes nothing.
 Result<void> supplementByRandomDraw(ProjectModel& model, const WorkingFolder& folder,
                                     std::size_t row, Progress& progress);
 
 // The replacement is a new file, which must have the orientation of the
-// removed photo; it takes over the slot, gets a row and a thumbnail.
+// removed photo; it takes over the slot, gets a row and a thumbnail. The new
+// row has no hand-placed crop: the removed photo's was made for another
+// picture.
 Result<void> supplementWithNewFile(ProjectModel& model, const WorkingFolder& folder,
                                    std::size_t row, const QString& file, Progress& progress);
 

@@ -78,28 +78,7 @@ SlotFit fitPhotoToSlot(int w, int h, int slotWidth, int slotHeight, LandscapeCro
 }
 
 SlotFit fitPhotoWhole(int w, int h) {
-    if (w <= 0 || h <= 0)
-        throw OrvaneError(
-            QStringLiteral("a photo of %1 × %2 pixels cannot be fitted").arg(w).arg(h));
-    SlotFit f;
-    if (isLandscape(w, h)) {
-        f.width = kFullScreenWidth;
-        f.height = mulDiv(h, kFullScreenWidth, w);
-        if (f.height > kFullScreenHeight) {
-            f.height = kFullScreenHeight;
-            f.width = mulDiv(w, kFullScreenHeight, h);
-        }
-    } else {
-        f.height = kFullScreenHeight;
-        f.width = mulDiv(w, kFullScreenHeight, h);
-        if (f.width > kFullScreenWidth) {
-            f.width = kFullScreenWidth;
-            f.height = mulDiv(h, kFullScreenWidth, w);
-        }
-    }
-    f.canvasWidth = f.width;
-    f.canvasHeight = f.height;
-    return f;
+    return fitPhotoToSlot(w, h, 0, 0, kWholePhotoCrop.landscape, kWholePhotoCrop.portrait);
 }
 
 ManualCrop applyManualCrop(const ManualCropInput& in) {

@@ -32,7 +32,8 @@ SlotFit fitPhotoToSlot(int w, int h, int slotWidth, int slotHeight, LandscapeCro
                        PortraitCrop portrait);
 
 // The whole photo within 1920 × 1080, the canvas taking the placement's size
-// (supplementing a full-screen slot).
+// (supplementing a full-screen slot): the full-screen fit under
+// kWholePhotoCrop, so that the photo is staged the same way again.
 SlotFit fitPhotoWhole(int w, int h);
 
 struct ManualCrop {

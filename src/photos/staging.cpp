@@ -65,10 +65,16 @@ Result<void> unpackAssignedTemplates(ProjectModel& model, const WorkingFolder& f
 }
 
 SlotFit slotFitFor(const PhotoEntry& photo, const AlbumSettings& settings) {
+    const CropStyles crop = photo.stagedCrop.value_or(cropStyles(settings));
     return fitPhotoToSlot(fieldToInt(photo.width, "width"), fieldToInt(photo.height, "height"),
                           fieldToInt(photo.requiredWidth, "requiredWidth"),
-                          fieldToInt(photo.requiredHeight, "requiredHeight"),
-                          settings.landscapeCrop, settings.portraitCrop);
+                          fieldToInt(photo.requiredHeight, "requiredHeight"), crop.landscape,
+                          crop.portrait);
+}
+
+void markStaged(PhotoEntry& photo, const AlbumSettings& settings) {
+    photo.cropState = kYes;
+    if (!photo.stagedCrop) photo.stagedCrop = cropStyles(settings);
 }
 
 QImage composeOnCanvas(const QImage& placed, const SlotFit& fit) {
@@ -126,7 +132,7 @@ Result<void> stageNewPhotos(ProjectModel& model, const WorkingFolder& folder, Pr
         if (progress.isCancelled()) return stopped(QStringLiteral("the template staging"));
         progress.advance();
         if (auto ok = stagePhoto(photo, model.settings, folder); !ok) return ok;
-        photo.cropState = kYes;
+        markStaged(photo, model.settings);
     }
     return {};
 }

@@ -27,8 +27,13 @@ namespace orvane {
 Result<void> unpackAssignedTemplates(ProjectModel& model, const WorkingFolder& folder,
                                      Progress& progress);
 
-// The slot placement of a photo row under the project's crop settings.
+// The slot placement of a photo row: under the crop styles it was first
+// staged with, or the settings' for a photo not staged yet.
 SlotFit slotFitFor(const PhotoEntry& photo, const AlbumSettings& settings);
+
+// Marks the row staged ("jiancai_yes") and, on its first staging, keeps the
+// settings' crop styles with it.
+void markStaged(PhotoEntry& photo, const AlbumSettings& settings);
 
 // Paints the photo, rendered at the placement size, on the black canvas.
 QImage composeOnCanvas(const QImage& placed, const SlotFit& fit);

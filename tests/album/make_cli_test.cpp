@@ -153,6 +153,13 @@ TEST_F(MakeCliTest, ASavedProjectMakesTheSameAlbumAgainAndAsMp4) {
     int frames = 0;
     for (const auto& entry : fs::directory_iterator(first)) frames += entry.is_regular_file();
     ASSERT_GT(frames, 100);
+    // The crop setting changed after the photos were staged (full screen):
+    // the project is made with the styles its photos were staged with.
+    std::string saved = readFile(project);
+    const auto setting = saved.find("\"landscapeCrop\": \"fullScreen\"");
+    ASSERT_NE(setting, std::string::npos);
+    saved.replace(setting, 29, "\"landscapeCrop\": \"templateDefault\"");
+    writeFile(project, saved);
 
     const std::string binary = "'" + std::string(ORVANE_BINARY) + "' make --root '" +
                                dir.path().string() + "' --project '" + project.string() + "' ";

@@ -18,8 +18,10 @@
 #include "app/session/project_open.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
+#include "photos/photo_removal.h"
 #include "photos/staging.h"
 #include "render/album/album_preview.h"
+#include "support/template_store.h"
 
 namespace orvane {
 namespace {
@@ -190,6 +192,115 @@ TEST_F(ProjectFileTest, AReopenedProjectIsStagedAgainAndMakesTheSameFrames) {
     }
 }
 
+QImage stagedPicture(const WorkingFolder& folder, int instance, int slot = 1) {
+    return QImage(toQString(folder.instancePicture(instance, slot)), "JPEG");
+}
+
+// A project's photos keep the crop style they were staged with: a setting
+// changed since leaves a reopened project's slot pictures as they were. A
+// file saved before the style was kept opens, staged as its settings say.
+TEST_F(ProjectFileTest, AReopenedProjectKeepsTheCropStylesItsPhotosWereStagedWith) {
+    // Imported full screen (the default): the 4:3 photos fill 1920 × 1080.
+    std::vector<QImage> staged;
+    for (int n = 1; n <= 3; ++n) staged.push_back(stagedPicture(folder, n));
+    ASSERT_EQ(staged[0].size(), QSize(1920, 1080));
+    model.settings.landscapeCrop = LandscapeCrop::TemplateDefault;
+    ASSERT_TRUE(saveProject(model, folder, projectPath()).has_value());
+    const std::string saved = readFile(dir.path() / "album.orvane");
+
+    ProjectModel reopened = freshRun();
+    ASSERT_FALSE(fs::exists(folder.instancePicture(1, 1)));
+    auto report = reopen(reopened);
+    ASSERT_TRUE(report.has_value()) << report.error().message.toStdString();
+    EXPECT_EQ(reopened.settings.landscapeCrop, LandscapeCrop::TemplateDefault);
+    for (int n = 1; n <= 3; ++n) {
+        SCOPED_TRACE(n);
+        const QImage picture = stagedPicture(folder, n);
+        EXPECT_EQ(picture.size(), staged[std::size_t(n - 1)].size());
+        EXPECT_LT(differingShare(picture, staged[std::size_t(n - 1)], 2), 0.001);
+    }
+
+    // Without the styles the settings decide: the whole photo, 1440 × 1080.
+    QJsonObject document = QJsonDocument::fromJson(QByteArray::fromStdString(saved)).object();
+    QJsonArray photos = document["photos"].toArray();
+    for (qsizetype i = 0; i < photos.size(); ++i) {
+        QJsonObject photo = photos[i].toObject();
+        ASSERT_TRUE(photo.contains("cropStyle"));
+        photo.remove("cropStyle");
+        photos[i] = photo;
+    }
+    document["photos"] = photos;
+    writeFile(dir.path() / "album.orvane", QJsonDocument(document).toJson().toStdString());
+    ProjectModel older = freshRun();
+    auto opened = reopen(older);
+    ASSERT_TRUE(opened.has_value()) << opened.error().message.toStdString();
+    EXPECT_TRUE(opened->messages.isEmpty()) << opened->messages.join('\n').toStdString();
+    ASSERT_EQ(older.photos.size(), 3u);
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(stagedPicture(folder, n).size(), QSize(1440, 1080));
+    // Staged now, the photos keep that style from here on.
+    EXPECT_EQ(older.photos.at(0).stagedCrop, cropStyles(older.settings));
+}
+
+// A new photo that supplements a hand-cropped one takes over its slot but
+// not its crop, and a reopened project stages it whole as the supplement did.
+TEST(ProjectReopen, ASupplementedPhotoDoesNotTakeTheRemovedPhotosCrop) {
+    TempDir dir;
+    WorkingFolder folder{dir.path()};
+    writeStore(folder, {}, 60);
+    TemplateSpec pair;
+    pair.photoCount = QStringLiteral("2");
+    pair.widths = pair.heights = QStringLiteral("|0|0|");
+    pair.orientation = QStringLiteral("|heng|heng|");
+    pair.jpgNames = QStringLiteral("|a|b|");
+    addTemplate(folder, "pair", pair);
+    // A batch of six fills three two-photo templates.
+    std::vector<fs::path> photos;
+    for (int i = 0; i < 6; ++i) {
+        photos.push_back(dir.path() / ("p" + std::to_string(i) + ".jpg"));
+        writePhoto(photos.back(), 800, 600, Qt::red);
+    }
+    writePhoto(dir.path() / "new.jpg", 800, 600, Qt::blue);
+    ProjectModel model = importedProject(folder, photos);
+    ASSERT_EQ(model.photos.size(), 6u);
+    ASSERT_EQ(model.photos.at(0).templateFolder, QStringLiteral("1"));
+    ASSERT_EQ(model.photos.at(1).templateFolder, QStringLiteral("1"));
+
+    // The first photo placed by hand: shrunk into the right half of the frame.
+    PhotoEntry& cropped = model.photos.at(0);
+    ASSERT_EQ(cropped.imageName, QStringLiteral("picture_1"));
+    const ManualCropInput crop{0, 0, 480, 270, 240, 0, 240, 180};
+    ASSERT_TRUE(stageManualCrop(cropped, crop, folder).has_value());
+    cropped.manualCrop = crop;
+    ASSERT_NE(stagedPicture(folder, 1).size(), QSize(1440, 1080));
+
+    NullProgress progress;
+    ASSERT_TRUE(
+        supplementWithNewFile(model, folder, 0, toQString(dir.path() / "new.jpg"), progress));
+    ASSERT_EQ(model.photos.size(), 6u);
+    const PhotoEntry& added = model.photos.at(5);
+    EXPECT_EQ(added.fileName, QStringLiteral("new"));
+    EXPECT_EQ(added.imageName, QStringLiteral("picture_1"));
+    EXPECT_FALSE(added.manualCrop.has_value());
+    // The whole 4:3 photo, nothing cut, no band.
+    ASSERT_EQ(added.templateFolder, QStringLiteral("1"));
+    const QImage supplemented = stagedPicture(folder, 1);
+    EXPECT_EQ(supplemented.size(), QSize(1440, 1080));
+    EXPECT_GT(meanColour(supplemented, QRect(0, 0, 1440, 1080)).blue(), 200);
+
+    const QString project = toQString(dir.path() / "album.orvane");
+    ASSERT_TRUE(saveProject(model, folder, project).has_value());
+    ProjectModel reopened = importedProject(folder, {});
+    ASSERT_FALSE(fs::exists(folder.instancePicture(1, 1)));
+    auto report = openProject(reopened, folder, project, progress);
+    ASSERT_TRUE(report.has_value()) << report.error().message.toStdString();
+    EXPECT_TRUE(report->messages.isEmpty()) << report->messages.join('\n').toStdString();
+    ASSERT_EQ(reopened.photos.size(), 6u);
+    EXPECT_FALSE(reopened.photos.at(5).manualCrop.has_value());
+    const QImage again = stagedPicture(folder, 1);
+    EXPECT_EQ(again.size(), supplemented.size());
+    EXPECT_LT(differingShare(again, supplemented, 2), 0.001);
+}
+
 TEST_F(ProjectFileTest, MovedMediaAreNamedAndLeftOutAndTheRestOpens) {
     ASSERT_TRUE(saveProject(model, folder, projectPath()).has_value());
     fs::rename(dir.path() / "song.mp3", dir.path() / "moved.mp3");
@@ -255,6 +366,10 @@ TEST_F(ProjectFileTest, DamagedTruncatedAndNewerFilesAreRefusedAndNothingChanges
                      "\"slotHeight\": 300, \"frameWidth\": 400, \"frameHeight\": 300, "
                      "\"photoX\": 0, \"photoY\": 0, \"photoWidth\": 900000, "
                      "\"photoHeight\": 700000}");
+    std::string unknownStyle = good;
+    const auto style = unknownStyle.find("\"landscape\": \"fullScreen\"");
+    ASSERT_NE(style, std::string::npos);
+    unknownStyle.replace(style, 25, "\"landscape\": \"sideways\"");
     struct Case {
         const char* name;
         std::string content;
@@ -267,6 +382,7 @@ TEST_F(ProjectFileTest, DamagedTruncatedAndNewerFilesAreRefusedAndNothingChanges
         {"not a project", "{\"photos\": []}", "not an Orvane project"},
         {"table missing", noPhotos, "\"photos\" is missing"},
         {"huge crop", hugeCrop, "the crop of photo"},
+        {"unknown crop style", unknownStyle, "the crop style of photo"},
     };
     const std::string staged = readFile(folder.instancePicture(1, 1));
     for (const Case& c : cases) {

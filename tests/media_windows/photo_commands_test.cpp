@@ -156,7 +156,7 @@ TEST_F(PhotoCommandsTest, AShareTemplateIsSupplementedByHandAndAWrongOrientation
     side(0, "删除");
 
     EXPECT_EQ(showings, 1);
-    EXPECT_EQ(candidates, 6);
+    EXPECT_EQ(candidates, 5) << "the other landscape photos, not the one going";
     EXPECT_EQ(lastShown("TForm9").text, TForm9::text());
     EXPECT_EQ(messages(), QStringList{QStringLiteral("添加的新相片不是横照片,请重新添加！")});
     // The new photo takes the removed one's slot in template 1.
@@ -166,6 +166,54 @@ TEST_F(PhotoCommandsTest, AShareTemplateIsSupplementedByHandAndAWrongOrientation
     EXPECT_EQ(model().photos.at(5).templateFolder, QStringLiteral("1"));
     EXPECT_EQ(model().templateInstanceCount, QStringLiteral("3"));
     EXPECT_EQ(browser().pane(0)->reportList()->topLevelItemCount(), 6);
+}
+
+TEST_F(PhotoCommandsTest, WithNoOtherPhotoToChooseTheManualSupplementStaysForANewPhoto) {
+    open({{"pair", twoLandscapes("movie-pair")}, {"tall", portrait("movie-tall")}});
+    // A batch of five: the two landscape photos share a template.
+    addPhotos({photo("a.jpg", 400, 300), photo("b.jpg", 400, 300, Qt::green),
+               photo("t1.jpg", 300, 400), photo("t2.jpg", 300, 400), photo("t3.jpg", 300, 400)});
+    ASSERT_EQ(model().photos.count(), 5) << messages().join(u'|').toStdString();
+    ASSERT_EQ(model().photos.at(0).templateFolder, model().photos.at(1).templateFolder);
+
+    // Both chosen: b is filled at random with a (the only other landscape
+    // photo); then no photo is left to fill a's slot.
+    chooser->answers.push_back({photo("new.jpg", 400, 300, Qt::blue)});
+    modal.on(QStringLiteral("TForm11"), press("确定删除"));
+    int choices = 0;
+    modal.on(QStringLiteral("TForm9"), [&](QWidget* w) {
+        buttonOf(w,
+                 ++choices == 1 ? QStringLiteral("确定删除") : QStringLiteral("手动为模板补充相片"))
+            ->click();
+    });
+    int candidates = -1;
+    int showings = 0;
+    modal.on(QStringLiteral("TForm10"), [&](QWidget* w) {
+        ++showings;
+        candidates = w->findChild<QTreeWidget*>()->topLevelItemCount();
+        buttonOf(w, QStringLiteral("从已添加的相片中选择一张用来补充模板"))->click();
+        auto* again = new QTimer(w);
+        QObject::connect(again, &QTimer::timeout, [this, w, again] {
+            if (messages().size() != 1 || QApplication::activeModalWidget() != w) return;
+            again->stop();
+            again->deleteLater();
+            buttonOf(w, QStringLiteral("添加新相片用来补充"))->click();
+        });
+        again->start(10);
+    });
+    selectInList(0, {0, 1});
+    side(0, "删除");
+
+    EXPECT_EQ(choices, 2);
+    EXPECT_EQ(showings, 1);
+    EXPECT_EQ(candidates, 0);
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("已添加的相片中没有其它横照片可以用来补充模板，"
+                                         "请点[添加新相片用来补充]添加一张新相片。")});
+    ASSERT_EQ(model().photos.count(), 4);
+    EXPECT_EQ(model().photos.at(3).fileName, QStringLiteral("new"));
+    EXPECT_EQ(model().photos.at(3).templateFolder, QStringLiteral("4"));
+    EXPECT_EQ(model().templateInstanceCount, QStringLiteral("4"));
 }
 
 TEST_F(PhotoCommandsTest, TheRandomSupplementKeepsTheTemplatesAndCancelKeepsThePhoto) {

@@ -195,6 +195,10 @@ TEST(PhotoImport, FullScreenSlotsFollowTheCropSettings) {
     EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {960, 200}), Qt::green));
     EXPECT_TRUE(near(p.pictureColour(p.wf.instancePicture(1, 1), {960, 900}), Qt::black, 10));
     EXPECT_EQ(p.pictureSize(p.wf.instancePicture(2, 1)), QSize(810, 1080));
+    // Each photo keeps the styles it was staged with, for staging it again.
+    for (const PhotoEntry& photo : p.model.photos)
+        EXPECT_EQ(photo.stagedCrop,
+                  (CropStyles{LandscapeCrop::FullScreen, PortraitCrop::TemplateDefault}));
 }
 
 TEST(PhotoImport, FailedRunLeavesTheProjectAsItWas) {
@@ -370,7 +374,8 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
     const QStringList before = allTexts(p.model);
     EXPECT_EQ(removePhoto(p.model, p.wf, 0), RemovalOutcome::NeedsSupplement);
     EXPECT_EQ(allTexts(p.model), before);
-    EXPECT_EQ(supplementCandidates(p.model, 0).size(), 6u);
+    // The other landscape photos; the photo itself is the one going.
+    EXPECT_EQ(supplementCandidates(p.model, 0), (std::vector<std::size_t>{1, 2, 3, 4, 5}));
 
     // Chosen from the project: photo 3 fills slot 1 of template 1.
     NullProgress progress;
@@ -408,6 +413,85 @@ TEST(PhotoRemoval, SharedTemplatesAreSupplemented) {
     ASSERT_TRUE(supplementByRandomDraw(p.model, p.wf, 0, progress));
     EXPECT_EQ(p.model.photos.size(), 4u);
     EXPECT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "2", "2", "3"}));
+}
+
+TEST(PhotoRemoval, TheRandomSupplementNeverDrawsTheRemovedPhoto) {
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
+    struct Case {
+        std::uint64_t seed;
+        std::size_t drawn;     // the replacement among the photos 2..6
+        bool firstOfSixFirst;  // a draw among six would give the removed photo 1
+    };
+    const Case cases[] = {{1, 1, true}, {11, 1, true}, {2, 5, false}, {3, 3, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.seed);
+        EXPECT_EQ(RandomGenerator(c.seed).below(6) == 0, c.firstOfSixFirst);
+        Project p;
+        addTemplate(p.wf, "pair", twoSlots("pair movie"));
+        p.buildStore();
+        QStringList files;
+        for (int i = 0; i < 6; ++i)
+            files << p.photo("p" + std::to_string(i + 1) + ".jpg", solid(400, 300, colours[i]));
+        ASSERT_TRUE(p.import(files));
+        ASSERT_EQ(column(p.model, &PhotoEntry::templateFolder),
+                  (QStringList{"1", "1", "2", "2", "3", "3"}));
+
+        NullProgress progress;
+        p.model.random.reseed(c.seed);
+        ASSERT_TRUE(supplementByRandomDraw(p.model, p.wf, 0, progress));
+        // Photo 1 is gone from the project and from its slot.
+        EXPECT_FALSE(column(p.model, &PhotoEntry::location).contains(files[0]));
+        const fs::path slot = p.wf.instancePicture(
+            fieldToInt(p.model.photos.at(0).templateFolder, "templateFolder"), 1);
+        EXPECT_EQ(p.model.photos.at(0).location, files[1]);
+        EXPECT_EQ(p.model.photos.at(0).imageName, "picture_2");
+        EXPECT_TRUE(near(p.pictureColour(slot, {400, 300}), colours[c.drawn]));
+        EXPECT_EQ(p.model.photos.size(), 5u);
+        EXPECT_EQ(p.model.templateInstanceCount, "3");
+    }
+}
+
+TEST(PhotoRemoval, WithoutAnotherPhotoOfItsOrientationTheSupplementChangesNothing) {
+    Project p;
+    addTemplate(p.wf, "pair", twoSlots("pair movie"));
+    addTemplate(p.wf, "port", single("|600|", "|800|", "|shu|", "portrait movie"));
+    p.buildStore();
+    // A batch of five fills two-photo templates: the two landscape photos
+    // share one, each portrait photo has its own.
+    const QStringList files = {
+        p.photo("a.jpg", solid(400, 300, Qt::red)), p.photo("b.jpg", solid(400, 300, Qt::green)),
+        p.photo("t1.jpg", solid(300, 400, Qt::blue)), p.photo("t2.jpg", solid(300, 400, Qt::blue)),
+        p.photo("t3.jpg", solid(300, 400, Qt::blue))};
+    ASSERT_TRUE(p.import(files));
+    ASSERT_EQ(column(p.model, &PhotoEntry::templateFolder), (QStringList{"1", "1", "2", "3", "4"}));
+
+    // Both landscape photos chosen: the second is filled with the first,
+    // then nothing is left to fill the first one's slot.
+    NullProgress progress;
+    auto report = removePhotos(p.model, p.wf, {0, 1}, progress);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->needSupplement, (std::vector<std::size_t>{0, 1}));
+    ASSERT_TRUE(supplementByRandomDraw(p.model, p.wf, 1, progress));
+    EXPECT_EQ(column(p.model, &PhotoEntry::location), files.mid(0, 1) + files.mid(2));
+
+    EXPECT_TRUE(supplementCandidates(p.model, 0).empty());
+    const QStringList texts = allTexts(p.model);
+    const auto tree = p.tree();
+    auto refused = supplementByRandomDraw(p.model, p.wf, 0, progress);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message,
+              "已添加的相片中没有其它横照片可以用来补充模板，请点[手动为模板补充相片]添加一张新相片"
+              "。");
+    EXPECT_EQ(allTexts(p.model), texts);
+    EXPECT_EQ(p.tree(), tree);
+    EXPECT_EQ(noSupplementCandidateMessage(p.model, 1, "添加新相片用来补充"),
+              "已添加的相片中没有其它竖照片可以用来补充模板，请点[添加新相片用来补充]添加一张新相片"
+              "。");
+
+    // A new photo still fills it.
+    const QString fresh = p.photo("fresh.jpg", solid(400, 300, Qt::gray));
+    ASSERT_TRUE(supplementWithNewFile(p.model, p.wf, 0, fresh, progress));
+    EXPECT_EQ(column(p.model, &PhotoEntry::location), files.mid(2) + QStringList{fresh});
 }
 
 TEST(PhotoRemoval, SelectedRowsGoFromTheLastAndSharedOnesWaitForASupplement) {

@@ -42,9 +42,11 @@ const TemplateEntry* catalogueEntry(const ProjectModel& model, const QString& pa
     return nullptr;
 }
 
-// The measured part of a photo row, as an import batch row.
+// The measured part of a photo row, as an import batch row; it keeps the
+// crop styles it was staged with.
 PhotoEntry batchRow(const PhotoEntry& photo) {
     PhotoEntry row;
+    row.stagedCrop = photo.stagedCrop;
     row.location = photo.location;
     row.fileName = photo.fileName;
     row.fileType = photo.fileType;

@@ -377,7 +377,13 @@ void MediaCommands::supplementByHand(std::size_t row) {
     window.setRows(TForm10::headers(), rows);
     window.choose([this, row, &candidates, &window](int button, std::optional<int> chosen) {
         if (button == TForm10::ChooseFromProject) {
-            if (candidates.empty()) return true;
+            // Nothing to choose from: the window stays so that a new photo
+            // can be added instead.
+            if (candidates.empty()) {
+                showMessage(noSupplementCandidateMessage(m_session.model(), row,
+                                                         QStringLiteral("添加新相片用来补充")));
+                return false;
+            }
             // No row chosen: the first candidate.
             const std::size_t replacement = candidates.at(static_cast<std::size_t>(
                 std::clamp<int>(chosen.value_or(0), 0, static_cast<int>(candidates.size()) - 1)));
