@@ -96,6 +96,8 @@ JobOutcome JobProgressWindow::showWhile(JobRunner& runner) {
     if (!runner.isRunning())
         return {fail(QStringLiteral("no job is running"), ErrorKind::Internal)};
     m_runner = &runner;
+    m_pausing = false;
+    m_pauseTimer->stop();
     m_phase->setText(QStringLiteral("正在处理..."));
     m_notice->clear();
     m_progress->setRange(0, 0);  // busy until the first phase tells its size
