@@ -258,6 +258,14 @@ SummaryRow summaryRow(const ProjectModel& model, SummaryItem item) {
     return {};
 }
 
+QString summaryValueText(const SummaryRow& row) {
+    return row.unit.isEmpty() ? row.value : row.value + QLatin1Char(' ') + row.unit;
+}
+
+QString summaryLineText(const SummaryRow& row) {
+    return row.caption + QLatin1Char(' ') + summaryValueText(row);
+}
+
 std::vector<SummaryRow> summaryRows(const ProjectModel& model) {
     std::vector<SummaryRow> rows;
     for (auto item : {SummaryItem::Photos, SummaryItem::Music, SummaryItem::Lyrics,

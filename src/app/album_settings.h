@@ -147,6 +147,12 @@ struct SummaryRow {
     QString unit;  // empty when the row has none
 };
 
+// The value with its unit, one space apart: "3 张", "高清画质".
+QString summaryValueText(const SummaryRow& row);
+// The caption, a space and the value text: "相片数量: 3 张". A line shown in
+// one label reads so, and so is a value label named.
+QString summaryLineText(const SummaryRow& row);
+
 // The rows of the summary, in the order of summaryRows().
 enum class SummaryItem {
     Photos,

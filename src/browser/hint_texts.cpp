@@ -26,6 +26,8 @@ const std::map<HintKey, QString>& hintTable() {
         main("添加相片", "支持多个相片文件一起添加使用");
         main("添加音乐", "支持多个音乐文件一起添加使用");
         main("添加歌词", "支持多个歌词文件一起添加使用");
+        main("添加音乐MP3", "支持多个音乐文件一起添加使用");
+        main("添加歌词LRC", "支持多个歌词文件一起添加使用");
         main("相册长度", "两种同步：以相册长度为准,以音乐长度为准");
         main("文字特效", "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置");
         main("画面特效", "支持多条画面特效,支持指定时间显示");
@@ -52,6 +54,13 @@ const std::map<HintKey, QString>& hintTable() {
         main("软件简介", "软件简介是对软件的功能进行的简单介绍");
         main("帮助文件", "此软件的使用帮助文件");
         main("网站模板", "打开此软件的网站模板页面");
+
+        const std::pair<const char*, const char*> titleButtons[] = {
+            {"关闭", "退出软件"}, {"全屏", "全屏"}, {"还原", "窗体放大"}, {"开始布局", "启动窗体"}};
+        for (const auto& [caption, text] : titleButtons)
+            t[{HintGroup::TitleBar, QString::fromUtf8(caption)}] = QString::fromUtf8(text);
+        t[{HintGroup::Lyrics, QStringLiteral("卡拉OK设置")}] =
+            QStringLiteral("导入和设置卡拉OK歌词");
 
         // The pane buttons: the same captions, the item named by the pane.
         const std::pair<HintGroup, QString> panes[] = {{HintGroup::Photos, QStringLiteral("相片")},

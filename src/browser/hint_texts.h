@@ -18,8 +18,9 @@ namespace orvane {
 QStringList photoHintTexts(const PhotoEntry& photo, int row);
 
 // The buttons of the main window by where they stand: the ones of the
-// panes carry the same captions ("图标", "删除", …) in each pane.
-enum class HintGroup { Main, Photos, Music, Lyrics };
+// panes carry the same captions ("图标", "删除", …) in each pane; the title
+// bar's buttons are named "关闭", "全屏", "还原" and "开始布局".
+enum class HintGroup { Main, Photos, Music, Lyrics, TitleBar };
 
 // The one-line description shown while the mouse is over a button or label;
 // nothing for a caption without one.

@@ -89,10 +89,24 @@ MainLayout mainWindowLayout(const MainLayoutInput& input) {
     // Body: left column, panes, side panels.
     const int panesLeft = kLeftColumnX + kLeftCommandWidth + 2;
     const int panesWidth = std::max(0, w - panesLeft - kSidePanelWidth - 4);
-    const int panesHeight = std::max(0, ht - 100);
+    const int bodyHeight = std::max(0, ht - 100);
+    const int bodyBottom = kBodyTop + bodyHeight;  // one past the last row
+    const int stripTop = ht - kBottomStripHeight;
+    // The bottom command row cannot stand in the bottom strip, where the pane
+    // and info labels are: it stands right above the strip, under the panes,
+    // which give up its height and 3 pixels above and below it. The side
+    // panels keep the whole body height.
+    const bool commandRow = input.bottomCommandCount > 0;
+    const int rowSpace = commandRow ? kBottomCommandHeight + 6 : 0;
+    const int panesHeight = std::max(0, bodyHeight - rowSpace);
     out.panes = QRect(panesLeft, kBodyTop, panesWidth, panesHeight);
     const int panesBottom = kBodyTop + panesHeight;  // one past the last row
-    const int stripTop = ht - kBottomStripHeight;
+    if (commandRow) {
+        const int width = panesWidth / 8;
+        for (int i = 0; i < input.bottomCommandCount; ++i)
+            out.bottomCommands.emplace_back(panesLeft + i * (width + kBottomCommandGap),
+                                            panesBottom + 3, width, kBottomCommandHeight);
+    }
 
     int columnBottom = kBodyTop;  // one past the last command
     for (int i = 0; i < input.leftCommandCount; ++i) {
@@ -121,7 +135,7 @@ MainLayout mainWindowLayout(const MainLayoutInput& input) {
     stack(out.musicPanel, kMediaPanelHeight);
     stack(out.lyricPanel, kMediaPanelHeight);
     if (!input.hideLowerSidePanels) {
-        const int remaining = panesBottom - top;
+        const int remaining = bodyBottom - top;
         const int helpHeight = remaining - kSummaryPanelHeight - 2 - 3;
         if (helpHeight >= kMinHelpPanelHeight) {
             stack(out.summaryPanel, kSummaryPanelHeight);

@@ -33,6 +33,8 @@ inline constexpr int kTitleButtonCount = 4;
 struct MainLayoutInput {
     QSize window;
     int leftCommandCount = 0;
+    // The commands of the row under the panes.
+    int bottomCommandCount = 0;
     // The start layout on a 1024 × 768 screen has no room for the summary and
     // help panels.
     bool hideLowerSidePanels = false;
@@ -56,6 +58,7 @@ struct MainLayout {
     QRect previewBox;      // empty when there is no room
     QRect previewPicture;  // inside the preview box
     QRect panes;
+    std::vector<QRect> bottomCommands;  // the row under the panes, left to right
     QRect photoPanel;
     QRect musicPanel;
     QRect lyricPanel;
@@ -77,6 +80,8 @@ inline constexpr int kMediaPanelHeight = 177;
 inline constexpr int kSummaryPanelHeight = 150;
 // Below this the help panel shows too little text to be of use.
 inline constexpr int kMinHelpPanelHeight = 40;
+inline constexpr int kBottomCommandHeight = 27;
+inline constexpr int kBottomCommandGap = 5;
 
 MainLayout mainWindowLayout(const MainLayoutInput& input);
 

@@ -4,9 +4,22 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvane {
+
+namespace {
+
+double g_closingPauseScale = 1.0;
+
+std::chrono::milliseconds scaled(std::chrono::milliseconds pause) {
+    return std::chrono::milliseconds(
+        static_cast<long long>(static_cast<double>(pause.count()) * g_closingPauseScale));
+}
+
+}  // namespace
 
 JobProgressWindow::JobProgressWindow(const Names& names, const Skin& skin, QWidget* parent)
     : FramedWindow(names.window, names.caption, skin, parent) {
@@ -33,12 +46,58 @@ JobProgressWindow::JobProgressWindow(const Names& names, const Skin& skin, QWidg
     layout->addLayout(row);
     connect(m_stop, &QPushButton::clicked, this, &JobProgressWindow::reject);
     setContentSize(QSize(420, 160));
+    m_pauseTimer = new QTimer(this);
+    m_pauseTimer->setSingleShot(true);
+}
+
+void JobProgressWindow::setClosingPauseScale(double scale) {
+    g_closingPauseScale = std::max(0.0, scale);
+}
+
+void JobProgressWindow::closeAfterPause(int result) {
+    if (result != QDialog::Accepted ||
+        (m_pause.fillStep.count() == 0 && m_pause.hold.count() == 0)) {
+        done(result);
+        return;
+    }
+    m_pausing = true;
+    m_pauseResult = result;
+    m_stop->setEnabled(false);  // nothing left to stop
+    // A job that never told its size still ends with a full bar.
+    if (m_progress->maximum() <= m_progress->minimum()) m_progress->setRange(0, 1);
+    const int remaining = m_progress->maximum() - std::max(m_progress->value(), 0);
+    m_fillIncrement = std::max(1, (remaining + 9) / 10);
+    fillStep();
+}
+
+void JobProgressWindow::fillStep() {
+    m_pauseTimer->disconnect();
+    if (m_progress->value() < m_progress->maximum() && m_pause.fillStep.count() > 0) {
+        m_progress->setValue(
+            std::min(m_progress->maximum(), std::max(m_progress->value(), 0) + m_fillIncrement));
+        connect(m_pauseTimer, &QTimer::timeout, this, &JobProgressWindow::fillStep);
+        m_pauseTimer->start(scaled(m_pause.fillStep));
+        return;
+    }
+    m_progress->setValue(m_progress->maximum());
+    connect(m_pauseTimer, &QTimer::timeout, this, &JobProgressWindow::endPause);
+    m_pauseTimer->start(scaled(m_pause.hold));
+}
+
+void JobProgressWindow::endPause() {
+    m_pauseTimer->stop();
+    m_pauseTimer->disconnect();
+    if (!m_pausing) return;
+    m_pausing = false;
+    done(m_pauseResult);
 }
 
 JobOutcome JobProgressWindow::showWhile(JobRunner& runner) {
     if (!runner.isRunning())
         return {fail(QStringLiteral("no job is running"), ErrorKind::Internal)};
     m_runner = &runner;
+    m_pausing = false;
+    m_pauseTimer->stop();
     m_phase->setText(QStringLiteral("正在处理..."));
     m_notice->clear();
     m_progress->setRange(0, 0);  // busy until the first phase tells its size
@@ -62,7 +121,7 @@ JobOutcome JobProgressWindow::showWhile(JobRunner& runner) {
     links << connect(&runner, &JobRunner::finished, this, [this, &outcome](const JobOutcome& o) {
         outcome = o;
         m_runner = nullptr;
-        done(o.succeeded() ? QDialog::Accepted : QDialog::Rejected);
+        closeAfterPause(o.succeeded() ? QDialog::Accepted : QDialog::Rejected);
     });
     m_stop->setFocus();
     // The job may have ended before the window's loop starts; its finished
@@ -76,6 +135,10 @@ JobOutcome JobProgressWindow::showWhile(JobRunner& runner) {
 // Closing the window while the job runs asks it to stop; the window stays
 // until the job has really ended, so nothing runs unseen.
 void JobProgressWindow::reject() {
+    if (m_pausing) {
+        endPause();
+        return;
+    }
     if (m_runner) {
         m_runner->requestStop();
         m_stop->setEnabled(false);

@@ -2,9 +2,13 @@
 // JobProgressWindow: a modal window shown while a job of a JobRunner runs.
 // It shows the job's phase text, its progress and its notices; its stop
 // button (or Esc, or the close control) asks the job to stop, and the window
-// stays until the job has really ended. It closes itself when the job ends.
-// The processing window TForm35 and the add-photos, add-music and add-lyrics
-// windows are made of it, each with its own names. GUI thread.
+// stays until the job has really ended. It closes itself when the job ends;
+// a window with a closing pause first fills its bar (one step per fill
+// interval) and stays on the screen for the pause, so that the user sees the
+// work done. The processing window TForm35 and the add-photos, add-music and
+// add-lyrics windows are made of it, each with its own names. GUI thread.
+
+#include <chrono>
 
 #include "app/session/job_runner.h"
 #include "gui/framed_window.h"
@@ -12,6 +16,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace orvane {
 
@@ -34,6 +39,18 @@ class JobProgressWindow : public FramedWindow {
     // Internal error.
     JobOutcome showWhile(JobRunner& runner);
 
+    // After a job that succeeded: the bar advances to its end one step per
+    // `fillStep` (in at most ten steps), then the window stays for `hold`.
+    // A stop or a failure closes it at once, and so does Esc during the pause.
+    struct ClosingPause {
+        std::chrono::milliseconds fillStep{0};
+        std::chrono::milliseconds hold{0};
+    };
+    void setClosingPause(ClosingPause pause) { m_pause = pause; }
+    ClosingPause closingPause() const { return m_pause; }
+    // Every closing pause is multiplied by `scale` (tests make them short).
+    static void setClosingPauseScale(double scale);
+
     QLabel* phaseLabel() const { return m_phase; }
     QProgressBar* progressBar() const { return m_progress; }
     QPushButton* stopButton() const { return m_stop; }
@@ -42,6 +59,17 @@ class JobProgressWindow : public FramedWindow {
     void reject() override;
 
    private:
+    // Fills the bar, holds, then ends the window's loop with `result`.
+    void closeAfterPause(int result);
+    void fillStep();
+    void endPause();
+
+    ClosingPause m_pause;
+    QTimer* m_pauseTimer = nullptr;
+    bool m_pausing = false;
+    int m_fillIncrement = 1;
+    int m_pauseResult = 0;
+
     JobRunner* m_runner = nullptr;
     QLabel* m_phase = nullptr;
     QLabel* m_notice = nullptr;

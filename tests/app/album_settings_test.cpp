@@ -52,6 +52,26 @@ TEST(AlbumSettings, SummaryPanelTexts) {
     EXPECT_EQ(rows[5].value, "音乐为准");
 }
 
+// A line reads caption, value and unit one space apart; a row without a
+// unit ends with its value.
+TEST(AlbumSettings, SummaryLineTexts) {
+    ProjectModel model;
+    model.photos.append(PhotoEntry{});
+    model.photos.append(PhotoEntry{});
+    model.music.append(MusicEntry{});
+    QStringList lines;
+    QStringList values;
+    for (const SummaryRow& row : summaryRows(model)) {
+        lines << summaryLineText(row);
+        values << summaryValueText(row);
+    }
+    EXPECT_EQ(lines, (QStringList{"相片数量: 2 张", "音乐数量: 1 个", "歌词数量: 0 个",
+                                  "画面质量: 高清画质", "电视制式: PAL制式", "相册长度: 相片为准",
+                                  "文字特效: 0 个", "画面特效: 0 个"}));
+    EXPECT_EQ(values[0], "2 张");
+    EXPECT_EQ(values[3], "高清画质");
+}
+
 TEST(AlbumSettings, CropStyleCaptions) {
     AlbumSettings s;
     EXPECT_EQ(landscapeCropCaption(s.landscapeCrop), "横照片剪裁成全屏效果");

@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "browser/windows/pane_hint_window.h"
+#include "gui/hot_label.h"
 
 namespace orvane {
 namespace {
@@ -42,6 +44,33 @@ TEST(TextHintTest, DescribesTheButtonUnderTheMouseByItsPane) {
         }
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(c.button, &leave);
+        EXPECT_FALSE(hint.isVisible());
+    }
+}
+
+// The title bar's hot areas show no text: they are known by their
+// accessible names. The strip labels by what they show. A press (the
+// command runs) hides the hint as leaving does.
+TEST(TextHintTest, DescribesTheTitleButtonsAndStripLabelsAndGoesOnAPress) {
+    TextHintWindow hint;
+    HotLabel close(QStringLiteral("Label_guanbi"), QStringLiteral("关闭"), QString());
+    HotLabel restore(QStringLiteral("Label_huanyuan"), QStringLiteral("还原"), QString());
+    HotLabel music(QStringLiteral("Label_yinyuequyu"), QStringLiteral("音乐区域"),
+                   QStringLiteral("音乐区域"));
+    hint.attach(&close, HintGroup::TitleBar);
+    hint.attach(&restore, HintGroup::TitleBar);
+    hint.attach(&music, HintGroup::Main);
+    const std::pair<HotLabel*, const char*> cases[] = {
+        {&close, "退出软件"}, {&restore, "窗体放大"}, {&music, "显示音乐文件的缩略图区域"}};
+    for (const auto& [label, text] : cases) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(100, 100));
+        QApplication::sendEvent(label, &enter);
+        ASSERT_TRUE(hint.isVisible());
+        EXPECT_EQ(hint.text(), QString::fromUtf8(text));
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(100, 100),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &press);
         EXPECT_FALSE(hint.isVisible());
     }
 }

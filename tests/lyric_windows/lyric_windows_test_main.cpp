@@ -6,11 +6,14 @@
 #include <QApplication>
 
 #include "app/fonts.h"
+#include "gui/job_progress_window.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The import windows' closing pauses would only slow the tests down.
+    orvane::JobProgressWindow::setClosingPauseScale(0.0);
     orvane::installFontSubstitutions();
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include "browser/windows/media_pane.h"
@@ -65,6 +66,8 @@ TEST_F(MainWindowCommandsTest, EveryCommandButtonOpensItsWindow) {
         {-1, "Button_tianjiaxiangpian", "TMainForm"},
         {-1, "Button_tianjiayinyue", "TForm6"},
         {-1, "Button_tianjiageci", "TForm7"},
+        {-1, "Button_tianjiayinyue_mp3", "TForm6"},
+        {-1, "Button_tianjiageci_lrc", "TForm7"},
         {-1, "Button_xiangcechangdu", "TForm2"},
         {-1, "Button_wenzitexiao", "TForm3"},
         {-1, "Button_huamiantexiao", "TFormPictureEffects"},
@@ -75,6 +78,7 @@ TEST_F(MainWindowCommandsTest, EveryCommandButtonOpensItsWindow) {
         {-1, "Button_xulietu", "TForm39"},
         {0, "Button_xiangpian_shanchu", "TForm11"},
         {0, "Button_xiangpian_quanshan", "TForm11"},
+        {0, "Button_xiangpian_moban_yulan", "TForm34"},
         {1, "Button_yinyue_shanchu", "TForm12"},
         {1, "Button_yinyue_quanshan", "TForm12"},
         {1, "Button_yinyue_bangding", "TForm15"},
@@ -105,6 +109,8 @@ TEST_F(MainWindowCommandsTest, EveryCommandButtonOpensItsWindow) {
             chooser->answers.push_back({photo("b.jpg", 400, 300)});
         if (name == "Button_tianjiayinyue") chooser->answers.push_back({media("two.mp3")});
         if (name == "Button_tianjiageci") chooser->answers.push_back({media("two.lrc")});
+        if (name == "Button_tianjiayinyue_mp3") chooser->answers.push_back({media("three.mp3")});
+        if (name == "Button_tianjiageci_lrc") chooser->answers.push_back({media("three.lrc")});
         if (c.pane >= 0) {
             browser().showPane(c.pane);
             browser().showList();
@@ -121,9 +127,39 @@ TEST_F(MainWindowCommandsTest, EveryCommandButtonOpensItsWindow) {
     }
     // Only dismissed: the project is as it was, with what the imports added.
     EXPECT_EQ(model().photos.count(), 2);
-    EXPECT_EQ(model().music.count(), 2);
-    EXPECT_EQ(model().lyrics.count(), 2);
+    EXPECT_EQ(model().music.count(), 3);
+    EXPECT_EQ(model().lyrics.count(), 3);
     EXPECT_EQ(model().music.at(0).boundLyricName, QStringLiteral("one"));
+    EXPECT_EQ(model().music.at(2).fileName, QStringLiteral("three"));
+    EXPECT_EQ(model().lyrics.at(2).fileName, QStringLiteral("three"));
+}
+
+// "预览单个相片模板效果" stands in the photo side panel, previews the photo
+// chosen in the photo pane, and with none chosen says so.
+TEST_F(MainWindowCommandsTest, TheSinglePhotoPreviewShowsTheChosenPhoto) {
+    openProject();
+    addPhotos({photo("second.jpg", 400, 300, Qt::blue)});
+    ASSERT_EQ(model().photos.count(), 2);
+    QAbstractButton* preview = button("Button_xiangpian_moban_yulan");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->text(), QStringLiteral("预览单个相片模板效果"));
+    EXPECT_EQ(preview->parentWidget()->objectName(), QStringLiteral("Panel_xiangpian"));
+
+    QString shownName;
+    modal.on(QStringLiteral("TForm34"), [&shownName](QWidget* w) {
+        shownName = w->findChild<QLineEdit*>(QStringLiteral("Edit_xiangpian_mingcheng"))->text();
+        dismiss(w);
+    });
+    selectInList(0, {1});
+    modal.shown.clear();
+    preview->click();
+    EXPECT_EQ(firstShown(), QStringLiteral("TForm34"));
+    EXPECT_EQ(shownName, QStringLiteral("second"));
+
+    selectInList(0, {});
+    modal.shown.clear();
+    preview->click();
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("没有选中相片文件！")});
 }
 
 TEST_F(MainWindowCommandsTest, ADoubleClickOnAThumbnailOpensThePanesPreview) {

@@ -45,7 +45,7 @@ TEST_F(PhotoCommandsTest, AddingPhotosRebuildsThePhotoPaneAndTheCounters) {
               12);
     main().refreshCounters();
     EXPECT_EQ(main().findChild<QLabel*>(QStringLiteral("Label_xiangpian_shuliang"))->text(),
-              QStringLiteral("共有相片: 3 张"));
+              QStringLiteral("相片数量: 3 张"));
 
     // A cancelled dialog changes nothing and shows no window.
     command("添加相片");

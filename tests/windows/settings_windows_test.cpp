@@ -302,15 +302,15 @@ TEST_F(SettingsWindowsTest, TheSummaryPanelFollowsEveryTable) {
     EXPECT_EQ(panel->objectName(), "Panel_qitaxiangguan");
     QStringList lines;
     for (int line : {4, 6, 7, 8, 5}) lines << summary(line);
-    EXPECT_EQ(lines, (QStringList{"高清画质", "相片为准", "0个", "0个", "PAL制式"}));
+    EXPECT_EQ(lines, (QStringList{"高清画质", "相片为准", "0 个", "0 个", "PAL制式"}));
 
     ProjectModel next = session->model();
     next.textEffects.append(TextEffect{});
     next.pictureEffects.append(PictureEffect{});
     next.pictureEffects.append(PictureEffect{});
     session->commit(std::move(next));
-    EXPECT_EQ(summary(7), "1个");
-    EXPECT_EQ(summary(8), "2个");
+    EXPECT_EQ(summary(7), "1 个");
+    EXPECT_EQ(summary(8), "2 个");
 }
 
 TEST_F(SettingsWindowsTest, CaptionsAreAccessibleNamesAndEnterOrEscCloses) {

@@ -62,7 +62,7 @@ TEST(LayoutModes, KeywordsAndTheTitleDoubleClick) {
 }
 
 MainLayout layoutFor(QSize window, bool hideLower = false) {
-    return mainWindowLayout({window, 15, hideLower});
+    return mainWindowLayout({window, 15, 0, hideLower});
 }
 
 TEST(MainLayout, TitleButtonsStandRightToLeftWithTheirHotLabels) {
@@ -124,6 +124,68 @@ TEST(MainLayout, LowerSidePanelsGiveWayWhenThereIsNoRoom) {
     // A window too low for the preview box hides it.
     const MainLayout low = layoutFor({1002, 480});
     EXPECT_TRUE(low.previewBox.isEmpty());
+}
+
+// The main window's columns: twelve commands on the left, seven in the row
+// under the panes.
+MainLayout withCommandRow(QSize window, bool hideLower = false) {
+    return mainWindowLayout({window, 12, 7, hideLower});
+}
+
+TEST(MainLayout, TheCommandRowStandsUnderThePanesAboveTheStrip) {
+    const MainLayout l = withCommandRow({1194, 678});
+    ASSERT_EQ(l.bottomCommands.size(), 7u);
+    // Each (pane width div 8) wide and 27 high, 5 apart from the panes' left.
+    const int width = l.panes.width() / 8;
+    for (std::size_t i = 0; i < l.bottomCommands.size(); ++i)
+        EXPECT_EQ(l.bottomCommands[i], QRect(l.panes.left() + static_cast<int>(i) * (width + 5),
+                                             678 - 40 - 30, width, 27))
+            << i;
+    // The panes give up the row's height and 3 pixels on each side of it; the
+    // side panels keep the whole body.
+    EXPECT_EQ(l.panes.height(), 578 - 33);
+    EXPECT_EQ(l.bottomCommands.front().bottom() + 1 + 3, l.bottomLeft.top());
+    EXPECT_EQ(l.summaryPanel, layoutFor({1194, 678}).summaryPanel);
+    // The preview box still ends 10 pixels above the panes' bottom.
+    EXPECT_EQ(l.previewBox.bottom() + 1, l.panes.bottom() + 1 - 10);
+}
+
+// Nothing overlaps and the preview box has a picture, on every screen the
+// start layout knows and in full screen.
+TEST(MainLayout, CommandRowAndPreviewBoxFitOnEveryScreen) {
+    struct Case {
+        QSize window;
+        bool hideLower;
+    };
+    const Case cases[] = {
+        {{1002, 561}, true},                          // start layout on 1024 × 768
+        {{1024, 768}, false},  {{1194, 678}, false},  // start layout on 1366 × 768
+        {{1280, 720}, false},                         // start layout on 1920 × 1080
+        {{1920, 1080}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(
+            QStringLiteral("%1x%2").arg(c.window.width()).arg(c.window.height()).toStdString());
+        const MainLayout l = withCommandRow(c.window, c.hideLower);
+        ASSERT_FALSE(l.previewBox.isEmpty());
+        EXPECT_GE(l.previewPicture.height(), 60);
+        std::vector<QRect> parts = l.leftCommands;
+        parts.insert(parts.end(), l.bottomCommands.begin(), l.bottomCommands.end());
+        parts.insert(parts.end(), l.paneLabels.begin(), l.paneLabels.end());
+        parts.insert(parts.end(), l.infoLabels.begin(), l.infoLabels.end());
+        for (const QRect& r : {l.previewBox, l.panes, l.photoPanel, l.musicPanel, l.lyricPanel,
+                               l.summaryPanel, l.helpPanel})
+            if (!r.isEmpty()) parts.push_back(r);
+        const QRect window(QPoint(0, 0), c.window);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            EXPECT_TRUE(window.contains(parts[i])) << i;
+            for (std::size_t j = i + 1; j < parts.size(); ++j)
+                EXPECT_FALSE(parts[i].intersects(parts[j])) << i << " and " << j;
+        }
+        // The row stays within the panes' width and above the bottom strip.
+        EXPECT_LE(l.bottomCommands.back().right(), l.panes.right());
+        EXPECT_LT(l.bottomCommands.back().bottom(), l.bottomLeft.top());
+    }
 }
 
 TEST(SkinSlices, EverySliceLiesInsideTheSkin) {

@@ -25,7 +25,11 @@ void connectLyricCommands(WindowSet& windows, Session& session, const LyricWindo
     QObject::connect(
         &windows.mainWindow(), &TForm1::sideCommandRequested, browser,
         [browser, messages, lyric, &session](int pane, const QString& caption) {
-            if (pane == TForm1::MusicPane && caption == QStringLiteral("音乐预览")) {
+            if (pane == TForm1::PhotoPane && caption == QStringLiteral("预览单个相片模板效果")) {
+                // The chosen photo in its template, as a double click on it.
+                lyric.templatePreview->previewPhoto(
+                    browser->currentRow(TForm1::PhotoPane).value_or(-1));
+            } else if (pane == TForm1::MusicPane && caption == QStringLiteral("音乐预览")) {
                 lyric.musicPreview->openPreview();
             } else if (pane == TForm1::LyricPane && caption == QStringLiteral("歌词预览")) {
                 lyric.lyricPreview->openPreview();

@@ -1,7 +1,8 @@
 #pragma once
 // The lyric, music, karaoke and single-template preview windows, and the
 // commands that open them: the lyric side panel's "歌词设置", "歌词预览" and
-// "卡拉OK设置", the music side panel's "音乐预览", and a double-click in a
+// "卡拉OK设置", the music side panel's "音乐预览", the photo side panel's
+// "预览单个相片模板效果", and a double-click in a
 // pane (a photo: its template preview; a song: the music preview; a lyric:
 // the lyric preview). GUI thread.
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QToolTip>
 
 #include "app/album_settings.h"
+#include "browser/hint_texts.h"
 #include "gui/hot_label.h"
 #include "gui/skin.h"
 #include "gui/skin_picture.h"
@@ -37,12 +37,13 @@ struct Command {
     const char* hint;
 };
 
-// The left column, top to bottom: adding media, the album's settings, then
-// the make commands.
+// The left column, top to bottom: adding media, then the album's settings.
 constexpr Command kLeftCommands[] = {
     {"Button_tianjiaxiangpian", "添加相片", "支持多个相片文件一起添加使用"},
     {"Button_tianjiayinyue", "添加音乐", "支持多个音乐文件一起添加使用"},
+    {"Button_tianjiayinyue_mp3", "添加音乐MP3", "支持多个音乐文件一起添加使用"},
     {"Button_tianjiageci", "添加歌词", "支持多个歌词文件一起添加使用"},
+    {"Button_tianjiageci_lrc", "添加歌词LRC", "支持多个歌词文件一起添加使用"},
     {"Button_gecizhizuo", "歌词制作", "LRC歌词制作,支持导入txt文件,lrc文件,更改歌词时间,预览歌词"},
     {"Button_xiangcechangdu", "相册长度", "两种同步：以相册长度为准,以音乐长度为准"},
     {"Button_wenzitexiao", "文字特效",
@@ -52,6 +53,10 @@ constexpr Command kLeftCommands[] = {
     {"Button_mobanguanli", "模板管理",
      "对模板进行了横照,竖照,单张,多张,全屏效果等更多分类,为相片更换模板或模板指定相片"},
     {"Button_qitashezhi", "其它设置", "支持PAL,NTSC电视制式,画质效果支持一般画质,高清画质"},
+};
+
+// The bottom row under the panes: the album preview and the make commands.
+constexpr Command kBottomCommands[] = {
     {"Button_xiangceyulan", "相册预览",
      "制作之前预览整个相册：画面、歌词、卡拉OK、文字和画面特效，声音同步播放"},
     {"Button_VCD", "VCD", "画面效果最高达到1280*720"},
@@ -77,8 +82,6 @@ constexpr std::array<const char*, kTitleButtonCount> kTitleLabelNames{
     "Label_guanbi", "Label_quanping", "Label_huanyuan", "Label_kaishibuju"};
 constexpr std::array<const char*, kTitleButtonCount> kTitleCaptions{"关闭", "全屏", "还原",
                                                                     "开始布局"};
-constexpr std::array<const char*, kTitleButtonCount> kTitleHints{"退出软件", "全屏", "窗体放大",
-                                                                 "启动窗体"};
 constexpr std::array<SkinPart, kTitleButtonCount> kTitleParts{
     SkinPart::CloseButton, SkinPart::FullScreenButton, SkinPart::RestoreButton,
     SkinPart::StartLayoutButton};
@@ -178,11 +181,13 @@ void TForm1::buildTitleBar() {
     }
     m_icon = new QLabel(this);
     m_icon->setObjectName(QStringLiteral("Image_tubiao"));
+    m_icon->setAccessibleName(windowTitle());
     m_icon->setPixmap(icon);
     m_icon->setGeometry(8, 12, 32, 32);
     m_icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_caption = new QLabel(windowTitle(), this);
     m_caption->setObjectName(QStringLiteral("Label_biaoti"));
+    m_caption->setAccessibleName(m_caption->text());
     m_caption->setStyleSheet(
         QStringLiteral("color: %1; font-size: 16px; font-weight: bold;").arg(kText.name()));
     m_caption->move(48, 17);
@@ -194,16 +199,14 @@ void TForm1::buildTitleBar() {
         auto* picture = new SkinPicture(q(kTitlePictureNames[k]), this);
         picture->setPicture(m_skin.slice(kTitleParts[k]));
         m_titleButtons[k] = picture;
+        // Its hint ("退出软件", …) is shown by the text hint window.
         auto* label = new HotLabel(q(kTitleLabelNames[k]), q(kTitleCaptions[k]), QString(), this);
-        label->setToolTip(q(kTitleHints[k]));
+        label->setAccessibleDescription(
+            buttonHintText(HintGroup::TitleBar, q(kTitleCaptions[k])).value_or(QString()));
         m_titleLabels[k] = label;
         const SkinPart part = kTitleParts[k];
-        connect(label, &HotLabel::hovered, this, [this, picture, part, label, k](bool inside) {
+        connect(label, &HotLabel::hovered, this, [this, picture, part](bool inside) {
             picture->setPicture(m_skin.slice(part, inside ? SkinState::Hover : SkinState::Normal));
-            if (inside && label->underMouse())
-                QToolTip::showText(QCursor::pos(), q(kTitleHints[k]), label);
-            else if (!inside)
-                QToolTip::hideText();
         });
         connect(label, &HotLabel::pressed, this, [this, picture, part] {
             picture->setPicture(m_skin.slice(part, SkinState::Pressed));
@@ -229,10 +232,9 @@ QPushButton* TForm1::makeCommand(QWidget* parent, const QString& objectName, con
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     button->setAccessibleName(caption);
-    if (!hint.isEmpty()) {
-        button->setToolTip(hint);
-        button->setAccessibleDescription(hint);
-    }
+    // The text hint window shows the hint while the mouse is over the
+    // button; a screen reader reads it as the description.
+    if (!hint.isEmpty()) button->setAccessibleDescription(hint);
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
@@ -247,6 +249,8 @@ QPushButton* TForm1::makeWindowCommand(const char* name, const char* caption, co
 void TForm1::buildLeftColumn() {
     for (const Command& c : kLeftCommands)
         m_leftCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
+    for (const Command& c : kBottomCommands)
+        m_bottomCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
     // The pressed-item preview box of the panes goes here.
     m_previewBox = new QFrame(this);
     m_previewBox->setObjectName(QStringLiteral("Panel_yulan"));
@@ -264,6 +268,7 @@ QFrame* TForm1::makeSidePanel(const QString& objectName, const QString& caption)
                              .arg(objectName, kPanel.name(), kBandTop.lighter(115).name()));
     auto* title = new QLabel(caption, panel);
     title->setObjectName(objectName + QStringLiteral("_biaoti"));
+    title->setAccessibleName(caption);
     title->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(kAccent.name()));
     title->setGeometry(8, 5, 170, 20);
     return panel;
@@ -333,6 +338,15 @@ void TForm1::buildSidePanels() {
             connect(b, &QPushButton::clicked, this,
                     [this, pane, caption] { emit sideCommandRequested(pane, caption); });
         };
+        if (pane == PhotoPane) {
+            // The pane's template preview; the panel is full below, so it
+            // stands beside the title, as narrow padded as it must be.
+            addWide(QStringLiteral("预览单个相片模板效果"),
+                    QStringLiteral("Button_xiangpian_moban_yulan"), QString(),
+                    QRect(40, 3, 143, 22));
+            panel->findChild<QPushButton*>(QStringLiteral("Button_xiangpian_moban_yulan"))
+                ->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
+        }
         if (pane == MusicPane)
             addWide(QStringLiteral("音乐预览"), QStringLiteral("Button_yinyue_yulan"),
                     QStringLiteral("预览音乐文件"), QRect(2, 152, 181, 23));
@@ -361,7 +375,7 @@ void TForm1::buildSidePanels() {
     m_helpText = new QLabel(kHelpText, m_helpClip);
     m_helpText->setObjectName(QStringLiteral("Label_bangzhuxinxi"));
     m_helpText->setWordWrap(true);
-    m_helpText->setAccessibleName(QStringLiteral("帮助信息"));
+    m_helpText->setAccessibleName(kHelpText);
     m_helpText->setStyleSheet(QStringLiteral("color: %1;").arg(kTextDim.name()));
     m_helpText->setFixedWidth(171);
     m_helpText->adjustSize();
@@ -381,38 +395,34 @@ void TForm1::buildBottomStrip() {
     const std::array<const char*, 3> paneNames{"Label_xiangpianquyu", "Label_yinyuequyu",
                                                "Label_gechiquyu"};
     const std::array<const char*, 3> paneCaptions{"相片区域", "音乐区域", "歌词区域"};
-    const std::array<const char*, 3> paneHints{
-        "显示相片文件的缩略图区域", "显示音乐文件的缩略图区域", "显示歌词文件的缩略图区域"};
     const std::array<const char*, 3> infoNames{"Label_ruanjianjianjie", "Label_bangzhuwenjian",
                                                "Label_wangzhanmoban"};
     const std::array<const char*, 3> infoCaptions{"软件简介", "帮助文件", "网站模板"};
-    const std::array<const char*, 3> infoHints{"软件简介是对软件的功能进行的简单介绍",
-                                               "此软件的使用帮助文件", "打开此软件的网站模板页面"};
-    auto hover = [this](HotLabel* label, const QString& hint) {
-        connect(label, &HotLabel::hovered, this, [this, label, hint](bool inside) {
+    // The strip under a hovered label is lit; the text hint window shows the
+    // label's hint.
+    auto hover = [this](HotLabel* label) {
+        label->setAccessibleDescription(
+            buttonHintText(HintGroup::Main, label->accessibleName()).value_or(QString()));
+        connect(label, &HotLabel::hovered, this, [this, label](bool inside) {
             if (inside) {
                 const int x = label->x() - m_bottomLeft->x();
                 m_bottomLeft->setPicture(m_skin.bottomLeftWithHover(x, label->width()));
-                if (label->underMouse()) QToolTip::showText(QCursor::pos(), hint, label);
             } else {
                 m_bottomLeft->setPicture(m_skin.slice(SkinPart::BottomLeft));
-                QToolTip::hideText();
             }
         });
     };
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
         auto* pane = new HotLabel(q(paneNames[k]), q(paneCaptions[k]), q(paneCaptions[k]), this);
-        pane->setToolTip(q(paneHints[k]));
-        hover(pane, q(paneHints[k]));
+        hover(pane);
         connect(pane, &HotLabel::clicked, this, [this, i] { emit paneRequested(i); });
         m_paneLabels[k] = pane;
     }
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
         auto* info = new HotLabel(q(infoNames[k]), q(infoCaptions[k]), q(infoCaptions[k]), this);
-        info->setToolTip(q(infoHints[k]));
-        hover(info, q(infoHints[k]));
+        hover(info);
         const QString caption = q(infoCaptions[k]);
         connect(info, &HotLabel::clicked, this,
                 [this, caption] { emit commandRequested(caption); });
@@ -439,6 +449,7 @@ void TForm1::relayout() {
     MainLayoutInput input;
     input.window = size();
     input.leftCommandCount = static_cast<int>(m_leftCommands.size());
+    input.bottomCommandCount = static_cast<int>(m_bottomCommands.size());
     input.hideLowerSidePanels = m_mode == LayoutMode::Start && screenSize() == QSize(1024, 768);
     const MainLayout layout = mainWindowLayout(input);
 
@@ -463,6 +474,8 @@ void TForm1::relayout() {
 
     for (std::size_t i = 0; i < m_leftCommands.size(); ++i)
         m_leftCommands[i]->setGeometry(layout.leftCommands[i]);
+    for (std::size_t i = 0; i < m_bottomCommands.size(); ++i)
+        m_bottomCommands[i]->setGeometry(layout.bottomCommands[i]);
     m_previewBox->setVisible(!layout.previewBox.isEmpty());
     if (!layout.previewBox.isEmpty()) {
         m_previewBox->setGeometry(layout.previewBox);
@@ -502,6 +515,12 @@ void TForm1::relayout() {
     emit layoutApplied();
 }
 
+std::vector<HotLabel*> TForm1::stripLabels() const {
+    std::vector<HotLabel*> labels(m_paneLabels.begin(), m_paneLabels.end());
+    labels.insert(labels.end(), m_infoLabels.begin(), m_infoLabels.end());
+    return labels;
+}
+
 QString TForm1::helpText() { return kHelpText; }
 
 QString TForm1::programTitle() { return QStringLiteral("Orvane自动套版电子相册2018"); }
@@ -510,14 +529,17 @@ void TForm1::setTitle(const QString& title) {
     setWindowTitle(title);
     setAccessibleName(title);
     m_caption->setText(title);
+    m_caption->setAccessibleName(title);
     m_caption->adjustSize();
+    m_icon->setAccessibleName(title);
 }
 
 void TForm1::refreshCounters() {
     const ProjectModel& model = m_session.model();
-    m_counters[PhotoPane]->setText(QStringLiteral("共有相片: %1 张").arg(model.photos.size()));
-    m_counters[MusicPane]->setText(QStringLiteral("共有音乐: %1 首").arg(model.music.size()));
-    m_counters[LyricPane]->setText(QStringLiteral("共有歌词: %1 个").arg(model.lyrics.size()));
+    const SummaryItem items[] = {SummaryItem::Photos, SummaryItem::Music, SummaryItem::Lyrics};
+    for (int pane = 0; pane < 3; ++pane)
+        m_counters[static_cast<std::size_t>(pane)]->setText(
+            summaryLineText(summaryRow(model, items[pane])));
     for (QLabel* counter : m_counters) counter->setAccessibleName(counter->text());
 }
 
@@ -532,7 +554,6 @@ void TForm1::onSummaryTick() {
 }
 
 void TForm1::requestExit() {
-    QToolTip::hideText();
     if (m_confirmExit && !m_confirmExit()) return;
     m_exitTimer.start();
 }

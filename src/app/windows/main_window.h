@@ -2,7 +2,8 @@
 // The main window TForm1: no system frame; its title bar and bottom strip
 // are cut from the main skin. It lays out, for the current layout mode
 // (start layout, full screen, restore), its left command column with the
-// preview box, the pane area, the side panels with their counters and
+// preview box, the pane area with the command row under it (the album
+// preview and the make commands), the side panels with their counters and
 // commands, the summary panel "其它相关", the scrolling "帮助信息" and the
 // labels of the bottom strip. Its counters refresh on the 50 ms summary
 // tick and whenever the session commits a change. The panes, the summary
@@ -64,13 +65,21 @@ class TForm1 : public QWidget {
     // Where the panes' pressed-item preview box goes (it fills it).
     QWidget* previewBoxHost() const { return m_previewBox; }
 
+    // The hot labels over the title buttons (close, full screen, restore,
+    // start layout) and those of the bottom strip (the three pane labels,
+    // then "软件简介", "帮助文件", "网站模板"); their hints are shown from
+    // outside, by the text hint window.
+    const std::array<HotLabel*, kTitleButtonCount>& titleLabels() const { return m_titleLabels; }
+    std::vector<HotLabel*> stripLabels() const;
+
     // Refreshes the photo, music and lyric counters from the model.
     void refreshCounters();
 
    Q_SIGNALS:
     // A pane label of the bottom strip (or its keyboard equivalent).
     void paneRequested(int pane);
-    // A command of the left column or the bottom strip, by its caption.
+    // A command of the left column, the bottom row, the title bar or the
+    // bottom strip, by its caption.
     void commandRequested(const QString& caption);
     // A command of a side panel ("图标", "列表", "删除", …) for `pane`.
     void sideCommandRequested(int pane, const QString& caption);
@@ -115,6 +124,7 @@ class TForm1 : public QWidget {
     QLabel* m_caption = nullptr;
 
     std::vector<QPushButton*> m_leftCommands;
+    std::vector<QPushButton*> m_bottomCommands;
     std::vector<QPushButton*> m_projectCommands;
     QWidget* m_previewBox = nullptr;
 

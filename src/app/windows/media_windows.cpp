@@ -19,15 +19,23 @@ const WindowButton kOk{QStringLiteral("Button_queding"), QStringLiteral("确定"
 
 }  // namespace
 
+// The import windows show the finished work before they close: the photo
+// bar runs to its end a step every 100 ms; then each stays a second.
 TMainForm::TMainForm(const Skin& skin, QWidget* parent)
     : JobProgressWindow(progressNames("TMainForm", "添加相片", "ProgressBar_xiangpian"), skin,
-                        parent) {}
+                        parent) {
+    setClosingPause({std::chrono::milliseconds(100), std::chrono::seconds(1)});
+}
 
 TForm6::TForm6(const Skin& skin, QWidget* parent)
-    : JobProgressWindow(progressNames("TForm6", "添加音乐", "ProgressBar_yinyue"), skin, parent) {}
+    : JobProgressWindow(progressNames("TForm6", "添加音乐", "ProgressBar_yinyue"), skin, parent) {
+    setClosingPause({std::chrono::milliseconds(0), std::chrono::seconds(1)});
+}
 
 TForm7::TForm7(const Skin& skin, QWidget* parent)
-    : JobProgressWindow(progressNames("TForm7", "添加歌词", "ProgressBar_geci"), skin, parent) {}
+    : JobProgressWindow(progressNames("TForm7", "添加歌词", "ProgressBar_geci"), skin, parent) {
+    setClosingPause({std::chrono::milliseconds(0), std::chrono::seconds(1)});
+}
 
 TForm9::TForm9(const Skin& skin, QWidget* parent)
     : QuestionWindow(

@@ -31,13 +31,13 @@ SummaryPanel::SummaryPanel(Session& session, QWidget* parent, std::vector<Summar
         const int top = kFirstLineTop + kLineStep * static_cast<int>(i);
         const SummaryRow row = summaryRow(model, m_items[i]);
         auto* caption = new QLabel(row.caption, this);
+        caption->setAccessibleName(row.caption);
         m_captions.push_back(caption);
         caption->setGeometry(kCaptionLeft, top, kValueLeft - kCaptionLeft, kLineHeight);
         auto* value = new QLabel(this);
         // Numbered by the line's place in the whole summary (画面质量 is 4).
         value->setObjectName(
             QStringLiteral("Label_zongjie_%1").arg(static_cast<int>(m_items[i]) + 1));
-        value->setAccessibleName(row.caption);
         value->setGeometry(kValueLeft, top, kWidth - kValueLeft - 4, kLineHeight);
         m_values.push_back(value);
     }
@@ -63,7 +63,9 @@ void SummaryPanel::refresh() {
     const ProjectModel& model = m_session.model();
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         const SummaryRow row = summaryRow(model, m_items[i]);
-        m_values[i]->setText(row.value + row.unit);
+        m_values[i]->setText(summaryValueText(row));
+        // A screen reader reading the value alone would not say what it is.
+        m_values[i]->setAccessibleName(summaryLineText(row));
     }
 }
 

@@ -35,6 +35,7 @@
 #include "browser/windows/pane_hint_window.h"
 #include "browser/windows/preview_box.h"
 #include "gui/exit_window.h"
+#include "gui/hot_label.h"
 #include "gui/message_window.h"
 #include "gui/processing_window.h"
 #include "gui/question_window.h"
@@ -146,6 +147,8 @@ void WindowSet::attachButtonHints(TextHintWindow& hints) {
         button->setToolTip({});  // the hint window shows it instead
         hints.attach(button, group);
     }
+    for (HotLabel* label : m_main->titleLabels()) hints.attach(label, HintGroup::TitleBar);
+    for (HotLabel* label : m_main->stripLabels()) hints.attach(label, HintGroup::Main);
 }
 
 void WindowSet::placePreviewAndSummary(Session& session) {

@@ -84,6 +84,7 @@ MediaPane::MediaPane(PaneKind kind, Session& session, ThumbnailStore& thumbnails
     for (int i = 0; i < 3; ++i) {
         auto* image = new QLabel(this);
         image->setObjectName(m_traits.scrollImagePrefix + QString::number(i));
+        image->setAccessibleName(m_traits.label + QStringLiteral("滚动条"));
         image->setScaledContents(true);
         if (i == 1) {
             QPixmap middle(kScrollCapWidth, 1);

@@ -132,14 +132,27 @@ void TextHintWindow::attach(QWidget* button, HintGroup group) {
 bool TextHintWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) return false;
-    if (event->type() == QEvent::Enter) {
-        QString caption = widget->accessibleName();
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) caption = button->text();
-        if (auto* label = qobject_cast<QLabel*>(widget)) caption = label->text();
-        const auto group = static_cast<HintGroup>(widget->property("orvaneHintGroup").toInt());
-        if (auto text = buttonHintText(group, caption)) showText(*text, QCursor::pos());
-    } else if (event->type() == QEvent::Leave) {
-        hideHint();
+    switch (event->type()) {
+        case QEvent::Enter: {
+            // A button or label by what it shows; a hot area that shows
+            // nothing (a title-bar button) by its accessible name.
+            QString caption;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) caption = button->text();
+            if (auto* label = qobject_cast<QLabel*>(widget)) caption = label->text();
+            if (caption.isEmpty()) caption = widget->accessibleName();
+            const auto group = static_cast<HintGroup>(widget->property("orvaneHintGroup").toInt());
+            if (auto text = buttonHintText(group, caption)) showText(*text, QCursor::pos());
+            break;
+        }
+        // Leaving the button, or running its command, hides the hint.
+        case QEvent::Leave:
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::Hide:
+            hideHint();
+            break;
+        default:
+            break;
     }
     return false;
 }

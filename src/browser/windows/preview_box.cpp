@@ -39,6 +39,7 @@ void PreviewBox::resizeEvent(QResizeEvent* event) {
 void PreviewBox::showPicture(const QString& caption, const QImage& picture) {
     m_caption->setText(caption);
     setAccessibleName(caption.trimmed());
+    m_image->setAccessibleName(caption.trimmed());
     m_picture = picture;
     m_image->setPixmap(QPixmap::fromImage(picture));
     m_image->show();
@@ -47,6 +48,7 @@ void PreviewBox::showPicture(const QString& caption, const QImage& picture) {
 void PreviewBox::clearPicture() {
     m_picture = QImage();
     m_image->clear();
+    m_image->setAccessibleName({});
 }
 
 QString PreviewBox::caption() const { return m_caption->text(); }
