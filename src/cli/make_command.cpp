@@ -422,6 +422,8 @@ void runMake(const MakeOptions& o) {
     std::cerr << "made " << album->frames << " frames at "
               << QString::number(progress.framesPerSecond(), 'f', 1).toStdString()
               << " frames per second" << std::endl;
+    if (album->replacedExisting)
+        std::cerr << "replaced an existing file: " << output.toStdString() << std::endl;
     std::cout << album->outputPath.toStdString() << std::endl;
     if (!album->skippedTemplates.isEmpty()) {
         std::cerr << "the album was made without " << album->skippedTemplates.size()

@@ -31,7 +31,9 @@ QString DialogFileChooser::saveFile(QWidget* parent, const QString& title, const
     QFileDialog dialog(parent, title, {}, dialogNameFilter(filter));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The caller appends the extension itself, whatever was typed.
+    // The caller appends the extension itself, whatever was typed, so the
+    // dialog cannot tell which file would be replaced: the caller asks on
+    // the final name (askSaveName).
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();

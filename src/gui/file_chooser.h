@@ -23,7 +23,8 @@ class FileChooser {
                                   const QString& proposed = {}) = 0;
     // One existing file.
     QString openFile(QWidget* parent, const QString& title, const QString& filter);
-    // The name to save under, as typed (the caller appends its extension).
+    // The name to save under, as typed (the caller appends its extension
+    // and asks before replacing a file of the final name).
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter) = 0;
 };
 

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/problem_text.h"
+
 namespace orvane {
 
 namespace {
@@ -41,6 +43,8 @@ TForm8::TForm8(const Skin& skin, QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     setContentSize(QSize(kNarrowWidth, kShortHeight));
 }
+
+void TForm8::showError(const UserError& error) { showMessage(problemText(error)); }
 
 void TForm8::showMessage(const QString& message) {
     m_message->setText(message);

@@ -3,6 +3,7 @@
 // shown here, modally, and blocks the caller until "确定" (Enter), the close
 // control or Esc dismisses it. GUI thread.
 
+#include "app/error.h"
 #include "gui/framed_window.h"
 
 class QLabel;
@@ -18,6 +19,8 @@ class TForm8 : public FramedWindow {
     // Writes `message` into Label_xianshi_xiaoxi and shows the window
     // modally until it is dismissed.
     void showMessage(const QString& message);
+    // Shows a failure, worded in Chinese from its problem and facts.
+    void showError(const UserError& error);
 
     QLabel* messageLabel() const { return m_message; }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orvane {
 
@@ -36,9 +37,27 @@ QuestionWindow::QuestionWindow(const QString& objectName, const QString& caption
     setContentSize(QSize(std::max(400, width), 150));
 }
 
+// A long question (a list of files) gets a wider window as tall as its text,
+// up to a bound; a short one the window's own size again.
+void QuestionWindow::fitTo(const QString& question) {
+    const bool longText = question.size() > 120 || question.count(QLatin1Char('\n')) > 3;
+    if (!longText) {
+        if (m_ownSize.isValid()) setFixedSize(m_ownSize);
+        m_ownSize = {};
+        m_question->setAlignment(Qt::AlignCenter);
+        return;
+    }
+    if (!m_ownSize.isValid()) m_ownSize = size();
+    const int width = std::max(600, m_ownSize.width());
+    m_question->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const int textHeight = m_question->heightForWidth(width - 40);
+    setContentSize(QSize(width, std::clamp(textHeight + 80, 150, 600)));
+}
+
 int QuestionWindow::ask(const QString& question) {
     m_question->setText(question);
     m_question->setAccessibleName(question);
+    fitTo(question);
     if (!m_buttons.empty()) {
         m_buttons.front()->setDefault(true);
         m_buttons.front()->setFocus();

@@ -34,8 +34,11 @@ class QuestionWindow : public FramedWindow {
     QPushButton* button(int index) const { return m_buttons.at(index); }
 
    private:
+    void fitTo(const QString& question);
+
     QLabel* m_question = nullptr;
     std::vector<QPushButton*> m_buttons;
+    QSize m_ownSize;  // while a long question has widened the window
 };
 
 }  // namespace orvane

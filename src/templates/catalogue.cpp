@@ -137,10 +137,12 @@ Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder&
     const std::size_t pairs = std::min(parameters.size(), movies.size());
     for (std::size_t i = pairs; i < parameters.size(); ++i)
         report.refused.push_back({toQString(parameters[i]),
-                                  QStringLiteral("parameter package without a movie package")});
+                                  QStringLiteral("parameter package without a movie package"),
+                                  RefusalCause::NoMovie});
     for (std::size_t i = pairs; i < movies.size(); ++i)
-        report.refused.push_back(
-            {toQString(movies[i]), QStringLiteral("movie package without a parameter package")});
+        report.refused.push_back({toQString(movies[i]),
+                                  QStringLiteral("movie package without a parameter package"),
+                                  RefusalCause::NoParameters});
     for (std::size_t a = 0; a < pairs; ++a) {
         lists.pairingRows << QStringLiteral("%1=   %2   %3").arg(a + 1).arg(2 * a).arg(2 * a + 1);
         lists.parameterPackages << toQString(parameters[a]);
@@ -157,7 +159,8 @@ Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder&
         auto unpacked = unpackPackage(
             parameters[i], [&](int n) { return folder.parameterIntermediate(number, n); }, ini);
         if (!unpacked) {
-            report.refused.push_back({toQString(parameters[i]), unpacked.error().message});
+            report.refused.push_back(
+                {toQString(parameters[i]), unpacked.error().message, RefusalCause::Damaged});
         } else {
             QFile file(toQString(ini));
             if (file.open(QIODevice::ReadOnly)) {
@@ -166,7 +169,8 @@ Result<CatalogueReport> buildCatalogue(ProjectModel& model, const WorkingFolder&
                 if (parsed.value(kMarkerSection, kMarkerSection) != kMarkerValue)
                     report.refused.push_back(
                         {toQString(parameters[i]),
-                         QStringLiteral("template parameters without the validity marker")});
+                         QStringLiteral("template parameters without the validity marker"),
+                         RefusalCause::NoMarker});
                 else
                     model.catalogue.append(
                         entryFromIni(parsed, toQString(movies[i]), static_cast<int>(i)));

@@ -13,9 +13,18 @@
 
 namespace orvane {
 
+// Why a template was refused, for the front ends to word.
+enum class RefusalCause {
+    NoMovie,       // a parameter package without its movie package
+    NoParameters,  // a movie package without its parameter package
+    Damaged,       // the package cannot be unpacked (`reason` says why)
+    NoMarker,      // the parameters lack the validity marker
+};
+
 struct RefusedTemplate {
     QString package;  // full path of the package that was refused
-    QString reason;
+    QString reason;   // the core's words
+    RefusalCause cause = RefusalCause::Damaged;
 };
 
 struct CatalogueReport {

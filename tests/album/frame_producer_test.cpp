@@ -42,7 +42,7 @@ class FrameProducerTest : public ::testing::Test {
     WorkingFolder folder{dir.path()};
     QStringList log;
     FrameProducer::LogLine logLine() {
-        return [this](const QString& line) { log << line; };
+        return [this](const AlbumLogLine& line) { log << line.english; };
     }
 };
 
@@ -134,6 +134,14 @@ TEST_F(FrameProducerTest, BrokenMoviesAreSkippedWithTheirErrorLogged) {
         EXPECT_TRUE(log[i].contains(QStringLiteral(" : 错误"))) << log[i].toStdString();
     }
     EXPECT_TRUE(log[3].contains(QStringLiteral("picture_0")));
+    // The same, as facts for the windows: each movie named with why.
+    ASSERT_EQ(producer.skippedProblems().size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        const UserError& skipped = producer.skippedProblems()[std::size_t(i)];
+        EXPECT_EQ(skipped.problem, Problem::TemplateUnplayable);
+        EXPECT_EQ(skipped.subject, toQString(folder.instanceMovie(i + 1)));
+        EXPECT_FALSE(skipped.detail.isEmpty());
+    }
     QImage frame(kOutput, QImage::Format_RGB32);
     for (int n = 0; n <= 8; ++n) ASSERT_TRUE(producer.paintFrame(frame, n).has_value());
     EXPECT_TRUE(near(meanColour(frame, QRect(96, 54, 40, 40)), Qt::green));

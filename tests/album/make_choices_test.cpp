@@ -52,21 +52,46 @@ TEST(MakeChoices, EachCommandMakesItsTypeWithItsFilterAndExtension) {
         EXPECT_TRUE(makeCommandOutputType(QString::fromUtf8(other)).isEmpty()) << other;
 }
 
-TEST(MakeChoices, APictureSequenceNeedsAFolderThatDoesNotExistYet) {
+// What the final name would replace is found on that name, the extension
+// appended: "album" is free beside an "album" file, "album.mpg" is not. A
+// picture sequence replaces only a folder of an earlier sequence; a name
+// that cannot be taken at all is refused.
+TEST(MakeChoices, TheFinalNameSaysWhatTheAlbumWouldReplace) {
     TempDir dir;
-    fs::create_directories(dir.path() / "taken");
-    testing::writeFile(dir.path() / "file", "x");
-    AlbumSettings settings;
-    settings.outputType = QStringLiteral("XLTP");
-    for (const char* name : {"taken", "file"}) {
-        const auto output = makeOutputFor(settings, toQString(dir.path() / name));
-        ASSERT_FALSE(output.has_value()) << name;
-        EXPECT_EQ(output.error().message, QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+    testing::writeFile(dir.path() / "album", "not a video");
+    testing::writeFile(dir.path() / "trip.mpg", "an earlier video");
+    fs::create_directories(dir.path() / "folder.mpg");
+    testing::writeFile(dir.path() / "frames" / "01.JPG", "an earlier picture");
+    testing::writeFile(dir.path() / "mine" / "notes.txt", "mine");
+    struct Case {
+        const char* type;
+        const char* typed;
+        bool refused;
+        bool replaces;
+    };
+    const Case cases[] = {
+        {"DVD", "album", false, false},  // album.mpg is free
+        {"DVD", "trip", false, true},
+        {"MP4", "trip", false, false},
+        {"DVD", "folder", true, false},  // a folder cannot become a video
+        {"XLTP", "new", false, false},
+        {"XLTP", "frames", false, true},
+        {"XLTP", "mine", true, false},
+        {"XLTP", "album", true, false},  // a file where the folder would go
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " " + c.typed);
+        AlbumSettings settings;
+        settings.outputType = QString::fromLatin1(c.type);
+        const auto output = makeOutputFor(settings, toQString(dir.path() / c.typed));
+        ASSERT_EQ(output.has_value(), !c.refused);
+        if (c.refused) {
+            EXPECT_EQ(output.error().message,
+                      QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+            continue;
+        }
+        EXPECT_EQ(output->replaces, c.replaces);
     }
-    // A video may be saved over an existing file's name: the encoder
-    // replaces it only once the new album is complete.
-    settings.outputType = QStringLiteral("DVD");
-    EXPECT_TRUE(makeOutputFor(settings, toQString(dir.path() / "file")).has_value());
 }
 
 TEST(MakeChoices, TheLyricTypeIsAskedOnlyWithSongsAndKaraokeLyrics) {

@@ -257,6 +257,21 @@ TEST_F(MakeCliTest, OtherRunsOnAWorkingFolderInUseAreRefusedAndTheRenderGoesOn) 
     EXPECT_EQ(countVideoFrames(dir.path() / "album.mpg"), 300);
 }
 
+// An album made over an existing file replaces it, as before, and says so.
+TEST_F(MakeCliTest, AnExistingFileIsReplacedAndSaidSo) {
+    const std::string arguments =
+        "--format dvd --size 320x176 --quality normal -o '" + (dir.path() / "album").string() + "'";
+    std::string out;
+    ASSERT_EQ(runCommand(make(arguments), &out), 0) << out;
+    EXPECT_EQ(out.find("replaced an existing file"), std::string::npos) << out;
+    writeFile(dir.path() / "album.mpg", "an earlier album");
+    ASSERT_EQ(runCommand(make(arguments), &out), 0) << out;
+    EXPECT_NE(out.find("replaced an existing file: " + (dir.path() / "album.mpg").string()),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(countVideoFrames(dir.path() / "album.mpg"), 170);
+}
+
 // A template whose movie cannot be played is left out: the video is made,
 // the template is named, and the exit status (3, told by --help) says so.
 TEST_F(MakeCliTest, TemplatesThatCannotBePlayedAreNamedAndEndWithStatusThree) {

@@ -156,4 +156,53 @@ TEST(PictureSequenceFolder, ASequenceNotPutInPlaceLeavesNothing) {
     EXPECT_EQ(readFile(dir.path() / "album" / "01.BMP"), "made meanwhile");
 }
 
+// Replacing is for an earlier picture sequence only: a folder with anything
+// else in it (the user's own files, a subfolder) or a link is never emptied.
+TEST(PictureSequenceFolder, OnlyAnEarlierSequenceIsReplacedAndInOneStep) {
+    TempDir dir;
+    const QString old = folderOf(dir) + "/old";
+    for (const char* name : {"01.JPG", "02.JPG", "03.jpg", "170.JPG"})
+        writeFile(dir.path() / "old" / name, "earlier");
+    writeFile(dir.path() / "mine" / "01.JPG", "earlier");
+    writeFile(dir.path() / "mine" / "notes.txt", "mine");
+    writeFile(dir.path() / "nested" / "01.JPG", "earlier");
+    fs::create_directories(dir.path() / "nested" / "sub");
+    fs::create_symlink(dir.path() / "old", dir.path() / "link");
+    fs::create_directories(dir.path() / "empty");
+    EXPECT_TRUE(isReplaceableSequenceFolder(old));
+    EXPECT_TRUE(isReplaceableSequenceFolder(folderOf(dir) + "/empty"));
+    for (const char* name : {"mine", "nested", "link", "missing"}) {
+        EXPECT_FALSE(isReplaceableSequenceFolder(folderOf(dir) + "/" + name)) << name;
+        ImageSequenceFolder sequence(folderOf(dir) + "/" + name, "JPG", true);
+        if (std::string(name) == "missing") continue;  // a new folder, nothing to replace
+        const auto created = sequence.create();
+        ASSERT_FALSE(created) << name;
+        EXPECT_EQ(created.error().message,
+                  QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+    }
+    EXPECT_EQ(readFile(dir.path() / "mine" / "notes.txt"), "mine");
+
+    // Not asked to replace: refused even for a sequence.
+    EXPECT_FALSE(ImageSequenceFolder(old, "JPG").create());
+
+    AlbumRun run;
+    run.width = 32;
+    run.height = 32;
+    run.frames = 3;
+    {
+        ImageSequenceFolder sequence(old, "JPG", true);
+        ASSERT_TRUE(sequence.create());
+        run.output = sequence.temporaryFirstPicture();
+        ASSERT_TRUE(encodeAlbum(run).ok);
+        // The earlier pictures stay until the new ones are complete.
+        EXPECT_EQ(readFile(dir.path() / "old" / "170.JPG"), "earlier");
+        ASSERT_TRUE(sequence.commit());
+        EXPECT_TRUE(sequence.replacedExisting());
+    }
+    EXPECT_EQ(folderEntries(old), (QStringList{"01.JPG", "02.JPG", "03.JPG"}));
+    EXPECT_FALSE(QImage(old + "/01.JPG").isNull());
+    EXPECT_EQ(folderEntries(folderOf(dir)),
+              (QStringList{"empty", "link", "mine", "nested", "old"}));  // nothing left aside
+}
+
 }  // namespace

@@ -103,6 +103,9 @@ TEST(FrameOverlays, AnUnreadablePictureIsLeftOutAndReported) {
     FrameOverlays overlays(p.model, QSize(192, 108));
     ASSERT_EQ(overlays.messages().size(), 1);
     EXPECT_TRUE(overlays.messages()[0].contains("broken.png"));
+    ASSERT_EQ(overlays.leftOut().size(), 1u);
+    EXPECT_EQ(overlays.leftOut()[0].problem, Problem::PictureUnreadable);
+    EXPECT_TRUE(overlays.leftOut()[0].subject.endsWith("broken.png"));
     EXPECT_TRUE(overlays.empty());
     QImage frame = blankFrame(QSize(192, 108));
     const QImage before = frame;
@@ -118,7 +121,7 @@ TEST(FrameOverlays, TheKaraokeSweepGrowsOverTheLineFrameByFrame) {
     const QSize out(960, 540);
     FrameOverlays overlays(p.model, out);
     // The same model's karaoke state, for the sweep widths in 1920 pixels.
-    QStringList messages;
+    std::vector<UserError> messages;
     KaraokeOverlay karaoke(p.model, {}, {180, 811, 931, 1920}, messages);
     ASSERT_TRUE(karaoke.enabled());
 

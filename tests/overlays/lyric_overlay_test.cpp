@@ -39,7 +39,7 @@ TEST(LyricOverlay, TheLyricSwitchesAtEachSongsFrameCount) {
     const int second = p.addLyric("[00:01.00]丙\n[00:02.50]丁\n");
     p.addSong(100, first);
     p.addSong(75, second);
-    QStringList messages;
+    std::vector<UserError> messages;
     LyricOverlay lyric(p.model, {}, messages);
     ASSERT_TRUE(lyric.enabled());
     expectFrames(lyric, {
@@ -57,14 +57,14 @@ TEST(LyricOverlay, TheLyricSwitchesAtEachSongsFrameCount) {
                             {175, 2, "", false},  // after the last song the lyrics stop
                             {400, 2, "", false},
                         });
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST(LyricOverlay, ASongOfThreeMinutesTwentyEndsItsLyricAfterItsFiveThousandthFrame) {
     OverlayProject p;
     p.addSong(5000, p.addLyric("[03:19.00]最后一句\n"));
     p.addSong(5000, p.addLyric("[00:01.00]第二首\n"));
-    QStringList messages;
+    std::vector<UserError> messages;
     LyricOverlay lyric(p.model, {}, messages);
     expectFrames(lyric, {
                             {4975, 0, "最后一句", true},
@@ -81,7 +81,7 @@ TEST(LyricOverlay, SongsFollowTheGivenOrderAndShowOnlyTheirOwnLyric) {
     p.addSong(40, shared);
     p.addSong(40);  // no lyric bound
     p.addSong(40, shared);
-    QStringList messages;
+    std::vector<UserError> messages;
     // The songs repeated to fill the album: 0 1 2 0.
     LyricOverlay lyric(p.model, {0, 1, 2, 0}, messages);
     expectFrames(lyric, {
@@ -100,10 +100,13 @@ TEST(LyricOverlay, AnUnreadableLyricLeavesItsSongWithoutLinesAndIsReported) {
     const int good = p.addLyric("[00:01.00]好\n");
     p.addSong(30, missing);
     p.addSong(30, good);
-    QStringList messages;
+    std::vector<UserError> messages;
     LyricOverlay lyric(p.model, {}, messages);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains("gone.lrc"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].message.contains("gone.lrc"));
+    // The facts, for the windows to word.
+    EXPECT_EQ(messages[0].problem, Problem::LyricUnreadable);
+    EXPECT_TRUE(messages[0].subject.endsWith("gone.lrc"));
     expectFrames(lyric, {{5, 0, "", true}, {55, 1, "好", true}});
 }
 
@@ -124,13 +127,13 @@ TEST(LyricOverlay, TheLyricKindDecidesWhetherLrcLinesAreDrawn) {
         p.addSong(50, p.addLyric("[00:00.00]x\n"));
         if (c.karaokeRows) p.addKaraoke("");
         p.model.settings.lyricKind = c.kind;
-        QStringList messages;
+        std::vector<UserError> messages;
         const LyricOverlay lyric(p.model, {}, messages);
         EXPECT_EQ(lyric.enabled(), c.drawn) << c.kind;
     }
     OverlayProject noSongs;
     noSongs.addLyric("[00:00.00]x\n");
-    QStringList messages;
+    std::vector<UserError> messages;
     EXPECT_FALSE(LyricOverlay(noSongs.model, {}, messages).enabled());
 }
 
@@ -139,7 +142,7 @@ TEST(LyricOverlay, TheLabelIsStyledAtTheAlbumScaleAndPlacedInTheFrame) {
     const int row = p.addLyric("[00:01.00]歌词一行\n");
     p.model.lyrics.at(0).fontSize = "20";
     p.addSong(100, row);
-    QStringList messages;
+    std::vector<UserError> messages;
     LyricOverlay lyric(p.model, {}, messages);
     for (int i = 0; i < 25; ++i) lyric.advanceFrame();
     const std::optional<LyricLabel> label = lyric.label();

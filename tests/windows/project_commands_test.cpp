@@ -129,6 +129,34 @@ TEST_F(ProjectCommandsTest, ExitAsksToSaveOnlyWhenWorkWouldBeLost) {
     EXPECT_FALSE(windows->projectDocument().isModified());
 }
 
+// "trip" is saved as "trip.orvane": when that file is there, the user is
+// asked first; "取消" goes back to the save dialog.
+TEST_F(ProjectCommandsTest, SavingOverAnExistingProjectAsksFirst) {
+    importPhotos();
+    writeFile(dir.path() / "trip.orvane", "an earlier project");
+    chooser->saveAnswer = path("trip");
+    QString asked;
+    whenShown(QStringLiteral("TFormReplace"), [&](QWidget* w) {
+        asked = child<QLabel>(w, "Label_xinxi")->text();
+        chooser->saveAnswer.clear();  // the dialog shown again is cancelled
+        child<QPushButton>(w, "Button_quxiao")->click();
+    });
+    EXPECT_FALSE(commands().saveProject());
+    EXPECT_EQ(asked, QStringLiteral("文件已存在，是否替换？\n") + path("trip.orvane"));
+    EXPECT_EQ(chooser->saved, 2);
+    EXPECT_EQ(readFile(dir.path() / "trip.orvane"), "an earlier project");
+    EXPECT_TRUE(windows->projectDocument().isModified());
+
+    chooser->saveAnswer = path("trip");
+    whenShown(QStringLiteral("TFormReplace"),
+              [](QWidget* w) { child<QPushButton>(w, "Button_tihuan")->click(); });
+    EXPECT_TRUE(commands().saveProject());
+    EXPECT_EQ(chooser->saved, 3);
+    auto saved = readProjectFile({path("trip.orvane"), folder.base()});
+    ASSERT_TRUE(saved) << saved.error().message.toStdString();
+    EXPECT_EQ(saved->photos.size(), 2u);
+}
+
 TEST_F(ProjectCommandsTest, OpeningBringsTheSavedProjectBackAndNamesWhatMoved) {
     importPhotos();
     writeSong(dir.path() / "song.mp3", 3.0);

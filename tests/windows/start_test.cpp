@@ -72,9 +72,27 @@ TEST_F(WindowsStartTest, AFolderInUseIsNamedInTheMessageWindowAndNothingChanges)
                   qobject_cast<QDialog*>(w)->accept();
               });
     EXPECT_EQ(startWindows(options), 1);
-    EXPECT_TRUE(shown.contains(toQString(folder.base()))) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("orvane make"))) << shown.toStdString();
+    EXPECT_EQ(shown, QStringLiteral("工作文件夹 %1 正被另一个 Orvane 程序（orvane make）使用，"
+                                    "请等它结束后再试，或使用另一个工作文件夹。")
+                         .arg(toQString(folder.base())));
     EXPECT_EQ(folderListing(folder.base()), before);
+}
+
+// Templates the store cannot offer are named at start, in Chinese.
+TEST_F(WindowsStartTest, RefusedTemplatesAreNamedInChineseAtStart) {
+    writeFile(folder.movieStore() / "t1.rar", "a movie package without its parameters");
+    QString shown;
+    whenShown([](QWidget* w) { return w->objectName() == QStringLiteral("TForm8"); },
+              [&shown](QWidget* w) {
+                  shown = w->findChild<QLabel*>(QStringLiteral("Label_xianshi_xiaoxi"))->text();
+                  qobject_cast<QDialog*>(w)->accept();
+                  // Closing the main window ends the program (a quit of its own).
+                  for (QWidget* top : QApplication::topLevelWidgets())
+                      if (top->objectName() == QStringLiteral("TForm1")) top->close();
+              });
+    EXPECT_EQ(startWindows(options), 0);
+    EXPECT_EQ(shown, QStringLiteral("以下模板无法使用，已略过：\n%1：缺少对应的模板参数包")
+                         .arg(toQString(folder.movieStore() / "t1.rar")));
 }
 
 TEST_F(WindowsStartTest, TheWindowsHoldTheFolderAndCleanItAtStartAndExit) {

@@ -124,6 +124,8 @@ TEST_F(WindowShellTest, EveryWindowIsMadeOnceInOrderWithItsNameAndCaption) {
         // Windows of our own follow the documented ones.
         {"TFormAlbumPreview", "相册预览"},
         {"TFormSaveProject", "保存工程"},
+        {"TFormReplace", "提示信息"},
+        {"TFormLeftOut", "提示信息"},
     };
     const auto& made = windows->windows();
     ASSERT_EQ(made.size(), expected.size());

@@ -11,9 +11,12 @@ Session::~Session() { close(); }
 
 Result<std::unique_ptr<Session>> Session::open(const SessionOptions& options, Progress& progress) {
     const WorkingFolder folder(options.root);
-    if (!fs::is_directory(folder.base()))
-        return fail(
-            QStringLiteral("There is no working folder at %1.").arg(toQString(folder.base())));
+    if (!fs::is_directory(folder.base())) {
+        const QString base = toQString(folder.base());
+        return fail(problemError(Problem::WorkingFolderMissing,
+                                 QStringLiteral("There is no working folder at %1.").arg(base),
+                                 base));
+    }
     auto lock = WorkingFolderLock::acquire(folder, options.holder);
     if (!lock) return std::unexpected(lock.error());
 

@@ -11,14 +11,19 @@
 namespace orvane {
 namespace {
 
+struct Holder {
+    QString name;  // as the holder wrote it ("orvane make")
+    QString process;
+};
+
 // "pid\nholder\n", as the holder wrote it; empty when unreadable.
-QString describeHolder(int fd) {
+Holder readHolder(int fd) {
     char buffer[512] = {};
     const ssize_t n = ::pread(fd, buffer, sizeof buffer - 1, 0);
     if (n <= 0) return {};
     const QStringList lines = QString::fromUtf8(buffer, n).split(QLatin1Char('\n'));
     if (lines.size() < 2 || lines[0].isEmpty()) return {};
-    return QStringLiteral("%1 (process %2)").arg(lines[1], lines[0]);
+    return {lines[1], lines[0]};
 }
 
 }  // namespace
@@ -28,15 +33,26 @@ Result<std::unique_ptr<WorkingFolderLock>> WorkingFolderLock::acquire(const Work
     const fs::path file = folder.sessionLockFile();
     const QString name = toQString(folder.base());
     const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return fail(QStringLiteral("The working folder %1 cannot be locked: %2")
-                        .arg(name, QString::fromLocal8Bit(std::strerror(errno))));
+    if (fd < 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        return fail(problemError(
+            Problem::WorkingFolderUnlockable,
+            QStringLiteral("The working folder %1 cannot be locked: %2").arg(name, why), name,
+            why));
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const QString other = describeHolder(fd);
+        const Holder current = readHolder(fd);
+        const QString other =
+            current.process.isEmpty()
+                ? QString()
+                : QStringLiteral("%1 (process %2)").arg(current.name, current.process);
         ::close(fd);
-        return fail(QStringLiteral("The working folder %1 is in use by another run of Orvane%2; "
-                                   "wait for it to end, or use another working folder.")
-                        .arg(name, other.isEmpty() ? QString() : QStringLiteral(", ") + other));
+        return fail(problemError(
+            Problem::WorkingFolderInUse,
+            QStringLiteral("The working folder %1 is in use by another run of Orvane%2; "
+                           "wait for it to end, or use another working folder.")
+                .arg(name, other.isEmpty() ? QString() : QStringLiteral(", ") + other),
+            name, current.name));
     }
     const QByteArray record =
         QByteArray::number(static_cast<qint64>(::getpid())) + '\n' + holder.toUtf8() + '\n';

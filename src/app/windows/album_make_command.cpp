@@ -7,11 +7,32 @@
 #include "app/windows/main_window.h"
 #include "app/windows/make_album_window.h"
 #include "app/windows/output_size_window.h"
+#include "app/windows/save_name.h"
 #include "app/windows/window_set.h"
 #include "gui/message_window.h"
+#include "gui/problem_text.h"
+#include "gui/question_window.h"
 #include "render/album/make_choices.h"
 
 namespace orvane {
+
+namespace {
+
+enum LeftOutAnswer { Ok = 0, ViewLog = 1 };
+
+// The end of a make: complete, or made without some parts, named, with the
+// log one button away for as long as the user wants it.
+void reportMade(WindowSet& windows, const AlbumReport& report, const MakeOutput& output) {
+    if (report.leftOut.empty()) {
+        windows.messageWindow().showMessage(
+            QStringLiteral("相册制作完成！\n%1").arg(QDir::toNativeSeparators(output.path)));
+        return;
+    }
+    const QString text = leftOutText(report.leftOut);
+    while (windows.leftOutWindow().ask(text) == ViewLog) windows.makeAlbumWindow().showLog();
+}
+
+}  // namespace
 
 void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType) {
     TForm8& message = windows.messageWindow();
@@ -21,23 +42,27 @@ void runMakeCommand(Session& session, WindowSet& windows, const QString& outputT
     }
     if (!windows.outputSizeWindow().askBeforeMaking(outputType)) return;
     const AlbumSettings& settings = session.model().settings;
-    const QString chosen = windows.fileChooser().saveFile(
-        &windows.mainWindow(), QStringLiteral("保存相册"), saveDialogFilter(settings));
+    const QString chosen =
+        askSaveName(windows, QStringLiteral("保存相册"), saveDialogFilter(settings),
+                    [&settings](const QString& name) -> Result<QString> {
+                        auto output = makeOutputFor(settings, name);
+                        if (!output) return std::unexpected(output.error());
+                        return output->replaces ? output->path : QString();
+                    });
     if (chosen.isEmpty()) return;
     const auto output = makeOutputFor(settings, chosen);
     if (!output) {
-        message.showMessage(output.error().message);
+        message.showError(output.error());
         return;
     }
     if (asksLyricKind(session.model()) && !windows.lyricKindWindow().askLyricKind()) return;
 
     const auto made = windows.makeAlbumWindow().makeAlbumTo(*output);
     if (!made) {
-        if (!made.error().isStop()) message.showMessage(made.error().message);
+        if (!made.error().isStop()) message.showError(made.error());
         return;
     }
-    message.showMessage(
-        QStringLiteral("相册制作完成！\n%1").arg(QDir::toNativeSeparators(output->path)));
+    reportMade(windows, *made, *output);
 }
 
 }  // namespace orvane

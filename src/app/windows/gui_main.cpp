@@ -20,6 +20,7 @@
 #include "browser/windows/media_browser.h"
 #include "browser/windows/preview_box.h"
 #include "gui/message_window.h"
+#include "gui/problem_text.h"
 #include "gui/processing_window.h"
 #include "gui/skin.h"
 
@@ -103,7 +104,7 @@ int startWindows(const WindowsOptions& options) {
 
     SessionOptions sessionOptions;
     sessionOptions.root = options.root.empty() ? executableFolder() : options.root;
-    sessionOptions.holder = QStringLiteral("the Orvane windows");
+    sessionOptions.holder = QStringLiteral("orvane");  // the windows, as the user starts them
     NullProgress progress;
     auto session = Session::open(sessionOptions, progress);
     if (!session) {
@@ -111,7 +112,7 @@ int startWindows(const WindowsOptions& options) {
         // stands alone for this one message.
         const Skin skin(qApp->devicePixelRatio());
         TForm8 message(skin);
-        message.showMessage(session.error().message);
+        message.showError(session.error());
         return 1;
     }
 
@@ -122,14 +123,10 @@ int startWindows(const WindowsOptions& options) {
     main.show();
 
     const auto& refused = (*session)->catalogueReport().refused;
-    if (!refused.empty()) {
-        QStringList lines;
-        for (const RefusedTemplate& r : refused)
-            lines << r.package + QStringLiteral(": ") + r.reason;
-        QTimer::singleShot(0, &main, [&windows, text = lines.join(u'\n')] {
+    if (!refused.empty())
+        QTimer::singleShot(0, &main, [&windows, text = refusedTemplatesText(refused)] {
             windows.messageWindow().showMessage(text);
         });
-    }
     if (!options.files.isEmpty())
         QTimer::singleShot(0, &main, [&session = **session, &windows, files = options.files] {
             addStartFiles(session, windows, files);

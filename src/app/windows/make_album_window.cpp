@@ -15,6 +15,7 @@
 
 #include "app/session/session.h"
 #include "app/time_left.h"
+#include "app/windows/album_log_text.h"
 
 namespace orvane {
 
@@ -116,10 +117,18 @@ void TfrmMain::prepare(const MakeOutput& output) {
 }
 
 Result<AlbumReport> TfrmMain::makeAlbumTo(const MakeOutput& output) {
+    // One album at a time; the running one keeps its window as it is.
+    const auto beingMade = [] {
+        return fail(problemError(Problem::AlbumBeingMade,
+                                 QStringLiteral("An album is already being made.")));
+    };
+    if (m_runner.isRunning()) return beingMade();
     prepare(output);
     auto report = std::make_shared<AlbumReport>();
     AlbumRequest request;
     request.output = output.path;
+    request.replaceExisting = output.replaces;  // the user agreed to replace it
+    request.wordLog = chineseLogText;
     const bool started =
         m_session.startJob(m_runner,
                            [report, request](ProjectModel& model, const WorkingFolder& folder,
@@ -129,7 +138,7 @@ Result<AlbumReport> TfrmMain::makeAlbumTo(const MakeOutput& output) {
                                *report = std::move(*made);
                                return {};
                            });
-    if (!started) return fail(QStringLiteral("An album is already being made."));
+    if (!started) return beingMade();
 
     JobOutcome outcome{fail(QStringLiteral("the album build never ended"), ErrorKind::Internal)};
     const auto link = connect(&m_runner, &JobRunner::finished, this, [&](const JobOutcome& o) {
@@ -141,6 +150,13 @@ Result<AlbumReport> TfrmMain::makeAlbumTo(const MakeOutput& output) {
     if (!outcome.succeeded()) return std::unexpected(outcome.result.error());
     if (m_openWhenDone->isChecked()) openOutputFolder();
     return *report;
+}
+
+void TfrmMain::showLog() {
+    if (m_runner.isRunning()) return;
+    m_stop->setEnabled(false);
+    m_log->moveCursor(QTextCursor::End);
+    exec();
 }
 
 void TfrmMain::onProgress(int done, int total) {

@@ -6,7 +6,8 @@
 // stops the build at its next frame; a stopped or failed build leaves no
 // file at the output path and the project as it was. "完成后打开保存文件夹"
 // opens the output's folder when the album is finished; "打开位置" opens it
-// at once. GUI thread.
+// at once. The log is worded in Chinese and kept after the build, so the
+// window can show it again (showLog). GUI thread.
 
 #include <QElapsedTimer>
 
@@ -33,6 +34,8 @@ class TfrmMain : public FramedWindow {
     // Makes the album of the session's project into `output`, showing the
     // window until the build has ended; returns how it ended.
     Result<AlbumReport> makeAlbumTo(const MakeOutput& output);
+    // Shows the window again with the log of the last build, until closed.
+    void showLog();
 
     QPushButton* stopButton() const { return m_stop; }
     QCheckBox* openWhenDoneBox() const { return m_openWhenDone; }

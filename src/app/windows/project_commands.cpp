@@ -8,6 +8,7 @@
 #include "app/session/project_document.h"
 #include "app/session/project_open.h"
 #include "app/windows/main_window.h"
+#include "app/windows/save_name.h"
 #include "app/windows/window_set.h"
 #include "audio/media_panes.h"
 #include "browser/windows/media_browser.h"
@@ -69,7 +70,7 @@ bool ProjectCommands::openProject() {
     const JobOutcome outcome = m_windows.processingWindow().showWhile(runner);
     if (!outcome.succeeded()) {
         if (!outcome.result.error().isStop())
-            m_windows.messageWindow().showMessage(outcome.result.error().message);
+            m_windows.messageWindow().showError(outcome.result.error());
         return false;
     }
     m_document.markOpened(path);
@@ -86,12 +87,19 @@ bool ProjectCommands::saveProject() {
     if (!m_document.path().isEmpty()) {
         saved = m_document.save();
     } else {
-        const QString chosen = m_windows.fileChooser().saveFile(
-            &m_windows.mainWindow(), QStringLiteral("保存工程"), kProjectFilter);
+        const QString chosen = askSaveName(
+            m_windows, QStringLiteral("保存工程"), kProjectFilter,
+            [](const QString& name) -> Result<QString> {
+                // The check is on the name saved under, the extension added.
+                const QFileInfo file(QFileInfo(withProjectExtension(name)).absoluteFilePath());
+                if (file.isDir())
+                    return fail(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
+                return file.exists() || file.isSymLink() ? file.absoluteFilePath() : QString();
+            });
         if (chosen.isEmpty()) return false;
         saved = m_document.saveAs(chosen);
     }
-    if (!saved) m_windows.messageWindow().showMessage(saved.error().message);
+    if (!saved) m_windows.messageWindow().showError(saved.error());
     return saved.has_value();
 }
 

@@ -119,6 +119,17 @@ WindowSet::WindowSet(Session& session)
                                   {QStringLiteral("Button_bubaocun"), QStringLiteral("不保存")},
                                   {QStringLiteral("Button_quxiao"), QStringLiteral("取消")}},
         m_skin);
+    m_replaceQuestion = make<QuestionWindow>(
+        QStringLiteral("TFormReplace"), QStringLiteral("提示信息"),
+        std::vector<WindowButton>{{QStringLiteral("Button_tihuan"), QStringLiteral("替换")},
+                                  {QStringLiteral("Button_quxiao"), QStringLiteral("取消")}},
+        m_skin);
+    m_leftOut = make<QuestionWindow>(
+        QStringLiteral("TFormLeftOut"), QStringLiteral("提示信息"),
+        std::vector<WindowButton>{
+            {QStringLiteral("Button_queding"), QStringLiteral("确定")},
+            {QStringLiteral("Button_chakanrizhi"), QStringLiteral("查看日志")}},
+        m_skin);
 
     placePreviewAndSummary(session);
     connectCommands(session, *albumLength, *otherSettings);

@@ -30,6 +30,7 @@ class MediaBrowser;
 class TextHintWindow;
 class MediaPlayer;
 class ProjectDocument;
+class QuestionWindow;
 
 class WindowSet {
    public:
@@ -44,6 +45,10 @@ class WindowSet {
     TForm49& lyricKindWindow() const { return *m_lyricKind; }
     TfrmMain& makeAlbumWindow() const { return *m_makeAlbum; }
     TFormAlbumPreview& albumPreviewWindow() const { return *m_albumPreview; }
+    // "文件已存在，是否替换？" with "替换" / "取消", before a save over a file.
+    QuestionWindow& replaceQuestion() const { return *m_replaceQuestion; }
+    // The end of an album made without some of its parts: "确定" / "查看日志".
+    QuestionWindow& leftOutWindow() const { return *m_leftOut; }
 
     // The one media player the previews share.
     MediaPlayer& mediaPlayer() const { return *m_mediaPlayer; }
@@ -87,6 +92,8 @@ class WindowSet {
     TForm49* m_lyricKind = nullptr;
     TfrmMain* m_makeAlbum = nullptr;
     TFormAlbumPreview* m_albumPreview = nullptr;
+    QuestionWindow* m_replaceQuestion = nullptr;
+    QuestionWindow* m_leftOut = nullptr;
     MediaBrowser* m_browser = nullptr;
     std::unique_ptr<FileChooser> m_fileChooser = std::make_unique<DialogFileChooser>();
 };

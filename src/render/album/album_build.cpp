@@ -33,12 +33,39 @@ Result<void> checkOutputFolder(const QString& output) {
     const std::filesystem::path parent =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::error_code ec;
+    const QString name = toQString(parent);
     if (!std::filesystem::is_directory(parent, ec))
-        return fail(QStringLiteral("The output folder %1 does not exist.").arg(toQString(parent)));
+        return fail(problemError(Problem::OutputFolderMissing,
+                                 QStringLiteral("The output folder %1 does not exist.").arg(name),
+                                 name));
     if (::access(parent.c_str(), W_OK | X_OK) != 0)
-        return fail(
-            QStringLiteral("The output folder %1 cannot be written.").arg(toQString(parent)));
+        return fail(problemError(
+            Problem::OutputFolderReadOnly,
+            QStringLiteral("The output folder %1 cannot be written.").arg(name), name));
     return {};
+}
+
+// The encoder's failure: the library's words, and what kind of failure.
+UserError encoderError(MclError error, const QString& words) {
+    const QString message = words.isEmpty() ? QStringLiteral("Nothing to convert.") : words;
+    switch (error) {
+        case MclError::Settings:
+            return problemError(Problem::EncoderSettings, message, {}, words);
+        case MclError::Source:
+            return problemError(Problem::EncoderSource, message, {}, words);
+        case MclError::Output:
+            return problemError(Problem::EncoderOutput, message, {}, words);
+        default:
+            return problemError(Problem::EncoderFailed, message, {}, words);
+    }
+}
+
+AlbumLogLine plainLine(AlbumLogKind kind, const QString& english, std::int64_t count = 0) {
+    AlbumLogLine line;
+    line.kind = kind;
+    line.english = english;
+    line.count = count;
+    return line;
 }
 
 void removeWorkingFrames(const WorkingFolder& folder) {
@@ -83,7 +110,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     std::optional<ImageSequenceFolder> sequence;
     QString outputPath = request.output;
     if (pictures) {
-        sequence.emplace(request.output, settings.imageSequenceFormat);
+        sequence.emplace(request.output, settings.imageSequenceFormat, request.replaceExisting);
         folder.noteOutputInProgress(toPath(sequence->folder()));
         outputNote.emplace(folder);
         if (auto created = sequence->create(); !created) return std::unexpected(created.error());
@@ -94,17 +121,20 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
         folder.noteOutputInProgress(toPath(outputPath));
         outputNote.emplace(folder);
     }
+    const bool fileThere = !pictures && QFileInfo::exists(outputPath);
     // The loading picture and the frame files; a stopped or failed build
     // puts them back as they were.
     FolderSnapshot snapshot(folder, {{folder.transitionFolder()}, {folder.loadFolder()}});
-    auto failRun = [&](const QString& message, ErrorKind kind = ErrorKind::Input) {
+    auto failRun = [&](const UserError& error) {
         snapshot.restore();
         if (sequence) sequence->remove();
-        return fail(message, kind);
+        return fail(error);
     };
 
     AlbumReport report;
     AlbumLog log([&progress](const QString& line) { progress.log(line); });
+    const AlbumLogWording word = request.wordLog ? request.wordLog : englishLogText;
+    auto say = [&log, &word](const AlbumLogLine& line) { log.add(word(line)); };
     const TemplateUsageTable usage = buildTemplateUsageTable(model, folder);
     const TemplateUsageTable playList = playListFrom(usage);
     report.timeline = planAlbumTimeline(templateFrameCounts(playList), *songFrames, settings);
@@ -124,8 +154,8 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
         [&](QImage& frame, int albumFrame) {
             if (drawOverlays) overlays.paint(frame, albumFrame);
         },
-        [&log](const QString& line) { log.add(line); });
-    if (auto started = producer.start(); !started) return failRun(started.error().message);
+        say);
+    if (auto started = producer.start(); !started) return failRun(started.error());
 
     // The lists: every frame is painted in memory; the songs in the order heard.
     MclHandle encoder = MclCreate();
@@ -138,11 +168,13 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     progress.advance(totalFrames);
     const std::int64_t frames = MclListGetFrameCount(*videoList);
     const std::int64_t samples = MclListGetSampleCount(*audioList);
-    log.add(QStringLiteral("Total frames:  %1").arg(frames));
-    log.add(QStringLiteral("Total samples: %1").arg(samples));
+    say(plainLine(AlbumLogKind::TotalFrames, QStringLiteral("Total frames:  %1").arg(frames),
+                  frames));
+    say(plainLine(AlbumLogKind::TotalSamples, QStringLiteral("Total samples: %1").arg(samples),
+                  samples));
 
     bool stopped = false;
-    QString frameError;
+    std::optional<UserError> frameError;
     MclAssignVideoSource(*encoder, MclListSource(*videoList));
     MclAssignAudioSource(*encoder, MclListSource(*audioList));
     MclAssignVideoFunc(*encoder, [&](MclEncoder&, QImage& frame, int index) {
@@ -151,17 +183,31 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
             return false;
         }
         if (auto painted = producer.paintFrame(frame, index); !painted) {
-            frameError = painted.error().message;
+            frameError = painted.error();
             return false;
         }
         progress.advance();
         return true;
     });
-    MclAssignProgress(*encoder,
-                      [&](MclEncoder& h, MclStatus status, std::int64_t a, std::int64_t b, int c) {
-                          log.add(MclProgressLine(h, status, a, b, c, frames, samples));
-                      });
-    MclAssignError(*encoder, [&log](MclEncoder& h, MclError) { log.add(MclGetErrorStr(h)); });
+    MclAssignProgress(
+        *encoder, [&](MclEncoder& h, MclStatus status, std::int64_t a, std::int64_t b, int c) {
+            AlbumLogLine line = plainLine(AlbumLogKind::EncoderProgress,
+                                          MclProgressLine(h, status, a, b, c, frames, samples));
+            line.status = status;
+            line.a = a;
+            line.b = b;
+            line.c = c;
+            if (status == MclStatus::ProcessingTime)
+                line.time = MclMakeTimeStr(MclGetElapsedTime(h));
+            else if (status == MclStatus::Frame)
+                line.time = MclMakeTimeStr(MclGetRemainingTime(h, frames, samples));
+            say(line);
+        });
+    MclAssignError(*encoder, [&say](MclEncoder& h, MclError error) {
+        AlbumLogLine line = plainLine(AlbumLogKind::EncoderError, MclGetErrorStr(h));
+        line.problem = encoderError(error, line.english);
+        say(line);
+    });
 
     const MclTvSystem system =
         settings.tvSystem == QStringLiteral("NTSC") ? MclTvSystem::NTSC : MclTvSystem::PAL;
@@ -181,11 +227,11 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
 
     bool converted = false;
     if (frames > 0 || samples > 0) {
-        log.add(QStringLiteral("Starting conversion..."));
+        say(plainLine(AlbumLogKind::ConversionStarted, QStringLiteral("Starting conversion...")));
         runOnPaintThread([&] { converted = MclConvert(*encoder); });
-        log.add(QStringLiteral("Conversion ended."));
+        say(plainLine(AlbumLogKind::ConversionEnded, QStringLiteral("Conversion ended.")));
     } else {
-        log.add(QStringLiteral("Nothing to convert."));
+        say(plainLine(AlbumLogKind::NothingToConvert, QStringLiteral("Nothing to convert.")));
     }
     const MclError error = MclGetError(*encoder);
     const QString errorText = MclGetErrorStr(*encoder);
@@ -193,24 +239,35 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     audioList.reset();
     videoList.reset();
     encoder.reset();
-    for (const QString& message : overlays.messages()) log.add(message);
+    for (const UserError& leftOut : overlays.leftOut()) {
+        AlbumLogLine line = plainLine(AlbumLogKind::LeftOut, leftOut.message);
+        line.problem = leftOut;
+        say(line);
+    }
     report.log = log.lines();
 
-    if (!frameError.isEmpty()) return failRun(frameError);
+    if (frameError) return failRun(*frameError);
     if (stopped || error == MclError::Aborted)
-        return failRun(QStringLiteral("The album was stopped; no file was written."),
-                       ErrorKind::Stopped);
-    if (!converted)
-        return failRun(errorText.isEmpty() ? QStringLiteral("Nothing to convert.") : errorText);
+        return failRun(UserError{QStringLiteral("The album was stopped; no file was written."),
+                                 ErrorKind::Stopped,
+                                 Problem::Unknown,
+                                 {},
+                                 {}});
+    if (!converted) return failRun(encoderError(error, errorText));
     if (sequence) {
-        if (auto placed = sequence->commit(); !placed) return failRun(placed.error().message);
+        if (auto placed = sequence->commit(); !placed) return failRun(placed.error());
         outputPath = sequence->firstPicture();
+        report.replacedExisting = sequence->replacedExisting();
+    } else {
+        report.replacedExisting = fileThere;
     }
     removeWorkingFrames(folder);
     snapshot.keep();
     report.outputPath = outputPath;
     report.frames = static_cast<int>(frames);
     report.skippedTemplates = producer.skippedMovies();
+    report.leftOut = producer.skippedProblems();
+    for (const UserError& leftOut : overlays.leftOut()) report.leftOut.push_back(leftOut);
     return report;
 }
 

@@ -19,13 +19,20 @@
 #include "app/progress.h"
 #include "app/project_model.h"
 #include "app/working_folder.h"
+#include "render/album/album_log.h"
 #include "render/album/album_timeline.h"
 
 namespace orvane {
 
 struct AlbumRequest {
     // The output file (extension included); for "XLTP" the folder to create.
+    // A file there is replaced once the new album is complete.
     QString output;
+    // For "XLTP": a folder there holding an earlier picture sequence is
+    // replaced (the user was asked); otherwise it is refused.
+    bool replaceExisting = false;
+    // How the log lines are worded; English when empty.
+    AlbumLogWording wordLog{};
 };
 
 struct AlbumReport {
@@ -35,6 +42,12 @@ struct AlbumReport {
     QStringList log;
     // Template movies that could not be played: the album went on without them.
     QStringList skippedTemplates;
+    // Everything the album was made without, with why: the templates
+    // skipped, then the lyric, karaoke and picture files that could not be
+    // read and the texts that could not move.
+    std::vector<UserError> leftOut;
+    // A file or folder of the output's name was there and was replaced.
+    bool replacedExisting = false;
 };
 
 // The extension a make command appends: ".mpg" for "VCD", "SVCD", "DVD",
@@ -45,8 +58,8 @@ QString albumExtension(const QString& outputType);
 // system, quality, timeline, lyric kind). Fails with "没有添加相片文件！" when
 // there are no photos, "输入的文件名存在, 请更换保存的文件名！" when a
 // picture-sequence folder exists, and with a message naming the file for a
-// missing song, an output folder that cannot be written, an encoder error or
-// a stop.
+// missing song, an output folder that is missing or cannot be written, an
+// encoder error or a stop; the known problems carry their facts.
 Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& folder,
                               const AlbumRequest& request, Progress& progress);
 

@@ -27,8 +27,19 @@ void copyPixels(const QImage& from, QImage& to) {
         std::memcpy(to.scanLine(y), from.constScanLine(y), std::size_t(row));
 }
 
-QString errorLine(const std::filesystem::path& movie, const QString& reason) {
-    return QStringLiteral("%1 : 错误 (%2)").arg(toQString(movie), reason);
+// A template movie that could not be played: skipped at its start, or
+// failing while it played (the next one takes over).
+AlbumLogLine templateLine(AlbumLogKind kind, const std::filesystem::path& movie,
+                          const QString& reason) {
+    AlbumLogLine line;
+    line.kind = kind;
+    line.english = QStringLiteral("%1 : 错误 (%2)")
+                       .arg(toQString(movie), kind == AlbumLogKind::TemplateSkipped
+                                                  ? reason + QStringLiteral(", skipped")
+                                                  : reason);
+    line.problem =
+        problemError(Problem::TemplateUnplayable, line.english, toQString(movie), reason);
+    return line;
 }
 
 }  // namespace
@@ -76,11 +87,21 @@ bool FrameProducer::loadMovie(const std::filesystem::path& movie) {
     auto player = std::make_unique<FlashPlayer>();
     auto frames = openTemplateMovie(*player, movie);
     if (!frames) {
-        m_log(errorLine(movie, frames.error().message + QStringLiteral(", skipped")));
-        if (!m_skipped.contains(toQString(movie))) m_skipped << toQString(movie);
+        const AlbumLogLine line =
+            templateLine(AlbumLogKind::TemplateSkipped, movie, frames.error().message);
+        m_log(line);
+        if (!m_skipped.contains(toQString(movie))) {
+            m_skipped << toQString(movie);
+            m_skippedProblems.push_back(line.problem);
+        }
         return false;
     }
-    for (const QString& warning : player->loadWarnings()) m_log(warning);
+    for (const QString& warning : player->loadWarnings()) {
+        AlbumLogLine line;
+        line.kind = AlbumLogKind::TemplateWarning;
+        line.english = warning;
+        m_log(line);
+    }
     m_movieFrames = *frames;
     m_player = std::move(player);
     return true;
@@ -130,7 +151,8 @@ Result<void> FrameProducer::paintFrame(QImage& frame, int albumFrame) {
         m_templateFrame += 1;
         const int shown = std::min(m_templateFrame, m_movieFrames - 1);
         if (auto stepped = m_player->FrameNum(shown); !stepped) {
-            m_log(errorLine(m_player->moviePath(), stepped.error().message));
+            m_log(templateLine(AlbumLogKind::TemplateFailed, m_player->moviePath(),
+                               stepped.error().message));
             if (auto loaded = loadNextTemplate(); !loaded) return loaded;
             if (m_player) {
                 m_templateFrame = 0;

@@ -27,9 +27,11 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/error.h"
 #include "app/working_folder.h"
+#include "render/album/album_log.h"
 #include "render/album/album_timeline.h"
 #include "render/album/template_usage.h"
 
@@ -49,7 +51,8 @@ class FrameProducer {
    public:
     // Draws the overlays of an album frame over its picture.
     using OverlayPainter = std::function<void(QImage& frame, int albumFrame)>;
-    using LogLine = std::function<void(const QString& line)>;
+    // A log line as facts (a template skipped or failing, the player's warnings).
+    using LogLine = std::function<void(const AlbumLogLine& line)>;
 
     FrameProducer(const WorkingFolder& folder, TemplateUsageTable playList,
                   FrameProducerSettings settings, OverlayPainter overlays, LogLine log);
@@ -74,6 +77,8 @@ class FrameProducer {
     // The template movies that could not be played and were skipped, each
     // once, in the order they were met.
     const QStringList& skippedMovies() const { return m_skipped; }
+    // The same, with why each could not be played.
+    const std::vector<UserError>& skippedProblems() const { return m_skippedProblems; }
     QString currentMovie() const;
     // The picture staged as picture_0 last (stage size).
     const QImage& transitionPicture() const { return m_transition; }
@@ -100,6 +105,7 @@ class FrameProducer {
     QString m_closingState = kClosingPending;
     int m_failuresInRow = 0;
     QStringList m_skipped;
+    std::vector<UserError> m_skippedProblems;
     QImage m_transition;  // stage size, what picture_0 holds
     QImage m_bare;        // output size, the template frame painted last
 };

@@ -3,12 +3,14 @@
 #include <QFileInfo>
 
 #include "render/album/album_build.h"
+#include "render/mcl/image_sequence_folder.h"
 
 namespace orvane {
 
 namespace {
 
 const QString kPictureSequence = QStringLiteral("XLTP");
+const QString kNameTaken = QStringLiteral("输入的文件名存在, 请更换保存的文件名！");
 
 }  // namespace
 
@@ -31,11 +33,15 @@ QString saveDialogFilter(const AlbumSettings& settings) {
 Result<MakeOutput> makeOutputFor(const AlbumSettings& settings, const QString& chosen) {
     const QFileInfo info(chosen);
     if (settings.outputType == kPictureSequence) {
-        if (info.exists()) return fail(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
-        return MakeOutput{info.absoluteFilePath(), info.fileName()};
+        const bool taken = info.exists() || info.isSymLink();
+        if (taken && !isReplaceableSequenceFolder(info.absoluteFilePath())) return fail(kNameTaken);
+        return MakeOutput{info.absoluteFilePath(), info.fileName(), taken};
     }
-    return MakeOutput{info.absoluteFilePath() + albumExtension(settings.outputType),
-                      info.fileName()};
+    // The check is on the final name, the extension appended.
+    const QFileInfo output(info.absoluteFilePath() + albumExtension(settings.outputType));
+    if (output.isDir()) return fail(kNameTaken);
+    return MakeOutput{output.absoluteFilePath(), info.fileName(),
+                      output.exists() || output.isSymLink()};
 }
 
 bool asksLyricKind(const ProjectModel& model) {

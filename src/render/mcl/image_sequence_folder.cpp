@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -34,15 +36,40 @@ int renameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
     return error;
 }
 
+// Exchanges the folders `from` and `to` in one step; ENOSYS or EINVAL where
+// the file system cannot.
+int exchange(const QByteArray& from, const QByteArray& to) {
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
+        return 0;
+    return errno;
+}
+
 }  // namespace
+
+bool isReplaceableSequenceFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (info.isSymLink() || !info.isDir()) return false;
+    static const QRegularExpression picture(QStringLiteral("^[0-9]+\\.(jpg|bmp|tga|pcx)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QFileInfo entry(entries.next());
+        if (entry.isSymLink() || !entry.isFile()) return false;
+        if (!picture.match(entry.fileName()).hasMatch()) return false;
+    }
+    return true;
+}
 
 bool isImageSequenceFormat(const QString& format) {
     static const QStringList formats{"JPG", "BMP", "TGA", "PCX"};
     return formats.contains(format.toUpper());
 }
 
-ImageSequenceFolder::ImageSequenceFolder(QString folder, QString format)
-    : m_folder(QDir::cleanPath(folder)), m_format(std::move(format)) {}
+ImageSequenceFolder::ImageSequenceFolder(QString folder, QString format, bool replaceExisting)
+    : m_folder(QDir::cleanPath(folder)),
+      m_format(std::move(format)),
+      m_replaceExisting(replaceExisting) {}
 
 ImageSequenceFolder::~ImageSequenceFolder() { remove(); }
 
@@ -54,7 +81,8 @@ Result<void> ImageSequenceFolder::create() {
     if (info.fileName().isEmpty() || info.fileName() == QLatin1String(".."))
         return fail(QStringLiteral("The folder %1 cannot be created.")
                         .arg(QDir::toNativeSeparators(m_folder)));
-    if (info.exists() || info.isSymLink())
+    if ((info.exists() || info.isSymLink()) &&
+        !(m_replaceExisting && isReplaceableSequenceFolder(m_folder)))
         return fail(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
     const QString parent = info.absolutePath();
     if (!QDir().mkpath(parent))
@@ -88,8 +116,25 @@ Result<void> ImageSequenceFolder::commit() {
     if (m_temporaryFolder.isEmpty())
         return fail(
             QStringLiteral("The folder %1 was not made.").arg(QDir::toNativeSeparators(m_folder)));
-    const int error =
-        renameWithoutReplacing(QFile::encodeName(m_temporaryFolder), QFile::encodeName(m_folder));
+    const QByteArray from = QFile::encodeName(m_temporaryFolder);
+    const QByteArray to = QFile::encodeName(m_folder);
+    const QFileInfo existing(m_folder);
+    if (m_replaceExisting && (existing.exists() || existing.isSymLink())) {
+        if (!isReplaceableSequenceFolder(m_folder))
+            return fail(QStringLiteral("%1 changed while the pictures were made; they were not put "
+                                       "in its place.")
+                            .arg(QDir::toNativeSeparators(m_folder)));
+        // The new pictures take the name, the old ones the temporary name,
+        // in one step; the old ones are removed with the temporary folder.
+        if (const int error = exchange(from, to); error != 0)
+            return fail(QStringLiteral("%1 could not be replaced: %2")
+                            .arg(QDir::toNativeSeparators(m_folder), errorText(error)));
+        m_replaced = true;
+        m_committed = true;
+        removeTemporaryOutput(from.toStdString());
+        return {};
+    }
+    const int error = renameWithoutReplacing(from, to);
     if (error == EEXIST || error == ENOTEMPTY)
         return fail(QStringLiteral("%1 appeared while the pictures were made; they were not put "
                                    "in its place.")

@@ -82,7 +82,7 @@ struct FrameOverlays::State {
         }
     }
 
-    QStringList messages;
+    std::vector<UserError> messages;
     OverlayScale scale;
     PictureOverlay pictures;
     TextOverlay texts;
@@ -124,6 +124,12 @@ bool FrameOverlays::empty() const {
            !s.pictures.enabled();
 }
 
-QStringList FrameOverlays::messages() const { return m_state->messages; }
+QStringList FrameOverlays::messages() const {
+    QStringList lines;
+    for (const UserError& leftOut : m_state->messages) lines << leftOut.message;
+    return lines;
+}
+
+const std::vector<UserError>& FrameOverlays::leftOut() const { return m_state->messages; }
 
 }  // namespace orvane

@@ -46,6 +46,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/error.h"
 #include "app/project_model.h"
 
 namespace orvane {
@@ -80,6 +81,8 @@ class FrameOverlays {
     bool empty() const;
     // Messages about files left out, each naming the file, oldest first.
     QStringList messages() const;
+    // The same, as problems with their facts (the file and why).
+    const std::vector<UserError>& leftOut() const;
 
    private:
     struct State;

@@ -26,7 +26,7 @@ KaraokeLook lookOf(const KaraokeEntry& entry, int row) {
 }  // namespace
 
 KaraokeOverlay::KaraokeOverlay(const ProjectModel& model, const std::vector<int>& songOrder,
-                               KaraokeGeometry geometry, QStringList& messages)
+                               KaraokeGeometry geometry, std::vector<UserError>& messages)
     : m_messages(messages), m_timeline(geometry) {
     for (const KaraokeEntry& entry : model.karaoke) m_rows.push_back(entry);
     std::vector<int> frameCounts;
@@ -63,7 +63,8 @@ std::optional<KscDocument> KaraokeOverlay::load(int orderIndex) {
     if (parsed) return std::move(*parsed);
     // A file that cannot be read leaves this song without karaoke; the next
     // songs still get theirs.
-    m_messages << parsed.error().message;
+    m_messages.push_back(problemError(Problem::KaraokeUnreadable, parsed.error().message,
+                                      entry.location, parsed.error().message));
     KscDocument none;
     none.fontSize = karaokeFontSize(entry, kReferenceWidth);
     return none;

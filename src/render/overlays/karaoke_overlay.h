@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/error.h"
 #include "app/project_model.h"
 #include "audio/karaoke_timeline.h"
 
@@ -32,7 +33,7 @@ class KaraokeOverlay {
     // karaoke row of its MusicTable row. Files that cannot be read are added
     // to `messages` and their songs show no karaoke.
     KaraokeOverlay(const ProjectModel& model, const std::vector<int>& songOrder,
-                   KaraokeGeometry geometry, QStringList& messages);
+                   KaraokeGeometry geometry, std::vector<UserError>& messages);
     ~KaraokeOverlay();
 
     void advanceFrame();
@@ -46,7 +47,7 @@ class KaraokeOverlay {
 
     std::vector<int> m_order;
     std::vector<KaraokeEntry> m_rows;
-    QStringList& m_messages;
+    std::vector<UserError>& m_messages;
     std::unique_ptr<ScriptConverter> m_converter;
     KaraokeTimeline m_timeline;
     std::unique_ptr<KaraokeAlbumClock> m_clock;

@@ -12,7 +12,7 @@ const std::vector<LrcRow> kNoLines;
 }
 
 LyricOverlay::LyricOverlay(const ProjectModel& model, const std::vector<int>& songOrder,
-                           QStringList& messages)
+                           std::vector<UserError>& messages)
     : m_messages(messages) {
     std::vector<int> order = songOrder;
     if (order.empty())
@@ -52,7 +52,8 @@ void LyricOverlay::beginSong() {
         if (parsed)
             table = std::move(parsed->timeTable);
         else
-            m_messages << parsed.error().message;
+            m_messages.push_back(problemError(Problem::LyricUnreadable, parsed.error().message,
+                                              lyric.location, parsed.error().message));
         found = m_tables.emplace(row, std::move(table)).first;
     }
     m_table = &found->second;

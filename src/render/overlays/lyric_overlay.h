@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/error.h"
 #include "app/project_model.h"
 #include "audio/lrc_parser.h"
 #include "audio/lyric_style.h"
@@ -26,7 +27,7 @@ class LyricOverlay {
     // `songOrder`: MusicTable rows in the order they are heard (empty: every
     // song once). Lyric files that cannot be read are added to `messages`.
     LyricOverlay(const ProjectModel& model, const std::vector<int>& songOrder,
-                 QStringList& messages);
+                 std::vector<UserError>& messages);
 
     // One album frame.
     void advanceFrame();
@@ -51,7 +52,7 @@ class LyricOverlay {
     std::vector<Song> m_songs;
     std::vector<LyricEntry> m_lyrics;
     std::map<int, std::vector<LrcRow>> m_tables;  // parsed once per lyric row
-    QStringList& m_messages;
+    std::vector<UserError>& m_messages;
     bool m_enabled = false;
     bool m_running = false;
     int m_position = 0;

@@ -17,31 +17,37 @@ Result<QImage> readPicture(const QString& file, const OverlayScale& scale) {
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (!reader.canRead() || size.isEmpty())
-        return fail(QStringLiteral("画面特效图片无法读取：%1").arg(file));
+        return fail(problemError(Problem::PictureUnreadable,
+                                 QStringLiteral("画面特效图片无法读取：%1").arg(file), file,
+                                 reader.errorString()));
     if (size.width() > kLargestSide || size.height() > kLargestSide)
-        return fail(QStringLiteral("画面特效图片太大：%1").arg(file));
+        return fail(problemError(Problem::PictureTooLarge,
+                                 QStringLiteral("画面特效图片太大：%1").arg(file), file));
     const QSize scaled = scale.size(size);
     if (scaled != size) reader.setScaledSize(scaled);
     QImage image = reader.read();
     if (image.isNull())
-        return fail(
-            QStringLiteral("画面特效图片无法读取：%1 (%2)").arg(file, reader.errorString()));
+        return fail(problemError(
+            Problem::PictureUnreadable,
+            QStringLiteral("画面特效图片无法读取：%1 (%2)").arg(file, reader.errorString()), file,
+            reader.errorString()));
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 }  // namespace
 
 PictureOverlay::PictureOverlay(const ProjectModel& model, const OverlayScale& scale,
-                               QStringList& messages) {
+                               std::vector<UserError>& messages) {
     for (const PictureEffect& row : model.pictureEffects) {
         Result<PictureEffectSpan> span = pictureEffectSpan(row);
         if (!span) {
-            messages << span.error().message;
+            messages.push_back(problemError(Problem::PictureTimesInvalid, span.error().message,
+                                            row.decoration, span.error().message));
             continue;
         }
         Result<QImage> image = readPicture(span->file, scale);
         if (!image) {
-            messages << image.error().message;
+            messages.push_back(image.error());
             continue;
         }
         const QPoint position = scale.point(span->placement);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "app/error.h"
 #include "app/project_model.h"
 #include "effects/picture_effect.h"
 #include "render/overlays/overlay_scale.h"
@@ -19,7 +20,8 @@ class PictureOverlay {
    public:
     // Rows whose times, placement or picture cannot be read are left out with
     // a message naming the file.
-    PictureOverlay(const ProjectModel& model, const OverlayScale& scale, QStringList& messages);
+    PictureOverlay(const ProjectModel& model, const OverlayScale& scale,
+                   std::vector<UserError>& messages);
 
     void advanceFrame(int albumFrame);
     void paint(QPainter& painter) const;

@@ -10,11 +10,14 @@
 namespace orvane {
 
 TextOverlay::TextOverlay(const ProjectModel& model, const OverlayScale& scale,
-                         QStringList& messages) {
+                         std::vector<UserError>& messages) {
     for (const TextEffect& row : model.textEffects) {
         if (!isMotionKey(row.motionKey)) {
-            messages << QStringLiteral("文字特效 \"%1\" 的运动方式 \"%2\" 无法识别，未显示")
-                            .arg(row.text, row.motionKey);
+            messages.push_back(
+                problemError(Problem::TextMotionUnknown,
+                             QStringLiteral("文字特效 \"%1\" 的运动方式 \"%2\" 无法识别，未显示")
+                                 .arg(row.text, row.motionKey),
+                             row.text, row.motionKey));
             continue;
         }
         const QFont font = textEffectFont(row, kReferenceWidth);

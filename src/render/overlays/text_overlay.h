@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "app/error.h"
 #include "app/project_model.h"
 #include "effects/text_motion.h"
 #include "render/overlays/overlay_scale.h"
@@ -21,7 +22,8 @@ namespace orvane {
 class TextOverlay {
    public:
     // Rows with an unknown motion key are left out with a message.
-    TextOverlay(const ProjectModel& model, const OverlayScale& scale, QStringList& messages);
+    TextOverlay(const ProjectModel& model, const OverlayScale& scale,
+                std::vector<UserError>& messages);
 
     // One album frame: the clock text of `albumFrame` starts and moves texts.
     void advanceFrame(int albumFrame);
