@@ -358,7 +358,9 @@ TEST_F(MakeCliTest, ARunKilledOutrightDoesNotBlockTheNext) {
 }
 
 TEST_F(MakeCliTest, CtrlCAndAFullDiskLeaveNoFile) {
-    writeSong(dir.path() / "long.mp3", 40.0);
+    // Long enough that the interrupt after 3 s always comes mid-render, also
+    // on an idle machine that makes several hundred frames a second.
+    writeSong(dir.path() / "long.mp3", 600.0);
     const std::string longAlbum = "--music '" + (dir.path() / "long.mp3").string() +
                                   "' --sync music --format dvd --size 1280x720 -o '" +
                                   (dir.path() / "stopped").string() + "'";
