@@ -32,8 +32,8 @@
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
-#include "app/progress.h"
+#include "base/fonts.h"
+#include "base/progress.h"
 #include "effects/text_effect.h"
 #include "photos/jpeg_writer.h"
 #include "photos/photo_import.h"

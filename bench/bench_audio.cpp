@@ -25,7 +25,7 @@ extern "C" {
 #include <string>
 #include <vector>
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 #include "audio/ksc_parser.h"
 #include "audio/lrc_parser.h"
 #include "audio/script_converter.h"

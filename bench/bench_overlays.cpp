@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 #include "effects/text_effect.h"
 #include "ratio_reporter.h"
 #include "render/overlays/frame_overlays.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <random>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "package_writer.h"
 #include "ratio_reporter.h"
 #include "templates/catalogue.h"

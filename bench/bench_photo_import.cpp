@@ -14,7 +14,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "package_writer.h"
 #include "photos/jpeg_writer.h"
 #include "photos/photo_import.h"

@@ -18,13 +18,13 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/fonts.h"
-#include "app/session/media_files.h"
-#include "app/session/session.h"
-#include "app/windows/album_preview_window.h"
+#include "base/fonts.h"
+#include "session/media_files.h"
+#include "session/session.h"
+#include "gui/album/album_preview_window.h"
 #include "audio/media_panes.h"
 #include "effects/text_effect.h"
-#include "gui/skin.h"
+#include "gui/shell/skin.h"
 
 namespace fs = std::filesystem;
 using namespace orvane;

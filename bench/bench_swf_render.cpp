@@ -40,7 +40,7 @@ extern "C" {
 #include <string>
 #include <vector>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "render/swf/flash_player.h"
 #include "templates/ini_file.h"
 #include "templates/package.h"

@@ -9,8 +9,8 @@
 #include <QString>
 #include <optional>
 
-#include "app/error.h"
-#include "app/project_model.h"
+#include "base/error.h"
+#include "base/project_model.h"
 #include "audio/media_panes.h"
 
 namespace orvane {

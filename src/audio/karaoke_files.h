@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/error.h"
-#include "app/project_model.h"
+#include "base/error.h"
+#include "base/project_model.h"
 #include "audio/ksc_parser.h"
 
 namespace orvane {

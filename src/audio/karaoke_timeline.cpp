@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
-#include "app/album_time.h"
+#include "base/album_time.h"
 
 namespace orvane {
 

@@ -2,9 +2,9 @@
 
 #include <QFontMetrics>
 
-#include "app/album_time.h"
-#include "app/fonts.h"
-#include "app/text_lines.h"
+#include "base/album_time.h"
+#include "base/fonts.h"
+#include "base/text_lines.h"
 #include "audio/script_converter.h"
 
 namespace orvane {

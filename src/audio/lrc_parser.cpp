@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/text_lines.h"
+#include "base/text_lines.h"
 
 namespace orvane {
 namespace {

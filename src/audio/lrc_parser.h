@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 
 namespace orvane {
 

@@ -12,7 +12,7 @@
 #include <QSize>
 #include <QString>
 
-#include "app/project_model.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

@@ -1,8 +1,8 @@
 #include "audio/media_import.h"
 
-#include "app/album_time.h"
-#include "app/folder_snapshot.h"
-#include "app/media_file_kind.h"
+#include "base/album_time.h"
+#include "base/folder_snapshot.h"
+#include "base/media_file_kind.h"
 #include "audio/binding.h"
 #include "audio/media_thumbnail.h"
 #include "av/song_length.h"

@@ -15,11 +15,11 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/error.h"
-#include "app/progress.h"
-#include "app/project_model.h"
-#include "app/refused_file.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/progress.h"
+#include "base/project_model.h"
+#include "base/refused_file.h"
+#include "base/working_folder.h"
 #include "audio/media_panes.h"
 
 namespace orvane {

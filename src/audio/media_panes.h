@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/project_model.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "audio/media_reorder.h"
 
-#include "app/thumbnail_files.h"
+#include "base/thumbnail_files.h"
 #include "audio/media_thumbnail.h"
 
 namespace orvane {

@@ -10,10 +10,10 @@
 // A missing thumbnail is passed over. When the thumbnails cannot be moved
 // without overwriting one, the result is an error and nothing has changed.
 
-#include "app/error.h"
-#include "app/project_model.h"
-#include "app/row_order.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/project_model.h"
+#include "base/row_order.h"
+#include "base/working_folder.h"
 #include "audio/media_panes.h"
 
 namespace orvane {

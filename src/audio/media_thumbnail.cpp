@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/error.h"
-#include "app/file_io.h"
+#include "base/error.h"
+#include "base/file_io.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QString>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 
 namespace orvane {
 

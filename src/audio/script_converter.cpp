@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 

@@ -22,7 +22,7 @@ extern "C" {
 #include <cstdint>
 #include <memory>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane::av {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "av/ffmpeg_handles.h"
 
 namespace orvane::av {

@@ -10,7 +10,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane::av {
 

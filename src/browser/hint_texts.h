@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/project_model.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane::cli {
 

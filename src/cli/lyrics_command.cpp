@@ -6,8 +6,8 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "app/fonts.h"
-#include "app/text_lines.h"
+#include "base/fonts.h"
+#include "base/text_lines.h"
 #include "audio/ksc_parser.h"
 #include "audio/lrc_parser.h"
 #include "audio/script_converter.h"

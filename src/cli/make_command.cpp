@@ -15,8 +15,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/fonts.h"
-#include "app/session/project_open.h"
+#include "base/fonts.h"
+#include "session/project_open.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
 #include "cli/cli.h"

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "app/album_time.h"
+#include "base/album_time.h"
 #include "effects/text_effect.h"
 #include "effects/text_motion.h"
 

@@ -1,6 +1,6 @@
 #include "effects/text_effect.h"
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 #include "effects/motion_table.h"
 #include "effects/text_colors.h"
 #include "effects/text_motion.h"

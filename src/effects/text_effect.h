@@ -21,8 +21,8 @@
 #include <QString>
 #include <optional>
 
-#include "app/error.h"
-#include "app/project_model.h"
+#include "base/error.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

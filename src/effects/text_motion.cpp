@@ -1,6 +1,6 @@
 #include "effects/text_motion.h"
 
-#include "app/album_time.h"
+#include "base/album_time.h"
 #include "effects/motion_table.h"
 
 namespace orvane {

@@ -8,8 +8,8 @@
 #include <QString>
 #include <vector>
 
-#include "app/progress.h"
-#include "app/project_model.h"
+#include "base/progress.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

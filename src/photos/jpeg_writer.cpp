@@ -8,7 +8,7 @@
 // libjpeg's header needs <cstdio> first.
 #include <jpeglib.h>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "templates/package.h"
 
 namespace orvane {

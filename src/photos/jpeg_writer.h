@@ -7,8 +7,8 @@
 #include <QString>
 #include <filesystem>
 
-#include "app/error.h"
-#include "app/file_io.h"
+#include "base/error.h"
+#include "base/file_io.h"
 
 namespace orvane {
 

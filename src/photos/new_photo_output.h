@@ -5,10 +5,10 @@
 // the cost of either). Photos are done on a few worker threads; the model
 // and the progress are touched only by the calling thread.
 
-#include "app/error.h"
-#include "app/progress.h"
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/progress.h"
+#include "base/project_model.h"
+#include "base/working_folder.h"
 
 namespace orvane {
 

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "app/folder_snapshot.h"
-#include "app/media_file_kind.h"
+#include "base/folder_snapshot.h"
+#include "base/media_file_kind.h"
 #include "photos/auto_fit.h"
 #include "photos/new_photo_output.h"
 #include "photos/photo_render.h"

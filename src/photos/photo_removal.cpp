@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/folder_snapshot.h"
+#include "base/folder_snapshot.h"
 #include "photos/auto_fit.h"
 #include "photos/photo_import.h"
 #include "photos/slot_fit.h"

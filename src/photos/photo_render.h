@@ -10,7 +10,7 @@
 #include <QSize>
 #include <QString>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 

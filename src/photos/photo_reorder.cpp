@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/thumbnail_files.h"
+#include "base/thumbnail_files.h"
 #include "photos/staging.h"
 
 namespace orvane {

@@ -13,10 +13,10 @@
 
 #include <cstddef>
 
-#include "app/error.h"
-#include "app/project_model.h"
-#include "app/row_order.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/project_model.h"
+#include "base/row_order.h"
+#include "base/working_folder.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "slot_fit.h"
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 namespace {

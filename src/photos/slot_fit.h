@@ -6,8 +6,8 @@
 
 #include <QRect>
 
-#include "app/album_settings.h"
-#include "app/manual_crop.h"
+#include "base/album_settings.h"
+#include "base/manual_crop.h"
 
 namespace orvane {
 

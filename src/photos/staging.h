@@ -10,10 +10,10 @@
 
 #include <QImage>
 
-#include "app/error.h"
-#include "app/progress.h"
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/progress.h"
+#include "base/project_model.h"
+#include "base/working_folder.h"
 #include "photos/slot_fit.h"
 
 namespace orvane {

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <algorithm>
 
-#include "app/folder_snapshot.h"
+#include "base/folder_snapshot.h"
 #include "photos/auto_fit.h"
 #include "photos/new_photo_output.h"
 #include "photos/staging.h"

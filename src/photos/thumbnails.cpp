@@ -3,7 +3,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "photos/photo_render.h"
 #include "photos/staging.h"
 

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <algorithm>
 
-#include "app/folder_snapshot.h"
+#include "base/folder_snapshot.h"
 #include "templates/bar_list.h"
 #include "templates/ini_file.h"
 #include "templates/package.h"

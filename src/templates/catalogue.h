@@ -7,9 +7,9 @@
 #include <QString>
 #include <vector>
 
-#include "app/progress.h"
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "base/progress.h"
+#include "base/project_model.h"
+#include "base/working_folder.h"
 
 namespace orvane {
 

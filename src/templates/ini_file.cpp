@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "app/text_decoding.h"
+#include "base/text_decoding.h"
 
 namespace orvane {
 

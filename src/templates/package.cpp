@@ -8,7 +8,7 @@
 #include <fstream>
 #include <future>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 
 namespace orvane {
 namespace {

@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/error.h"
-#include "app/file_io.h"
+#include "base/error.h"
+#include "base/file_io.h"
 
 namespace orvane {
 

@@ -4,8 +4,8 @@
 
 #include <QStringEncoder>
 
-#include "app/text_decoding.h"
-#include "app/working_folder.h"
+#include "base/text_decoding.h"
+#include "base/working_folder.h"
 #include "support/test_support.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "support/media_fixtures.h"
 #include "support/test_support.h"
 

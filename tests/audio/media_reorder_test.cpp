@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-#include "app/thumbnail_store.h"
+#include "base/thumbnail_store.h"
 #include "audio/binding.h"
 #include "support/test_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "app/album_time.h"
+#include "base/album_time.h"
 #include "audio/lyric_style.h"
 
 namespace orvane {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "av/song_length.h"
 #include "support/media_fixtures.h"
 #include "support/test_support.h"

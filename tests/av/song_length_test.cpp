@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "support/media_fixtures.h"
 #include "support/test_support.h"
 

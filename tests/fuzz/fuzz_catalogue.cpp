@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/progress.h"
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "base/progress.h"
+#include "base/project_model.h"
+#include "base/working_folder.h"
 #include "fuzz_support.h"
 #include "package_writer.h"
 #include "templates/catalogue.h"

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/text_decoding.h"
-#include "app/text_lines.h"
+#include "base/text_decoding.h"
+#include "base/text_lines.h"
 #include "audio/ksc_parser.h"
 #include "audio/script_converter.h"
 #include "fuzz_support.h"

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/text_decoding.h"
-#include "app/text_lines.h"
+#include "base/text_decoding.h"
+#include "base/text_lines.h"
 #include "audio/lrc_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 
 namespace orvane::fuzz {
 

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "jpeg_fixtures.h"
 #include "photos/jpeg_writer.h"
 #include "support/test_support.h"

@@ -2,12 +2,12 @@
 // does not), saving and opening clear the mark, the title says which file
 // and whether it changed, and only work that would be lost counts as unsaved.
 
-#include "app/session/project_document.h"
+#include "session/project_document.h"
 
 #include <gtest/gtest.h>
 
-#include "app/project_file.h"
-#include "app/session/session.h"
+#include "base/project_file.h"
+#include "session/session.h"
 #include "support/test_support.h"
 
 namespace orvane {

@@ -3,7 +3,7 @@
 // holder is killed), cleaning at start and at exit, and commits that tell
 // the listeners which parts of the project changed.
 
-#include "app/session/session.h"
+#include "session/session.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

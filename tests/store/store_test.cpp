@@ -8,8 +8,8 @@
 #include <QFile>
 #include <set>
 
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "base/project_model.h"
+#include "base/working_folder.h"
 #include "store_support.h"
 #include "support/test_support.h"
 #include "templates/bar_list.h"

@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 
 namespace orvane::testing {
 

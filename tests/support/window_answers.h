@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "gui/message_window.h"
+#include "gui/shell/message_window.h"
 
 namespace orvane::testing {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/working_folder.h"
+#include "base/working_folder.h"
 #include "package_writer.h"
 #include "support/test_support.h"
 

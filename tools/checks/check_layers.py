@@ -10,11 +10,14 @@ import os
 import re
 import sys
 
-# Lowest first. A folder belongs to the longest prefix listed here; files of
-# one rank may include files of a lower rank and files of their own folder,
-# never files of another folder of the same rank or above.
+# Lowest first. One folder is one layer: a folder belongs to the longest
+# prefix listed here; files of one rank may include files of a lower rank and
+# files of their own layer, never files of another layer of the same rank or
+# above. The windows stand on the shell; the media panes and the main window
+# are the frame every feature acts on; the features stand side by side on
+# them, and only the program's entry (app) knows them all.
 LAYERS = [
-    ("app", 0),
+    ("base", 0),
     ("av", 1),
     ("templates", 2),
     ("photos", 3),
@@ -25,25 +28,31 @@ LAYERS = [
     ("render/mcl", 4),
     ("render/overlays", 4),
     ("render/album", 5),
-    ("app/session", 6),
-    ("gui", 7),  # the window shell: skin, frame, shared windows
-    ("windows", 8),  # the windows of every area: <area>/windows/
-    ("cli", 8),
-    ("", 9),  # main.cpp
+    ("session", 6),
+    ("gui/shell", 7),
+    ("gui/panes", 8),
+    ("gui/main", 9),
+    ("gui/media", 10),
+    ("gui/lyrics", 10),
+    ("gui/effects", 10),
+    ("gui/templates", 10),
+    ("gui/album", 10),
+    ("gui/settings", 10),
+    ("cli", 10),
+    ("app", 11),  # the program's entry: builds the windows or runs the CLI
 ]
 
-# Where Qt Widgets may be included: the windows, the window shell, main.cpp.
-WIDGET_LAYERS = {"gui", "windows", ""}
+# Where Qt Widgets may be included: the windows and the program's entry.
+def may_include_widgets(layer):
+    return layer == "app" or layer.startswith("gui/")
+
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
 def layer_of(relative_folder):
     """The (name, rank) of a folder relative to src/."""
-    parts = relative_folder.split("/") if relative_folder else []
-    if "windows" in parts:
-        return ("windows", 8)
-    best = ("", 9)
+    best = ("", 10)
     for name, rank in LAYERS:
         if name and (relative_folder == name or relative_folder.startswith(name + "/")):
             if len(name) > len(best[0]):
@@ -68,13 +77,16 @@ def check(src, widgets):
             folder = os.path.relpath(dirpath, src)
             folder = "" if folder == "." else folder
             own = layer_of(folder)
+            if not own[0]:
+                problems.append(f"{os.path.relpath(path, src)}: lies in no layer")
+                continue
             with open(path, encoding="utf-8", errors="replace") as f:
                 text = f.read()
             for kind, target in INCLUDE.findall(text):
                 where = os.path.relpath(path, src)
                 if kind == "<":
                     header = target.split("/")[-1]
-                    if own[0] not in WIDGET_LAYERS and (
+                    if not may_include_widgets(own[0]) and (
                         target.startswith("QtWidgets") or header in widgets
                     ):
                         problems.append(f"{where}: includes Qt Widgets <{target}> in core code")
@@ -91,8 +103,8 @@ def check(src, widgets):
                     continue
                 if theirs[1] >= own[1]:
                     problems.append(
-                        f'{where}: includes "{target}" of the layer {theirs[0] or "main"}, '
-                        f'which is not below {own[0] or "main"}'
+                        f'{where}: includes "{target}" of the layer {theirs[0] or "none"}, '
+                        f"which is not below {own[0]}"
                     )
     return problems
 
@@ -107,7 +119,7 @@ def main():
     for p in problems:
         print(p)
     if problems:
-        print(f"{len(problems)} include(s) across layers")
+        print(f"{len(problems)} problem(s) in the layers")
         return 1
     print("layers: every include goes down")
     return 0

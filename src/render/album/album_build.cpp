@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <optional>
 
-#include "app/folder_snapshot.h"
+#include "base/folder_snapshot.h"
 #include "render/album/album_log.h"
 #include "render/album/frame_producer.h"
 #include "render/album/paint_thread.h"

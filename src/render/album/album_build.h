@@ -15,10 +15,10 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/error.h"
-#include "app/progress.h"
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/progress.h"
+#include "base/project_model.h"
+#include "base/working_folder.h"
 #include "render/album/album_log.h"
 #include "render/album/album_timeline.h"
 

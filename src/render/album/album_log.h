@@ -15,7 +15,7 @@
 #include <deque>
 #include <functional>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "render/mcl/mcl.h"
 
 namespace orvane {

@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/project_model.h"
+#include "base/project_model.h"
 #include "audio/media_player.h"
 #include "render/album/album_timeline.h"
 

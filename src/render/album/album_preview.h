@@ -32,10 +32,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/error.h"
-#include "app/file_io.h"
-#include "app/project_model.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/file_io.h"
+#include "base/project_model.h"
+#include "base/working_folder.h"
 #include "render/album/album_timeline.h"
 #include "render/album/template_usage.h"
 

@@ -16,7 +16,7 @@
 
 #include <vector>
 
-#include "app/album_settings.h"
+#include "base/album_settings.h"
 
 namespace orvane {
 

@@ -29,8 +29,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/error.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/working_folder.h"
 #include "render/album/album_log.h"
 #include "render/album/album_timeline.h"
 #include "render/album/template_usage.h"

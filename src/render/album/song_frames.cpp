@@ -1,6 +1,6 @@
 #include "render/album/song_frames.h"
 
-#include "app/album_time.h"
+#include "base/album_time.h"
 #include "av/song_length.h"
 
 namespace orvane {

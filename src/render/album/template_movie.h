@@ -11,7 +11,7 @@
 #include <QString>
 #include <filesystem>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 

@@ -27,8 +27,8 @@
 #include <chrono>
 #include <memory>
 
-#include "app/error.h"
-#include "app/working_folder.h"
+#include "base/error.h"
+#include "base/working_folder.h"
 
 namespace orvane {
 

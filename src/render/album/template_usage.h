@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "app/project_model.h"
-#include "app/table.h"
-#include "app/working_folder.h"
+#include "base/project_model.h"
+#include "base/table.h"
+#include "base/working_folder.h"
 
 namespace orvane {
 

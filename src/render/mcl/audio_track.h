@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "av/audio_decoder.h"
 #include "av/ffmpeg_handles.h"
 

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "render/mcl/mcl.h"
 
 namespace orvane {

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <random>
 
-#include "app/temporary_output_name.h"
+#include "base/temporary_output_name.h"
 
 namespace orvane {
 

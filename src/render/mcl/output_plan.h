@@ -2,7 +2,7 @@
 // The concrete encoding of one conversion: container, codecs, rates and
 // bit rates, worked out from the settings and the output name.
 
-#include "app/error.h"
+#include "base/error.h"
 #include "render/mcl/encoder_settings.h"
 
 extern "C" {

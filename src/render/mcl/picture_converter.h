@@ -7,7 +7,7 @@
 
 #include <QImage>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "av/ffmpeg_handles.h"
 
 namespace orvane {

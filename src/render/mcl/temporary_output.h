@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "render/overlays/karaoke_overlay.h"
 #include "render/overlays/label_sprite.h"
 #include "render/overlays/lyric_overlay.h"

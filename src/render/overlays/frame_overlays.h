@@ -46,8 +46,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/error.h"
-#include "app/project_model.h"
+#include "base/error.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

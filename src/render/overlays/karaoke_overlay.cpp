@@ -1,6 +1,6 @@
 #include "render/overlays/karaoke_overlay.h"
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 #include "audio/karaoke_files.h"
 #include "audio/script_converter.h"
 #include "effects/text_colors.h"

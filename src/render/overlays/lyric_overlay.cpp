@@ -1,6 +1,6 @@
 #include "render/overlays/lyric_overlay.h"
 
-#include "app/album_time.h"
+#include "base/album_time.h"
 #include "audio/binding.h"
 #include "audio/karaoke_files.h"
 #include "render/overlays/overlay_scale.h"

@@ -15,8 +15,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/error.h"
-#include "app/project_model.h"
+#include "base/error.h"
+#include "base/project_model.h"
 #include "audio/lrc_parser.h"
 #include "audio/lyric_style.h"
 

@@ -9,8 +9,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/error.h"
-#include "app/project_model.h"
+#include "base/error.h"
+#include "base/project_model.h"
 #include "effects/picture_effect.h"
 #include "render/overlays/overlay_scale.h"
 

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "app/album_time.h"
+#include "base/album_time.h"
 #include "effects/motion_table.h"
 #include "effects/text_effect.h"
 #include "render/overlays/label_sprite.h"

@@ -12,8 +12,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/error.h"
-#include "app/project_model.h"
+#include "base/error.h"
+#include "base/project_model.h"
 #include "effects/text_motion.h"
 #include "render/overlays/overlay_scale.h"
 

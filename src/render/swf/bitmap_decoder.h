@@ -7,7 +7,7 @@
 #include <QString>
 #include <span>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "render/swf/swf_movie.h"
 
 namespace orvane::swf {

@@ -41,7 +41,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane {
 

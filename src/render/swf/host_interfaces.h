@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/error.h"
+#include "base/error.h"
 
 namespace orvane::swf {
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "render/swf/swf_movie.h"
 
 namespace orvane::swf {

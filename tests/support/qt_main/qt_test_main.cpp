@@ -6,7 +6,7 @@
 
 #include <QGuiApplication>
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

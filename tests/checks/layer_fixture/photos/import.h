@@ -1,4 +1,4 @@
 #pragma once
 #include <QWidget>
 #include "audio/song.h"
-#include "app/model.h"
+#include "base/model.h"

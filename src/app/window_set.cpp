@@ -1,0 +1,214 @@
+#include "gui/main/window_set.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+#include "session/project_document.h"
+#include "gui/album/album_length_window.h"
+#include "gui/album/album_make_command.h"
+#include "gui/album/album_preview_window.h"
+#include "gui/effects/effects_commands.h"
+#include "gui/main/info_commands.h"
+#include "gui/lyrics/lyric_commands.h"
+#include "gui/album/lyric_kind_window.h"
+#include "gui/main/main_window.h"
+#include "gui/album/make_album_window.h"
+#include "gui/media/media_commands.h"
+#include "gui/settings/other_settings_window.h"
+#include "gui/album/output_size_window.h"
+#include "app/pane_menus.h"
+#include "gui/main/project_commands.h"
+#include "gui/main/summary_panel.h"
+#include "gui/templates/template_manager_window.h"
+#include "gui/effects/text_effect_window.h"
+#include "audio/media_player.h"
+#include "gui/lyrics/karaoke_editor_window.h"
+#include "gui/lyrics/karaoke_init_window.h"
+#include "gui/lyrics/karaoke_match_window.h"
+#include "gui/lyrics/karaoke_style_window.h"
+#include "gui/lyrics/lyric_settings_window.h"
+#include "gui/lyrics/media_preview_window.h"
+#include "browser/hint_texts.h"
+#include "gui/panes/media_browser.h"
+#include "gui/panes/media_pane.h"
+#include "gui/panes/pane_hint_window.h"
+#include "gui/panes/preview_box.h"
+#include "gui/shell/exit_window.h"
+#include "gui/shell/hot_label.h"
+#include "gui/shell/message_window.h"
+#include "gui/shell/processing_window.h"
+#include "gui/shell/question_window.h"
+#include "gui/shell/shell_window.h"
+#include "gui/templates/template_preview_window.h"
+#include "render/album/make_choices.h"
+
+namespace orvane {
+
+namespace {
+
+// The sharpest ratio any screen needs.
+qreal largestPixelRatio() {
+    qreal ratio = 1;
+    for (const QScreen* screen : QGuiApplication::screens())
+        ratio = std::max(ratio, screen->devicePixelRatio());
+    return ratio;
+}
+
+}  // namespace
+
+template <typename W, typename... Args>
+W* WindowSet::make(Args&&... args) {
+    auto window = std::make_unique<W>(std::forward<Args>(args)...);
+    W* raw = window.get();
+    m_order.push_back(raw);
+    m_owned.push_back(std::move(window));
+    return raw;
+}
+
+WindowSet::WindowSet(Session& session)
+    : m_skin(largestPixelRatio()),
+      m_mediaPlayer(std::make_unique<MediaPlayer>()),
+      m_document(std::make_unique<ProjectDocument>(session)) {
+    const auto shell = [this](const char* name, const char* caption) {
+        make<ShellWindow>(QString::fromUtf8(name), QString::fromUtf8(caption), m_skin);
+    };
+    m_main = make<TForm1>(session, m_skin);
+    MediaWindows media;
+    media.addPhotos = make<TMainForm>(m_skin);
+    m_makeAlbum = make<TfrmMain>(session, m_skin);
+    auto* albumLength = make<TForm2>(session, m_skin);
+    make<TForm3>(session, m_skin, [this](const QString& text) { m_message->showMessage(text); });
+    media.addMusic = make<TForm6>(m_skin);
+    m_message = make<TForm8>(m_skin);
+    media.addLyrics = make<TForm7>(m_skin);
+    media.supplementChoice = make<TForm9>(m_skin);
+    media.manualSupplement = make<TForm10>(m_skin);
+    media.deletePhotos =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin);
+    media.deleteMusic =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin);
+    media.deleteLyrics =
+        make<DeleteQuestionWindow>(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin);
+    media.bindQuestion = make<TForm14>(m_skin);
+    media.bindChoice = make<TForm15>(m_skin);
+    m_lyricWindows.lyricSettings = make<TForm16>(session, m_skin);
+    auto* otherSettings = make<TForm17>(session, m_skin);
+    m_exit = make<TForm25>(m_skin);
+    m_lyricWindows.musicPreview = make<TForm28>(session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.lyricPreview = make<TForm29>(session, m_skin, *m_mediaPlayer, *m_message);
+    attachButtonHints(*make<TextHintWindow>());
+    // The panes make their own hint windows TForm31–TForm33.
+    m_browser = new MediaBrowser(session, m_main->panesHost());
+    for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
+    m_lyricWindows.templatePreview = make<TForm34>(session, m_skin, *m_message);
+    m_processing = make<TForm35>(m_skin);
+    m_outputSize = make<TForm39>(session, m_skin);
+    shell("TForm50", "歌词软件");
+    m_lyricWindows.karaokeEditor = make<TForm46>(session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.karaokeInit = make<TForm47>(m_skin);
+    m_lyricWindows.karaokeStyle = make<TForm48>(m_skin);
+    m_lyricKind = make<TForm49>(session, m_skin);
+    m_lyricWindows.karaokeMatch = make<TForm51>(m_skin);
+    shell("TForm4", "");
+    // Windows of our own come after the documented ones.
+    m_albumPreview = make<TFormAlbumPreview>(session, m_skin);
+    auto* saveQuestion = make<QuestionWindow>(
+        QStringLiteral("TFormSaveProject"), QStringLiteral("保存工程"),
+        std::vector<WindowButton>{{QStringLiteral("Button_baocun"), QStringLiteral("保存")},
+                                  {QStringLiteral("Button_bubaocun"), QStringLiteral("不保存")},
+                                  {QStringLiteral("Button_quxiao"), QStringLiteral("取消")}},
+        m_skin);
+    m_replaceQuestion = make<QuestionWindow>(
+        QStringLiteral("TFormReplace"), QStringLiteral("提示信息"),
+        std::vector<WindowButton>{{QStringLiteral("Button_tihuan"), QStringLiteral("替换")},
+                                  {QStringLiteral("Button_quxiao"), QStringLiteral("取消")}},
+        m_skin);
+    m_leftOut = make<QuestionWindow>(
+        QStringLiteral("TFormLeftOut"), QStringLiteral("提示信息"),
+        std::vector<WindowButton>{
+            {QStringLiteral("Button_queding"), QStringLiteral("确定")},
+            {QStringLiteral("Button_chakanrizhi"), QStringLiteral("查看日志")}},
+        m_skin);
+
+    placePreviewAndSummary(session);
+    connectCommands(session, *albumLength, *otherSettings);
+    new MediaCommands(session, *this, media, m_main);
+    connectLyricCommands(*this, session, m_lyricWindows);
+    connectEffectsCommands(session, *this);
+    connectTemplateCommands(session, *this);
+    connectPaneMenus(*this, m_lyricWindows);
+    connectInfoCommands(session, *this);
+    // Asks before the program ends (the exit window, or whether to save).
+    new ProjectCommands(session, *this, *m_document, *saveQuestion, m_main);
+}
+
+void WindowSet::attachButtonHints(TextHintWindow& hints) {
+    // The side panels' buttons have hints of their pane; the others, the
+    // main window's.
+    const std::pair<const char*, HintGroup> panels[] = {{"Panel_xiangpian", HintGroup::Photos},
+                                                        {"Panel_yinyue", HintGroup::Music},
+                                                        {"Panel_geci", HintGroup::Lyrics}};
+    for (QPushButton* button : m_main->findChildren<QPushButton*>()) {
+        HintGroup group = HintGroup::Main;
+        for (QWidget* w = button->parentWidget(); w && w != m_main; w = w->parentWidget())
+            for (const auto& [name, panelGroup] : panels)
+                if (w->objectName() == QLatin1String(name)) group = panelGroup;
+        if (!buttonHintText(group, button->text())) continue;
+        button->setToolTip({});  // the hint window shows it instead
+        hints.attach(button, group);
+    }
+    for (HotLabel* label : m_main->titleLabels()) hints.attach(label, HintGroup::TitleBar);
+    for (HotLabel* label : m_main->stripLabels()) hints.attach(label, HintGroup::Main);
+}
+
+void WindowSet::placePreviewAndSummary(Session& session) {
+    m_browser->previewBox()->setParent(m_main->previewBoxHost());
+    m_browser->previewBox()->show();
+    new SummaryPanel(session, m_main->summaryPanelHost());
+    // The hosts size their children on every layout.
+    m_main->applyLayoutMode(m_main->layoutMode());
+    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message, &TForm8::showMessage);
+}
+
+void WindowSet::connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings) {
+    MediaBrowser* browser = m_browser;
+    QObject::connect(m_main, &TForm1::paneRequested, browser, &MediaBrowser::showPane);
+    QObject::connect(m_main, &TForm1::sideCommandRequested, browser,
+                     [browser](int pane, const QString& caption) {
+                         if (caption == QStringLiteral("图标")) {
+                             browser->showPane(pane);
+                             browser->showIcons();
+                         } else if (caption == QStringLiteral("列表")) {
+                             browser->showPane(pane);
+                             browser->showList();
+                         }
+                     });
+    QObject::connect(m_main, &TForm1::commandRequested, m_main,
+                     [this, &session, &albumLength, &otherSettings](const QString& caption) {
+                         if (caption == QStringLiteral("相册长度")) {
+                             albumLength.exec();
+                         } else if (caption == QStringLiteral("其它设置")) {
+                             otherSettings.exec();
+                         } else if (caption == QStringLiteral("相册预览")) {
+                             if (QString why; !m_albumPreview->showAlbum(&why))
+                                 m_message->showMessage(why);
+                         } else if (const QString type = makeCommandOutputType(caption);
+                                    !type.isEmpty()) {
+                             runMakeCommand(session, *this, type);
+                         }
+                     });
+}
+
+// The other windows go first: none of them outlives the main window.
+WindowSet::~WindowSet() {
+    while (!m_owned.empty()) m_owned.pop_back();
+}
+
+QWidget* WindowSet::window(const QString& objectName) const {
+    for (QWidget* w : m_order)
+        if (w->objectName() == objectName) return w;
+    return nullptr;
+}
+
+}  // namespace orvane

@@ -1,0 +1,426 @@
+#include "gui/lyrics/karaoke_editor_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "base/media_file_kind.h"
+#include "session/session.h"
+#include "audio/karaoke_files.h"
+#include "audio/media_player.h"
+#include "audio/script_converter.h"
+#include "gui/lyrics/karaoke_init_window.h"
+#include "gui/lyrics/karaoke_match_window.h"
+#include "gui/lyrics/karaoke_panel.h"
+#include "gui/lyrics/karaoke_style_window.h"
+#include "gui/lyrics/lyric_controls.h"
+#include "gui/shell/file_chooser.h"
+#include "gui/shell/message_window.h"
+
+namespace orvane {
+
+namespace {
+
+const QString kZeroTime = QStringLiteral("00:00:00");
+
+QString hourClock(qint64 ms) {
+    const auto two = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    return two(ms / 3600000) + QLatin1Char(':') + two(ms / 60000 % 60) + QLatin1Char(':') +
+           two(ms / 1000 % 60);
+}
+
+QString used(const QString& flag) {
+    return flag == QLatin1String("T") ? QStringLiteral("使用") : QStringLiteral("无");
+}
+
+QStringList listRow(const KaraokeEntry& e) {
+    return {e.index,
+            e.name,
+            e.colorName,
+            e.fillColorName,
+            e.fontName,
+            e.fontSize,
+            used(e.bold),
+            used(e.italic),
+            used(e.underline),
+            e.location,
+            e.script == QLatin1String("fanti") ? QStringLiteral("繁体") : QStringLiteral("简体")};
+}
+
+}  // namespace
+
+TForm46::TForm46(Session& session, const Skin& skin, MediaPlayer& player, TForm8& messages,
+                 QWidget* parent)
+    : FramedWindow(QStringLiteral("TForm46"), QStringLiteral("卡拉OK设置"), skin, parent),
+      m_session(session),
+      m_player(player),
+      m_messages(messages),
+      m_converter(std::make_unique<ScriptConverter>()) {
+    setContentSize(QSize(1010, 640));
+    QWidget* c = content();
+    const auto q = [](const char* s) { return QString::fromUtf8(s); };
+
+    m_panel = new KaraokePanel(c);
+    m_panel->move(10, 10);
+
+    auto* songCaption = new QLabel(q("选择音乐文件"), c);
+    songCaption->setGeometry(820, 8, 180, 20);
+    m_songs = new QListWidget(c);
+    m_songs->setObjectName(QStringLiteral("ListBox_yinyue"));
+    m_songs->setGeometry(820, 30, 180, 200);
+
+    auto* currentCaption = new QLabel(q("当前时间"), c);
+    currentCaption->setGeometry(820, 238, 85, 20);
+    auto* totalCaption = new QLabel(q("总时间"), c);
+    totalCaption->setGeometry(915, 238, 85, 20);
+    m_current = new QLineEdit(kZeroTime, c);
+    m_current->setObjectName(QStringLiteral("Edit_dangqian_shijian"));
+    m_current->setReadOnly(true);
+    m_current->setGeometry(820, 260, 85, 26);
+    m_total = new QLineEdit(kZeroTime, c);
+    m_total->setObjectName(QStringLiteral("Edit_zong_shijian"));
+    m_total->setReadOnly(true);
+    m_total->setGeometry(915, 260, 85, 26);
+
+    const auto button = [&](const char* name, const char* caption, QRect place) {
+        QPushButton* b = makeButton(c, q(name), q(caption));
+        b->setGeometry(place);
+        m_controls.push_back(b);
+        return b;
+    };
+    auto* playButton = button("Button_bofang", "播放", QRect(820, 296, 57, 28));
+    auto* pauseButton = button("Button_zanting", "暂停", QRect(881, 296, 57, 28));
+    auto* stopButton = button("Button_tingzhi", "停止", QRect(942, 296, 58, 28));
+    auto* importButton = button("Button_daoru", "导入卡拉OK歌词", QRect(820, 350, 180, 28));
+    auto* removeButton = button("Button_shanchu", "删除歌词", QRect(820, 384, 180, 28));
+    auto* removeAllButton = button("Button_quanshan", "全删歌词", QRect(820, 418, 180, 28));
+    auto* styleButton = button("Button_shezhi", "设置歌词", QRect(820, 452, 180, 28));
+    auto* matchButton = button("Button_pipei", "查看匹配", QRect(820, 486, 180, 28));
+    auto* backButton = makeButton(c, QStringLiteral("Button_fanhui"), q("返     回"));
+    backButton->setGeometry(820, 602, 180, 28);
+
+    m_list = new QTreeWidget(c);
+    m_list->setObjectName(QStringLiteral("suiListView_ksc"));
+    m_list->setGeometry(10, 470, 800, 160);
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setHeaderLabels({q("序号"), q("歌词名称"), q("歌词颜色"), q("渲染颜色"), q("歌词字体"),
+                             q("歌词大小"), q("粗体"), q("斜体"), q("下划线"), q("歌词位置"),
+                             q("简体或繁体")});
+    const int widths[] = {44, 120, 70, 70, 70, 60, 44, 44, 52, 220, 70};
+    for (int i = 0; i < 11; ++i) m_list->setColumnWidth(i, widths[i]);
+    m_controls.push_back(m_list);
+    m_controls.push_back(m_songs);
+
+    // A click beside the entries is answered too ("没有选中卡拉OK歌词！").
+    m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { clickEntry(m_list->indexOfTopLevelItem(item)); });
+    connect(m_songs, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { chooseSong(m_songs->row(item)); });
+    connect(playButton, &QPushButton::clicked, this, &TForm46::play);
+    connect(pauseButton, &QPushButton::clicked, this, &TForm46::pause);
+    connect(stopButton, &QPushButton::clicked, this, &TForm46::stopPreview);
+    connect(importButton, &QPushButton::clicked, this, &TForm46::importFiles);
+    connect(removeButton, &QPushButton::clicked, this, &TForm46::removeSelected);
+    connect(removeAllButton, &QPushButton::clicked, this, &TForm46::removeAll);
+    connect(styleButton, &QPushButton::clicked, this, &TForm46::editStyle);
+    connect(matchButton, &QPushButton::clicked, this, &TForm46::showMatches);
+    connect(backButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_panel, &KaraokePanel::rowsMoved, this, &TForm46::storeRows);
+
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &TForm46::tick);
+    m_calibrationTick.setInterval(1);
+    m_calibrationEnd.setSingleShot(true);
+    m_calibrationEnd.setInterval(1000);
+    connect(&m_calibrationTick, &QTimer::timeout, this, [this] { ++m_calibrationCount; });
+    connect(&m_calibrationEnd, &QTimer::timeout, this, [this] {
+        m_calibrationTick.stop();
+        m_ticksPerSecond = std::max(1, m_calibrationCount);
+        setControlsEnabled(true);
+    });
+}
+
+TForm46::~TForm46() = default;
+
+bool TForm46::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        m_list->isEnabled()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && !m_list->itemAt(mouse->position().toPoint()))
+            clickEntry(-1);
+    }
+    return FramedWindow::eventFilter(watched, event);
+}
+
+void TForm46::setHelpers(TForm47& init, TForm48& style, TForm51& match,
+                         std::function<FileChooser&()> chooser) {
+    m_init = &init;
+    m_style = &style;
+    m_match = &match;
+    m_chooser = std::move(chooser);
+}
+
+void TForm46::openEditor() {
+    if (m_init)
+        m_init->initialise(*this);
+    else
+        prepare();
+    exec();
+}
+
+void TForm46::prepare() {
+    const AlbumSettings& s = m_session.model().settings;
+    resetPreview();
+    m_panel->setRows(previewKaraokeRows(s.karaokeRowALeft, s.karaokeRowATop, s.karaokeRowBTop));
+    setControlsEnabled(false);
+    if (!m_initialised) {
+        startCalibration();
+    } else {
+        setControlsEnabled(true);
+    }
+    m_current->setText(kZeroTime);
+    m_total->setText(kZeroTime);
+    m_song = -1;
+    m_initialised = true;
+    m_songs->clear();
+    for (const MusicEntry& song : m_session.model().music) m_songs->addItem(song.fileName);
+    rebuildList();
+}
+
+void TForm46::startCalibration() {
+    m_calibrationCount = 0;
+    m_calibrationTick.start();
+    m_calibrationEnd.start();
+}
+
+void TForm46::setControlsEnabled(bool on) {
+    for (QWidget* w : m_controls) w->setEnabled(on);
+}
+
+void TForm46::rebuildList() {
+    m_list->clear();
+    for (const KaraokeEntry& e : m_session.model().karaoke) new QTreeWidgetItem(m_list, listRow(e));
+    if (m_clicked >= m_list->topLevelItemCount()) m_clicked = -1;
+}
+
+void TForm46::storeRows(KaraokePanelRows rows) {
+    const KaraokeGeometry album = albumKaraokeGeometry(rows.rowALeft, rows.rowATop, rows.rowBTop);
+    ProjectModel next = m_session.model();
+    next.settings.karaokeRowALeft = album.rowALeft;
+    next.settings.karaokeRowATop = album.rowATop;
+    next.settings.karaokeRowBTop = album.rowBTop;
+    m_session.commit(std::move(next));
+}
+
+void TForm46::importFiles() {
+    if (!m_chooser) return;
+    const QString proposed = toQString(m_session.folder().root() / "yinyuegeci" / "甜蜜蜜.ksc");
+    setControlsEnabled(false);
+    const QStringList files = m_chooser().openFiles(
+        this, QStringLiteral("导入卡拉OK歌词"),
+        mediaDialogFilter(QStringLiteral("导入卡拉OK歌词文件 (KSC)"), MediaFileKind::Karaoke),
+        QFileInfo::exists(proposed) ? proposed : QString());
+    if (!files.isEmpty()) {
+        ProjectModel next = m_session.model();
+        addKaraokeFiles(next, files);
+        m_session.commit(std::move(next));
+        rebuildList();
+    }
+    setControlsEnabled(true);
+}
+
+void TForm46::clickEntry(int row) {
+    const ProjectModel& model = m_session.model();
+    if (model.karaoke.empty()) {
+        m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词！"));
+        return;
+    }
+    if (row < 0 || row >= model.karaoke.count()) {
+        m_messages.showMessage(QStringLiteral("没有选中卡拉OK歌词！"));
+        return;
+    }
+    m_clicked = row;
+    if (QTreeWidgetItem* item = m_list->topLevelItem(row); item && !item->isSelected()) {
+        m_list->setCurrentItem(item);
+    }
+    loadPreview(row);
+}
+
+void TForm46::loadPreview(int row) {
+    const ProjectModel& model = m_session.model();
+    m_panel->setLook(model.karaoke.at(static_cast<std::size_t>(row)));
+    Result<KscDocument> parsed =
+        parseKaraokeRow(model, row, *m_converter, KaraokePanel::kSize.width());
+    if (!parsed) {
+        m_panel->timeline().load({});
+        m_panel->update();
+        m_messages.showMessage(parsed.error().message);
+        return;
+    }
+    m_panel->timeline().load(std::move(*parsed), std::max(1, m_ticksPerSecond));
+    m_lastClock.clear();
+    m_sweepLine = -1;
+    m_panel->update();
+}
+
+void TForm46::resetPreview() {
+    m_timer.stop();
+    m_panel->timeline().clearLabels();
+    m_lastClock.clear();
+    m_sweepLine = -1;
+    m_current->setText(kZeroTime);
+    m_panel->update();
+}
+
+void TForm46::removeSelected() {
+    const ProjectModel& model = m_session.model();
+    if (model.karaoke.empty()) {
+        m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
+        return;
+    }
+    std::vector<int> rows;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        if (m_list->topLevelItem(i)->isSelected()) rows.push_back(i);
+    if (rows.empty()) {
+        m_messages.showMessage(QStringLiteral("没有选中卡拉OK歌词文件！"));
+        return;
+    }
+    stopPreview();
+    m_panel->timeline().load({});
+    m_clicked = -1;
+    ProjectModel next = model;
+    removeKaraokeRows(next, rows);
+    m_session.commit(std::move(next));
+    rebuildList();
+    m_messages.showMessage(QStringLiteral("卡拉OK歌词已经删除！"));
+}
+
+void TForm46::removeAll() {
+    if (m_session.model().karaoke.empty()) {
+        m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
+        return;
+    }
+    stopPreview();
+    m_panel->timeline().load({});
+    m_clicked = -1;
+    ProjectModel next = m_session.model();
+    next.karaoke.clear();
+    m_session.commit(std::move(next));
+    rebuildList();
+    m_messages.showMessage(QStringLiteral("导入的卡拉OK歌词已全部删除！"));
+}
+
+void TForm46::editStyle() {
+    const ProjectModel& model = m_session.model();
+    if (model.karaoke.empty()) {
+        m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
+        return;
+    }
+    if (m_clicked < 0 || m_clicked >= model.karaoke.count() || !m_style) {
+        m_messages.showMessage(QStringLiteral("没有选中卡拉OK歌词文件！"));
+        return;
+    }
+    const int row = m_clicked;
+    std::optional<KaraokeEntry> chosen =
+        m_style->editEntry(model.karaoke.at(static_cast<std::size_t>(row)));
+    if (!chosen) return;
+    ProjectModel next = m_session.model();
+    next.karaoke.at(static_cast<std::size_t>(row)) = *chosen;
+    m_session.commit(std::move(next));
+    rebuildList();
+    if (QTreeWidgetItem* item = m_list->topLevelItem(row)) m_list->setCurrentItem(item);
+    m_clicked = row;
+    const bool wasPlaying = m_timer.isActive();
+    loadPreview(row);
+    if (wasPlaying) m_timer.start();
+}
+
+void TForm46::showMatches() {
+    if (m_match) m_match->showMatches(m_session.model());
+}
+
+void TForm46::chooseSong(int row) {
+    const ProjectModel& model = m_session.model();
+    if (row < 0 || row >= model.music.count()) return;
+    resetPreview();
+    if (!m_player.fileName().isEmpty()) m_player.stop();
+    m_player.setFileName(model.music.at(static_cast<std::size_t>(row)).location);
+    if (Result<void> opened = m_player.open(); !opened) {
+        m_song = -1;
+        m_player.setFileName({});
+        m_messages.showMessage(opened.error().message);
+        return;
+    }
+    m_song = row;
+    m_total->setText(hourClock(m_player.lengthMs()));
+}
+
+void TForm46::play() {
+    const ProjectModel& model = m_session.model();
+    if (model.karaoke.empty()) {
+        m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
+        return;
+    }
+    if (m_song < 0 || m_player.fileName().isEmpty()) {
+        m_messages.showMessage(QStringLiteral("没有选择音乐文件！"));
+        return;
+    }
+    // With no entry clicked yet the first one is previewed.
+    if (m_clicked < 0) clickEntry(0);
+    if (Result<void> started = m_player.play(); !started) {
+        m_messages.showMessage(started.error().message);
+        return;
+    }
+    m_timer.start();
+}
+
+void TForm46::pause() {
+    if (m_player.mode() != MediaPlayer::Mode::Playing) return;
+    m_player.pause();
+    m_timer.stop();
+}
+
+void TForm46::stopPreview() {
+    if (!m_player.fileName().isEmpty()) m_player.stop();
+    resetPreview();
+}
+
+void TForm46::tick() {
+    const qint64 position = m_player.positionMs();
+    m_current->setText(hourClock(position));
+    const QString clock = m_current->text().right(5);
+    KaraokeTimeline& timeline = m_panel->timeline();
+    if (clock != m_lastClock) {
+        m_lastClock = clock;
+        const int before = timeline.sweepLine();
+        timeline.applyClock(clock);
+        if (timeline.sweeping() && (timeline.sweepLine() != before || m_sweepLine < 0)) {
+            m_sweepLine = timeline.sweepLine();
+            m_sweepStartMs = position;
+            m_sweepTicks = 0;
+        }
+    }
+    if (timeline.sweeping()) {
+        // One pixel per calibrated tick, as many ticks as the song has played.
+        const qint64 due = (position - m_sweepStartMs) * std::max(1, m_ticksPerSecond) / 1000;
+        for (int steps = 0; m_sweepTicks < due && steps < 4000; ++steps, ++m_sweepTicks)
+            timeline.sweepStep();
+    }
+    m_panel->update();
+    if (m_player.hasStopped()) stopPreview();
+}
+
+void TForm46::done(int result) {
+    stopPreview();
+    FramedWindow::done(result);
+}
+
+}  // namespace orvane

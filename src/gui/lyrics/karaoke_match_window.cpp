@@ -1,0 +1,45 @@
+#include "gui/lyrics/karaoke_match_window.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "audio/karaoke_files.h"
+#include "gui/lyrics/lyric_controls.h"
+
+namespace orvane {
+
+TForm51::TForm51(const Skin& skin, QWidget* parent)
+    : FramedWindow(QStringLiteral("TForm51"), QStringLiteral("查看匹配"), skin, parent) {
+    setContentSize(QSize(560, 340));
+    m_list = new QTreeWidget(content());
+    m_list->setObjectName(QStringLiteral("ListView_pipei"));
+    m_list->setGeometry(10, 8, 540, 284);
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("音乐文件"),
+                             QStringLiteral("对应"), QStringLiteral("歌词文件")});
+    m_list->setColumnWidth(0, 50);
+    m_list->setColumnWidth(1, 210);
+    m_list->setColumnWidth(2, 60);
+    auto* ok = makeButton(content(), QStringLiteral("Button_queding"), QStringLiteral("确定"));
+    ok->setGeometry(455, 302, 95, 28);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TForm51::fill(const ProjectModel& model) {
+    m_list->clear();
+    int number = 0;
+    for (const KaraokeMatch& m : karaokeMatches(model)) {
+        auto* item = new QTreeWidgetItem(
+            m_list, {QString::number(++number), m.song, QStringLiteral("<--->"), m.karaoke});
+        item->setTextAlignment(2, Qt::AlignCenter);
+    }
+}
+
+void TForm51::showMatches(const ProjectModel& model) {
+    fill(model);
+    exec();
+}
+
+}  // namespace orvane

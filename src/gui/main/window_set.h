@@ -1,0 +1,123 @@
+#pragma once
+// WindowSet: every window of the program, made once at start in a fixed
+// order (the main window first) and kept for the whole run, so each keeps
+// its state between showings. It owns the skin the frames are cut from and
+// keeps the project file the windows work on. GUI thread.
+//
+// The features reach the shared windows through it; it is built in
+// src/app/window_set.cpp, the one place that knows every feature.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "gui/shell/file_chooser.h"
+#include "gui/shell/skin.h"
+
+namespace orvane {
+
+class Session;
+class TForm1;
+class TForm8;
+class TForm25;
+class TForm35;
+class TForm2;
+class TForm17;
+class TForm39;
+class TForm49;
+class TfrmMain;
+class TFormAlbumPreview;
+class MediaBrowser;
+class TextHintWindow;
+class MediaPlayer;
+class ProjectDocument;
+class QuestionWindow;
+class TForm16;
+class TForm28;
+class TForm29;
+class TForm34;
+class TForm46;
+class TForm47;
+class TForm48;
+class TForm51;
+
+// The windows, made by the window set in its creation order.
+struct LyricWindows {
+    TForm16* lyricSettings = nullptr;
+    TForm28* musicPreview = nullptr;
+    TForm29* lyricPreview = nullptr;
+    TForm34* templatePreview = nullptr;
+    TForm46* karaokeEditor = nullptr;
+    TForm47* karaokeInit = nullptr;
+    TForm48* karaokeStyle = nullptr;
+    TForm51* karaokeMatch = nullptr;
+};
+
+class WindowSet {
+   public:
+    explicit WindowSet(Session& session);
+    ~WindowSet();
+
+    TForm1& mainWindow() const { return *m_main; }
+    TForm8& messageWindow() const { return *m_message; }
+    TForm25& exitWindow() const { return *m_exit; }
+    TForm35& processingWindow() const { return *m_processing; }
+    TForm39& outputSizeWindow() const { return *m_outputSize; }
+    TForm49& lyricKindWindow() const { return *m_lyricKind; }
+    TfrmMain& makeAlbumWindow() const { return *m_makeAlbum; }
+    TFormAlbumPreview& albumPreviewWindow() const { return *m_albumPreview; }
+    // "文件已存在，是否替换？" with "替换" / "取消", before a save over a file.
+    QuestionWindow& replaceQuestion() const { return *m_replaceQuestion; }
+    // The end of an album made without some of its parts: "确定" / "查看日志".
+    QuestionWindow& leftOutWindow() const { return *m_leftOut; }
+
+    // The one media player the previews share.
+    MediaPlayer& mediaPlayer() const { return *m_mediaPlayer; }
+    const LyricWindows& lyricWindows() const { return m_lyricWindows; }
+    // The project file the windows work on.
+    ProjectDocument& projectDocument() const { return *m_document; }
+
+    // Every window in creation order.
+    const std::vector<QWidget*>& windows() const { return m_order; }
+    // The window named `objectName`, or nullptr.
+    QWidget* window(const QString& objectName) const;
+
+    const Skin& skin() const { return m_skin; }
+    // The three media panes in the main window.
+    MediaBrowser& browser() const { return *m_browser; }
+
+    // Every file dialog of the windows goes through it; tests replace it.
+    FileChooser& fileChooser() const { return *m_fileChooser; }
+    void setFileChooser(std::unique_ptr<FileChooser> chooser) {
+        m_fileChooser = std::move(chooser);
+    }
+
+   private:
+    template <typename W, typename... Args>
+    W* make(Args&&... args);
+    void attachButtonHints(TextHintWindow& hints);
+    void placePreviewAndSummary(Session& session);
+    void connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings);
+
+    Skin m_skin;
+    std::unique_ptr<MediaPlayer> m_mediaPlayer;
+    std::unique_ptr<ProjectDocument> m_document;
+    LyricWindows m_lyricWindows;
+    std::vector<std::unique_ptr<QWidget>> m_owned;
+    std::vector<QWidget*> m_order;
+    TForm1* m_main = nullptr;
+    TForm8* m_message = nullptr;
+    TForm25* m_exit = nullptr;
+    TForm35* m_processing = nullptr;
+    TForm39* m_outputSize = nullptr;
+    TForm49* m_lyricKind = nullptr;
+    TfrmMain* m_makeAlbum = nullptr;
+    TFormAlbumPreview* m_albumPreview = nullptr;
+    QuestionWindow* m_replaceQuestion = nullptr;
+    QuestionWindow* m_leftOut = nullptr;
+    MediaBrowser* m_browser = nullptr;
+    std::unique_ptr<FileChooser> m_fileChooser = std::make_unique<DialogFileChooser>();
+};
+
+}  // namespace orvane

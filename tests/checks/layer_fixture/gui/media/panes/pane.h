@@ -1,0 +1,4 @@
+#pragma once
+#include <QWidget>
+#include "gui/shell/frame.h"
+#include "gui/lyrics/label.h"

@@ -1,0 +1,3 @@
+#pragma once
+#include "base/model.h"
+#include "gui/main/main_window.h"
