@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     if (!added) return stopWith(added.error().message);
 
     const Skin skin(1.0);
-    TFormAlbumPreview window(**session, skin, [] { return std::make_unique<SilentAudioOutput>(); });
+    AlbumPreviewWindow window(**session, skin, [] { return std::make_unique<SilentAudioOutput>(); });
     QString why;
     if (!window.prepare(&why)) return stopWith(why);
     window.show();

@@ -111,14 +111,14 @@ int startWindows(const WindowsOptions& options) {
         // The windows are not made without a session; the message window
         // stands alone for this one message.
         const Skin skin(qApp->devicePixelRatio());
-        TForm8 message(skin);
+        MessageWindow message(skin);
         message.showError(session.error());
         return 1;
     }
 
     WindowSet windows(**session);
-    TForm1& main = windows.mainWindow();
-    QObject::connect(&main, &TForm1::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
+    MainWindow& main = windows.mainWindow();
+    QObject::connect(&main, &MainWindow::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
     TerminationWatch termination(main);
     main.show();
 

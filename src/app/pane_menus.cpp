@@ -46,17 +46,17 @@ QString menuStyleSheet() {
 
 std::vector<PaneMenuEntry> paneMenuEntries(int pane) {
     std::vector<PaneMenuEntry> entries;
-    if (pane == TForm1::PhotoPane) {
+    if (pane == MainWindow::PhotoPane) {
         entries = {entry("预览效果", "预览效果"), entry("相片剪裁", "相片剪裁"), separator(),
                    entry("删除相片", "删除"), entry("全部删除", "全删")};
     } else {
-        if (pane == TForm1::MusicPane) {
+        if (pane == MainWindow::MusicPane) {
             entries = {entry("音乐预览", "音乐预览")};
         } else {
             entries = {entry("歌词预览", "歌词预览"), entry("歌词设置", "歌词设置")};
         }
         entries.push_back(separator());
-        entries.push_back(pane == TForm1::MusicPane ? entry("删除音乐", "删除")
+        entries.push_back(pane == MainWindow::MusicPane ? entry("删除音乐", "删除")
                                                     : entry("删除歌词", "删除"));
         entries.push_back(entry("全部删除", "全删"));
         entries.push_back(separator());
@@ -72,9 +72,9 @@ std::vector<PaneMenuEntry> paneMenuEntries(int pane) {
 }
 
 void connectPaneMenus(WindowSet& windows, const LyricWindows& lyric) {
-    TForm1* main = &windows.mainWindow();
+    MainWindow* main = &windows.mainWindow();
     MediaBrowser* browser = &windows.browser();
-    TForm34* templatePreview = lyric.templatePreview;
+    TemplatePreviewWindow* templatePreview = lyric.templatePreview;
     std::vector<QMenu*> menus;
     for (int pane = 0; pane < 3; ++pane) {
         auto* menu = new QMenu(main);

@@ -57,13 +57,17 @@ qreal largestPixelRatio() {
 
 }  // namespace
 
-template <typename W, typename... Args>
-W* WindowSet::make(Args&&... args) {
-    auto window = std::make_unique<W>(std::forward<Args>(args)...);
+template <typename W>
+W* WindowSet::adopt(std::unique_ptr<W> window) {
     W* raw = window.get();
     m_order.push_back(raw);
     m_owned.push_back(std::move(window));
     return raw;
+}
+
+template <typename W, typename... Args>
+W* WindowSet::make(Args&&... args) {
+    return adopt(std::make_unique<W>(std::forward<Args>(args)...));
 }
 
 WindowSet::WindowSet(Session& session)
@@ -73,46 +77,46 @@ WindowSet::WindowSet(Session& session)
     const auto shell = [this](const char* name, const char* caption) {
         make<ShellWindow>(QString::fromUtf8(name), QString::fromUtf8(caption), m_skin);
     };
-    m_main = make<TForm1>(session, m_skin);
+    m_main = make<MainWindow>(session, m_skin);
     MediaWindows media;
-    media.addPhotos = make<TMainForm>(m_skin);
-    m_makeAlbum = make<TfrmMain>(session, m_skin);
-    auto* albumLength = make<TForm2>(session, m_skin);
-    make<TForm3>(session, m_skin, [this](const QString& text) { m_message->showMessage(text); });
-    media.addMusic = make<TForm6>(m_skin);
-    m_message = make<TForm8>(m_skin);
-    media.addLyrics = make<TForm7>(m_skin);
-    media.supplementChoice = make<TForm9>(m_skin);
-    media.manualSupplement = make<TForm10>(m_skin);
+    media.addPhotos = adopt(makePhotoImportWindow(m_skin));
+    m_makeAlbum = make<MakeAlbumWindow>(session, m_skin);
+    auto* albumLength = make<AlbumLengthWindow>(session, m_skin);
+    make<TextEffectWindow>(session, m_skin, [this](const QString& text) { m_message->showMessage(text); });
+    media.addMusic = adopt(makeMusicImportWindow(m_skin));
+    m_message = make<MessageWindow>(m_skin);
+    media.addLyrics = adopt(makeLyricImportWindow(m_skin));
+    media.supplementChoice = adopt(makeSupplementChoiceWindow(m_skin));
+    media.manualSupplement = adopt(makeManualSupplementWindow(m_skin));
     media.deletePhotos =
-        make<DeleteQuestionWindow>(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin);
+        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin));
     media.deleteMusic =
-        make<DeleteQuestionWindow>(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin);
+        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin));
     media.deleteLyrics =
-        make<DeleteQuestionWindow>(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin);
-    media.bindQuestion = make<TForm14>(m_skin);
-    media.bindChoice = make<TForm15>(m_skin);
-    m_lyricWindows.lyricSettings = make<TForm16>(session, m_skin);
-    auto* otherSettings = make<TForm17>(session, m_skin);
-    m_exit = make<TForm25>(m_skin);
-    m_lyricWindows.musicPreview = make<TForm28>(session, m_skin, *m_mediaPlayer, *m_message);
-    m_lyricWindows.lyricPreview = make<TForm29>(session, m_skin, *m_mediaPlayer, *m_message);
+        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin));
+    media.bindQuestion = adopt(makeBindQuestionWindow(m_skin));
+    media.bindChoice = adopt(makeBindChoiceWindow(m_skin));
+    m_lyricWindows.lyricSettings = make<LyricSettingsWindow>(session, m_skin);
+    auto* otherSettings = make<OtherSettingsWindow>(session, m_skin);
+    m_exit = make<ExitWindow>(m_skin);
+    m_lyricWindows.musicPreview = make<MediaPreviewWindow>(MediaPreviewWindow::Variant::Music, session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.lyricPreview = make<MediaPreviewWindow>(MediaPreviewWindow::Variant::Lyric, session, m_skin, *m_mediaPlayer, *m_message);
     attachButtonHints(*make<TextHintWindow>());
     // The panes make their own hint windows TForm31–TForm33.
     m_browser = new MediaBrowser(session, m_main->panesHost());
     for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
-    m_lyricWindows.templatePreview = make<TForm34>(session, m_skin, *m_message);
-    m_processing = make<TForm35>(m_skin);
-    m_outputSize = make<TForm39>(session, m_skin);
+    m_lyricWindows.templatePreview = make<TemplatePreviewWindow>(session, m_skin, *m_message);
+    m_processing = make<ProcessingWindow>(m_skin);
+    m_outputSize = make<OutputSizeWindow>(session, m_skin);
     shell("TForm50", "歌词软件");
-    m_lyricWindows.karaokeEditor = make<TForm46>(session, m_skin, *m_mediaPlayer, *m_message);
-    m_lyricWindows.karaokeInit = make<TForm47>(m_skin);
-    m_lyricWindows.karaokeStyle = make<TForm48>(m_skin);
-    m_lyricKind = make<TForm49>(session, m_skin);
-    m_lyricWindows.karaokeMatch = make<TForm51>(m_skin);
+    m_lyricWindows.karaokeEditor = make<KaraokeEditorWindow>(session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.karaokeInit = make<KaraokeInitWindow>(m_skin);
+    m_lyricWindows.karaokeStyle = make<KaraokeStyleWindow>(m_skin);
+    m_lyricKind = make<LyricKindWindow>(session, m_skin);
+    m_lyricWindows.karaokeMatch = make<KaraokeMatchWindow>(m_skin);
     shell("TForm4", "");
     // Windows of our own come after the documented ones.
-    m_albumPreview = make<TFormAlbumPreview>(session, m_skin);
+    m_albumPreview = make<AlbumPreviewWindow>(session, m_skin);
     auto* saveQuestion = make<QuestionWindow>(
         QStringLiteral("TFormSaveProject"), QStringLiteral("保存工程"),
         std::vector<WindowButton>{{QStringLiteral("Button_baocun"), QStringLiteral("保存")},
@@ -168,13 +172,13 @@ void WindowSet::placePreviewAndSummary(Session& session) {
     new SummaryPanel(session, m_main->summaryPanelHost());
     // The hosts size their children on every layout.
     m_main->applyLayoutMode(m_main->layoutMode());
-    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message, &TForm8::showMessage);
+    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message, &MessageWindow::showMessage);
 }
 
-void WindowSet::connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings) {
+void WindowSet::connectCommands(Session& session, AlbumLengthWindow& albumLength, OtherSettingsWindow& otherSettings) {
     MediaBrowser* browser = m_browser;
-    QObject::connect(m_main, &TForm1::paneRequested, browser, &MediaBrowser::showPane);
-    QObject::connect(m_main, &TForm1::sideCommandRequested, browser,
+    QObject::connect(m_main, &MainWindow::paneRequested, browser, &MediaBrowser::showPane);
+    QObject::connect(m_main, &MainWindow::sideCommandRequested, browser,
                      [browser](int pane, const QString& caption) {
                          if (caption == QStringLiteral("图标")) {
                              browser->showPane(pane);
@@ -184,7 +188,7 @@ void WindowSet::connectCommands(Session& session, TForm2& albumLength, TForm17& 
                              browser->showList();
                          }
                      });
-    QObject::connect(m_main, &TForm1::commandRequested, m_main,
+    QObject::connect(m_main, &MainWindow::commandRequested, m_main,
                      [this, &session, &albumLength, &otherSettings](const QString& caption) {
                          if (caption == QStringLiteral("相册长度")) {
                              albumLength.exec();

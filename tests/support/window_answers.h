@@ -2,7 +2,7 @@
 // Answering modal windows in window tests (header only; the test needs Qt
 // Widgets): act on a window once it shows (found
 // among the top-level widgets by object name), and note and dismiss every
-// message window TForm8 while a test runs.
+// message window MessageWindow while a test runs.
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ class MessageAnswerer {
     MessageAnswerer() {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* message = qobject_cast<TForm8*>(w);
+                auto* message = qobject_cast<MessageWindow*>(w);
                 if (!message || !message->isVisible()) continue;
                 messages << message->messageLabel()->text();
                 message->findChild<QPushButton*>(QStringLiteral("Button_queding"))->click();

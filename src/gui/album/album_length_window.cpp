@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-TForm2::TForm2(Session& session, const Skin& skin, QWidget* parent)
+AlbumLengthWindow::AlbumLengthWindow(Session& session, const Skin& skin, QWidget* parent)
     : SettingsDialog(session, skin, QStringLiteral("TForm2"), QStringLiteral("相册时长"), parent) {
     setFixedSize(380, 200);
     auto* layout = new QVBoxLayout(content());
@@ -42,14 +42,14 @@ TForm2::TForm2(Session& session, const Skin& skin, QWidget* parent)
     load();
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void AlbumLengthWindow::showEvent(QShowEvent* event) {
     // Without songs the album can only follow the photos.
     if (m_session.model().music.empty()) changeSettings(resetAlbumLength);
     load();
     SettingsDialog::showEvent(event);
 }
 
-void TForm2::load() {
+void AlbumLengthWindow::load() {
     loadOptions();
     const AlbumSettings& s = settings();
     m_loopMusic->setChecked(s.loopMusicToFill);

@@ -1,5 +1,5 @@
 #pragma once
-// TForm2 "相册时长": whether the album lasts as long as its photos or as its
+// AlbumLengthWindow "相册时长": whether the album lasts as long as its photos or as its
 // music, and the two loops that fill the rest. Every choice is written to the
 // session at once and kept between showings; with no song the window starts
 // from the photo length with both loops cleared. GUI thread only.
@@ -10,10 +10,10 @@
 
 namespace orvane {
 
-class TForm2 : public SettingsDialog {
+class AlbumLengthWindow : public SettingsDialog {
     Q_OBJECT
    public:
-    TForm2(Session& session, const Skin& skin, QWidget* parent = nullptr);
+    AlbumLengthWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
    protected:
     void showEvent(QShowEvent* event) override;

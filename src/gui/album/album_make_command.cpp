@@ -35,7 +35,7 @@ void reportMade(WindowSet& windows, const AlbumReport& report, const MakeOutput&
 }  // namespace
 
 void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType) {
-    TForm8& message = windows.messageWindow();
+    MessageWindow& message = windows.messageWindow();
     if (session.model().photos.empty()) {
         message.showMessage(QStringLiteral("没有添加相片文件！"));
         return;

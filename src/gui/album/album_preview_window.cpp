@@ -39,7 +39,7 @@ QPushButton* button(const QString& caption, const QString& objectName, QWidget* 
 }  // namespace
 
 // Shows the current frame at its own size, centred on black.
-class TFormAlbumPreview::Canvas : public QWidget {
+class AlbumPreviewWindow::Canvas : public QWidget {
    public:
     explicit Canvas(const QImage& image, QWidget* parent) : QWidget(parent), m_image(image) {
         setObjectName(QStringLiteral("Panel_xiangceyulan"));
@@ -61,7 +61,7 @@ class TFormAlbumPreview::Canvas : public QWidget {
     const QImage& m_image;
 };
 
-TFormAlbumPreview::TFormAlbumPreview(Session& session, const Skin& skin, OutputFactory output,
+AlbumPreviewWindow::AlbumPreviewWindow(Session& session, const Skin& skin, OutputFactory output,
                                      std::shared_ptr<const PlaybackClock> clock, QWidget* parent)
     : FramedWindow(QStringLiteral("TFormAlbumPreview"), QStringLiteral("相册预览"), skin, parent),
       m_session(session),
@@ -96,18 +96,18 @@ TFormAlbumPreview::TFormAlbumPreview(Session& session, const Skin& skin, OutputF
     layout->addLayout(row);
     setContentSize(QSize(kPicture.width() + 24, kPicture.height() + 90));
 
-    connect(m_play, &QPushButton::clicked, this, &TFormAlbumPreview::play);
-    connect(m_pause, &QPushButton::clicked, this, &TFormAlbumPreview::pause);
-    connect(m_stop, &QPushButton::clicked, this, &TFormAlbumPreview::stop);
-    connect(m_seek, &QSlider::valueChanged, this, &TFormAlbumPreview::seekTo);
+    connect(m_play, &QPushButton::clicked, this, &AlbumPreviewWindow::play);
+    connect(m_pause, &QPushButton::clicked, this, &AlbumPreviewWindow::pause);
+    connect(m_stop, &QPushButton::clicked, this, &AlbumPreviewWindow::stop);
+    connect(m_seek, &QSlider::valueChanged, this, &AlbumPreviewWindow::seekTo);
     m_tick.setTimerType(Qt::PreciseTimer);
     m_tick.setInterval(4);
-    connect(&m_tick, &QTimer::timeout, this, &TFormAlbumPreview::onTick);
+    connect(&m_tick, &QTimer::timeout, this, &AlbumPreviewWindow::onTick);
 }
 
-TFormAlbumPreview::~TFormAlbumPreview() = default;
+AlbumPreviewWindow::~AlbumPreviewWindow() = default;
 
-bool TFormAlbumPreview::prepare(QString* error) {
+bool AlbumPreviewWindow::prepare(QString* error) {
     m_tick.stop();
     m_playback.reset();
     const ProjectModel& model = m_session.model();
@@ -143,22 +143,22 @@ bool TFormAlbumPreview::prepare(QString* error) {
     return true;
 }
 
-bool TFormAlbumPreview::showAlbum(QString* error) {
+bool AlbumPreviewWindow::showAlbum(QString* error) {
     if (!prepare(error)) return false;
     exec();
     return true;
 }
 
-QSize TFormAlbumPreview::pictureSize() const {
+QSize AlbumPreviewWindow::pictureSize() const {
     const QSize output = m_preview ? m_preview->outputSize() : kPicture;
     return output.isEmpty() ? kPicture : output.scaled(kPicture, Qt::KeepAspectRatio);
 }
 
-int TFormAlbumPreview::frameCount() const { return m_playback ? m_playback->frameCount() : 0; }
+int AlbumPreviewWindow::frameCount() const { return m_playback ? m_playback->frameCount() : 0; }
 
-bool TFormAlbumPreview::isPlaying() const { return m_playback && m_playback->isPlaying(); }
+bool AlbumPreviewWindow::isPlaying() const { return m_playback && m_playback->isPlaying(); }
 
-void TFormAlbumPreview::play() {
+void AlbumPreviewWindow::play() {
     if (!m_playback || m_playback->isPlaying()) return;
     if (auto started = m_playback->play(); !started) {
         m_rateText->setText(started.error().message);
@@ -169,33 +169,33 @@ void TFormAlbumPreview::play() {
     m_tick.start();
 }
 
-void TFormAlbumPreview::pause() {
+void AlbumPreviewWindow::pause() {
     if (!m_playback) return;
     m_playback->pause();
     m_tick.stop();
     showFrame(m_playback->currentFrame());
 }
 
-void TFormAlbumPreview::stop() {
+void AlbumPreviewWindow::stop() {
     if (!m_playback) return;
     m_playback->stop();
     m_tick.stop();
     showFrame(0);
 }
 
-void TFormAlbumPreview::seekTo(int frame) {
+void AlbumPreviewWindow::seekTo(int frame) {
     if (!m_playback) return;
     if (auto sought = m_playback->seek(frame); !sought) m_rateText->setText(sought.error().message);
     showFrame(m_playback->currentFrame());
 }
 
-void TFormAlbumPreview::step(int frames) {
+void AlbumPreviewWindow::step(int frames) {
     if (!m_playback) return;
     pause();
     seekTo(std::max(0, m_shown) + frames);
 }
 
-void TFormAlbumPreview::onTick() {
+void AlbumPreviewWindow::onTick() {
     if (auto ticked = m_playback->tick(); !ticked) m_rateText->setText(ticked.error().message);
     const int frame = m_playback->currentFrame();
     if (frame != m_shown) {
@@ -206,7 +206,7 @@ void TFormAlbumPreview::onTick() {
     if (!m_playback->isPlaying()) m_tick.stop();
 }
 
-void TFormAlbumPreview::showFrame(int frame) {
+void AlbumPreviewWindow::showFrame(int frame) {
     if (!m_preview) return;
     const QSize size = pictureSize();
     if (m_image.size() != size) m_image = QImage(size, QImage::Format_RGB32);
@@ -224,7 +224,7 @@ void TFormAlbumPreview::showFrame(int frame) {
     m_canvas->repaint();
 }
 
-void TFormAlbumPreview::refreshTexts() {
+void AlbumPreviewWindow::refreshTexts() {
     const std::int64_t total = std::int64_t{frameCount()} * kAlbumFrameMs;
     m_time->setText(albumTime(std::int64_t{m_shown} * kAlbumFrameMs) + QStringLiteral(" / ") +
                     albumTime(total));
@@ -239,7 +239,7 @@ void TFormAlbumPreview::refreshTexts() {
         QStringLiteral("每秒 %1 帧，丢帧 %2").arg(m_rate, 0, 'f', 1).arg(m_framesDropped));
 }
 
-void TFormAlbumPreview::keyPressEvent(QKeyEvent* event) {
+void AlbumPreviewWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Left:
             step(-1);
@@ -256,7 +256,7 @@ void TFormAlbumPreview::keyPressEvent(QKeyEvent* event) {
 }
 
 // However the window closes, the sound stops and the preview's memory goes.
-void TFormAlbumPreview::done(int result) {
+void AlbumPreviewWindow::done(int result) {
     m_tick.stop();
     m_playback.reset();
     m_preview.reset();

@@ -1,5 +1,5 @@
 #pragma once
-// The whole-album preview ("相册预览", object TFormAlbumPreview): the album
+// The whole-album preview ("相册预览", object AlbumPreviewWindow): the album
 // as the made video will show it (templates, lyrics, karaoke, texts and
 // picture effects, drawn by the core's album preview) with its sound track,
 // before anything is made. "播放", "暂停", "停止", a seek bar with the album
@@ -26,7 +26,7 @@ class AlbumPlayback;
 class AlbumPreview;
 class Session;
 
-class TFormAlbumPreview : public FramedWindow {
+class AlbumPreviewWindow : public FramedWindow {
     Q_OBJECT
    public:
     using OutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
@@ -34,9 +34,9 @@ class TFormAlbumPreview : public FramedWindow {
     // `output` makes the sound output for each showing (the sound card, or
     // silence where there is none); `clock` carries the time where the sound
     // track is silent.
-    TFormAlbumPreview(Session& session, const Skin& skin, OutputFactory output = {},
+    AlbumPreviewWindow(Session& session, const Skin& skin, OutputFactory output = {},
                       std::shared_ptr<const PlaybackClock> clock = {}, QWidget* parent = nullptr);
-    ~TFormAlbumPreview() override;
+    ~AlbumPreviewWindow() override;
 
     // Prepares the album of the session's project at its first frame and
     // shows the window modally until it is closed. False (nothing shown)

@@ -8,7 +8,7 @@
 
 namespace orvane {
 
-TForm49::TForm49(Session& session, const Skin& skin, QWidget* parent)
+LyricKindWindow::LyricKindWindow(Session& session, const Skin& skin, QWidget* parent)
     : SettingsDialog(session, skin, QStringLiteral("TForm49"), QStringLiteral("歌词类型选择"),
                      parent) {
     setFixedSize(440, 250);
@@ -41,7 +41,7 @@ TForm49::TForm49(Session& session, const Skin& skin, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-bool TForm49::askLyricKind() {
+bool LyricKindWindow::askLyricKind() {
     changeSettings([](AlbumSettings& s) { chooseOption(s, SettingsOption::BothLyrics); });
     loadOptions();
     return exec() == QDialog::Accepted;

@@ -1,5 +1,5 @@
 #pragma once
-// TForm49 "歌词类型选择": asked before an album with songs, LRC and karaoke
+// LyricKindWindow "歌词类型选择": asked before an album with songs, LRC and karaoke
 // lyrics is made, which lyrics it shows. Every showing starts at
 // "两种歌词都使用"; each choice is written to the session at once; "确定"
 // lets the make go on, the close control (or Esc) cancels it. GUI thread.
@@ -8,10 +8,10 @@
 
 namespace orvane {
 
-class TForm49 : public SettingsDialog {
+class LyricKindWindow : public SettingsDialog {
     Q_OBJECT
    public:
-    TForm49(Session& session, const Skin& skin, QWidget* parent = nullptr);
+    LyricKindWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
     // Resets the choice to both kinds and shows the window modally; true
     // when the user chose "确定".

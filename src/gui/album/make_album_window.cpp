@@ -42,7 +42,7 @@ QProgressBar* bar(const QString& objectName, const QString& name, QWidget* paren
 
 }  // namespace
 
-TfrmMain::TfrmMain(Session& session, const Skin& skin, QWidget* parent)
+MakeAlbumWindow::MakeAlbumWindow(Session& session, const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TfrmMain"), QStringLiteral("制作相册"), skin, parent),
       m_session(session) {
     auto* layout = new QVBoxLayout(content());
@@ -88,8 +88,8 @@ TfrmMain::TfrmMain(Session& session, const Skin& skin, QWidget* parent)
     layout->addLayout(row);
     setContentSize(QSize(620, 400));
 
-    connect(m_stop, &QPushButton::clicked, this, &TfrmMain::requestStop);
-    connect(m_openLocation, &QPushButton::clicked, this, &TfrmMain::openOutputFolder);
+    connect(m_stop, &QPushButton::clicked, this, &MakeAlbumWindow::requestStop);
+    connect(m_openLocation, &QPushButton::clicked, this, &MakeAlbumWindow::openOutputFolder);
     connect(&m_runner, &JobRunner::phaseStarted, this, [this](int total, const QString&) {
         m_albumBar->setRange(0, std::max(1, total));
         m_albumBar->setValue(0);
@@ -97,11 +97,11 @@ TfrmMain::TfrmMain(Session& session, const Skin& skin, QWidget* parent)
         m_stop->setEnabled(true);
         m_doneAtClockStart = -1;
     });
-    connect(&m_runner, &JobRunner::progressed, this, &TfrmMain::onProgress);
+    connect(&m_runner, &JobRunner::progressed, this, &MakeAlbumWindow::onProgress);
     connect(&m_runner, &JobRunner::logged, m_log, &QPlainTextEdit::appendPlainText);
 }
 
-void TfrmMain::prepare(const MakeOutput& output) {
+void MakeAlbumWindow::prepare(const MakeOutput& output) {
     m_outputPath = output.path;
     m_savedName->setText(QStringLiteral("保存文件名: %1").arg(output.savedName));
     m_log->clear();
@@ -116,7 +116,7 @@ void TfrmMain::prepare(const MakeOutput& output) {
     m_doneAtClockStart = -1;
 }
 
-Result<AlbumReport> TfrmMain::makeAlbumTo(const MakeOutput& output) {
+Result<AlbumReport> MakeAlbumWindow::makeAlbumTo(const MakeOutput& output) {
     // One album at a time; the running one keeps its window as it is.
     const auto beingMade = [] {
         return fail(problemError(Problem::AlbumBeingMade,
@@ -152,14 +152,14 @@ Result<AlbumReport> TfrmMain::makeAlbumTo(const MakeOutput& output) {
     return *report;
 }
 
-void TfrmMain::showLog() {
+void MakeAlbumWindow::showLog() {
     if (m_runner.isRunning()) return;
     m_stop->setEnabled(false);
     m_log->moveCursor(QTextCursor::End);
     exec();
 }
 
-void TfrmMain::onProgress(int done, int total) {
+void MakeAlbumWindow::onProgress(int done, int total) {
     if (total > 0 && m_albumBar->maximum() != total) m_albumBar->setRange(0, total);
     m_albumBar->setValue(done);
     // The first half of the bar is the lists, made at once; the clock starts
@@ -179,7 +179,7 @@ void TfrmMain::onProgress(int done, int total) {
     }
 }
 
-void TfrmMain::requestStop() {
+void MakeAlbumWindow::requestStop() {
     if (!m_runner.isRunning()) return;
     m_runner.requestStop();
     m_stop->setEnabled(false);
@@ -188,7 +188,7 @@ void TfrmMain::requestStop() {
 
 // The close control and Esc stop the build; the window stays until the build
 // has really ended, so nothing runs unseen.
-void TfrmMain::reject() {
+void MakeAlbumWindow::reject() {
     if (m_runner.isRunning()) {
         requestStop();
         return;
@@ -196,7 +196,7 @@ void TfrmMain::reject() {
     FramedWindow::reject();
 }
 
-void TfrmMain::openOutputFolder() const {
+void MakeAlbumWindow::openOutputFolder() const {
     // A picture sequence's folder is itself the place to look at.
     const QFileInfo output(m_outputPath);
     const QString folder =

@@ -1,5 +1,5 @@
 #pragma once
-// The make-album window TfrmMain ("制作相册"): it runs the album build as a
+// The make-album window MakeAlbumWindow ("制作相册"): it runs the album build as a
 // job on a worker thread and shows, while the window stays responsive, the
 // saved name, the build's log lines, the album progress, the encoder's
 // activity and the time left. "停止制作" (or the close control, or Esc)
@@ -26,10 +26,10 @@ namespace orvane {
 
 class Session;
 
-class TfrmMain : public FramedWindow {
+class MakeAlbumWindow : public FramedWindow {
     Q_OBJECT
    public:
-    TfrmMain(Session& session, const Skin& skin, QWidget* parent = nullptr);
+    MakeAlbumWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
     // Makes the album of the session's project into `output`, showing the
     // window until the build has ended; returns how it ended.

@@ -16,7 +16,7 @@ constexpr int kWidthWithFormats = 730;
 
 }  // namespace
 
-TForm39::TForm39(Session& session, const Skin& skin, QWidget* parent)
+OutputSizeWindow::OutputSizeWindow(Session& session, const Skin& skin, QWidget* parent)
     : SettingsDialog(session, skin, QStringLiteral("TForm39"), QStringLiteral("输出相册尺寸"),
                      parent) {
     setFixedSize(kWidth, kHeight);
@@ -79,30 +79,30 @@ TForm39::TForm39(Session& session, const Skin& skin, QWidget* parent)
     connect(m_start, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm39::prepare(const QString& outputType) {
+void OutputSizeWindow::prepare(const QString& outputType) {
     m_cancelMarker->clear();
     changeSettings([&outputType](AlbumSettings& s) { prepareOutputSize(s, outputType); });
     load();
 }
 
-bool TForm39::askBeforeMaking(const QString& outputType) {
+bool OutputSizeWindow::askBeforeMaking(const QString& outputType) {
     prepare(outputType);
     return exec() == QDialog::Accepted && !cancelled();
 }
 
-bool TForm39::cancelled() const { return m_cancelMarker->text() == kCancelMarker; }
+bool OutputSizeWindow::cancelled() const { return m_cancelMarker->text() == kCancelMarker; }
 
-void TForm39::reject() {
+void OutputSizeWindow::reject() {
     m_cancelMarker->setText(kCancelMarker);
     SettingsDialog::reject();
 }
 
-void TForm39::showEvent(QShowEvent* event) {
+void OutputSizeWindow::showEvent(QShowEvent* event) {
     load();
     SettingsDialog::showEvent(event);
 }
 
-void TForm39::load() {
+void OutputSizeWindow::load() {
     const AlbumSettings& s = settings();
     const QSignalBlocker sizesQuiet(m_sizes);
     const QSignalBlocker formatsQuiet(m_formats);

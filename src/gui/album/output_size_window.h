@@ -1,5 +1,5 @@
 #pragma once
-// TForm39 "输出相册尺寸": the last question of every make command. The make
+// OutputSizeWindow "输出相册尺寸": the last question of every make command. The make
 // command prepares it for its output type (the size list of that type with
 // 1280 × 720 selected, the cancel marker cleared) and shows it modally;
 // "开始制作" lets the make go on, the close control (or Esc) writes the
@@ -15,10 +15,10 @@
 
 namespace orvane {
 
-class TForm39 : public SettingsDialog {
+class OutputSizeWindow : public SettingsDialog {
     Q_OBJECT
    public:
-    TForm39(Session& session, const Skin& skin, QWidget* parent = nullptr);
+    OutputSizeWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
     // Sets the output type, selects the default size of its list and clears
     // the cancel marker, as a make command does before it shows the window.

@@ -49,9 +49,9 @@ QPushButton* button(const QString& caption, const QString& objectName, QWidget* 
 // frame the photo is dimmed.
 class CropStage : public QWidget {
    public:
-    explicit CropStage(TFormCrop& window, QWidget* parent) : QWidget(parent), m_window(window) {
+    explicit CropStage(CropWindow& window, QWidget* parent) : QWidget(parent), m_window(window) {
         setObjectName(QStringLiteral("Panel_jiancai"));
-        setFixedSize(TFormCrop::kStageWidth, TFormCrop::kStageHeight);
+        setFixedSize(CropWindow::kStageWidth, CropWindow::kStageHeight);
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::OpenHandCursor);
     }
@@ -124,19 +124,19 @@ class CropStage : public QWidget {
     }
 
    private:
-    TFormCrop& m_window;
+    CropWindow& m_window;
     QPoint m_last;
     bool m_dragging = false;
 };
 
-TFormCrop::TFormCrop(Session& session, WindowSet& windows, QWidget* parent)
+CropWindow::CropWindow(Session& session, WindowSet& windows, QWidget* parent)
     : FramedWindow(QStringLiteral("TFormCrop"), QStringLiteral("相片剪裁"), windows.skin(), parent),
       m_session(session),
       m_windows(windows) {
     buildControls();
 }
 
-void TFormCrop::buildControls() {
+void CropWindow::buildControls() {
     setContentSize(QSize(900, 500));
     QWidget* c = content();
     auto* layout = new QVBoxLayout(c);
@@ -190,17 +190,17 @@ void TFormCrop::buildControls() {
     back->setAutoDefault(false);
     ok->setDefault(true);
 
-    connect(m_photos, &QComboBox::currentIndexChanged, this, &TFormCrop::choosePhoto);
+    connect(m_photos, &QComboBox::currentIndexChanged, this, &CropWindow::choosePhoto);
     connect(m_zoom, &QSlider::valueChanged, this, [this](int value) {
         const double scale = double(value) / kSliderSteps;
         if (std::abs(scale - m_scale) < 0.5 / kSliderSteps) return;
         zoomPhoto(scale, QPointF(m_frame.width() / 2.0, m_frame.height() / 2.0));
     });
-    connect(ok, &QPushButton::clicked, this, &TFormCrop::applyCrop);
+    connect(ok, &QPushButton::clicked, this, &CropWindow::applyCrop);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormCrop::openWindow(int row) {
+void CropWindow::openWindow(int row) {
     {
         const QSignalBlocker blocker(m_photos);
         m_photos->clear();
@@ -214,7 +214,7 @@ void TFormCrop::openWindow(int row) {
     exec();
 }
 
-void TFormCrop::choosePhoto(int row) {
+void CropWindow::choosePhoto(int row) {
     const auto& photos = m_session.model().photos;
     if (row < 0 || std::size_t(row) >= photos.size()) return;
     m_row = row;
@@ -236,7 +236,7 @@ void TFormCrop::choosePhoto(int row) {
     refreshResult();
 }
 
-void TFormCrop::setPlacement(const CropPlacement& placement) {
+void CropWindow::setPlacement(const CropPlacement& placement) {
     m_placement = clampPlacement(placement, m_frame);
     if (!m_photoSize.isEmpty() && m_placement.width > 0)
         m_scale =
@@ -257,20 +257,20 @@ void TFormCrop::setPlacement(const CropPlacement& placement) {
     m_stage->update();
 }
 
-void TFormCrop::movePhoto(QPoint delta) {
+void CropWindow::movePhoto(QPoint delta) {
     setPlacement(movedPlacement(m_placement, delta, m_frame));
 }
 
-void TFormCrop::zoomPhoto(double scale, QPointF anchor) {
+void CropWindow::zoomPhoto(double scale, QPointF anchor) {
     setPlacement(zoomedPlacement(m_placement, m_photoSize, m_frame, scale, anchor));
 }
 
-ManualCropInput TFormCrop::cropInput() const {
+ManualCropInput CropWindow::cropInput() const {
     const PhotoEntry& photo = m_session.model().photos.at(std::size_t(m_row));
     return manualCropInput(number(photo.slotWidth), number(photo.slotHeight), m_frame, m_placement);
 }
 
-bool TFormCrop::applyCrop() {
+bool CropWindow::applyCrop() {
     if (m_row < 0 || std::size_t(m_row) >= m_session.model().photos.size()) return false;
     const std::size_t row = std::size_t(m_row);
     const ManualCropInput input = cropInput();
@@ -301,7 +301,7 @@ bool TFormCrop::applyCrop() {
     return true;
 }
 
-void TFormCrop::refreshResult() {
+void CropWindow::refreshResult() {
     if (m_row < 0) return;
     const PhotoEntry& photo = m_session.model().photos.at(std::size_t(m_row));
     bool ok = false;

@@ -1,5 +1,5 @@
 #pragma once
-// TFormCrop "相片剪裁": the user picks a photo, sees it under a frame of its
+// CropWindow "相片剪裁": the user picks a photo, sees it under a frame of its
 // slot's proportions, moves it by dragging or with the arrow keys and scales
 // it with the wheel or the slider (crop_placement.h keeps the frame
 // covered). "确定" hands the frame and the placement to applyManualCrop and
@@ -22,10 +22,10 @@ class Session;
 class WindowSet;
 class CropStage;
 
-class TFormCrop : public FramedWindow {
+class CropWindow : public FramedWindow {
     Q_OBJECT
    public:
-    TFormCrop(Session& session, WindowSet& windows, QWidget* parent = nullptr);
+    CropWindow(Session& session, WindowSet& windows, QWidget* parent = nullptr);
 
     // The main window's "相片剪裁": the window modally, on photo `row`
     // (0-based; the first photo when there is no such row).

@@ -13,12 +13,12 @@
 namespace orvane {
 
 void connectEffectsCommands(Session& session, WindowSet& windows) {
-    TForm1& main = windows.mainWindow();
-    auto* texts = qobject_cast<TForm3*>(windows.window(QStringLiteral("TForm3")));
-    auto* pictures = new TFormPictureEffects(session, windows, &main);
-    auto* crop = new TFormCrop(session, windows, &main);
+    MainWindow& main = windows.mainWindow();
+    auto* texts = qobject_cast<TextEffectWindow*>(windows.window(QStringLiteral("TForm3")));
+    auto* pictures = new PictureEffectsWindow(session, windows, &main);
+    auto* crop = new CropWindow(session, windows, &main);
     QObject::connect(
-        &main, &TForm1::commandRequested, &main,
+        &main, &MainWindow::commandRequested, &main,
         [&session, &windows, texts, pictures, crop](const QString& caption) {
             if (caption == QStringLiteral("文字特效")) {
                 if (texts) texts->openEditor();

@@ -53,21 +53,21 @@ QString twoDigits(const QComboBox* box) { return box->currentText().left(2); }
 // moves the picture.
 class PictureEffectStage : public QWidget {
    public:
-    explicit PictureEffectStage(TFormPictureEffects& editor, QWidget* parent)
+    explicit PictureEffectStage(PictureEffectsWindow& editor, QWidget* parent)
         : QWidget(parent), m_editor(editor) {
         setObjectName(QStringLiteral("Panel_huamian_yulan"));
-        setFixedSize(TFormPictureEffects::kStageWidth, TFormPictureEffects::kStageHeight);
+        setFixedSize(PictureEffectsWindow::kStageWidth, PictureEffectsWindow::kStageHeight);
         setCursor(Qt::OpenHandCursor);
         setFocusPolicy(Qt::StrongFocus);
     }
 
     static QPoint toStage(QPoint frame) {
-        return {frame.x() * TFormPictureEffects::kStageWidth / kFrameWidth,
-                frame.y() * TFormPictureEffects::kStageHeight / kFrameHeight};
+        return {frame.x() * PictureEffectsWindow::kStageWidth / kFrameWidth,
+                frame.y() * PictureEffectsWindow::kStageHeight / kFrameHeight};
     }
     static QPoint toFrame(QPoint stage) {
-        return {stage.x() * kFrameWidth / TFormPictureEffects::kStageWidth,
-                stage.y() * kFrameHeight / TFormPictureEffects::kStageHeight};
+        return {stage.x() * kFrameWidth / PictureEffectsWindow::kStageWidth,
+                stage.y() * kFrameHeight / PictureEffectsWindow::kStageHeight};
     }
 
    protected:
@@ -121,12 +121,12 @@ class PictureEffectStage : public QWidget {
     }
 
    private:
-    TFormPictureEffects& m_editor;
+    PictureEffectsWindow& m_editor;
     QPoint m_grab;
     bool m_dragging = false;
 };
 
-TFormPictureEffects::TFormPictureEffects(Session& session, WindowSet& windows, QWidget* parent)
+PictureEffectsWindow::PictureEffectsWindow(Session& session, WindowSet& windows, QWidget* parent)
     : FramedWindow(QStringLiteral("TFormPictureEffects"), QStringLiteral("画面特效"),
                    windows.skin(), parent),
       m_session(session),
@@ -134,9 +134,9 @@ TFormPictureEffects::TFormPictureEffects(Session& session, WindowSet& windows, Q
     buildControls();
 }
 
-TFormPictureEffects::~TFormPictureEffects() = default;
+PictureEffectsWindow::~PictureEffectsWindow() = default;
 
-void TFormPictureEffects::buildControls() {
+void PictureEffectsWindow::buildControls() {
     setContentSize(QSize(820, 540));
     QWidget* c = content();
     auto* layout = new QVBoxLayout(c);
@@ -200,13 +200,13 @@ void TFormPictureEffects::buildControls() {
     // Enter does not press a button by surprise.
     for (QPushButton* b : c->findChildren<QPushButton*>()) b->setAutoDefault(false);
 
-    connect(choose, &QPushButton::clicked, this, &TFormPictureEffects::choosePicture);
-    connect(add, &QPushButton::clicked, this, &TFormPictureEffects::addEffect);
-    connect(change, &QPushButton::clicked, this, &TFormPictureEffects::changeEffect);
-    connect(remove, &QPushButton::clicked, this, &TFormPictureEffects::deleteSelected);
+    connect(choose, &QPushButton::clicked, this, &PictureEffectsWindow::choosePicture);
+    connect(add, &QPushButton::clicked, this, &PictureEffectsWindow::addEffect);
+    connect(change, &QPushButton::clicked, this, &PictureEffectsWindow::changeEffect);
+    connect(remove, &QPushButton::clicked, this, &PictureEffectsWindow::deleteSelected);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
     for (QComboBox* box : {m_startMinutes, m_startSeconds, m_endMinutes, m_endSeconds})
-        connect(box, &QComboBox::currentIndexChanged, this, &TFormPictureEffects::refreshStage);
+        connect(box, &QComboBox::currentIndexChanged, this, &PictureEffectsWindow::refreshStage);
     connect(m_toEnd, &QCheckBox::toggled, this, [this](bool on) {
         m_endMinutes->setEnabled(!on);
         m_endSeconds->setEnabled(!on);
@@ -219,7 +219,7 @@ void TFormPictureEffects::buildControls() {
     setPlacement({});
 }
 
-void TFormPictureEffects::openEditor() {
+void PictureEffectsWindow::openEditor() {
     // The album as it now stands, without its picture effects: the picture
     // being placed is drawn over it here.
     ProjectModel model = m_session.model();
@@ -232,7 +232,7 @@ void TFormPictureEffects::openEditor() {
     m_album.reset();
 }
 
-void TFormPictureEffects::choosePicture() {
+void PictureEffectsWindow::choosePicture() {
     const QString file = m_windows.fileChooser().openFile(
         this, QStringLiteral("选择画面特效图片"),
         QStringLiteral("画面特效图片(PNG,JPG)|*.png;*.jpg;*.jpeg;"));
@@ -249,7 +249,7 @@ void TFormPictureEffects::choosePicture() {
     m_stage->update();
 }
 
-void TFormPictureEffects::setPlacement(QPoint placement) {
+void PictureEffectsWindow::setPlacement(QPoint placement) {
     // Some part of the picture stays on the frame, so it can be grabbed again.
     const QSize size = m_picture.isNull() ? QSize(1, 1) : m_picture.size();
     placement.setX(std::clamp(placement.x(), 1 - size.width(), kFrameWidth - 1));
@@ -259,35 +259,35 @@ void TFormPictureEffects::setPlacement(QPoint placement) {
     m_stage->update();
 }
 
-void TFormPictureEffects::setStartTime(int minutes, int seconds) {
+void PictureEffectsWindow::setStartTime(int minutes, int seconds) {
     m_startMinutes->setCurrentIndex(minutes);
     m_startSeconds->setCurrentIndex(seconds);
 }
 
-void TFormPictureEffects::setEndTime(int minutes, int seconds) {
+void PictureEffectsWindow::setEndTime(int minutes, int seconds) {
     m_toEnd->setChecked(minutes < 0);
     if (minutes < 0) return;
     m_endMinutes->setCurrentIndex(minutes);
     m_endSeconds->setCurrentIndex(seconds);
 }
 
-QString TFormPictureEffects::startTime() const {
+QString PictureEffectsWindow::startTime() const {
     return twoDigits(m_startMinutes) + QLatin1Char(':') + twoDigits(m_startSeconds);
 }
 
-QString TFormPictureEffects::endTime() const {
+QString PictureEffectsWindow::endTime() const {
     if (m_toEnd->isChecked()) return kNone;
     return twoDigits(m_endMinutes) + QLatin1Char(':') + twoDigits(m_endSeconds);
 }
 
-Result<PictureEffect> TFormPictureEffects::currentRow(int seqNo) const {
+Result<PictureEffect> PictureEffectsWindow::currentRow(int seqNo) const {
     if (m_file.isEmpty()) return fail(QStringLiteral("没有选择画面特效图片！"));
     return makePictureEffect(m_file, startTime(), endTime(),
                              QStringLiteral("%1,%2").arg(m_placement.x()).arg(m_placement.y()),
                              seqNo);
 }
 
-void TFormPictureEffects::commitRows(const std::vector<PictureEffect>& rows) {
+void PictureEffectsWindow::commitRows(const std::vector<PictureEffect>& rows) {
     ProjectModel next = m_session.model();
     std::vector<PictureEffect> numbered = rows;
     for (std::size_t i = 0; i < numbered.size(); ++i) numbered[i].seqNo = QString::number(i + 1);
@@ -296,7 +296,7 @@ void TFormPictureEffects::commitRows(const std::vector<PictureEffect>& rows) {
     refreshList();
 }
 
-void TFormPictureEffects::addEffect() {
+void PictureEffectsWindow::addEffect() {
     std::vector<PictureEffect> rows(m_session.model().pictureEffects.begin(),
                                     m_session.model().pictureEffects.end());
     Result<PictureEffect> row = currentRow(int(rows.size()) + 1);
@@ -309,7 +309,7 @@ void TFormPictureEffects::addEffect() {
     m_list->setCurrentItem(m_list->topLevelItem(int(rows.size()) - 1));
 }
 
-void TFormPictureEffects::changeEffect() {
+void PictureEffectsWindow::changeEffect() {
     const QList<QTreeWidgetItem*> items = m_list->selectedItems();
     if (items.size() != 1) {
         m_windows.messageWindow().showMessage(QStringLiteral("没有选中已添加的特效！"));
@@ -328,7 +328,7 @@ void TFormPictureEffects::changeEffect() {
     m_list->setCurrentItem(m_list->topLevelItem(index));
 }
 
-void TFormPictureEffects::deleteSelected() {
+void PictureEffectsWindow::deleteSelected() {
     std::vector<bool> drop(m_session.model().pictureEffects.size(), false);
     bool any = false;
     for (QTreeWidgetItem* item : m_list->selectedItems()) {
@@ -345,7 +345,7 @@ void TFormPictureEffects::deleteSelected() {
     commitRows(rows);
 }
 
-void TFormPictureEffects::refreshList() {
+void PictureEffectsWindow::refreshList() {
     const QSignalBlocker blocker(m_list);
     m_list->clear();
     for (const PictureEffect& row : m_session.model().pictureEffects)
@@ -355,7 +355,7 @@ void TFormPictureEffects::refreshList() {
                      row.placement});
 }
 
-void TFormPictureEffects::loadRow(int index) {
+void PictureEffectsWindow::loadRow(int index) {
     if (index < 0 || std::size_t(index) >= m_session.model().pictureEffects.size()) return;
     const PictureEffect& row = m_session.model().pictureEffects.at(std::size_t(index));
     Result<PictureEffectSpan> span = pictureEffectSpan(row);
@@ -377,7 +377,7 @@ void TFormPictureEffects::loadRow(int index) {
     setPlacement(span->placement);
 }
 
-void TFormPictureEffects::refreshStage() {
+void PictureEffectsWindow::refreshStage() {
     if (!m_album || m_album->frameCount() <= 0) {
         m_background = {};
         m_stage->update();

@@ -1,5 +1,5 @@
 #pragma once
-// TFormPictureEffects "画面特效": the picture-effect editor. The user picks a
+// PictureEffectsWindow "画面特效": the picture-effect editor. The user picks a
 // picture (PNG with alpha or JPEG) through the window set's FileChooser, its
 // start and end time on the album clock, and its place on the frame by
 // dragging it over a small preview of the album frame at the start time
@@ -28,12 +28,12 @@ class WindowSet;
 class Session;
 class PictureEffectStage;
 
-class TFormPictureEffects : public FramedWindow {
+class PictureEffectsWindow : public FramedWindow {
     Q_OBJECT
    public:
     // The window set gives the skin, the file chooser and the message window.
-    TFormPictureEffects(Session& session, WindowSet& windows, QWidget* parent = nullptr);
-    ~TFormPictureEffects() override;
+    PictureEffectsWindow(Session& session, WindowSet& windows, QWidget* parent = nullptr);
+    ~PictureEffectsWindow() override;
 
     // The main window's "画面特效": the editor modally.
     void openEditor();

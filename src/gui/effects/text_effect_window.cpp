@@ -68,22 +68,22 @@ void paintLabel(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
-TForm3::TForm3(Session& session, const Skin& skin, MessageSink showMessage, QWidget* parent)
+TextEffectWindow::TextEffectWindow(Session& session, const Skin& skin, MessageSink showMessage, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm3"), QStringLiteral("文字特效"), skin, parent),
       m_session(session),
       m_showMessage(std::move(showMessage)) {
     for (const TextEffect& row : session.model().textEffects) m_rows.push_back(row);
     buildControls();
     m_timer.setInterval(kPreviewTickMs);
-    connect(&m_timer, &QTimer::timeout, this, &TForm3::previewTick);
+    connect(&m_timer, &QTimer::timeout, this, &TextEffectWindow::previewTick);
     prepareLists();
     applyDefaults();
     rebuildList();
 }
 
-TForm3::~TForm3() = default;
+TextEffectWindow::~TextEffectWindow() = default;
 
-void TForm3::buildControls() {
+void TextEffectWindow::buildControls() {
     setContentSize(QSize(900, 610));
     QWidget* c = content();
     // While a preview runs the locked controls must look locked.
@@ -243,19 +243,19 @@ void TForm3::buildControls() {
     m_ghost->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ghost->hide();
 
-    connect(add, &QPushButton::clicked, this, &TForm3::addEffect);
-    connect(remove, &QPushButton::clicked, this, &TForm3::deleteSelected);
-    connect(removeAll, &QPushButton::clicked, this, &TForm3::deleteAll);
-    connect(single, &QPushButton::clicked, this, &TForm3::startSinglePreview);
-    connect(all, &QPushButton::clicked, this, &TForm3::startAllPreview);
-    connect(m_stop, &QPushButton::clicked, this, &TForm3::stopPreview);
+    connect(add, &QPushButton::clicked, this, &TextEffectWindow::addEffect);
+    connect(remove, &QPushButton::clicked, this, &TextEffectWindow::deleteSelected);
+    connect(removeAll, &QPushButton::clicked, this, &TextEffectWindow::deleteAll);
+    connect(single, &QPushButton::clicked, this, &TextEffectWindow::startSinglePreview);
+    connect(all, &QPushButton::clicked, this, &TextEffectWindow::startAllPreview);
+    connect(m_stop, &QPushButton::clicked, this, &TextEffectWindow::stopPreview);
     connect(m_return, &QPushButton::clicked, this, &QDialog::reject);
 
-    connect(m_text, &QLineEdit::textChanged, this, &TForm3::updateSample);
+    connect(m_text, &QLineEdit::textChanged, this, &TextEffectWindow::updateSample);
     for (QComboBox* box : {m_colors, m_fonts, m_sizes})
-        connect(box, &QComboBox::currentIndexChanged, this, &TForm3::updateSample);
+        connect(box, &QComboBox::currentIndexChanged, this, &TextEffectWindow::updateSample);
     for (QCheckBox* box : {m_bold, m_italic, m_underline})
-        connect(box, &QCheckBox::toggled, this, &TForm3::updateSample);
+        connect(box, &QCheckBox::toggled, this, &TextEffectWindow::updateSample);
     connect(effectDefault, &QPushButton::clicked, this, [this] { m_effects->setCurrentIndex(0); });
     connect(colorDefault, &QPushButton::clicked, this,
             [this] { m_colors->setCurrentIndex(m_colors->findText(kDefaultColor)); });
@@ -268,7 +268,7 @@ void TForm3::buildControls() {
     });
 }
 
-void TForm3::prepareLists() {
+void TextEffectWindow::prepareLists() {
     const QSignalBlocker b1(m_effects), b2(m_colors), b3(m_fonts), b4(m_sizes);
     m_effects->clear();
     m_effects->addItems(effectNameList());
@@ -295,7 +295,7 @@ void TForm3::prepareLists() {
     m_fonts->addItems(faces);
 }
 
-void TForm3::applyDefaults() {
+void TextEffectWindow::applyDefaults() {
     m_text->setText(kDefaultText);
     m_minutes->setCurrentIndex(0);
     m_seconds->setCurrentIndex(0);
@@ -306,7 +306,7 @@ void TForm3::applyDefaults() {
     updateSample();
 }
 
-void TForm3::updateSample() {
+void TextEffectWindow::updateSample() {
     bool sizeOk = false;
     const int size = m_sizes->currentText().toInt(&sizeOk);
     m_sample->setText(m_text->text());
@@ -320,7 +320,7 @@ void TForm3::updateSample() {
     m_sample->adjustSize();
 }
 
-void TForm3::openEditor() {
+void TextEffectWindow::openEditor() {
     // The project's table may have changed since the last use (a project
     // opened, texts added another way): the editor starts from it, or its
     // commit below would put its old rows back.
@@ -336,14 +336,14 @@ void TForm3::openEditor() {
     m_session.commit(std::move(next));
 }
 
-void TForm3::done(int result) {
+void TextEffectWindow::done(int result) {
     stopPreview();
     hideGhost();
     m_dragPressed = false;
     FramedWindow::done(result);
 }
 
-void TForm3::addEffect() {
+void TextEffectWindow::addEffect() {
     TextEffectChoice choice;
     choice.text = m_text->text();
     if (m_minutes->currentIndex() >= 0 && m_seconds->currentIndex() >= 0)
@@ -367,14 +367,14 @@ void TForm3::addEffect() {
     rebuildList();
 }
 
-std::vector<int> TForm3::selectedRows() const {
+std::vector<int> TextEffectWindow::selectedRows() const {
     std::vector<int> rows;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i)
         if (m_list->topLevelItem(i)->isSelected()) rows.push_back(i);
     return rows;
 }
 
-void TForm3::deleteSelected() {
+void TextEffectWindow::deleteSelected() {
     const std::vector<int> selected = selectedRows();
     if (selected.empty()) {
         m_showMessage(QStringLiteral("没有选中已添加的特效！"));
@@ -387,12 +387,12 @@ void TForm3::deleteSelected() {
     }
 }
 
-void TForm3::deleteAll() {
+void TextEffectWindow::deleteAll() {
     m_rows.clear();
     m_list->clear();
 }
 
-void TForm3::rebuildList() {
+void TextEffectWindow::rebuildList() {
     m_list->clear();
     for (const TextEffect& row : m_rows) {
         auto* item = new QTreeWidgetItem(
@@ -404,7 +404,7 @@ void TForm3::rebuildList() {
     }
 }
 
-void TForm3::startSinglePreview() {
+void TextEffectWindow::startSinglePreview() {
     if (m_rows.empty()) {
         m_showMessage(QStringLiteral("没有添加文字特效!"));
         return;
@@ -417,7 +417,7 @@ void TForm3::startSinglePreview() {
     startPreview(TextMotionPreview::Mode::Single, selected.front());
 }
 
-void TForm3::startAllPreview() {
+void TextEffectWindow::startAllPreview() {
     if (m_rows.empty()) {
         m_showMessage(QStringLiteral("没有添加文字特效!"));
         return;
@@ -425,7 +425,7 @@ void TForm3::startAllPreview() {
     startPreview(TextMotionPreview::Mode::All, 0);
 }
 
-void TForm3::startPreview(TextMotionPreview::Mode mode, int selected) {
+void TextEffectWindow::startPreview(TextMotionPreview::Mode mode, int selected) {
     stopPreview();
     m_sample->hide();
     std::vector<MovingText> texts;
@@ -454,7 +454,7 @@ void TForm3::startPreview(TextMotionPreview::Mode mode, int selected) {
     m_timer.start();
 }
 
-void TForm3::previewTick() {
+void TextEffectWindow::previewTick() {
     if (!m_preview) return;
     const bool running = m_preview->tick();
     m_clock->setText(m_preview->clock());
@@ -470,7 +470,7 @@ void TForm3::previewTick() {
     if (!running) stopPreview();
 }
 
-void TForm3::stopPreview() {
+void TextEffectWindow::stopPreview() {
     m_timer.stop();
     m_sample->show();
     m_clock->setText(QStringLiteral("00:00"));
@@ -481,17 +481,17 @@ void TForm3::stopPreview() {
     setEditing(true);
 }
 
-QLabel* TForm3::previewLabel(int row) const {
+QLabel* TextEffectWindow::previewLabel(int row) const {
     return row >= 0 && row < int(m_labels.size()) ? m_labels[std::size_t(row)] : nullptr;
 }
 
-void TForm3::setEditing(bool enabled) {
+void TextEffectWindow::setEditing(bool enabled) {
     for (QWidget* w : m_editing) w->setEnabled(enabled);
     m_stop->setEnabled(true);
     m_return->setEnabled(true);
 }
 
-void TForm3::dropSelectedRows(int pressed, int target) {
+void TextEffectWindow::dropSelectedRows(int pressed, int target) {
     std::vector<std::size_t> selected;
     for (int row : selectedRows()) selected.push_back(std::size_t(row));
     const RowOrder order = blockDropOrder(m_rows.size(), selected, pressed, target);
@@ -506,7 +506,7 @@ void TForm3::dropSelectedRows(int pressed, int target) {
             m_list->topLevelItem(int(j))->setSelected(true);
 }
 
-int TForm3::rowAt(QPoint pos) const {
+int TextEffectWindow::rowAt(QPoint pos) const {
     if (QTreeWidgetItem* item = m_list->itemAt(pos)) return m_list->indexOfTopLevelItem(item);
     const int count = m_list->topLevelItemCount();
     if (count == 0) return -1;
@@ -514,7 +514,7 @@ int TForm3::rowAt(QPoint pos) const {
     return pos.y() >= last.bottom() ? count : -1;
 }
 
-void TForm3::showGhost(QPoint pos) {
+void TextEffectWindow::showGhost(QPoint pos) {
     QStringList lines;
     for (int row : selectedRows())
         lines << QStringLiteral("  %1    %2    %3")
@@ -529,11 +529,11 @@ void TForm3::showGhost(QPoint pos) {
     m_ghost->show();
 }
 
-void TForm3::hideGhost() {
+void TextEffectWindow::hideGhost() {
     if (m_ghost) m_ghost->hide();
 }
 
-bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+bool TextEffectWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_list->viewport() || previewing())
         return FramedWindow::eventFilter(watched, event);
     switch (event->type()) {

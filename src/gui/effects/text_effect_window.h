@@ -1,5 +1,5 @@
 #pragma once
-// TForm3 "文字特效": the text-effect editor. It keeps its own table of texts
+// TextEffectWindow "文字特效": the text-effect editor. It keeps its own table of texts
 // (and the list that shows it, row i showing row i) while it is open;
 // openEditor() takes the table from the project, prepares the lists and
 // defaults, shows it modally and, when it closes, commits a copy of the model
@@ -30,13 +30,13 @@ namespace orvane {
 
 class Session;
 
-class TForm3 : public FramedWindow {
+class TextEffectWindow : public FramedWindow {
     Q_OBJECT
    public:
     using MessageSink = std::function<void(const QString&)>;
 
-    TForm3(Session& session, const Skin& skin, MessageSink showMessage, QWidget* parent = nullptr);
-    ~TForm3() override;
+    TextEffectWindow(Session& session, const Skin& skin, MessageSink showMessage, QWidget* parent = nullptr);
+    ~TextEffectWindow() override;
 
     // The main window's "文字特效": lists and defaults, the editor modally,
     // then the table committed to the session.

@@ -55,7 +55,7 @@ QStringList listRow(const KaraokeEntry& e) {
 
 }  // namespace
 
-TForm46::TForm46(Session& session, const Skin& skin, MediaPlayer& player, TForm8& messages,
+KaraokeEditorWindow::KaraokeEditorWindow(Session& session, const Skin& skin, MediaPlayer& player, MessageWindow& messages,
                  QWidget* parent)
     : FramedWindow(QStringLiteral("TForm46"), QStringLiteral("卡拉OK设置"), skin, parent),
       m_session(session),
@@ -124,19 +124,19 @@ TForm46::TForm46(Session& session, const Skin& skin, MediaPlayer& player, TForm8
             [this](QTreeWidgetItem* item) { clickEntry(m_list->indexOfTopLevelItem(item)); });
     connect(m_songs, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseSong(m_songs->row(item)); });
-    connect(playButton, &QPushButton::clicked, this, &TForm46::play);
-    connect(pauseButton, &QPushButton::clicked, this, &TForm46::pause);
-    connect(stopButton, &QPushButton::clicked, this, &TForm46::stopPreview);
-    connect(importButton, &QPushButton::clicked, this, &TForm46::importFiles);
-    connect(removeButton, &QPushButton::clicked, this, &TForm46::removeSelected);
-    connect(removeAllButton, &QPushButton::clicked, this, &TForm46::removeAll);
-    connect(styleButton, &QPushButton::clicked, this, &TForm46::editStyle);
-    connect(matchButton, &QPushButton::clicked, this, &TForm46::showMatches);
+    connect(playButton, &QPushButton::clicked, this, &KaraokeEditorWindow::play);
+    connect(pauseButton, &QPushButton::clicked, this, &KaraokeEditorWindow::pause);
+    connect(stopButton, &QPushButton::clicked, this, &KaraokeEditorWindow::stopPreview);
+    connect(importButton, &QPushButton::clicked, this, &KaraokeEditorWindow::importFiles);
+    connect(removeButton, &QPushButton::clicked, this, &KaraokeEditorWindow::removeSelected);
+    connect(removeAllButton, &QPushButton::clicked, this, &KaraokeEditorWindow::removeAll);
+    connect(styleButton, &QPushButton::clicked, this, &KaraokeEditorWindow::editStyle);
+    connect(matchButton, &QPushButton::clicked, this, &KaraokeEditorWindow::showMatches);
     connect(backButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_panel, &KaraokePanel::rowsMoved, this, &TForm46::storeRows);
+    connect(m_panel, &KaraokePanel::rowsMoved, this, &KaraokeEditorWindow::storeRows);
 
     m_timer.setInterval(5);
-    connect(&m_timer, &QTimer::timeout, this, &TForm46::tick);
+    connect(&m_timer, &QTimer::timeout, this, &KaraokeEditorWindow::tick);
     m_calibrationTick.setInterval(1);
     m_calibrationEnd.setSingleShot(true);
     m_calibrationEnd.setInterval(1000);
@@ -148,9 +148,9 @@ TForm46::TForm46(Session& session, const Skin& skin, MediaPlayer& player, TForm8
     });
 }
 
-TForm46::~TForm46() = default;
+KaraokeEditorWindow::~KaraokeEditorWindow() = default;
 
-bool TForm46::eventFilter(QObject* watched, QEvent* event) {
+bool KaraokeEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease &&
         m_list->isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -160,7 +160,7 @@ bool TForm46::eventFilter(QObject* watched, QEvent* event) {
     return FramedWindow::eventFilter(watched, event);
 }
 
-void TForm46::setHelpers(TForm47& init, TForm48& style, TForm51& match,
+void KaraokeEditorWindow::setHelpers(KaraokeInitWindow& init, KaraokeStyleWindow& style, KaraokeMatchWindow& match,
                          std::function<FileChooser&()> chooser) {
     m_init = &init;
     m_style = &style;
@@ -168,7 +168,7 @@ void TForm46::setHelpers(TForm47& init, TForm48& style, TForm51& match,
     m_chooser = std::move(chooser);
 }
 
-void TForm46::openEditor() {
+void KaraokeEditorWindow::openEditor() {
     if (m_init)
         m_init->initialise(*this);
     else
@@ -176,7 +176,7 @@ void TForm46::openEditor() {
     exec();
 }
 
-void TForm46::prepare() {
+void KaraokeEditorWindow::prepare() {
     const AlbumSettings& s = m_session.model().settings;
     resetPreview();
     m_panel->setRows(previewKaraokeRows(s.karaokeRowALeft, s.karaokeRowATop, s.karaokeRowBTop));
@@ -195,23 +195,23 @@ void TForm46::prepare() {
     rebuildList();
 }
 
-void TForm46::startCalibration() {
+void KaraokeEditorWindow::startCalibration() {
     m_calibrationCount = 0;
     m_calibrationTick.start();
     m_calibrationEnd.start();
 }
 
-void TForm46::setControlsEnabled(bool on) {
+void KaraokeEditorWindow::setControlsEnabled(bool on) {
     for (QWidget* w : m_controls) w->setEnabled(on);
 }
 
-void TForm46::rebuildList() {
+void KaraokeEditorWindow::rebuildList() {
     m_list->clear();
     for (const KaraokeEntry& e : m_session.model().karaoke) new QTreeWidgetItem(m_list, listRow(e));
     if (m_clicked >= m_list->topLevelItemCount()) m_clicked = -1;
 }
 
-void TForm46::storeRows(KaraokePanelRows rows) {
+void KaraokeEditorWindow::storeRows(KaraokePanelRows rows) {
     const KaraokeGeometry album = albumKaraokeGeometry(rows.rowALeft, rows.rowATop, rows.rowBTop);
     ProjectModel next = m_session.model();
     next.settings.karaokeRowALeft = album.rowALeft;
@@ -220,7 +220,7 @@ void TForm46::storeRows(KaraokePanelRows rows) {
     m_session.commit(std::move(next));
 }
 
-void TForm46::importFiles() {
+void KaraokeEditorWindow::importFiles() {
     if (!m_chooser) return;
     const QString proposed = toQString(m_session.folder().root() / "yinyuegeci" / "甜蜜蜜.ksc");
     setControlsEnabled(false);
@@ -237,7 +237,7 @@ void TForm46::importFiles() {
     setControlsEnabled(true);
 }
 
-void TForm46::clickEntry(int row) {
+void KaraokeEditorWindow::clickEntry(int row) {
     const ProjectModel& model = m_session.model();
     if (model.karaoke.empty()) {
         m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词！"));
@@ -254,7 +254,7 @@ void TForm46::clickEntry(int row) {
     loadPreview(row);
 }
 
-void TForm46::loadPreview(int row) {
+void KaraokeEditorWindow::loadPreview(int row) {
     const ProjectModel& model = m_session.model();
     m_panel->setLook(model.karaoke.at(static_cast<std::size_t>(row)));
     Result<KscDocument> parsed =
@@ -271,7 +271,7 @@ void TForm46::loadPreview(int row) {
     m_panel->update();
 }
 
-void TForm46::resetPreview() {
+void KaraokeEditorWindow::resetPreview() {
     m_timer.stop();
     m_panel->timeline().clearLabels();
     m_lastClock.clear();
@@ -280,7 +280,7 @@ void TForm46::resetPreview() {
     m_panel->update();
 }
 
-void TForm46::removeSelected() {
+void KaraokeEditorWindow::removeSelected() {
     const ProjectModel& model = m_session.model();
     if (model.karaoke.empty()) {
         m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
@@ -303,7 +303,7 @@ void TForm46::removeSelected() {
     m_messages.showMessage(QStringLiteral("卡拉OK歌词已经删除！"));
 }
 
-void TForm46::removeAll() {
+void KaraokeEditorWindow::removeAll() {
     if (m_session.model().karaoke.empty()) {
         m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
         return;
@@ -318,7 +318,7 @@ void TForm46::removeAll() {
     m_messages.showMessage(QStringLiteral("导入的卡拉OK歌词已全部删除！"));
 }
 
-void TForm46::editStyle() {
+void KaraokeEditorWindow::editStyle() {
     const ProjectModel& model = m_session.model();
     if (model.karaoke.empty()) {
         m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
@@ -343,11 +343,11 @@ void TForm46::editStyle() {
     if (wasPlaying) m_timer.start();
 }
 
-void TForm46::showMatches() {
+void KaraokeEditorWindow::showMatches() {
     if (m_match) m_match->showMatches(m_session.model());
 }
 
-void TForm46::chooseSong(int row) {
+void KaraokeEditorWindow::chooseSong(int row) {
     const ProjectModel& model = m_session.model();
     if (row < 0 || row >= model.music.count()) return;
     resetPreview();
@@ -363,7 +363,7 @@ void TForm46::chooseSong(int row) {
     m_total->setText(hourClock(m_player.lengthMs()));
 }
 
-void TForm46::play() {
+void KaraokeEditorWindow::play() {
     const ProjectModel& model = m_session.model();
     if (model.karaoke.empty()) {
         m_messages.showMessage(QStringLiteral("没有导入卡拉OK歌词文件！"));
@@ -382,18 +382,18 @@ void TForm46::play() {
     m_timer.start();
 }
 
-void TForm46::pause() {
+void KaraokeEditorWindow::pause() {
     if (m_player.mode() != MediaPlayer::Mode::Playing) return;
     m_player.pause();
     m_timer.stop();
 }
 
-void TForm46::stopPreview() {
+void KaraokeEditorWindow::stopPreview() {
     if (!m_player.fileName().isEmpty()) m_player.stop();
     resetPreview();
 }
 
-void TForm46::tick() {
+void KaraokeEditorWindow::tick() {
     const qint64 position = m_player.positionMs();
     m_current->setText(hourClock(position));
     const QString clock = m_current->text().right(5);
@@ -418,7 +418,7 @@ void TForm46::tick() {
     if (m_player.hasStopped()) stopPreview();
 }
 
-void TForm46::done(int result) {
+void KaraokeEditorWindow::done(int result) {
     stopPreview();
     FramedWindow::done(result);
 }

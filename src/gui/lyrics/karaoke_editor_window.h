@@ -1,8 +1,8 @@
 #pragma once
-// TForm46 "卡拉OK设置": the karaoke editor. It keeps the karaoke table
+// KaraokeEditorWindow "卡拉OK设置": the karaoke editor. It keeps the karaoke table
 // (import through the file chooser, remove the selected entries, remove
-// all), sets an entry's look through TForm48, shows the song / karaoke
-// pairing through TForm51, and previews a song with the clicked entry's
+// all), sets an entry's look through KaraokeStyleWindow, shows the song / karaoke
+// pairing through KaraokeMatchWindow, and previews a song with the clicked entry's
 // karaoke in the 800 × 450 panel Panel_ksc, whose rows the user places with
 // the mouse; the placement is stored in the project's settings at the
 // album's 1920 × 1080 scale, where the album draws its rows.
@@ -35,26 +35,26 @@ class KaraokePanel;
 class MediaPlayer;
 class ScriptConverter;
 class Session;
-class TForm8;
-class TForm47;
-class TForm48;
-class TForm51;
+class MessageWindow;
+class KaraokeInitWindow;
+class KaraokeStyleWindow;
+class KaraokeMatchWindow;
 
-class TForm46 : public FramedWindow {
+class KaraokeEditorWindow : public FramedWindow {
     Q_OBJECT
    public:
-    TForm46(Session& session, const Skin& skin, MediaPlayer& player, TForm8& messages,
+    KaraokeEditorWindow(Session& session, const Skin& skin, MediaPlayer& player, MessageWindow& messages,
             QWidget* parent = nullptr);
-    ~TForm46() override;
+    ~KaraokeEditorWindow() override;
 
     // The windows it opens, made by the window set in their own order.
     // `chooser` is asked for the file chooser at each import (tests replace it).
-    void setHelpers(TForm47& init, TForm48& style, TForm51& match,
+    void setHelpers(KaraokeInitWindow& init, KaraokeStyleWindow& style, KaraokeMatchWindow& match,
                     std::function<FileChooser&()> chooser);
 
-    // "卡拉OK设置": runs TForm47, then shows the editor modally.
+    // "卡拉OK设置": runs KaraokeInitWindow, then shows the editor modally.
     void openEditor();
-    // TForm47's work: rows from the settings, labels cleared, times reset,
+    // KaraokeInitWindow's work: rows from the settings, labels cleared, times reset,
     // song list filled; the calibration on the first opening of the run.
     void prepare();
     bool calibrated() const { return m_ticksPerSecond > 0; }
@@ -92,10 +92,10 @@ class TForm46 : public FramedWindow {
 
     Session& m_session;
     MediaPlayer& m_player;
-    TForm8& m_messages;
-    TForm47* m_init = nullptr;
-    TForm48* m_style = nullptr;
-    TForm51* m_match = nullptr;
+    MessageWindow& m_messages;
+    KaraokeInitWindow* m_init = nullptr;
+    KaraokeStyleWindow* m_style = nullptr;
+    KaraokeMatchWindow* m_match = nullptr;
     std::function<FileChooser&()> m_chooser;
     std::unique_ptr<ScriptConverter> m_converter;
 

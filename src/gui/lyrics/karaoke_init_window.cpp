@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-TForm47::TForm47(const Skin& skin, QWidget* parent)
+KaraokeInitWindow::KaraokeInitWindow(const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm47"), QStringLiteral("卡拉OK设置"), skin, parent) {
     setContentSize(QSize(300, 70));
     auto* text = new QLabel(QStringLiteral("卡拉OK设置初始化......"), content());
@@ -15,7 +15,7 @@ TForm47::TForm47(const Skin& skin, QWidget* parent)
     text->setGeometry(20, 20, 260, 28);
 }
 
-void TForm47::initialise(TForm46& editor) {
+void KaraokeInitWindow::initialise(KaraokeEditorWindow& editor) {
     QTimer::singleShot(1, this, [this, &editor] {
         editor.prepare();
         accept();

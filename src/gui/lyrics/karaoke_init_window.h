@@ -1,5 +1,5 @@
 #pragma once
-// TForm47 "卡拉OK设置": the short window every opening of the karaoke editor
+// KaraokeInitWindow "卡拉OK设置": the short window every opening of the karaoke editor
 // runs first ("卡拉OK设置初始化......"). It starts by itself a moment after it
 // appears, prepares the editor (its rows placed as the project says, its
 // labels cleared, its song list filled; on the first opening of the run the
@@ -9,15 +9,15 @@
 
 namespace orvane {
 
-class TForm46;
+class KaraokeEditorWindow;
 
-class TForm47 : public FramedWindow {
+class KaraokeInitWindow : public FramedWindow {
     Q_OBJECT
    public:
-    explicit TForm47(const Skin& skin, QWidget* parent = nullptr);
+    explicit KaraokeInitWindow(const Skin& skin, QWidget* parent = nullptr);
 
     // Shows the window modally until `editor` is prepared.
-    void initialise(TForm46& editor);
+    void initialise(KaraokeEditorWindow& editor);
 };
 
 }  // namespace orvane

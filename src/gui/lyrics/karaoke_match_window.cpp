@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-TForm51::TForm51(const Skin& skin, QWidget* parent)
+KaraokeMatchWindow::KaraokeMatchWindow(const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm51"), QStringLiteral("查看匹配"), skin, parent) {
     setContentSize(QSize(560, 340));
     m_list = new QTreeWidget(content());
@@ -27,7 +27,7 @@ TForm51::TForm51(const Skin& skin, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm51::fill(const ProjectModel& model) {
+void KaraokeMatchWindow::fill(const ProjectModel& model) {
     m_list->clear();
     int number = 0;
     for (const KaraokeMatch& m : karaokeMatches(model)) {
@@ -37,7 +37,7 @@ void TForm51::fill(const ProjectModel& model) {
     }
 }
 
-void TForm51::showMatches(const ProjectModel& model) {
+void KaraokeMatchWindow::showMatches(const ProjectModel& model) {
     fill(model);
     exec();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// TForm51 "查看匹配": how the songs pair with the karaoke entries in the
+// KaraokeMatchWindow "查看匹配": how the songs pair with the karaoke entries in the
 // album, one row per position ("序号", "音乐文件", "对应", "歌词文件"), as
 // many rows as the longer of the two tables. GUI thread.
 
@@ -10,10 +10,10 @@ class QTreeWidget;
 
 namespace orvane {
 
-class TForm51 : public FramedWindow {
+class KaraokeMatchWindow : public FramedWindow {
     Q_OBJECT
    public:
-    explicit TForm51(const Skin& skin, QWidget* parent = nullptr);
+    explicit KaraokeMatchWindow(const Skin& skin, QWidget* parent = nullptr);
 
     // Fills the list from `model` and shows the window modally.
     void showMatches(const ProjectModel& model);

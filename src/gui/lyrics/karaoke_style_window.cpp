@@ -16,7 +16,7 @@ QString flag(bool on) { return on ? QStringLiteral("T") : QStringLiteral("F"); }
 
 }  // namespace
 
-TForm48::TForm48(const Skin& skin, QWidget* parent)
+KaraokeStyleWindow::KaraokeStyleWindow(const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm48"), QStringLiteral("卡拉OK设置"), skin, parent) {
     setContentSize(QSize(330, 402));
     QWidget* c = content();
@@ -99,7 +99,7 @@ TForm48::TForm48(const Skin& skin, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm48::load(const KaraokeEntry& entry) {
+void KaraokeStyleWindow::load(const KaraokeEntry& entry) {
     m_entry = entry;
     selectColour(m_colour, entry.colorName);
     selectColour(m_fill, entry.fillColorName);
@@ -111,7 +111,7 @@ void TForm48::load(const KaraokeEntry& entry) {
     (entry.script == QLatin1String("fanti") ? m_traditional : m_simplified)->setChecked(true);
 }
 
-KaraokeEntry TForm48::chosen() const {
+KaraokeEntry KaraokeStyleWindow::chosen() const {
     KaraokeEntry e = m_entry;
     e.colorName = colourName(m_colour);
     e.colorValue = colourValue(m_colour);
@@ -126,7 +126,7 @@ KaraokeEntry TForm48::chosen() const {
     return e;
 }
 
-std::optional<KaraokeEntry> TForm48::editEntry(const KaraokeEntry& entry) {
+std::optional<KaraokeEntry> KaraokeStyleWindow::editEntry(const KaraokeEntry& entry) {
     load(entry);
     if (exec() != QDialog::Accepted) return std::nullopt;
     return chosen();

@@ -1,5 +1,5 @@
 #pragma once
-// TForm48 "卡拉OK设置": the look of one karaoke entry: the unsung colour
+// KaraokeStyleWindow "卡拉OK设置": the look of one karaoke entry: the unsung colour
 // ("歌词颜色"), the sung colour ("渲染颜色"), face, size ("10" … "40"),
 // bold/italic/underline and the script (simplified or traditional), each
 // group with its "默认" button. "确定" hands the choices back in the
@@ -17,10 +17,10 @@ class QRadioButton;
 
 namespace orvane {
 
-class TForm48 : public FramedWindow {
+class KaraokeStyleWindow : public FramedWindow {
     Q_OBJECT
    public:
-    explicit TForm48(const Skin& skin, QWidget* parent = nullptr);
+    explicit KaraokeStyleWindow(const Skin& skin, QWidget* parent = nullptr);
 
     // Shows `entry` modally; the entry with the choices after "确定", else
     // nothing.

@@ -20,29 +20,29 @@ void connectLyricCommands(WindowSet& windows, Session& session, const LyricWindo
     lyric.karaokeEditor->setHelpers(*lyric.karaokeInit, *lyric.karaokeStyle, *lyric.karaokeMatch,
                                     [&windows]() -> FileChooser& { return windows.fileChooser(); });
     MediaBrowser* browser = &windows.browser();
-    TForm8* messages = &windows.messageWindow();
+    MessageWindow* messages = &windows.messageWindow();
     QObject::connect(
-        &windows.mainWindow(), &TForm1::sideCommandRequested, browser,
+        &windows.mainWindow(), &MainWindow::sideCommandRequested, browser,
         [browser, messages, lyric, &session](int pane, const QString& caption) {
-            if (pane == TForm1::MusicPane && caption == QStringLiteral("音乐预览")) {
+            if (pane == MainWindow::MusicPane && caption == QStringLiteral("音乐预览")) {
                 lyric.musicPreview->openPreview();
-            } else if (pane == TForm1::LyricPane && caption == QStringLiteral("歌词预览")) {
+            } else if (pane == MainWindow::LyricPane && caption == QStringLiteral("歌词预览")) {
                 lyric.lyricPreview->openPreview();
-            } else if (pane == TForm1::LyricPane && caption == QStringLiteral("卡拉OK设置")) {
+            } else if (pane == MainWindow::LyricPane && caption == QStringLiteral("卡拉OK设置")) {
                 lyric.karaokeEditor->openEditor();
-            } else if (pane == TForm1::LyricPane && caption == QStringLiteral("歌词设置")) {
+            } else if (pane == MainWindow::LyricPane && caption == QStringLiteral("歌词设置")) {
                 // Nothing happens while there are no lyrics.
                 if (session.model().lyrics.empty()) return;
-                if (const std::optional<int> row = browser->currentRow(TForm1::LyricPane))
+                if (const std::optional<int> row = browser->currentRow(MainWindow::LyricPane))
                     lyric.lyricSettings->editLyric(*row);
                 else
                     messages->showMessage(QStringLiteral("没有选中歌词文件！"));
             }
         });
     QObject::connect(browser, &MediaBrowser::itemActivated, browser, [lyric](int pane, int row) {
-        if (pane == TForm1::MusicPane)
+        if (pane == MainWindow::MusicPane)
             lyric.musicPreview->openPreview();
-        else if (pane == TForm1::LyricPane)
+        else if (pane == MainWindow::LyricPane)
             lyric.lyricPreview->openPreview();
     });
 }

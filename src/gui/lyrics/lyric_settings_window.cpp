@@ -34,7 +34,7 @@ constexpr Placement kVertical[] = {{"shangmian", "上面", "RadioButton_shangmia
 
 }  // namespace
 
-TForm16::TForm16(Session& session, const Skin& skin, QWidget* parent)
+LyricSettingsWindow::LyricSettingsWindow(Session& session, const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm16"), QStringLiteral("歌词设置"), skin, parent),
       m_session(session) {
     setContentSize(QSize(843, 345));
@@ -149,7 +149,7 @@ TForm16::TForm16(Session& session, const Skin& skin, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TForm16::editLyric(int row) {
+bool LyricSettingsWindow::editLyric(int row) {
     if (row < 0 || row >= m_session.model().lyrics.count()) return false;
     m_row = row;
     m_lyric = m_session.model().lyrics.at(static_cast<std::size_t>(row));
@@ -157,19 +157,19 @@ bool TForm16::editLyric(int row) {
     return exec() == QDialog::Accepted;
 }
 
-void TForm16::checkByKey(QButtonGroup* group, const QString& key) {
+void LyricSettingsWindow::checkByKey(QButtonGroup* group, const QString& key) {
     // A stored word that names no button leaves them all unchecked.
     group->setExclusive(false);
     for (QAbstractButton* b : group->buttons()) b->setChecked(b->property("key").toString() == key);
     group->setExclusive(true);
 }
 
-QString TForm16::checkedKey(const QButtonGroup* group, const QString& stored) {
+QString LyricSettingsWindow::checkedKey(const QButtonGroup* group, const QString& stored) {
     const QAbstractButton* b = group->checkedButton();
     return b ? b->property("key").toString() : stored;
 }
 
-void TForm16::load(const LyricEntry& lyric) {
+void LyricSettingsWindow::load(const LyricEntry& lyric) {
     m_loading = true;
     selectColour(m_colour, lyric.colorName);
     selectFont(m_font, lyric.fontName);
@@ -183,7 +183,7 @@ void TForm16::load(const LyricEntry& lyric) {
     updateSample();
 }
 
-LyricEntry TForm16::chosen() const {
+LyricEntry LyricSettingsWindow::chosen() const {
     LyricEntry l = m_lyric;
     l.colorName = colourName(m_colour);
     l.colorValue = colourValue(m_colour);
@@ -197,13 +197,13 @@ LyricEntry TForm16::chosen() const {
     return l;
 }
 
-void TForm16::updateSample() {
+void LyricSettingsWindow::updateSample() {
     const LyricLabel label =
         styleLyricLabel(chosen(), kSampleText, kSampleArea, kLyricSampleWidth, m_sample->pos());
     m_sample->apply(kSampleText, label);
 }
 
-void TForm16::store() {
+void LyricSettingsWindow::store() {
     ProjectModel next = m_session.model();
     if (m_row < 0 || m_row >= next.lyrics.count()) return;
     LyricEntry& target = next.lyrics.at(static_cast<std::size_t>(m_row));

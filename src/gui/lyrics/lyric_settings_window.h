@@ -1,5 +1,5 @@
 #pragma once
-// TForm16 "歌词设置": edits the display attributes of one lyric (colour,
+// LyricSettingsWindow "歌词设置": edits the display attributes of one lyric (colour,
 // face, size, bold/italic/underline, horizontal and vertical placement) with
 // a live sample in the 513 × 289 panel Panel_LRC, placed by the same rule the
 // previews and the album use. "确定" writes the nine attribute fields back
@@ -19,10 +19,10 @@ namespace orvane {
 class LyricLabelWidget;
 class Session;
 
-class TForm16 : public FramedWindow {
+class LyricSettingsWindow : public FramedWindow {
     Q_OBJECT
    public:
-    TForm16(Session& session, const Skin& skin, QWidget* parent = nullptr);
+    LyricSettingsWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
     // Loads lyric `row` (0-based) into the controls and shows the window
     // modally; true when "确定" stored the choices.

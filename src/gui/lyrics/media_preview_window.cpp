@@ -28,7 +28,7 @@ QLabel* makeCaption(QWidget* parent, const QString& text, QRect place) {
 }  // namespace
 
 MediaPreviewWindow::MediaPreviewWindow(Variant variant, Session& session, const Skin& skin,
-                                       MediaPlayer& player, TForm8& messages, QWidget* parent)
+                                       MediaPlayer& player, MessageWindow& messages, QWidget* parent)
     : FramedWindow(
           variant == Variant::Music ? QStringLiteral("TForm28") : QStringLiteral("TForm29"),
           variant == Variant::Music ? QStringLiteral("音乐预览") : QStringLiteral("歌词预览"), skin,

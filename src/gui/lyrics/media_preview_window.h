@@ -1,5 +1,5 @@
 #pragma once
-// The music preview TForm28 ("音乐预览") and the lyric preview TForm29
+// The music preview MediaPreviewWindow ("音乐预览") and the lyric preview MediaPreviewWindow
 // ("歌词预览"): one window in two variants. The user picks a song and an LRC
 // lyric independently (bindings play no part), plays the song through the
 // shared media player and watches the lyric line change in the black
@@ -24,7 +24,7 @@ namespace orvane {
 class LyricLabelWidget;
 class MediaPlayer;
 class Session;
-class TForm8;
+class MessageWindow;
 
 class MediaPreviewWindow : public FramedWindow {
     Q_OBJECT
@@ -32,7 +32,7 @@ class MediaPreviewWindow : public FramedWindow {
     enum class Variant { Music, Lyric };
 
     MediaPreviewWindow(Variant variant, Session& session, const Skin& skin, MediaPlayer& player,
-                       TForm8& messages, QWidget* parent = nullptr);
+                       MessageWindow& messages, QWidget* parent = nullptr);
 
     // The pane command: refuses with a message when there is nothing to
     // preview, else refills the lists and shows the window modally.
@@ -64,7 +64,7 @@ class MediaPreviewWindow : public FramedWindow {
     Variant m_variant;
     Session& m_session;
     MediaPlayer& m_player;
-    TForm8& m_messages;
+    MessageWindow& m_messages;
     QTimer m_timer;
     QListWidget* m_songs = nullptr;
     QListWidget* m_lyrics = nullptr;
@@ -78,22 +78,6 @@ class MediaPreviewWindow : public FramedWindow {
     int m_song = -1;
     int m_lyric = -1;
     std::vector<LrcRow> m_timeTable;
-};
-
-class TForm28 : public MediaPreviewWindow {
-    Q_OBJECT
-   public:
-    TForm28(Session& session, const Skin& skin, MediaPlayer& player, TForm8& messages,
-            QWidget* parent = nullptr)
-        : MediaPreviewWindow(Variant::Music, session, skin, player, messages, parent) {}
-};
-
-class TForm29 : public MediaPreviewWindow {
-    Q_OBJECT
-   public:
-    TForm29(Session& session, const Skin& skin, MediaPlayer& player, TForm8& messages,
-            QWidget* parent = nullptr)
-        : MediaPreviewWindow(Variant::Lyric, session, skin, player, messages, parent) {}
 };
 
 }  // namespace orvane

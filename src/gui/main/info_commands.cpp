@@ -32,13 +32,13 @@ QString templateStoreText(const Session& session) {
 }  // namespace
 
 void connectInfoCommands(Session& session, WindowSet& windows) {
-    QObject::connect(&windows.mainWindow(), &TForm1::commandRequested, &windows.mainWindow(),
+    QObject::connect(&windows.mainWindow(), &MainWindow::commandRequested, &windows.mainWindow(),
                      [&session, &windows](const QString& caption) {
                          QString text;
                          if (caption == QStringLiteral("软件简介"))
                              text = kAbout;
                          else if (caption == QStringLiteral("帮助文件"))
-                             text = TForm1::helpText();
+                             text = MainWindow::helpText();
                          else if (caption == QStringLiteral("网站模板"))
                              text = templateStoreText(session);
                          else if (caption == QStringLiteral("歌词制作"))

@@ -100,7 +100,7 @@ QString q(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
-TForm1::TForm1(Session& session, const Skin& skin, QWidget* parent)
+MainWindow::MainWindow(Session& session, const Skin& skin, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session), m_skin(skin) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(programTitle());
@@ -125,9 +125,9 @@ TForm1::TForm1(Session& session, const Skin& skin, QWidget* parent)
     buildBottomStrip();
 
     auto* exitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    connect(exitKey, &QShortcut::activated, this, &TForm1::requestExit);
+    connect(exitKey, &QShortcut::activated, this, &MainWindow::requestExit);
     auto* escKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escKey, &QShortcut::activated, this, &TForm1::requestExit);
+    connect(escKey, &QShortcut::activated, this, &MainWindow::requestExit);
     const std::pair<QKeySequence, const char*> projectKeys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_O), "打开工程"},
         {QKeySequence(Qt::CTRL | Qt::Key_S), "保存工程"}};
@@ -137,29 +137,29 @@ TForm1::TForm1(Session& session, const Skin& skin, QWidget* parent)
                 [this, caption] { emit commandRequested(q(caption)); });
     }
     auto* modeKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(modeKey, &QShortcut::activated, this, &TForm1::toggleLayoutMode);
+    connect(modeKey, &QShortcut::activated, this, &MainWindow::toggleLayoutMode);
 
     m_summaryTimer.setInterval(50);
-    connect(&m_summaryTimer, &QTimer::timeout, this, &TForm1::onSummaryTick);
+    connect(&m_summaryTimer, &QTimer::timeout, this, &MainWindow::onSummaryTick);
     m_exitTimer.setInterval(1);
     m_exitTimer.setSingleShot(true);
-    connect(&m_exitTimer, &QTimer::timeout, this, &TForm1::onExitTimer);
-    connect(&m_session, &Session::tableChanged, this, &TForm1::refreshCounters);
+    connect(&m_exitTimer, &QTimer::timeout, this, &MainWindow::onExitTimer);
+    connect(&m_session, &Session::tableChanged, this, &MainWindow::refreshCounters);
 
     const QRect start = mainWindowGeometry(m_mode, screenSize());
     resize(start.size());
     refreshCounters();
 }
 
-void TForm1::buildTitleBar() {
+void MainWindow::buildTitleBar() {
     m_titleLeft = new SkinPicture(QStringLiteral("Image_zhujiemian_1"), this);
     m_titleMiddle = new SkinPicture(QStringLiteral("Image_zhujiemian_2"), this);
     m_titleLeft->setPicture(m_skin.slice(SkinPart::TitleLeft));
     m_titleMiddle->setPicture(m_skin.slice(SkinPart::TitleMiddle));
     makeDragHandle(m_titleMiddle, this);
     makeDragHandle(m_titleLeft, this);
-    connect(m_titleMiddle, &SkinPicture::doubleClicked, this, &TForm1::toggleLayoutMode);
-    connect(m_titleLeft, &SkinPicture::doubleClicked, this, &TForm1::toggleLayoutMode);
+    connect(m_titleMiddle, &SkinPicture::doubleClicked, this, &MainWindow::toggleLayoutMode);
+    connect(m_titleLeft, &SkinPicture::doubleClicked, this, &MainWindow::toggleLayoutMode);
 
     // The window icon: a small framed photo in the accent colour.
     QPixmap icon(QSize(32, 32) * m_skin.devicePixelRatio());
@@ -218,7 +218,7 @@ void TForm1::buildTitleBar() {
     }
     for (const Command& c : kProjectCommands)
         m_projectCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
-    connect(m_titleLabels[0], &HotLabel::clicked, this, &TForm1::requestExit);
+    connect(m_titleLabels[0], &HotLabel::clicked, this, &MainWindow::requestExit);
     connect(m_titleLabels[1], &HotLabel::clicked, this,
             [this] { applyLayoutMode(LayoutMode::FullScreen); });
     connect(m_titleLabels[2], &HotLabel::clicked, this,
@@ -227,7 +227,7 @@ void TForm1::buildTitleBar() {
             [this] { applyLayoutMode(LayoutMode::Start); });
 }
 
-QPushButton* TForm1::makeCommand(QWidget* parent, const QString& objectName, const QString& caption,
+QPushButton* MainWindow::makeCommand(QWidget* parent, const QString& objectName, const QString& caption,
                                  const QString& hint) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
@@ -239,14 +239,14 @@ QPushButton* TForm1::makeCommand(QWidget* parent, const QString& objectName, con
     return button;
 }
 
-QPushButton* TForm1::makeWindowCommand(const char* name, const char* caption, const char* hint) {
+QPushButton* MainWindow::makeWindowCommand(const char* name, const char* caption, const char* hint) {
     QPushButton* button = makeCommand(this, q(name), q(caption), q(hint));
     connect(button, &QPushButton::clicked, this,
             [this, text = button->text()] { emit commandRequested(text); });
     return button;
 }
 
-void TForm1::buildLeftColumn() {
+void MainWindow::buildLeftColumn() {
     for (const Command& c : kLeftCommands)
         m_leftCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
     for (const Command& c : kBottomCommands)
@@ -259,7 +259,7 @@ void TForm1::buildLeftColumn() {
                                     .arg(kWindow.name(), kBandTop.name()));
 }
 
-QFrame* TForm1::makeSidePanel(const QString& objectName, const QString& caption) {
+QFrame* MainWindow::makeSidePanel(const QString& objectName, const QString& caption) {
     auto* panel = new QFrame(this);
     panel->setObjectName(objectName);
     panel->setAccessibleName(caption);
@@ -274,7 +274,7 @@ QFrame* TForm1::makeSidePanel(const QString& objectName, const QString& caption)
     return panel;
 }
 
-void TForm1::buildSidePanels() {
+void MainWindow::buildSidePanels() {
     struct SidePanelNames {
         const char* name;
         const char* caption;
@@ -382,7 +382,7 @@ void TForm1::buildSidePanels() {
     m_helpText->move(4, 50);
 }
 
-void TForm1::buildBottomStrip() {
+void MainWindow::buildBottomStrip() {
     m_bottomLeft = new SkinPicture(QStringLiteral("Image_zhujiemian_zuixiamian1_load"), this);
     m_bottomMiddle = new SkinPicture(QStringLiteral("Image_zhujiemian_zuixiamian2_load"), this);
     m_bottomRight = new SkinPicture(QStringLiteral("Image_zhujiemian_zuixiamian3_load"), this);
@@ -430,12 +430,12 @@ void TForm1::buildBottomStrip() {
     }
 }
 
-QSize TForm1::screenSize() const {
+QSize MainWindow::screenSize() const {
     const QScreen* s = screen();
     return s ? s->geometry().size() : QSize(1366, 768);
 }
 
-void TForm1::applyLayoutMode(LayoutMode mode) {
+void MainWindow::applyLayoutMode(LayoutMode mode) {
     m_mode = mode;
     const QScreen* s = screen();
     const QPoint origin = s ? s->geometry().topLeft() : QPoint();
@@ -443,9 +443,9 @@ void TForm1::applyLayoutMode(LayoutMode mode) {
     relayout();
 }
 
-void TForm1::toggleLayoutMode() { applyLayoutMode(modeAfterTitleDoubleClick(m_mode)); }
+void MainWindow::toggleLayoutMode() { applyLayoutMode(modeAfterTitleDoubleClick(m_mode)); }
 
-void TForm1::relayout() {
+void MainWindow::relayout() {
     MainLayoutInput input;
     input.window = size();
     input.leftCommandCount = static_cast<int>(m_leftCommands.size());
@@ -515,17 +515,17 @@ void TForm1::relayout() {
     emit layoutApplied();
 }
 
-std::vector<HotLabel*> TForm1::stripLabels() const {
+std::vector<HotLabel*> MainWindow::stripLabels() const {
     std::vector<HotLabel*> labels(m_paneLabels.begin(), m_paneLabels.end());
     labels.insert(labels.end(), m_infoLabels.begin(), m_infoLabels.end());
     return labels;
 }
 
-QString TForm1::helpText() { return kHelpText; }
+QString MainWindow::helpText() { return kHelpText; }
 
-QString TForm1::programTitle() { return QStringLiteral("Orvane自动套版电子相册2018"); }
+QString MainWindow::programTitle() { return QStringLiteral("Orvane自动套版电子相册2018"); }
 
-void TForm1::setTitle(const QString& title) {
+void MainWindow::setTitle(const QString& title) {
     setWindowTitle(title);
     setAccessibleName(title);
     m_caption->setText(title);
@@ -534,7 +534,7 @@ void TForm1::setTitle(const QString& title) {
     m_icon->setAccessibleName(title);
 }
 
-void TForm1::refreshCounters() {
+void MainWindow::refreshCounters() {
     const ProjectModel& model = m_session.model();
     const SummaryItem items[] = {SummaryItem::Photos, SummaryItem::Music, SummaryItem::Lyrics};
     for (int pane = 0; pane < 3; ++pane)
@@ -545,7 +545,7 @@ void TForm1::refreshCounters() {
 
 // The 50 ms tick: counters, and the help text creeping up one pixel; once it
 // has passed above its box it starts again from 50 pixels down.
-void TForm1::onSummaryTick() {
+void MainWindow::onSummaryTick() {
     refreshCounters();
     if (!m_helpPanel->isVisible()) return;
     int top = m_helpText->y() - 1;
@@ -553,17 +553,17 @@ void TForm1::onSummaryTick() {
     m_helpText->move(m_helpText->x(), top);
 }
 
-void TForm1::requestExit() {
+void MainWindow::requestExit() {
     if (m_confirmExit && !m_confirmExit()) return;
     m_exitTimer.start();
 }
 
-void TForm1::onExitTimer() {
+void MainWindow::onExitTimer() {
     m_summaryTimer.stop();
     close();
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
@@ -575,13 +575,13 @@ void TForm1::showEvent(QShowEvent* event) {
     m_summaryTimer.start();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     relayout();
 }
 
 // Any request to close the main window ends the program.
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     m_summaryTimer.stop();
     m_exitTimer.stop();
     event->accept();

@@ -1,5 +1,5 @@
 #pragma once
-// The main window TForm1: no system frame; its title bar and bottom strip
+// The main window MainWindow: no system frame; its title bar and bottom strip
 // are cut from the main skin. It lays out, for the current layout mode
 // (start layout, full screen, restore), its left command column with the
 // preview box, the pane area with the command row under it (the album
@@ -30,10 +30,10 @@ class HotLabel;
 class Skin;
 class SkinPicture;
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
    public:
-    TForm1(Session& session, const Skin& skin, QWidget* parent = nullptr);
+    MainWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
     // The three panes, in Panel_panes order: photos, music, lyrics.
     enum Pane { PhotoPane = 0, MusicPane = 1, LyricPane = 2 };

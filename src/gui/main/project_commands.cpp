@@ -35,8 +35,8 @@ ProjectCommands::ProjectCommands(Session& session, WindowSet& windows, ProjectDo
       m_windows(windows),
       m_document(document),
       m_saveQuestion(saveQuestion) {
-    TForm1& main = windows.mainWindow();
-    connect(&main, &TForm1::commandRequested, this, [this](const QString& caption) {
+    MainWindow& main = windows.mainWindow();
+    connect(&main, &MainWindow::commandRequested, this, [this](const QString& caption) {
         if (caption == QStringLiteral("打开工程"))
             openProject();
         else if (caption == QStringLiteral("保存工程"))
@@ -123,7 +123,7 @@ bool ProjectCommands::offerToSave() {
 }
 
 void ProjectCommands::refreshTitle() {
-    m_windows.mainWindow().setTitle(m_document.windowTitle(TForm1::programTitle()));
+    m_windows.mainWindow().setTitle(m_document.windowTitle(MainWindow::programTitle()));
 }
 
 }  // namespace orvane

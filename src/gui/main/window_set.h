@@ -18,40 +18,39 @@
 namespace orvane {
 
 class Session;
-class TForm1;
-class TForm8;
-class TForm25;
-class TForm35;
-class TForm2;
-class TForm17;
-class TForm39;
-class TForm49;
-class TfrmMain;
-class TFormAlbumPreview;
+class MainWindow;
+class MessageWindow;
+class ExitWindow;
+class ProcessingWindow;
+class AlbumLengthWindow;
+class OtherSettingsWindow;
+class OutputSizeWindow;
+class LyricKindWindow;
+class MakeAlbumWindow;
+class AlbumPreviewWindow;
 class MediaBrowser;
 class TextHintWindow;
 class MediaPlayer;
 class ProjectDocument;
 class QuestionWindow;
-class TForm16;
-class TForm28;
-class TForm29;
-class TForm34;
-class TForm46;
-class TForm47;
-class TForm48;
-class TForm51;
+class LyricSettingsWindow;
+class MediaPreviewWindow;
+class TemplatePreviewWindow;
+class KaraokeEditorWindow;
+class KaraokeInitWindow;
+class KaraokeStyleWindow;
+class KaraokeMatchWindow;
 
 // The windows, made by the window set in its creation order.
 struct LyricWindows {
-    TForm16* lyricSettings = nullptr;
-    TForm28* musicPreview = nullptr;
-    TForm29* lyricPreview = nullptr;
-    TForm34* templatePreview = nullptr;
-    TForm46* karaokeEditor = nullptr;
-    TForm47* karaokeInit = nullptr;
-    TForm48* karaokeStyle = nullptr;
-    TForm51* karaokeMatch = nullptr;
+    LyricSettingsWindow* lyricSettings = nullptr;
+    MediaPreviewWindow* musicPreview = nullptr;
+    MediaPreviewWindow* lyricPreview = nullptr;
+    TemplatePreviewWindow* templatePreview = nullptr;
+    KaraokeEditorWindow* karaokeEditor = nullptr;
+    KaraokeInitWindow* karaokeInit = nullptr;
+    KaraokeStyleWindow* karaokeStyle = nullptr;
+    KaraokeMatchWindow* karaokeMatch = nullptr;
 };
 
 class WindowSet {
@@ -59,14 +58,14 @@ class WindowSet {
     explicit WindowSet(Session& session);
     ~WindowSet();
 
-    TForm1& mainWindow() const { return *m_main; }
-    TForm8& messageWindow() const { return *m_message; }
-    TForm25& exitWindow() const { return *m_exit; }
-    TForm35& processingWindow() const { return *m_processing; }
-    TForm39& outputSizeWindow() const { return *m_outputSize; }
-    TForm49& lyricKindWindow() const { return *m_lyricKind; }
-    TfrmMain& makeAlbumWindow() const { return *m_makeAlbum; }
-    TFormAlbumPreview& albumPreviewWindow() const { return *m_albumPreview; }
+    MainWindow& mainWindow() const { return *m_main; }
+    MessageWindow& messageWindow() const { return *m_message; }
+    ExitWindow& exitWindow() const { return *m_exit; }
+    ProcessingWindow& processingWindow() const { return *m_processing; }
+    OutputSizeWindow& outputSizeWindow() const { return *m_outputSize; }
+    LyricKindWindow& lyricKindWindow() const { return *m_lyricKind; }
+    MakeAlbumWindow& makeAlbumWindow() const { return *m_makeAlbum; }
+    AlbumPreviewWindow& albumPreviewWindow() const { return *m_albumPreview; }
     // "文件已存在，是否替换？" with "替换" / "取消", before a save over a file.
     QuestionWindow& replaceQuestion() const { return *m_replaceQuestion; }
     // The end of an album made without some of its parts: "确定" / "查看日志".
@@ -94,11 +93,13 @@ class WindowSet {
     }
 
    private:
+    template <typename W>
+    W* adopt(std::unique_ptr<W> window);
     template <typename W, typename... Args>
     W* make(Args&&... args);
     void attachButtonHints(TextHintWindow& hints);
     void placePreviewAndSummary(Session& session);
-    void connectCommands(Session& session, TForm2& albumLength, TForm17& otherSettings);
+    void connectCommands(Session& session, AlbumLengthWindow& albumLength, OtherSettingsWindow& otherSettings);
 
     Skin m_skin;
     std::unique_ptr<MediaPlayer> m_mediaPlayer;
@@ -106,14 +107,14 @@ class WindowSet {
     LyricWindows m_lyricWindows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     std::vector<QWidget*> m_order;
-    TForm1* m_main = nullptr;
-    TForm8* m_message = nullptr;
-    TForm25* m_exit = nullptr;
-    TForm35* m_processing = nullptr;
-    TForm39* m_outputSize = nullptr;
-    TForm49* m_lyricKind = nullptr;
-    TfrmMain* m_makeAlbum = nullptr;
-    TFormAlbumPreview* m_albumPreview = nullptr;
+    MainWindow* m_main = nullptr;
+    MessageWindow* m_message = nullptr;
+    ExitWindow* m_exit = nullptr;
+    ProcessingWindow* m_processing = nullptr;
+    OutputSizeWindow* m_outputSize = nullptr;
+    LyricKindWindow* m_lyricKind = nullptr;
+    MakeAlbumWindow* m_makeAlbum = nullptr;
+    AlbumPreviewWindow* m_albumPreview = nullptr;
     QuestionWindow* m_replaceQuestion = nullptr;
     QuestionWindow* m_leftOut = nullptr;
     MediaBrowser* m_browser = nullptr;

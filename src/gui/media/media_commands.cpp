@@ -55,8 +55,8 @@ MediaCommands::MediaCommands(Session& session, WindowSet& windows, const MediaWi
       m_windows(windows),
       m_browser(windows.browser()),
       m_media(media) {
-    TForm1& main = windows.mainWindow();
-    connect(&main, &TForm1::commandRequested, this, [this](const QString& caption) {
+    MainWindow& main = windows.mainWindow();
+    connect(&main, &MainWindow::commandRequested, this, [this](const QString& caption) {
         if (caption == QStringLiteral("添加相片"))
             addPhotos();
         else if (caption == QStringLiteral("添加音乐") || caption == QStringLiteral("添加音乐MP3"))
@@ -64,7 +64,7 @@ MediaCommands::MediaCommands(Session& session, WindowSet& windows, const MediaWi
         else if (caption == QStringLiteral("添加歌词") || caption == QStringLiteral("添加歌词LRC"))
             addLyrics();
     });
-    connect(&main, &TForm1::sideCommandRequested, this, [this](int pane, const QString& caption) {
+    connect(&main, &MainWindow::sideCommandRequested, this, [this](int pane, const QString& caption) {
         if (caption == QStringLiteral("删除")) {
             deleteChosen(pane);
         } else if (caption == QStringLiteral("全删") || caption == QStringLiteral("删除全部")) {
@@ -279,7 +279,7 @@ void MediaCommands::deleteChosen(int pane) {
         if (!target.message.isEmpty()) showMessage(target.message);
         return;
     }
-    DeleteQuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
+    QuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
                                      : kind == PaneKind::Music ? m_media.deleteMusic
                                                                : m_media.deleteLyrics;
     if (question->ask(deletionQuestion(kind, false)) != 0) return;
@@ -310,7 +310,7 @@ void MediaCommands::deleteAll(int pane) {
     MediaPane* shown = m_browser.pane(pane);
     if (shown == nullptr || shown->rowCount() == 0) return;
     const auto kind = static_cast<PaneKind>(pane);
-    DeleteQuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
+    QuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
                                      : kind == PaneKind::Music ? m_media.deleteMusic
                                                                : m_media.deleteLyrics;
     if (question->ask(deletionQuestion(kind, true)) != 0) return;
@@ -353,7 +353,7 @@ void MediaCommands::removePhotoRows(const std::vector<int>& rows) {
 }
 
 void MediaCommands::supplement(std::size_t row) {
-    switch (m_media.supplementChoice->ask(TForm9::text())) {
+    switch (m_media.supplementChoice->ask(supplementChoiceText())) {
         case 0:
             runJob(*m_media.addPhotos, [row](ProjectModel& model, const WorkingFolder& folder,
                                              MediaPanes&, Progress& progress) {
@@ -373,10 +373,10 @@ void MediaCommands::supplementByHand(std::size_t row) {
     const std::vector<std::size_t> candidates = supplementCandidates(model, row);
     QList<QStringList> rows;
     for (std::size_t c : candidates) rows << photoListRow(model.photos.at(c));
-    TForm10& window = *m_media.manualSupplement;
-    window.setRows(TForm10::headers(), rows);
+    ListChoiceWindow& window = *m_media.manualSupplement;
+    window.setRows(manualSupplementHeaders(), rows);
     window.choose([this, row, &candidates, &window](int button, std::optional<int> chosen) {
-        if (button == TForm10::ChooseFromProject) {
+        if (button == ChooseFromProject) {
             // Nothing to choose from: the window stays so that a new photo
             // can be added instead.
             if (candidates.empty()) {
@@ -394,7 +394,7 @@ void MediaCommands::supplementByHand(std::size_t row) {
                    });
             return true;
         }
-        if (button == TForm10::AddNewPhoto) {
+        if (button == AddNewPhoto) {
             const QString file = m_windows.fileChooser().openFile(
                 &window, QStringLiteral("添加新相片用来补充"), photoFilter());
             if (file.isEmpty()) return false;
@@ -472,7 +472,7 @@ void MediaCommands::bindByHand(int pane, int row) {
                                 QStringLiteral("歌词类型")}
                   : QStringList{QStringLiteral("序号"), QStringLiteral("音乐文件名"),
                                 QStringLiteral("音乐类型")};
-    TForm15& window = *m_media.bindChoice;
+    ListChoiceWindow& window = *m_media.bindChoice;
     window.setRows(headers, rows);
     window.choose([this, fromMusic, row](int button, std::optional<int> chosen) {
         if (button != 0) return true;

@@ -1,5 +1,6 @@
 #pragma once
-// The windows of the media commands, each made once by the WindowSet:
+// The windows of the media commands, each made once by the WindowSet (named by their
+// form names):
 // - TMainForm "添加相片", TForm6 "添加音乐", TForm7 "添加歌词": progress of
 //   the imports (and of the photo supplement), shown while the job runs;
 // - TForm11 "删除相片", TForm12 "删除音乐", TForm13 "删除歌词": the delete
@@ -11,83 +12,54 @@
 // - TForm15 "绑定": the other side's files to bind to.
 // MediaCommands drives them. GUI thread.
 
+#include <memory>
+
 #include "gui/shell/job_progress_window.h"
 #include "gui/shell/list_choice_window.h"
 #include "gui/shell/question_window.h"
 
 namespace orvane {
 
-class TMainForm : public JobProgressWindow {
-    Q_OBJECT
-   public:
-    explicit TMainForm(const Skin& skin, QWidget* parent = nullptr);
-};
+class Skin;
 
-class TForm6 : public JobProgressWindow {
-    Q_OBJECT
-   public:
-    explicit TForm6(const Skin& skin, QWidget* parent = nullptr);
-};
+// The import progress windows.
+std::unique_ptr<JobProgressWindow> makePhotoImportWindow(const Skin& skin);  // JobProgressWindow
+std::unique_ptr<JobProgressWindow> makeMusicImportWindow(const Skin& skin);  // JobProgressWindow
+std::unique_ptr<JobProgressWindow> makeLyricImportWindow(const Skin& skin);  // JobProgressWindow
 
-class TForm7 : public JobProgressWindow {
-    Q_OBJECT
-   public:
-    explicit TForm7(const Skin& skin, QWidget* parent = nullptr);
-};
-
-// The supplement choice; its text is set by ask().
-class TForm9 : public QuestionWindow {
-    Q_OBJECT
-   public:
-    explicit TForm9(const Skin& skin, QWidget* parent = nullptr);
-    static QString text();
-};
+// The supplement choice; its text is supplementChoiceText().
+std::unique_ptr<QuestionWindow> makeSupplementChoiceWindow(const Skin& skin);  // QuestionWindow
+QString supplementChoiceText();
 
 // The manual supplement: candidates with the photo list's columns.
-class TForm10 : public ListChoiceWindow {
-    Q_OBJECT
-   public:
-    explicit TForm10(const Skin& skin, QWidget* parent = nullptr);
-    static QStringList headers();
-    enum Button { ChooseFromProject = 0, AddNewPhoto = 1, Cancel = 2 };
-};
+std::unique_ptr<ListChoiceWindow> makeManualSupplementWindow(const Skin& skin);  // ListChoiceWindow
+QStringList manualSupplementHeaders();
+enum ManualSupplementButton { ChooseFromProject = 0, AddNewPhoto = 1, CancelSupplement = 2 };
 
 // The delete questions of the photo (TForm11), music (TForm12) and lyric
 // (TForm13) panes: button 0 "确定删除", 1 "取消".
-class DeleteQuestionWindow : public QuestionWindow {
-    Q_OBJECT
-   public:
-    DeleteQuestionWindow(const QString& objectName, const QString& caption, const Skin& skin,
-                         QWidget* parent = nullptr);
-};
+std::unique_ptr<QuestionWindow> makeDeleteQuestionWindow(const QString& objectName,
+                                                         const QString& caption, const Skin& skin);
 
 // The binding question; the caller sets the caption to the action. Button
 // 0 "确定", 1 "取消".
-class TForm14 : public QuestionWindow {
-    Q_OBJECT
-   public:
-    explicit TForm14(const Skin& skin, QWidget* parent = nullptr);
-};
+std::unique_ptr<QuestionWindow> makeBindQuestionWindow(const Skin& skin);  // QuestionWindow
 
 // The manual binding: the other side's files. Button 0 "确定", 1 "取消".
-class TForm15 : public ListChoiceWindow {
-    Q_OBJECT
-   public:
-    explicit TForm15(const Skin& skin, QWidget* parent = nullptr);
-};
+std::unique_ptr<ListChoiceWindow> makeBindChoiceWindow(const Skin& skin);  // ListChoiceWindow
 
 // The windows MediaCommands works with.
 struct MediaWindows {
-    TMainForm* addPhotos = nullptr;
-    TForm6* addMusic = nullptr;
-    TForm7* addLyrics = nullptr;
-    TForm9* supplementChoice = nullptr;
-    TForm10* manualSupplement = nullptr;
-    DeleteQuestionWindow* deletePhotos = nullptr;  // TForm11
-    DeleteQuestionWindow* deleteMusic = nullptr;   // TForm12
-    DeleteQuestionWindow* deleteLyrics = nullptr;  // TForm13
-    TForm14* bindQuestion = nullptr;
-    TForm15* bindChoice = nullptr;
+    JobProgressWindow* addPhotos = nullptr;
+    JobProgressWindow* addMusic = nullptr;
+    JobProgressWindow* addLyrics = nullptr;
+    QuestionWindow* supplementChoice = nullptr;
+    ListChoiceWindow* manualSupplement = nullptr;
+    QuestionWindow* deletePhotos = nullptr;  // TForm11
+    QuestionWindow* deleteMusic = nullptr;   // TForm12
+    QuestionWindow* deleteLyrics = nullptr;  // TForm13
+    QuestionWindow* bindQuestion = nullptr;
+    ListChoiceWindow* bindChoice = nullptr;
 };
 
 }  // namespace orvane

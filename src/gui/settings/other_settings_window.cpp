@@ -17,7 +17,7 @@ QGroupBox* group(const QString& caption, const QString& objectName, QWidget* par
 
 }  // namespace
 
-TForm17::TForm17(Session& session, const Skin& skin, QWidget* parent)
+OtherSettingsWindow::OtherSettingsWindow(Session& session, const Skin& skin, QWidget* parent)
     : SettingsDialog(session, skin, QStringLiteral("TForm17"), QStringLiteral("其它设置"), parent) {
     setFixedSize(520, 330);
     auto* layout = new QVBoxLayout(content());
@@ -79,7 +79,7 @@ TForm17::TForm17(Session& session, const Skin& skin, QWidget* parent)
     loadOptions();
 }
 
-void TForm17::showEvent(QShowEvent* event) {
+void OtherSettingsWindow::showEvent(QShowEvent* event) {
     loadOptions();
     SettingsDialog::showEvent(event);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// TForm17 "其它设置": the TV system, the picture quality and how photos
+// OtherSettingsWindow "其它设置": the TV system, the picture quality and how photos
 // without a slot size of their own are cropped on import. Every choice is
 // written to the session at once; the buttons show the session's settings
 // whenever the window is shown. GUI thread only.
@@ -8,10 +8,10 @@
 
 namespace orvane {
 
-class TForm17 : public SettingsDialog {
+class OtherSettingsWindow : public SettingsDialog {
     Q_OBJECT
    public:
-    TForm17(Session& session, const Skin& skin, QWidget* parent = nullptr);
+    OtherSettingsWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
 
    protected:
     void showEvent(QShowEvent* event) override;

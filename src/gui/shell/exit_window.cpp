@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-TForm25::TForm25(const Skin& skin, QWidget* parent)
+ExitWindow::ExitWindow(const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm25"), QStringLiteral("退出本软件"), skin, parent) {
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(20, 16, 20, 14);
@@ -36,7 +36,7 @@ TForm25::TForm25(const Skin& skin, QWidget* parent)
     setContentSize(QSize(340, 130));
 }
 
-bool TForm25::confirmExit() {
+bool ExitWindow::confirmExit() {
     m_message->setText(QStringLiteral("确定要退出本软件吗？"));
     m_message->setAccessibleName(m_message->text());
     m_cancel->setFocus();

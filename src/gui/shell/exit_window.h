@@ -1,5 +1,5 @@
 #pragma once
-// The exit window TForm25 ("退出本软件"): asks whether to end the program.
+// The exit window ExitWindow ("退出本软件"): asks whether to end the program.
 // GUI thread.
 
 #include "gui/shell/framed_window.h"
@@ -9,10 +9,10 @@ class QPushButton;
 
 namespace orvane {
 
-class TForm25 : public FramedWindow {
+class ExitWindow : public FramedWindow {
     Q_OBJECT
    public:
-    explicit TForm25(const Skin& skin, QWidget* parent = nullptr);
+    explicit ExitWindow(const Skin& skin, QWidget* parent = nullptr);
 
     // Shows "确定要退出本软件吗？" modally; true when the user chose "确定".
     // "取消", the close control and Esc answer no.

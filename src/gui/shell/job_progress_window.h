@@ -5,7 +5,7 @@
 // stays until the job has really ended. It closes itself when the job ends;
 // a window with a closing pause first fills its bar (one step per fill
 // interval) and stays on the screen for the pause, so that the user sees the
-// work done. The processing window TForm35 and the add-photos, add-music and
+// work done. The processing window ProcessingWindow and the add-photos, add-music and
 // add-lyrics windows are made of it, each with its own names. GUI thread.
 
 #include <chrono>

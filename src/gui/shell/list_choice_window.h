@@ -2,7 +2,7 @@
 // ListChoiceWindow: a modal window with a line of text, a list of rows to
 // choose from and a row of buttons; the caller decides for each button
 // press whether the window closes (a missing choice may leave it open with
-// a message). The bind window TForm15 and the manual supplement window are
+// a message). The bind window ListChoiceWindow and the manual supplement window are
 // made of it. GUI thread.
 
 #include <QList>

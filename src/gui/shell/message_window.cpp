@@ -19,7 +19,7 @@ constexpr int kTallestHeight = 600;
 
 }  // namespace
 
-TForm8::TForm8(const Skin& skin, QWidget* parent)
+MessageWindow::MessageWindow(const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm8"), QStringLiteral("提示信息"), skin, parent) {
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(20, 16, 20, 14);
@@ -44,9 +44,9 @@ TForm8::TForm8(const Skin& skin, QWidget* parent)
     setContentSize(QSize(kNarrowWidth, kShortHeight));
 }
 
-void TForm8::showError(const UserError& error) { showMessage(problemText(error)); }
+void MessageWindow::showError(const UserError& error) { showMessage(problemText(error)); }
 
-void TForm8::showMessage(const QString& message) {
+void MessageWindow::showMessage(const QString& message) {
     m_message->setText(message);
     m_message->setAccessibleName(message);
     // Short messages keep the usual size; long ones (a list of files left

@@ -1,5 +1,5 @@
 #pragma once
-// The message window TForm8 ("提示信息"): every message for the user is
+// The message window MessageWindow ("提示信息"): every message for the user is
 // shown here, modally, and blocks the caller until "确定" (Enter), the close
 // control or Esc dismisses it. GUI thread.
 
@@ -11,10 +11,10 @@ class QPushButton;
 
 namespace orvane {
 
-class TForm8 : public FramedWindow {
+class MessageWindow : public FramedWindow {
     Q_OBJECT
    public:
-    explicit TForm8(const Skin& skin, QWidget* parent = nullptr);
+    explicit MessageWindow(const Skin& skin, QWidget* parent = nullptr);
 
     // Writes `message` into Label_xianshi_xiaoxi and shows the window
     // modally until it is dismissed.

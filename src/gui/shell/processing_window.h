@@ -1,5 +1,5 @@
 #pragma once
-// The processing window TForm35 ("正在处理..."): shown modally while a job
+// The processing window ProcessingWindow ("正在处理..."): shown modally while a job
 // of a JobRunner runs (files added at start or dropped on the main window);
 // see JobProgressWindow. GUI thread.
 
@@ -7,10 +7,10 @@
 
 namespace orvane {
 
-class TForm35 : public JobProgressWindow {
+class ProcessingWindow : public JobProgressWindow {
     Q_OBJECT
    public:
-    explicit TForm35(const Skin& skin, QWidget* parent = nullptr);
+    explicit ProcessingWindow(const Skin& skin, QWidget* parent = nullptr);
 };
 
 }  // namespace orvane

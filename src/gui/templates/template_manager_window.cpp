@@ -41,7 +41,7 @@ QString entryText(const TemplateEntry& t, bool current) {
 
 }  // namespace
 
-TFormTemplates::TFormTemplates(Session& session, WindowSet& windows, QWidget* parent)
+TemplateManagerWindow::TemplateManagerWindow(Session& session, WindowSet& windows, QWidget* parent)
     : FramedWindow(QStringLiteral("TFormTemplates"), QStringLiteral("模板管理"), windows.skin(),
                    parent),
       m_session(session),
@@ -49,7 +49,7 @@ TFormTemplates::TFormTemplates(Session& session, WindowSet& windows, QWidget* pa
     buildControls();
 }
 
-void TFormTemplates::buildControls() {
+void TemplateManagerWindow::buildControls() {
     setContentSize(QSize(560, 420));
     QWidget* c = content();
     auto* layout = new QVBoxLayout(c);
@@ -82,13 +82,13 @@ void TFormTemplates::buildControls() {
     cancel->setAutoDefault(false);
     ok->setDefault(true);
 
-    connect(look, &QPushButton::clicked, this, &TFormTemplates::preview);
-    connect(ok, &QPushButton::clicked, this, &TFormTemplates::applyChoice);
+    connect(look, &QPushButton::clicked, this, &TemplateManagerWindow::preview);
+    connect(ok, &QPushButton::clicked, this, &TemplateManagerWindow::applyChoice);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &TFormTemplates::applyChoice);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &TemplateManagerWindow::applyChoice);
 }
 
-bool TFormTemplates::load(int row) {
+bool TemplateManagerWindow::load(int row) {
     const auto& photos = m_session.model().photos;
     if (photos.empty()) return false;
     m_row = row >= 0 && std::size_t(row) < photos.size() ? row : 0;
@@ -97,7 +97,7 @@ bool TFormTemplates::load(int row) {
     return true;
 }
 
-void TFormTemplates::fillList() {
+void TemplateManagerWindow::fillList() {
     const ProjectModel& model = m_session.model();
     const PhotoEntry& photo = model.photos.at(std::size_t(m_row));
     m_photo->setText(
@@ -121,7 +121,7 @@ void TFormTemplates::fillList() {
     m_list->setCurrentRow(current);
 }
 
-void TFormTemplates::openWindow(int row) {
+void TemplateManagerWindow::openWindow(int row) {
     if (!load(row)) {
         m_windows.messageWindow().showMessage(kNoPhotos);
         return;
@@ -130,9 +130,9 @@ void TFormTemplates::openWindow(int row) {
     exec();
 }
 
-void TFormTemplates::chooseTemplate(int index) { m_list->setCurrentRow(index); }
+void TemplateManagerWindow::chooseTemplate(int index) { m_list->setCurrentRow(index); }
 
-bool TFormTemplates::applyChoice() {
+bool TemplateManagerWindow::applyChoice() {
     const int index = m_list->currentRow();
     if (m_row < 0 || index < 0 || index >= m_locations.size()) return false;
     const std::size_t row = std::size_t(m_row);
@@ -153,32 +153,32 @@ bool TFormTemplates::applyChoice() {
     return true;
 }
 
-void TFormTemplates::preview() {
-    if (auto* previewWindow = qobject_cast<TForm34*>(m_windows.window(QStringLiteral("TForm34"))))
+void TemplateManagerWindow::preview() {
+    if (auto* previewWindow = qobject_cast<TemplatePreviewWindow*>(m_windows.window(QStringLiteral("TForm34"))))
         previewWindow->previewPhoto(m_row);
 }
 
 void connectTemplateCommands(Session& session, WindowSet& windows) {
-    TForm1& main = windows.mainWindow();
-    auto* manager = new TFormTemplates(session, windows, &main);
-    QObject::connect(&main, &TForm1::commandRequested, &main,
+    MainWindow& main = windows.mainWindow();
+    auto* manager = new TemplateManagerWindow(session, windows, &main);
+    QObject::connect(&main, &MainWindow::commandRequested, &main,
                      [&windows, manager](const QString& caption) {
                          if (caption == QStringLiteral("模板管理"))  // on the chosen photo
                              manager->openWindow(windows.browser().currentRow(0).value_or(0));
                      });
     // The chosen photo in its template, from the photo panel or a double
     // click on it.
-    TForm34* preview = windows.lyricWindows().templatePreview;
+    TemplatePreviewWindow* preview = windows.lyricWindows().templatePreview;
     MediaBrowser* browser = &windows.browser();
-    QObject::connect(&main, &TForm1::sideCommandRequested, browser,
+    QObject::connect(&main, &MainWindow::sideCommandRequested, browser,
                      [browser, preview](int pane, const QString& caption) {
-                         if (pane == TForm1::PhotoPane &&
+                         if (pane == MainWindow::PhotoPane &&
                              caption == QStringLiteral("预览单个相片模板效果"))
                              preview->previewPhoto(
-                                 browser->currentRow(TForm1::PhotoPane).value_or(-1));
+                                 browser->currentRow(MainWindow::PhotoPane).value_or(-1));
                      });
     QObject::connect(browser, &MediaBrowser::itemActivated, browser, [preview](int pane, int row) {
-        if (pane == TForm1::PhotoPane) preview->previewPhoto(row);
+        if (pane == MainWindow::PhotoPane) preview->previewPhoto(row);
     });
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// TFormTemplates "模板管理": another template for one photo. The window
+// TemplateManagerWindow "模板管理": another template for one photo. The window
 // shows the photo chosen in the photo pane and the single-photo templates of
 // its orientation (templateChoices), the current one marked; "确定" gives
 // the photo the chosen template through Session::apply (changePhotoTemplate:
 // a failure changes nothing and its message goes to the message window),
-// "预览" shows the photo in its template in TForm34, "取消" closes. Made
+// "预览" shows the photo in its template in TemplatePreviewWindow, "取消" closes. Made
 // once, owned by the main window. GUI thread.
 
 #include "gui/shell/framed_window.h"
@@ -17,10 +17,10 @@ namespace orvane {
 class Session;
 class WindowSet;
 
-class TFormTemplates : public FramedWindow {
+class TemplateManagerWindow : public FramedWindow {
     Q_OBJECT
    public:
-    TFormTemplates(Session& session, WindowSet& windows, QWidget* parent = nullptr);
+    TemplateManagerWindow(Session& session, WindowSet& windows, QWidget* parent = nullptr);
 
     // Fills the window for photo `row` (0-based; the first photo when out of
     // range) without showing it; false when there are no photos.
@@ -35,7 +35,7 @@ class TFormTemplates : public FramedWindow {
     // "确定": gives the photo the chosen template. False on a failure (the
     // message window says why) or when nothing is chosen.
     bool applyChoice();
-    // "预览": the photo in its current template, in TForm34.
+    // "预览": the photo in its current template, in TemplatePreviewWindow.
     void preview();
 
    private:
@@ -52,7 +52,7 @@ class TFormTemplates : public FramedWindow {
     QLabel* m_status = nullptr;
 };
 
-// Connects "模板管理" of the main window to a TFormTemplates made here.
+// Connects "模板管理" of the main window to a TemplateManagerWindow made here.
 void connectTemplateCommands(Session& session, WindowSet& windows);
 
 }  // namespace orvane

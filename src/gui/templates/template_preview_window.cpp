@@ -26,7 +26,7 @@ QPushButton* commandButton(QWidget* parent, const char* name, const QString& cap
 
 }  // namespace
 
-TForm34::TForm34(Session& session, const Skin& skin, TForm8& messages, QWidget* parent)
+TemplatePreviewWindow::TemplatePreviewWindow(Session& session, const Skin& skin, MessageWindow& messages, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm34"), QStringLiteral("相片使用效果预览"), skin, parent),
       m_session(session),
       m_messages(messages) {
@@ -65,17 +65,17 @@ TForm34::TForm34(Session& session, const Skin& skin, TForm8& messages, QWidget* 
         commandButton(c, "Button_tingzhi", QStringLiteral("停止"), QRect(915, 320, 85, 30));
     auto* backButton =
         commandButton(c, "Button_fanhui", QStringLiteral("返回"), QRect(820, 430, 180, 30));
-    connect(playButton, &QPushButton::clicked, this, &TForm34::play);
-    connect(stopButton, &QPushButton::clicked, this, &TForm34::stopPreview);
-    connect(backButton, &QPushButton::clicked, this, &TForm34::back);
+    connect(playButton, &QPushButton::clicked, this, &TemplatePreviewWindow::play);
+    connect(stopButton, &QPushButton::clicked, this, &TemplatePreviewWindow::stopPreview);
+    connect(backButton, &QPushButton::clicked, this, &TemplatePreviewWindow::back);
 
     m_frameTimer.setSingleShot(true);
-    connect(&m_frameTimer, &QTimer::timeout, this, &TForm34::nextFrame);
+    connect(&m_frameTimer, &QTimer::timeout, this, &TemplatePreviewWindow::nextFrame);
 }
 
-TForm34::~TForm34() = default;
+TemplatePreviewWindow::~TemplatePreviewWindow() = default;
 
-QLineEdit* TForm34::infoBox(const char* caption, const char* name, int top) {
+QLineEdit* TemplatePreviewWindow::infoBox(const char* caption, const char* name, int top) {
     auto* label = new QLabel(QString::fromUtf8(caption), content());
     label->setGeometry(820, top, 180, 20);
     auto* box = new QLineEdit(content());
@@ -85,7 +85,7 @@ QLineEdit* TForm34::infoBox(const char* caption, const char* name, int top) {
     return box;
 }
 
-void TForm34::previewPhoto(int row) {
+void TemplatePreviewWindow::previewPhoto(int row) {
     const ProjectModel& model = m_session.model();
     if (model.photos.empty()) {
         m_messages.showMessage(QStringLiteral("没有找到相片文件，不能预览效果！"));
@@ -112,13 +112,13 @@ void TForm34::previewPhoto(int row) {
     m_preview = std::make_unique<TemplatePreview>(m_session.folder(), photo.templateFolder.toInt(),
                                                   photo.templatePhotoCount.toInt(), options);
     // Prepared right after the window has appeared.
-    QTimer::singleShot(0, this, &TForm34::prepareAndPlay);
+    QTimer::singleShot(0, this, &TemplatePreviewWindow::prepareAndPlay);
     exec();
     m_frameTimer.stop();
     m_preview.reset();
 }
 
-void TForm34::prepareAndPlay() {
+void TemplatePreviewWindow::prepareAndPlay() {
     if (!m_preview) return;
     if (Result<void> prepared = m_preview->prepare(); !prepared) {
         m_messages.showMessage(prepared.error().message);
@@ -127,7 +127,7 @@ void TForm34::prepareAndPlay() {
     play();
 }
 
-void TForm34::play() {
+void TemplatePreviewWindow::play() {
     if (m_session.model().photos.empty()) {
         m_messages.showMessage(QStringLiteral("没有找到相片文件，不能预览效果！"));
         return;
@@ -151,7 +151,7 @@ void TForm34::play() {
     m_frameTimer.start(static_cast<int>(m_preview->pace(0).count()));
 }
 
-void TForm34::nextFrame() {
+void TemplatePreviewWindow::nextFrame() {
     if (!m_preview || m_exit->text() != kPlaying) return;
     const int frame = m_frame + 1;
     if (frame >= m_preview->frameCount()) return;
@@ -172,24 +172,24 @@ void TForm34::nextFrame() {
     m_frameTimer.start(static_cast<int>(m_preview->pace(frame + 1).count()));
 }
 
-void TForm34::stopPreview() {
+void TemplatePreviewWindow::stopPreview() {
     m_frameTimer.stop();
     m_exit->setText(kStopped);
     m_picture->hide();
 }
 
-void TForm34::back() { accept(); }
+void TemplatePreviewWindow::back() { accept(); }
 
 // "返回", the close control and Esc: stop and remove the preview copies.
-void TForm34::done(int result) {
+void TemplatePreviewWindow::done(int result) {
     stopPreview();
     if (m_preview) m_preview->remove();
     FramedWindow::done(result);
 }
 
-int TForm34::movieFrame() const { return m_counter->text().toInt(); }
-QString TForm34::runFlag() const { return m_exit->text(); }
-QString TForm34::loadedFlag() const { return m_loaded->text(); }
-bool TForm34::inEnding() const { return m_loaded->text() == kEndingLoaded; }
+int TemplatePreviewWindow::movieFrame() const { return m_counter->text().toInt(); }
+QString TemplatePreviewWindow::runFlag() const { return m_exit->text(); }
+QString TemplatePreviewWindow::loadedFlag() const { return m_loaded->text(); }
+bool TemplatePreviewWindow::inEnding() const { return m_loaded->text() == kEndingLoaded; }
 
 }  // namespace orvane

@@ -1,5 +1,5 @@
 #pragma once
-// TForm34 "相片使用效果预览": how one photo looks in the template instance it
+// TemplatePreviewWindow "相片使用效果预览": how one photo looks in the template instance it
 // was staged into. Opening fills the photo's info boxes and shows the window
 // modally; right after it appears the preview work area is rebuilt
 // (TemplatePreview::prepare) and the template plays in the 800 × 450 area
@@ -21,14 +21,14 @@ class QLineEdit;
 namespace orvane {
 
 class Session;
-class TForm8;
+class MessageWindow;
 class TemplatePreview;
 
-class TForm34 : public FramedWindow {
+class TemplatePreviewWindow : public FramedWindow {
     Q_OBJECT
    public:
-    TForm34(Session& session, const Skin& skin, TForm8& messages, QWidget* parent = nullptr);
-    ~TForm34() override;
+    TemplatePreviewWindow(Session& session, const Skin& skin, MessageWindow& messages, QWidget* parent = nullptr);
+    ~TemplatePreviewWindow() override;
 
     // Previews photo `row` (0-based; -1: none selected). Refuses with a
     // message when there are no photos or none is selected.
@@ -61,7 +61,7 @@ class TForm34 : public FramedWindow {
     QLineEdit* infoBox(const char* caption, const char* name, int top);
 
     Session& m_session;
-    TForm8& m_messages;
+    MessageWindow& m_messages;
     std::unique_ptr<TemplatePreview> m_preview;
     int m_row = -1;
     int m_frame = -1;  // preview frame (template then ending)

@@ -97,7 +97,7 @@ TEST_F(AlbumEffectsWindowTest, CropHandsTheFrameAndPlacementOverAndStagesTheSlot
     EXPECT_GT(meanColour(before, before.rect().adjusted(8, 8, -8, -8)).red(), 80);
     ManualCropInput handed;
     whenShown(QStringLiteral("TFormCrop"), [&](QWidget* w) {
-        auto* crop = static_cast<TFormCrop*>(w);
+        auto* crop = static_cast<CropWindow*>(w);
         const QSize frame = crop->frameSize();
         // The full-screen slot: a 16:9 frame, the photo covering it.
         EXPECT_EQ(frame, QSize(580, 326));
@@ -160,7 +160,7 @@ TEST_F(AlbumEffectsWindowTest, PlacedPictureShowsInTheAlbumAtItsPlaceAndTime) {
     windows->setFileChooser(std::move(chooser));
 
     whenShown(QStringLiteral("TFormPictureEffects"), [&](QWidget* w) {
-        auto* editor = static_cast<TFormPictureEffects*>(w);
+        auto* editor = static_cast<PictureEffectsWindow*>(w);
         child<QPushButton>(w, "suiButton_xuanze")->click();
         EXPECT_EQ(editor->pictureFile(), toQString(pictureFile));
         editor->setStartTime(0, 1);
@@ -220,7 +220,7 @@ TEST_F(AlbumEffectsWindowTest, TheEditorShowsThePictureTableAsItIsWhenOpened) {
     };
     whenShown(QStringLiteral("TFormPictureEffects"), [&](QWidget* w) {
         child<QPushButton>(w, "suiButton_xuanze")->click();
-        static_cast<TFormPictureEffects*>(w)->setPlacement({10, 20});
+        static_cast<PictureEffectsWindow*>(w)->setPlacement({10, 20});
         child<QPushButton>(w, "suiButton_tianjia")->click();
         child<QPushButton>(w, "suiButton_fanhui")->click();
     });
@@ -257,7 +257,7 @@ TEST_F(AlbumEffectsWindowTest, PictureRowsAreChangedAndDeletedInPlace) {
     windows->setFileChooser(std::make_unique<OneFileChooser>(toQString(pictureFile)));
 
     whenShown(QStringLiteral("TFormPictureEffects"), [&](QWidget* w) {
-        auto* editor = static_cast<TFormPictureEffects*>(w);
+        auto* editor = static_cast<PictureEffectsWindow*>(w);
         auto* list = child<QTreeWidget>(w, "suiListView_Image");
         const auto press = [w](const char* name) { child<QPushButton>(w, name)->click(); };
         press("suiButton_tianjia");  // no picture yet

@@ -1,4 +1,4 @@
-// The text-effect editor TForm3 through the window set: the add checks and
+// The text-effect editor TextEffectWindow through the window set: the add checks and
 // their messages in order, deleting several rows, preview all ending, the
 // list drag, and the table handed to the session on close.
 
@@ -34,35 +34,35 @@ class TextEffectEditorTest : public ::testing::Test {
         session = openEmptySession(dir.path());
         ASSERT_TRUE(session);
         windows = std::make_unique<WindowSet>(*session);
-        editor = qobject_cast<TForm3*>(windows->window(QStringLiteral("TForm3")));
+        editor = qobject_cast<TextEffectWindow*>(windows->window(QStringLiteral("TForm3")));
         ASSERT_NE(editor, nullptr);
     }
     // Opens the editor from the main window's command, runs `act` in it and
     // leaves it with "返     回".
-    void inEditor(const std::function<void(TForm3*)>& act) {
+    void inEditor(const std::function<void(TextEffectWindow*)>& act) {
         whenShown(QStringLiteral("TForm3"), [act](QWidget* w) {
-            auto* e = static_cast<TForm3*>(w);
+            auto* e = static_cast<TextEffectWindow*>(w);
             act(e);
             child<QPushButton>(e, "suiButton_fanhui")->click();
         });
         Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("文字特效"));
     }
-    static void addText(TForm3* e, const QString& text) {
+    static void addText(TextEffectWindow* e, const QString& text) {
         child<QLineEdit>(e, "suiEdit_wenzi")->setText(text);
         child<QPushButton>(e, "suiButton_tianjia")->click();
     }
-    static QStringList listTexts(TForm3* e) {
+    static QStringList listTexts(TextEffectWindow* e) {
         QStringList out;
         auto* list = child<QTreeWidget>(e, "suiListView_Label_2");
         for (int i = 0; i < list->topLevelItemCount(); ++i) out << list->topLevelItem(i)->text(0);
         return out;
     }
-    static QStringList rowTexts(TForm3* e) {
+    static QStringList rowTexts(TextEffectWindow* e) {
         QStringList out;
         for (const TextEffect& row : e->rows()) out << row.text;
         return out;
     }
-    static void select(TForm3* e, std::initializer_list<int> rows) {
+    static void select(TextEffectWindow* e, std::initializer_list<int> rows) {
         auto* list = child<QTreeWidget>(e, "suiListView_Label_2");
         list->clearSelection();
         for (int row : rows) list->topLevelItem(row)->setSelected(true);
@@ -71,7 +71,7 @@ class TextEffectEditorTest : public ::testing::Test {
     TempDir dir;
     std::unique_ptr<Session> session;
     std::unique_ptr<WindowSet> windows;
-    TForm3* editor = nullptr;
+    TextEffectWindow* editor = nullptr;
     MessageAnswerer answers;
 };
 
@@ -94,7 +94,7 @@ TEST_F(TextEffectEditorTest, AddReportsTheFirstFailingCheckAndAddsNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         answers.messages.clear();
-        inEditor([&](TForm3* e) {
+        inEditor([&](TextEffectWindow* e) {
             for (const char* name : c.emptied) {
                 if (auto* edit = e->findChild<QLineEdit*>(QString::fromLatin1(name)))
                     edit->clear();
@@ -110,7 +110,7 @@ TEST_F(TextEffectEditorTest, AddReportsTheFirstFailingCheckAndAddsNothing) {
 }
 
 TEST_F(TextEffectEditorTest, AddsTheDefaultsAndHandsTheTableOverOnClose) {
-    inEditor([](TForm3* e) {
+    inEditor([](TextEffectWindow* e) {
         // The placeholder itself is a text like any other.
         child<QPushButton>(e, "suiButton_tianjia")->click();
         child<QComboBox>(e, "suiComboBox_fen")->setCurrentIndex(1);
@@ -148,12 +148,12 @@ TEST_F(TextEffectEditorTest, AddsTheDefaultsAndHandsTheTableOverOnClose) {
     EXPECT_EQ(second.bold, QStringLiteral("cuti"));
 
     // Emptied in the editor, the album's table is emptied on close.
-    inEditor([](TForm3* e) { child<QPushButton>(e, "suiButton_quanbushanchu")->click(); });
+    inEditor([](TextEffectWindow* e) { child<QPushButton>(e, "suiButton_quanbushanchu")->click(); });
     EXPECT_TRUE(session->model().textEffects.empty());
 }
 
 TEST_F(TextEffectEditorTest, DeletingSeveralRowsKeepsListAndTableAligned) {
-    inEditor([this](TForm3* e) {
+    inEditor([this](TextEffectWindow* e) {
         child<QPushButton>(e, "suiButton_shanchu")->click();  // nothing selected yet
         for (const char* text : {"a", "b", "c", "d", "e"}) addText(e, QString::fromLatin1(text));
         select(e, {1, 3});
@@ -174,7 +174,7 @@ TEST_F(TextEffectEditorTest, PreviewAllEndsOnceEveryStartedTextHasStopped) {
     int lastTicks = 0;
     bool editingLocked = false, stopEnabled = false, labelShown = false, secondShown = false;
     bool ended = false;
-    inEditor([&](TForm3* e) {
+    inEditor([&](TextEffectWindow* e) {
         child<QPushButton>(e, "suiButton_quanbuyulan")->click();  // empty table
         // Top to bottom: a short way down the 289-pixel area.
         auto* effects = child<QComboBox>(e, "suiComboBox_texiao");
@@ -217,7 +217,7 @@ TEST_F(TextEffectEditorTest, PreviewAllEndsOnceEveryStartedTextHasStopped) {
 }
 
 TEST_F(TextEffectEditorTest, SinglePreviewMovesOnlyTheSelectedTextUntilStopped) {
-    inEditor([&](TForm3* e) {
+    inEditor([&](TextEffectWindow* e) {
         addText(e, QStringLiteral("甲"));
         addText(e, QStringLiteral("乙"));
         select(e, {});
@@ -262,7 +262,7 @@ TEST_F(TextEffectEditorTest, ListDragMovesTheSelectedBlock) {
         {"every row selected", {0, 1, 2, 3, 4}, 0, 3, five},
         {"below the last row", {0}, 0, 5, {"2", "3", "4", "5", "1"}},
     };
-    inEditor([&](TForm3* e) {
+    inEditor([&](TextEffectWindow* e) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.what);
             child<QPushButton>(e, "suiButton_quanbushanchu")->click();
@@ -300,7 +300,7 @@ TEST_F(TextEffectEditorTest, ListDragMovesTheSelectedBlock) {
 }
 
 TEST_F(TextEffectEditorTest, ReopeningShowsTheProjectsTableNotTheLastOne) {
-    inEditor([](TForm3* e) {
+    inEditor([](TextEffectWindow* e) {
         addText(e, QStringLiteral("old one"));
         addText(e, QStringLiteral("old two"));
     });
@@ -313,7 +313,7 @@ TEST_F(TextEffectEditorTest, ReopeningShowsTheProjectsTableNotTheLastOne) {
     next.textEffects.assign({other});
     session->commit(std::move(next));
     QStringList shown;
-    inEditor([&](TForm3* e) { shown = listTexts(e); });
+    inEditor([&](TextEffectWindow* e) { shown = listTexts(e); });
     EXPECT_EQ(shown, QStringList{QStringLiteral("from the project")});
     // Closing hands the table back unchanged: the old rows stay gone.
     ASSERT_EQ(session->model().textEffects.size(), 1u);
@@ -323,7 +323,7 @@ TEST_F(TextEffectEditorTest, ReopeningShowsTheProjectsTableNotTheLastOne) {
     next = session->model();
     next.textEffects.assign({});
     session->commit(std::move(next));
-    inEditor([&](TForm3* e) {
+    inEditor([&](TextEffectWindow* e) {
         shown = listTexts(e);
         EXPECT_TRUE(e->rows().empty());
     });

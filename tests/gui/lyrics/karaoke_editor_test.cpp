@@ -1,4 +1,4 @@
-// The karaoke editor TForm46 with TForm47, TForm48 and TForm51: import
+// The karaoke editor KaraokeEditorWindow with KaraokeInitWindow, KaraokeStyleWindow and KaraokeMatchWindow: import
 // through the file chooser, removal of selected entries with renumbering,
 // the settings window writing an entry's look, "查看匹配" rows, the preview
 // sweep in time with the song, and rows placed in the preview panel landing
@@ -45,7 +45,7 @@ class KaraokeEditorTest : public LyricWindowsTest {
         LyricWindowsTest::SetUp();
         ASSERT_TRUE(session);
         player = manualPlayer();
-        editor = std::make_unique<TForm46>(*session, skin, *player, messageWindow);
+        editor = std::make_unique<KaraokeEditorWindow>(*session, skin, *player, messageWindow);
         editor->setHelpers(init, style, match, [this]() -> FileChooser& { return chooser; });
     }
     QStringList names() const {
@@ -72,11 +72,11 @@ class KaraokeEditorTest : public LyricWindowsTest {
     }
 
     std::unique_ptr<MediaPlayer> player;
-    TForm47 init{skin};
-    TForm48 style{skin};
-    TForm51 match{skin};
+    KaraokeInitWindow init{skin};
+    KaraokeStyleWindow style{skin};
+    KaraokeMatchWindow match{skin};
     AnsweringChooser chooser;
-    std::unique_ptr<TForm46> editor;
+    std::unique_ptr<KaraokeEditorWindow> editor;
 };
 
 TEST_F(KaraokeEditorTest, ImportsThroughTheChooserAndRemovesTheSelectedEntriesRenumbered) {

@@ -19,7 +19,7 @@ using namespace orvane::testing;
 
 TEST_F(LyricWindowsTest, TheSidePanelButtonsAndADoubleClickOpenTheirWindows) {
     WindowSet windows(*session);
-    TForm1& main = windows.mainWindow();
+    MainWindow& main = windows.mainWindow();
     const auto press = [&](const char* name) {
         auto* b = main.findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_TRUE(b) << name;
@@ -31,7 +31,7 @@ TEST_F(LyricWindowsTest, TheSidePanelButtonsAndADoubleClickOpenTheirWindows) {
     }
     press("Button_geci_shezhi");  // no lyrics: nothing happens
     answerNextMessage();
-    Q_EMIT windows.browser().itemActivated(TForm1::PhotoPane, 0);
+    Q_EMIT windows.browser().itemActivated(MainWindow::PhotoPane, 0);
     EXPECT_EQ(messages,
               QStringList({"没有添加音乐文件,不能音乐预览！", "没有添加歌词文件,不能歌词预览！",
                            "没有找到相片文件，不能预览效果！"}));
@@ -47,7 +47,7 @@ TEST_F(LyricWindowsTest, TheSidePanelButtonsAndADoubleClickOpenTheirWindows) {
     // first opening its controls wait for the calibration), then the editor.
     bool prepared = false;
     whenShown(QStringLiteral("TForm46"), [&](QWidget* w) {
-        prepared = !static_cast<TForm46*>(w)->list()->isEnabled();
+        prepared = !static_cast<KaraokeEditorWindow*>(w)->list()->isEnabled();
         click(w, "Button_fanhui");
     });
     press("Button_kalaok_shezhi");

@@ -1,4 +1,4 @@
-// TForm16 "歌词设置": the controls show the lyric's stored attributes (the
+// LyricSettingsWindow "歌词设置": the controls show the lyric's stored attributes (the
 // import defaults included), the sample follows every change by the
 // placement rule, "确定" writes the nine fields in their encodings, "取消"
 // writes nothing and the "默认" buttons bring back the defaults.
@@ -45,7 +45,7 @@ class LyricSettingsTest : public LyricWindowsTest {
 };
 
 TEST_F(LyricSettingsTest, OpensOnTheStoredValuesAndOkWritesEveryFieldOfThatLyricOnly) {
-    TForm16 window(*session, skin);
+    LyricSettingsWindow window(*session, skin);
     whenShown(QStringLiteral("TForm16"), [&](QWidget* w) {
         EXPECT_EQ(find<QComboBox>(w, "ColorBox_geci_yanse")->currentText(), "clWhite");
         EXPECT_EQ(find<QComboBox>(w, "ComboBox_geci_ziti")->currentText(), "黑体");
@@ -105,7 +105,7 @@ TEST_F(LyricSettingsTest, CancelStoresNothingAndTheDefaultButtonsRestoreTheImpor
     session->commit(next);
     const LyricEntry before = lyric(0);
 
-    TForm16 window(*session, skin);
+    LyricSettingsWindow window(*session, skin);
     whenShown(QStringLiteral("TForm16"), [&](QWidget* w) {
         EXPECT_EQ(find<QComboBox>(w, "ColorBox_geci_yanse")->currentText(), "clYellow");
         EXPECT_EQ(find<QComboBox>(w, "ComboBox_geci_daxiao")->currentText(), "33");
@@ -142,7 +142,7 @@ TEST_F(LyricSettingsTest, APlacementWordOfNoButtonIsKeptWhenTheWindowStores) {
     ProjectModel next = session->model();
     next.lyrics.at(0).hAlign = QStringLiteral("elsewhere");
     session->commit(next);
-    TForm16 window(*session, skin);
+    LyricSettingsWindow window(*session, skin);
     whenShown(QStringLiteral("TForm16"), [&](QWidget* w) {
         EXPECT_FALSE(checked(w, "RadioButton_zuobian") || checked(w, "RadioButton_juzhong") ||
                      checked(w, "RadioButton_youbian"));

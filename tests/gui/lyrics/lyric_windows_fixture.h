@@ -68,7 +68,7 @@ class LyricWindowsTest : public ::testing::Test {
     // kept in `messages`.
     void answerNextMessage() {
         whenShown(QStringLiteral("TForm8"), [this](QWidget* w) {
-            messages << static_cast<TForm8*>(w)->messageLabel()->text();
+            messages << static_cast<MessageWindow*>(w)->messageLabel()->text();
             click(w, "Button_queding");
         });
     }
@@ -88,7 +88,7 @@ class LyricWindowsTest : public ::testing::Test {
     TempDir dir;
     Skin skin{1.0};
     std::unique_ptr<Session> session;
-    TForm8 messageWindow{skin};
+    MessageWindow messageWindow{skin};
     QStringList messages;
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
 };

@@ -1,4 +1,4 @@
-// TForm34 "相片使用效果预览": the refusals, the info boxes, and a photo's
+// TemplatePreviewWindow "相片使用效果预览": the refusals, the info boxes, and a photo's
 // template played in the 800 × 450 area through to the ending movie, whose
 // last frame stays shown; "返回" removes the preview copies.
 
@@ -15,7 +15,7 @@ namespace {
 using namespace orvane::testing;
 
 TEST_F(LyricWindowsTest, TheTemplatePreviewRefusesWithoutPhotosOrSelection) {
-    TForm34 window(*session, skin, messageWindow);
+    TemplatePreviewWindow window(*session, skin, messageWindow);
     answerNextMessage();
     window.previewPhoto(0);
     ProjectModel next = session->model();
@@ -33,7 +33,7 @@ TEST_F(LyricWindowsTest, ThePhotosTemplatePlaysAndThenTheEndingMovieToItsLastFra
     session->commit(importedProject(folder, {dir.path() / "red.jpg"}));
     ASSERT_EQ(session->model().photos.count(), 1);
 
-    TForm34 window(*session, skin, messageWindow);
+    TemplatePreviewWindow window(*session, skin, messageWindow);
     bool sawTemplate = false;
     whenShown(QStringLiteral("TForm34"), [&](QWidget* w) {
         EXPECT_EQ(find<QLineEdit>(w, "Edit_xiangpian_mingcheng")->text(), "red");

@@ -29,7 +29,7 @@ class AlbumPreviewWindowTest : public ProjectWindowsTest {
    protected:
     void SetUp() override {
         ProjectWindowsTest::SetUp();
-        window = std::make_unique<TFormAlbumPreview>(
+        window = std::make_unique<AlbumPreviewWindow>(
             *session, skin, [this] { return std::make_unique<SilentAudioOutput>(clock); }, clock);
     }
     void press(int key) {
@@ -45,7 +45,7 @@ class AlbumPreviewWindowTest : public ProjectWindowsTest {
 
     Skin skin{1.0};
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
-    std::unique_ptr<TFormAlbumPreview> window;
+    std::unique_ptr<AlbumPreviewWindow> window;
 };
 
 TEST_F(AlbumPreviewWindowTest, WithoutPhotosThereIsNothingToPreview) {

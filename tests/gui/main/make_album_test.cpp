@@ -339,7 +339,7 @@ TEST_F(MakeAlbumWindowTest, AStopHalfWayLeavesNoFileAndTheProjectAsItWas) {
 }
 
 TEST_F(MakeAlbumWindowTest, TheLyricTypeStartsAtBothKindsAtEveryShowing) {
-    TForm49& window = windows->lyricKindWindow();
+    LyricKindWindow& window = windows->lyricKindWindow();
     whenShown(QStringLiteral("TForm49"), [](QWidget* w) {
         EXPECT_TRUE(child<QRadioButton>(w, "RadioButton_shiyong_lrcksc")->isChecked());
         child<QRadioButton>(w, "RadioButton_shiyong_lrc")->click();

@@ -57,7 +57,7 @@ class ProjectCommandsTest : public ProjectWindowsTest {
         chooser = owned.get();
         windows->setFileChooser(std::move(owned));
     }
-    TForm1& main() const { return windows->mainWindow(); }
+    MainWindow& main() const { return windows->mainWindow(); }
     ProjectCommands& commands() const { return *main().findChild<ProjectCommands*>(); }
     void click(const char* button) { child<QPushButton>(&main(), button)->click(); }
     void changeSetting() {
@@ -72,7 +72,7 @@ class ProjectCommandsTest : public ProjectWindowsTest {
 };
 
 TEST_F(ProjectCommandsTest, SavingAsksForAFileOnceAndTheTitleFollowsTheProject) {
-    const QString program = TForm1::programTitle();
+    const QString program = MainWindow::programTitle();
     EXPECT_EQ(main().windowTitle(), program);
     importPhotos();
     EXPECT_EQ(main().windowTitle(), QStringLiteral("新工程* - ") + program);
@@ -189,7 +189,7 @@ TEST_F(ProjectCommandsTest, OpeningBringsTheSavedProjectBackAndNamesWhatMoved) {
     for (std::size_t i = 0; i < saved.photos.size(); ++i)
         EXPECT_EQ(opened.photos.at(i).templatePath, saved.photos.at(i).templatePath);
     EXPECT_EQ(windows->browser().pane(0)->rowCount(), 2);
-    EXPECT_EQ(main().windowTitle(), QStringLiteral("trip.orvane - ") + TForm1::programTitle());
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("trip.orvane - ") + MainWindow::programTitle());
 
     // A damaged file is refused by name and nothing changes.
     writeFile(dir.path() / "broken.orvane", "{\"format\": ");
@@ -198,7 +198,7 @@ TEST_F(ProjectCommandsTest, OpeningBringsTheSavedProjectBackAndNamesWhatMoved) {
     ASSERT_EQ(messages.messages.size(), 2);
     EXPECT_TRUE(messages.messages[1].contains(path("broken.orvane")));
     EXPECT_EQ(session->model().photos, opened.photos);
-    EXPECT_EQ(main().windowTitle(), QStringLiteral("trip.orvane - ") + TForm1::programTitle());
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("trip.orvane - ") + MainWindow::programTitle());
 }
 
 }  // namespace

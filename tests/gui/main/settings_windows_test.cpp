@@ -68,7 +68,7 @@ class SettingsWindowsTest : public ::testing::Test {
 };
 
 TEST_F(SettingsWindowsTest, TheOutputSizeIsTheDefaultOfEachMakeAndEachEntryIsWritten) {
-    TForm39 window(*session, skin);
+    OutputSizeWindow window(*session, skin);
     auto* sizes = find<QListWidget>(&window, "suiListBox_chicun");
     auto* sizeText = find<QLabel>(&window, "Label_chicun");
     auto* typeText = find<QLabel>(&window, "Label_leixing");
@@ -112,7 +112,7 @@ TEST_F(SettingsWindowsTest, TheOutputSizeIsTheDefaultOfEachMakeAndEachEntryIsWri
 }
 
 TEST_F(SettingsWindowsTest, APictureSequenceAlsoAsksForTheImageFormat) {
-    TForm39 window(*session, skin);
+    OutputSizeWindow window(*session, skin);
     auto* formats = find<QListWidget>(&window, "suiListBox_geshi");
     auto* typeText = find<QLabel>(&window, "Label_leixing");
     ASSERT_TRUE(formats && typeText);
@@ -148,7 +148,7 @@ TEST_F(SettingsWindowsTest, APictureSequenceAlsoAsksForTheImageFormat) {
 }
 
 TEST_F(SettingsWindowsTest, StartGoesOnAndTheCloseControlOrEscCancels) {
-    TForm39 window(*session, skin);
+    OutputSizeWindow window(*session, skin);
     auto* marker = find<QLineEdit>(&window, "Edit_quxiao");
     ASSERT_TRUE(marker);
 
@@ -173,7 +173,7 @@ TEST_F(SettingsWindowsTest, StartGoesOnAndTheCloseControlOrEscCancels) {
 
 TEST_F(SettingsWindowsTest, AlbumLengthChoicesReachTheSessionAndTheSummary) {
     withSongs(2);
-    TForm2 window(*session, skin);
+    AlbumLengthWindow window(*session, skin);
     auto* photos = find<QRadioButton>(&window, "suiRadioButton_xiangpian_changdu");
     auto* music = find<QRadioButton>(&window, "suiRadioButton_yinyue_changdu");
     auto* loopMusic = find<QCheckBox>(&window, "suiCheckBox_yinyue_xunhuan");
@@ -215,7 +215,7 @@ TEST_F(SettingsWindowsTest, AlbumLengthChoicesReachTheSessionAndTheSummary) {
 
 TEST_F(SettingsWindowsTest, WithoutSongsTheAlbumLengthWindowOpensOnPhotoLength) {
     withSongs(1);
-    TForm2 window(*session, skin);
+    AlbumLengthWindow window(*session, skin);
     window.show();
     find<QRadioButton>(&window, "suiRadioButton_yinyue_changdu")->click();
     find<QCheckBox>(&window, "suiCheckBox_yinyue_xunhuan")->click();
@@ -235,7 +235,7 @@ TEST_F(SettingsWindowsTest, WithoutSongsTheAlbumLengthWindowOpensOnPhotoLength) 
 }
 
 TEST_F(SettingsWindowsTest, EveryOtherSettingReachesTheSessionAndTheSummary) {
-    TForm17 window(*session, skin);
+    OtherSettingsWindow window(*session, skin);
     window.show();
     struct Case {
         const char* button;
@@ -276,7 +276,7 @@ TEST_F(SettingsWindowsTest, EveryOtherSettingReachesTheSessionAndTheSummary) {
 }
 
 TEST_F(SettingsWindowsTest, OtherSettingsShowTheSessionsSettingsAndKeepThem) {
-    TForm17 window(*session, skin);
+    OtherSettingsWindow window(*session, skin);
     window.show();
     EXPECT_TRUE(find<QRadioButton>(&window, "suiRadioButton_PAL")->isChecked());
     EXPECT_TRUE(find<QRadioButton>(&window, "suiRadioButton_gaoqing_huazhi")->isChecked());
@@ -314,9 +314,9 @@ TEST_F(SettingsWindowsTest, TheSummaryPanelFollowsEveryTable) {
 }
 
 TEST_F(SettingsWindowsTest, CaptionsAreAccessibleNamesAndEnterOrEscCloses) {
-    TForm2 length(*session, skin);
-    TForm17 other(*session, skin);
-    TForm39 size(*session, skin);
+    AlbumLengthWindow length(*session, skin);
+    OtherSettingsWindow other(*session, skin);
+    OutputSizeWindow size(*session, skin);
     const std::pair<QDialog*, const char*> windows[] = {
         {&length, "相册时长"}, {&other, "其它设置"}, {&size, "输出相册尺寸"}};
     for (const auto& [window, caption] : windows) {

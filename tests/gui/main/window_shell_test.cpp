@@ -142,13 +142,13 @@ TEST_F(WindowShellTest, EveryWindowIsMadeOnceInOrderWithItsNameAndCaption) {
         EXPECT_EQ(count, 1) << expected[i].first.toStdString();
     }
     // The main window hosts the panes and the summary panel.
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     EXPECT_EQ(main.panesHost()->objectName(), "Panel_panes");
     EXPECT_EQ(main.summaryPanelHost()->objectName(), "Panel_qitaxiangguan_host");
 }
 
 TEST_F(WindowShellTest, TheMessageWindowShowsItsMessageUntilOkAndKeepsItsState) {
-    TForm8& message = windows->messageWindow();
+    MessageWindow& message = windows->messageWindow();
     QString shown;
     whenVisible(QStringLiteral("TForm8"), [&](QWidget* w) {
         shown = w->findChild<QLabel*>(QStringLiteral("Label_xianshi_xiaoxi"))->text();
@@ -166,10 +166,10 @@ TEST_F(WindowShellTest, TheMessageWindowShowsItsMessageUntilOkAndKeepsItsState) 
 }
 
 TEST_F(WindowShellTest, ExitAsksFirstCancelKeepsRunningOkEnds) {
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    QSignalSpy closed(&main, &TForm1::closed);
+    QSignalSpy closed(&main, &MainWindow::closed);
 
     QString question;
     whenVisible(QStringLiteral("TForm25"), [&](QWidget* w) {
@@ -194,7 +194,7 @@ TEST_F(WindowShellTest, ExitAsksFirstCancelKeepsRunningOkEnds) {
 }
 
 TEST_F(WindowShellTest, TitleButtonsAndTheDoubleClickSwitchTheLayoutMode) {
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const QSize screen = main.screen()->geometry().size();
@@ -240,8 +240,8 @@ TEST_F(WindowShellTest, TitleButtonsAndTheDoubleClickSwitchTheLayoutMode) {
 }
 
 TEST_F(WindowShellTest, PaneLabelsAskForTheirPane) {
-    TForm1& main = windows->mainWindow();
-    QSignalSpy panes(&main, &TForm1::paneRequested);
+    MainWindow& main = windows->mainWindow();
+    QSignalSpy panes(&main, &MainWindow::paneRequested);
     const char* names[] = {"Label_xiangpianquyu", "Label_yinyuequyu", "Label_gechiquyu"};
     for (const char* name : names)
         QTest::mouseClick(main.findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
@@ -252,7 +252,7 @@ TEST_F(WindowShellTest, PaneLabelsAskForTheirPane) {
 TEST_F(WindowShellTest, TheHintWindowShowsTheHintOfTheButtonUnderTheMouse) {
     auto* hints = windows->window(QStringLiteral("TForm30"));
     ASSERT_NE(hints, nullptr);
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     main.show();
     struct Case {
         const char* button;
@@ -281,7 +281,7 @@ TEST_F(WindowShellTest, TheHintWindowShowsTheHintOfTheButtonUnderTheMouse) {
 TEST_F(WindowShellTest, TitleButtonsAndStripLabelsShowTheirHintsInTheHintWindow) {
     auto* hints = windows->window(QStringLiteral("TForm30"));
     ASSERT_NE(hints, nullptr);
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const std::pair<const char*, const char*> cases[] = {
@@ -327,7 +327,7 @@ TEST_F(WindowShellTest, TitleButtonsAndStripLabelsShowTheirHintsInTheHintWindow)
 // The screen reader's name of every label of the main window is what the
 // label shows; a value of the summary is named with its caption.
 TEST_F(WindowShellTest, EveryLabelOfTheMainWindowIsNamedByWhatItShows) {
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     main.show();
     ProjectModel next = session->model();
     next.photos.append(PhotoEntry{});
@@ -391,7 +391,7 @@ TEST_F(WindowShellTest, EveryLabelOfTheMainWindowIsNamedByWhatItShows) {
 // The commands row under the panes and the preview box both stand in the
 // start layout of a 1024 × 768 screen.
 TEST_F(WindowShellTest, OnTheSmallestScreenTheCommandRowAndThePreviewBoxBothShow) {
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     main.resize(1002, 561);
@@ -432,7 +432,7 @@ std::pair<int, int> greyRange(const QImage& image, QRect area) {
 // On the dark skin a radio's ring stands out from the window and a chosen
 // one is filled; the lists' scroll bars are dark like the lists.
 TEST_F(WindowShellTest, RadioIndicatorsShowAndScrollBarsAreSkinned) {
-    TForm49& kind = windows->lyricKindWindow();
+    LyricKindWindow& kind = windows->lyricKindWindow();
     kind.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&kind));
     auto* lrc = kind.findChild<QRadioButton*>(QStringLiteral("RadioButton_shiyong_lrc"));
@@ -457,10 +457,10 @@ TEST_F(WindowShellTest, RadioIndicatorsShowAndScrollBarsAreSkinned) {
     EXPECT_GE(std::abs(centreGrey(both) - centreGrey(lrc)), 80);
     kind.hide();
 
-    TForm1& main = windows->mainWindow();
+    MainWindow& main = windows->mainWindow();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    windows->browser().showPane(TForm1::LyricPane);
+    windows->browser().showPane(MainWindow::LyricPane);
     windows->browser().showList();
     auto* list = main.findChild<QTreeWidget*>(QStringLiteral("suiListView_geci_liebiao"));
     ASSERT_NE(list, nullptr);
@@ -481,19 +481,21 @@ TEST_F(WindowShellTest, RadioIndicatorsShowAndScrollBarsAreSkinned) {
 TEST_F(WindowShellTest, TheImportWindowsFillTheirBarAndPauseBeforeClosing) {
     Skin skin{1.0};
     // As documented: the photo bar a step every 100 ms, then a second each.
-    const std::tuple<JobProgressWindow*, long, long> windowsAndPauses[] = {
-        {new TMainForm(skin), 100, 1000}, {new TForm6(skin), 0, 1000}, {new TForm7(skin), 0, 1000}};
+    const std::tuple<std::unique_ptr<JobProgressWindow>, long, long> windowsAndPauses[] = {
+        {makePhotoImportWindow(skin), 100, 1000},
+        {makeMusicImportWindow(skin), 0, 1000},
+        {makeLyricImportWindow(skin), 0, 1000}};
     for (const auto& [window, step, hold] : windowsAndPauses) {
         EXPECT_EQ(window->closingPause().fillStep.count(), step)
             << window->objectName().toStdString();
         EXPECT_EQ(window->closingPause().hold.count(), hold) << window->objectName().toStdString();
-        delete window;
     }
 
     // A window with a short pause, at full time scale: the job leaves the
     // bar short of its end; the bar runs to it and the window stays.
     JobProgressWindow::setClosingPauseScale(1.0);
-    TForm7 lyrics(skin);
+    const std::unique_ptr<JobProgressWindow> window = makeLyricImportWindow(skin);
+    JobProgressWindow& lyrics = *window;
     lyrics.setClosingPause({std::chrono::milliseconds(10), std::chrono::milliseconds(300)});
     JobRunner runner;
     runner.setThrottle(std::chrono::milliseconds(0));
@@ -538,7 +540,7 @@ TEST_F(WindowShellTest, TheImportWindowsFillTheirBarAndPauseBeforeClosing) {
 }
 
 TEST_F(WindowShellTest, TheProcessingWindowFollowsTheJobAndItsStopButtonStopsIt) {
-    TForm35& processing = windows->processingWindow();
+    ProcessingWindow& processing = windows->processingWindow();
     JobRunner runner;
     runner.setThrottle(std::chrono::milliseconds(0));
     ASSERT_TRUE(runner.start([](Progress& progress) -> Result<void> {

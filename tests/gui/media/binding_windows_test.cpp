@@ -1,6 +1,6 @@
 // The binding commands of the music and lyric panes: the preconditions and
-// their messages before any window opens, the question window TForm14 with
-// its caption per action, the bind window TForm15 that stays open without a
+// their messages before any window opens, the question window QuestionWindow with
+// its caption per action, the bind window ListChoiceWindow that stays open without a
 // choice, and the results in the model and the panes' bound columns.
 
 #include <QTreeWidget>

@@ -197,7 +197,7 @@ class MediaWorld : public ::testing::Test {
         return toQString(path);
     }
 
-    TForm1& main() const { return windows->mainWindow(); }
+    MainWindow& main() const { return windows->mainWindow(); }
     MediaBrowser& browser() const { return windows->browser(); }
     const ProjectModel& model() const { return session->model(); }
     void command(const char* caption) {

@@ -157,7 +157,7 @@ TEST_F(PhotoCommandsTest, AShareTemplateIsSupplementedByHandAndAWrongOrientation
 
     EXPECT_EQ(showings, 1);
     EXPECT_EQ(candidates, 5) << "the other landscape photos, not the one going";
-    EXPECT_EQ(lastShown("TForm9").text, TForm9::text());
+    EXPECT_EQ(lastShown("TForm9").text, QuestionWindow::text());
     EXPECT_EQ(messages(), QStringList{QStringLiteral("添加的新相片不是横照片,请重新添加！")});
     // The new photo takes the removed one's slot in template 1.
     ASSERT_EQ(model().photos.count(), 6);
