@@ -1,5 +1,7 @@
 #include "gui/lyrics/lyric_commands.h"
 
+#include <QAction>
+
 #include "session/session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
@@ -12,6 +14,7 @@
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/preview_box.h"
+#include "gui/shell/commands.h"
 #include "gui/shell/message_window.h"
 
 namespace orvane {
@@ -21,30 +24,29 @@ void connectLyricCommands(WindowSet& windows, Session& session, const LyricWindo
                                     [&windows]() -> FileChooser& { return windows.fileChooser(); });
     MediaBrowser* browser = &windows.browser();
     MessageWindow* messages = &windows.messageWindow();
-    QObject::connect(
-        &windows.mainWindow(), &MainWindow::sideCommandRequested, browser,
-        [browser, messages, lyric, &session](int pane, const QString& caption) {
-            if (pane == MainWindow::MusicPane && caption == QStringLiteral("音乐预览")) {
-                lyric.musicPreview->openPreview();
-            } else if (pane == MainWindow::LyricPane && caption == QStringLiteral("歌词预览")) {
-                lyric.lyricPreview->openPreview();
-            } else if (pane == MainWindow::LyricPane && caption == QStringLiteral("卡拉OK设置")) {
-                lyric.karaokeEditor->openEditor();
-            } else if (pane == MainWindow::LyricPane && caption == QStringLiteral("歌词设置")) {
-                // Nothing happens while there are no lyrics.
-                if (session.model().lyrics.empty()) return;
-                if (const std::optional<int> row = browser->currentRow(MainWindow::LyricPane))
-                    lyric.lyricSettings->editLyric(*row);
-                else
-                    messages->showMessage(QStringLiteral("没有选中歌词文件！"));
-            }
-        });
-    QObject::connect(browser, &MediaBrowser::itemActivated, browser, [lyric](int pane, int row) {
-        if (pane == MainWindow::MusicPane)
-            lyric.musicPreview->openPreview();
-        else if (pane == MainWindow::LyricPane)
-            lyric.lyricPreview->openPreview();
+    Commands& commands = windows.commands();
+    const auto on = [&](PaneKind pane, CommandId id, auto handler) {
+        QObject::connect(commands.action(pane, id), &QAction::triggered, browser, handler);
+    };
+    on(PaneKind::Music, CommandId::PreviewMusic, [lyric] { lyric.musicPreview->openPreview(); });
+    on(PaneKind::Lyrics, CommandId::PreviewLyrics, [lyric] { lyric.lyricPreview->openPreview(); });
+    on(PaneKind::Lyrics, CommandId::KaraokeSettings,
+       [lyric] { lyric.karaokeEditor->openEditor(); });
+    on(PaneKind::Lyrics, CommandId::LyricSettings, [browser, messages, lyric, &session] {
+        // Nothing happens while there are no lyrics.
+        if (session.model().lyrics.empty()) return;
+        if (const std::optional<int> row = browser->currentRow(PaneKind::Lyrics))
+            lyric.lyricSettings->editLyric(*row);
+        else
+            messages->showMessage(QStringLiteral("没有选中歌词文件！"));
     });
+    QObject::connect(browser, &MediaBrowser::itemActivated, browser,
+                     [lyric](PaneKind pane, int) {
+                         if (pane == PaneKind::Music)
+                             lyric.musicPreview->openPreview();
+                         else if (pane == PaneKind::Lyrics)
+                             lyric.lyricPreview->openPreview();
+                     });
 }
 
 }  // namespace orvane

@@ -36,12 +36,10 @@ ProjectCommands::ProjectCommands(Session& session, WindowSet& windows, ProjectDo
       m_document(document),
       m_saveQuestion(saveQuestion) {
     MainWindow& main = windows.mainWindow();
-    connect(&main, &MainWindow::commandRequested, this, [this](const QString& caption) {
-        if (caption == QStringLiteral("打开工程"))
-            openProject();
-        else if (caption == QStringLiteral("保存工程"))
-            saveProject();
-    });
+    connect(main.commands().action(CommandId::OpenProject), &QAction::triggered, this,
+            [this] { openProject(); });
+    connect(main.commands().action(CommandId::SaveProject), &QAction::triggered, this,
+            [this] { saveProject(); });
     connect(&document, &ProjectDocument::stateChanged, this, &ProjectCommands::refreshTitle);
     main.setExitConfirmation([this] { return confirmExit(); });
     refreshTitle();

@@ -2,6 +2,7 @@
 // their messages in order, deleting several rows, preview all ending, the
 // list drag, and the table handed to the session on close.
 
+#include "gui/command_trigger.h"
 #include "gui/effects/text_effect_window.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ class TextEffectEditorTest : public ::testing::Test {
             act(e);
             child<QPushButton>(e, "suiButton_fanhui")->click();
         });
-        Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("文字特效"));
+        testing::triggerCommand(*windows, "文字特效");
     }
     static void addText(TextEffectWindow* e, const QString& text) {
         child<QLineEdit>(e, "suiEdit_wenzi")->setText(text);
@@ -332,7 +333,7 @@ TEST_F(TextEffectEditorTest, ReopeningShowsTheProjectsTableNotTheLastOne) {
 }
 
 TEST_F(TextEffectEditorTest, CropWithoutPhotosSaysSo) {
-    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("相片剪裁"));
+    testing::triggerCommand(*windows, "相片剪裁");
     EXPECT_EQ(answers.messages, QStringList{QStringLiteral("没有添加相片文件！")});
 }
 

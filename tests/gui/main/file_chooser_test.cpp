@@ -1,7 +1,7 @@
 // The platform's open dialog with the photo filter: every JPEG name shows in
 // any letter case, and nothing else.
 
-#include "gui/shell/file_chooser.h"
+#include "gui/shell/dialog_file_chooser.h"
 
 #include <gtest/gtest.h>
 

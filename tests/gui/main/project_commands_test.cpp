@@ -188,7 +188,7 @@ TEST_F(ProjectCommandsTest, OpeningBringsTheSavedProjectBackAndNamesWhatMoved) {
     ASSERT_EQ(opened.photos.size(), saved.photos.size());
     for (std::size_t i = 0; i < saved.photos.size(); ++i)
         EXPECT_EQ(opened.photos.at(i).templatePath, saved.photos.at(i).templatePath);
-    EXPECT_EQ(windows->browser().pane(0)->rowCount(), 2);
+    EXPECT_EQ(windows->browser().pane(PaneKind::Photos)->rowCount(), 2);
     EXPECT_EQ(main().windowTitle(), QStringLiteral("trip.orvane - ") + MainWindow::programTitle());
 
     // A damaged file is refused by name and nothing changes.

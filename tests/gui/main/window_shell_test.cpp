@@ -460,7 +460,7 @@ TEST_F(WindowShellTest, RadioIndicatorsShowAndScrollBarsAreSkinned) {
     MainWindow& main = windows->mainWindow();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    windows->browser().showPane(MainWindow::LyricPane);
+    windows->browser().showPane(PaneKind::Lyrics);
     windows->browser().showList();
     auto* list = main.findChild<QTreeWidget*>(QStringLiteral("suiListView_geci_liebiao"));
     ASSERT_NE(list, nullptr);
