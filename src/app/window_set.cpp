@@ -5,44 +5,44 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "session/project_document.h"
+#include "audio/media_player.h"
+#include "browser/hint_texts.h"
 #include "gui/album/album_length_window.h"
 #include "gui/album/album_make_command.h"
 #include "gui/album/album_preview_window.h"
-#include "gui/effects/effects_commands.h"
-#include "gui/main/info_commands.h"
-#include "gui/lyrics/lyric_commands.h"
 #include "gui/album/lyric_kind_window.h"
-#include "gui/main/main_window.h"
 #include "gui/album/make_album_window.h"
-#include "gui/media/media_commands.h"
-#include "gui/settings/other_settings_window.h"
 #include "gui/album/output_size_window.h"
-#include "gui/main/pane_menus.h"
-#include "gui/main/project_commands.h"
-#include "gui/main/summary_panel.h"
-#include "gui/templates/template_manager_window.h"
+#include "gui/effects/effects_commands.h"
 #include "gui/effects/text_effect_window.h"
-#include "audio/media_player.h"
 #include "gui/lyrics/karaoke_editor_window.h"
 #include "gui/lyrics/karaoke_init_window.h"
 #include "gui/lyrics/karaoke_match_window.h"
 #include "gui/lyrics/karaoke_style_window.h"
+#include "gui/lyrics/lyric_commands.h"
 #include "gui/lyrics/lyric_settings_window.h"
 #include "gui/lyrics/media_preview_window.h"
-#include "browser/hint_texts.h"
+#include "gui/main/info_commands.h"
+#include "gui/main/main_window.h"
+#include "gui/main/pane_menus.h"
+#include "gui/main/project_commands.h"
+#include "gui/main/summary_panel.h"
+#include "gui/media/media_commands.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/pane_hint_window.h"
-#include "gui/panes/text_hint_window.h"
 #include "gui/panes/preview_box.h"
+#include "gui/panes/text_hint_window.h"
+#include "gui/settings/other_settings_window.h"
 #include "gui/shell/exit_window.h"
 #include "gui/shell/hot_label.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/processing_window.h"
 #include "gui/shell/question_window.h"
 #include "gui/shell/shell_window.h"
+#include "gui/templates/template_manager_window.h"
 #include "gui/templates/template_preview_window.h"
+#include "session/project_document.h"
 
 namespace orvane {
 
@@ -83,25 +83,28 @@ WindowSet::WindowSet(Session& session)
     media.addPhotos = adopt(makePhotoImportWindow(m_skin));
     m_makeAlbum = make<MakeAlbumWindow>(session, m_skin);
     auto* albumLength = make<AlbumLengthWindow>(session, m_skin);
-    make<TextEffectWindow>(session, m_skin, [this](const QString& text) { m_message->showMessage(text); });
+    make<TextEffectWindow>(session, m_skin,
+                           [this](const QString& text) { m_message->showMessage(text); });
     media.addMusic = adopt(makeMusicImportWindow(m_skin));
     m_message = make<MessageWindow>(m_skin);
     media.addLyrics = adopt(makeLyricImportWindow(m_skin));
     media.supplementChoice = adopt(makeSupplementChoiceWindow(m_skin));
     media.manualSupplement = adopt(makeManualSupplementWindow(m_skin));
-    media.deletePhotos =
-        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin));
-    media.deleteMusic =
-        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin));
-    media.deleteLyrics =
-        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin));
+    media.deletePhotos = adopt(
+        makeDeleteQuestionWindow(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin));
+    media.deleteMusic = adopt(
+        makeDeleteQuestionWindow(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin));
+    media.deleteLyrics = adopt(
+        makeDeleteQuestionWindow(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin));
     media.bindQuestion = adopt(makeBindQuestionWindow(m_skin));
     media.bindChoice = adopt(makeBindChoiceWindow(m_skin));
     m_lyricWindows.lyricSettings = make<LyricSettingsWindow>(session, m_skin);
     auto* otherSettings = make<OtherSettingsWindow>(session, m_skin);
     m_exit = make<ExitWindow>(m_skin);
-    m_lyricWindows.musicPreview = make<MediaPreviewWindow>(MediaPreviewWindow::Variant::Music, session, m_skin, *m_mediaPlayer, *m_message);
-    m_lyricWindows.lyricPreview = make<MediaPreviewWindow>(MediaPreviewWindow::Variant::Lyric, session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.musicPreview = make<MediaPreviewWindow>(
+        MediaPreviewWindow::Variant::Music, session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.lyricPreview = make<MediaPreviewWindow>(
+        MediaPreviewWindow::Variant::Lyric, session, m_skin, *m_mediaPlayer, *m_message);
     attachButtonHints(*make<TextHintWindow>());
     // The panes make their own hint windows TForm31–TForm33.
     m_browser = new MediaBrowser(session, m_main->panesHost());
@@ -110,7 +113,8 @@ WindowSet::WindowSet(Session& session)
     m_processing = make<ProcessingWindow>(m_skin);
     m_outputSize = make<OutputSizeWindow>(session, m_skin);
     shell("TForm50", "歌词软件");
-    m_lyricWindows.karaokeEditor = make<KaraokeEditorWindow>(session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.karaokeEditor =
+        make<KaraokeEditorWindow>(session, m_skin, *m_mediaPlayer, *m_message);
     m_lyricWindows.karaokeInit = make<KaraokeInitWindow>(m_skin);
     m_lyricWindows.karaokeStyle = make<KaraokeStyleWindow>(m_skin);
     m_lyricKind = make<LyricKindWindow>(session, m_skin);
@@ -165,10 +169,12 @@ void WindowSet::placePreviewAndSummary(Session& session) {
     new SummaryPanel(session, m_main->summaryPanelHost());
     // The hosts size their children on every layout.
     m_main->applyLayoutMode(m_main->layoutMode());
-    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message, &MessageWindow::showMessage);
+    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message,
+                     &MessageWindow::showMessage);
 }
 
-void WindowSet::connectCommands(Session& session, AlbumLengthWindow& albumLength, OtherSettingsWindow& otherSettings) {
+void WindowSet::connectCommands(Session& session, AlbumLengthWindow& albumLength,
+                                OtherSettingsWindow& otherSettings) {
     MediaBrowser* browser = m_browser;
     Commands& commands = m_main->commands();
     QObject::connect(m_main, &MainWindow::paneRequested, browser, &MediaBrowser::showPane);
@@ -188,11 +194,9 @@ void WindowSet::connectCommands(Session& session, AlbumLengthWindow& albumLength
                      [&albumLength] { albumLength.exec(); });
     QObject::connect(commands.action(CommandId::OtherSettings), &QAction::triggered, m_main,
                      [&otherSettings] { otherSettings.exec(); });
-    QObject::connect(commands.action(CommandId::PreviewAlbum), &QAction::triggered, m_main,
-                     [this] {
-                         if (QString why; !m_albumPreview->showAlbum(&why))
-                             m_message->showMessage(why);
-                     });
+    QObject::connect(commands.action(CommandId::PreviewAlbum), &QAction::triggered, m_main, [this] {
+        if (QString why; !m_albumPreview->showAlbum(&why)) m_message->showMessage(why);
+    });
     connectMakeCommands(session, *this);
 }
 

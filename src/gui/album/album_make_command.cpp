@@ -3,17 +3,17 @@
 #include <QAction>
 #include <QDir>
 
-#include "session/session.h"
 #include "gui/album/lyric_kind_window.h"
-#include "gui/main/main_window.h"
 #include "gui/album/make_album_window.h"
 #include "gui/album/output_size_window.h"
+#include "gui/main/main_window.h"
 #include "gui/main/save_name.h"
 #include "gui/main/window_set.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/problem_text.h"
 #include "gui/shell/question_window.h"
 #include "render/album/make_choices.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -68,13 +68,20 @@ void runMakeCommand(Session& session, WindowSet& windows, const QString& outputT
 
 QString makeCommandOutputType(CommandId id) {
     switch (id) {
-        case CommandId::MakeVcd: return QStringLiteral("VCD");
-        case CommandId::MakeSvcd: return QStringLiteral("SVCD");
-        case CommandId::MakeDvd: return QStringLiteral("DVD");
-        case CommandId::MakeAvi: return QStringLiteral("AVI");
-        case CommandId::MakeMp4: return QStringLiteral("MP4");
-        case CommandId::MakePictureSequence: return QStringLiteral("XLTP");
-        default: return {};
+        case CommandId::MakeVcd:
+            return QStringLiteral("VCD");
+        case CommandId::MakeSvcd:
+            return QStringLiteral("SVCD");
+        case CommandId::MakeDvd:
+            return QStringLiteral("DVD");
+        case CommandId::MakeAvi:
+            return QStringLiteral("AVI");
+        case CommandId::MakeMp4:
+            return QStringLiteral("MP4");
+        case CommandId::MakePictureSequence:
+            return QStringLiteral("XLTP");
+        default:
+            return {};
     }
 }
 

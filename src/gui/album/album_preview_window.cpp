@@ -9,10 +9,10 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "session/session.h"
 #include "av/song_length.h"
 #include "render/album/album_playback.h"
 #include "render/album/album_preview.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -62,7 +62,7 @@ class AlbumPreviewWindow::Canvas : public QWidget {
 };
 
 AlbumPreviewWindow::AlbumPreviewWindow(Session& session, const Skin& skin, OutputFactory output,
-                                     std::shared_ptr<const PlaybackClock> clock, QWidget* parent)
+                                       std::shared_ptr<const PlaybackClock> clock, QWidget* parent)
     : FramedWindow(QStringLiteral("TFormAlbumPreview"), QStringLiteral("相册预览"), skin, parent),
       m_session(session),
       m_makeOutput(output ? std::move(output) : OutputFactory(makeDefaultAudioOutput)),

@@ -13,9 +13,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "session/session.h"
 #include "base/time_left.h"
 #include "gui/album/album_log_text.h"
+#include "session/session.h"
 
 namespace orvane {
 

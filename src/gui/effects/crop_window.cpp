@@ -13,7 +13,6 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "session/session.h"
 #include "gui/main/window_set.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
@@ -22,6 +21,7 @@
 #include "photos/photo_render.h"
 #include "photos/staging.h"
 #include "photos/thumbnails.h"
+#include "session/session.h"
 
 namespace orvane {
 

@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "session/session.h"
-#include "gui/main/window_set.h"
 #include "effects/picture_effect.h"
+#include "gui/main/window_set.h"
 #include "gui/shell/file_chooser.h"
 #include "gui/shell/message_window.h"
 #include "render/album/album_preview.h"
 #include "render/album/album_timeline.h"
+#include "session/session.h"
 
 namespace orvane {
 

@@ -18,10 +18,10 @@
 
 #include "base/fonts.h"
 #include "base/row_order.h"
-#include "session/session.h"
 #include "effects/motion_table.h"
 #include "effects/text_colors.h"
 #include "effects/text_effect.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -68,7 +68,8 @@ void paintLabel(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
-TextEffectWindow::TextEffectWindow(Session& session, const Skin& skin, MessageSink showMessage, QWidget* parent)
+TextEffectWindow::TextEffectWindow(Session& session, const Skin& skin, MessageSink showMessage,
+                                   QWidget* parent)
     : FramedWindow(QStringLiteral("TForm3"), QStringLiteral("文字特效"), skin, parent),
       m_session(session),
       m_showMessage(std::move(showMessage)) {

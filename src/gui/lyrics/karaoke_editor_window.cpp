@@ -10,11 +10,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "base/media_file_kind.h"
-#include "session/session.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_player.h"
 #include "audio/script_converter.h"
+#include "base/media_file_kind.h"
 #include "gui/lyrics/karaoke_init_window.h"
 #include "gui/lyrics/karaoke_match_window.h"
 #include "gui/lyrics/karaoke_panel.h"
@@ -22,6 +21,7 @@
 #include "gui/lyrics/lyric_controls.h"
 #include "gui/shell/file_chooser.h"
 #include "gui/shell/message_window.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -55,8 +55,8 @@ QStringList listRow(const KaraokeEntry& e) {
 
 }  // namespace
 
-KaraokeEditorWindow::KaraokeEditorWindow(Session& session, const Skin& skin, MediaPlayer& player, MessageWindow& messages,
-                 QWidget* parent)
+KaraokeEditorWindow::KaraokeEditorWindow(Session& session, const Skin& skin, MediaPlayer& player,
+                                         MessageWindow& messages, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm46"), QStringLiteral("卡拉OK设置"), skin, parent),
       m_session(session),
       m_player(player),
@@ -160,8 +160,9 @@ bool KaraokeEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     return FramedWindow::eventFilter(watched, event);
 }
 
-void KaraokeEditorWindow::setHelpers(KaraokeInitWindow& init, KaraokeStyleWindow& style, KaraokeMatchWindow& match,
-                         std::function<FileChooser&()> chooser) {
+void KaraokeEditorWindow::setHelpers(KaraokeInitWindow& init, KaraokeStyleWindow& style,
+                                     KaraokeMatchWindow& match,
+                                     std::function<FileChooser&()> chooser) {
     m_init = &init;
     m_style = &style;
     m_match = &match;

@@ -2,20 +2,20 @@
 
 #include <QAction>
 
-#include "session/session.h"
-#include "gui/main/main_window.h"
-#include "gui/main/window_set.h"
 #include "gui/lyrics/karaoke_editor_window.h"
 #include "gui/lyrics/karaoke_init_window.h"
 #include "gui/lyrics/karaoke_match_window.h"
 #include "gui/lyrics/karaoke_style_window.h"
 #include "gui/lyrics/lyric_settings_window.h"
 #include "gui/lyrics/media_preview_window.h"
+#include "gui/main/main_window.h"
+#include "gui/main/window_set.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/preview_box.h"
 #include "gui/shell/commands.h"
 #include "gui/shell/message_window.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -40,13 +40,12 @@ void connectLyricCommands(WindowSet& windows, Session& session, const LyricWindo
         else
             messages->showMessage(QStringLiteral("没有选中歌词文件！"));
     });
-    QObject::connect(browser, &MediaBrowser::itemActivated, browser,
-                     [lyric](PaneKind pane, int) {
-                         if (pane == PaneKind::Music)
-                             lyric.musicPreview->openPreview();
-                         else if (pane == PaneKind::Lyrics)
-                             lyric.lyricPreview->openPreview();
-                     });
+    QObject::connect(browser, &MediaBrowser::itemActivated, browser, [lyric](PaneKind pane, int) {
+        if (pane == PaneKind::Music)
+            lyric.musicPreview->openPreview();
+        else if (pane == PaneKind::Lyrics)
+            lyric.lyricPreview->openPreview();
+    });
 }
 
 }  // namespace orvane

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "session/session.h"
 #include "audio/lyric_style.h"
 #include "gui/lyrics/lyric_controls.h"
 #include "gui/lyrics/lyric_label.h"
+#include "session/session.h"
 
 namespace orvane {
 

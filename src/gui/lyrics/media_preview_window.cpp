@@ -5,13 +5,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "base/album_time.h"
-#include "session/session.h"
 #include "audio/lyric_style.h"
 #include "audio/media_player.h"
+#include "base/album_time.h"
 #include "gui/lyrics/lyric_controls.h"
 #include "gui/lyrics/lyric_label.h"
 #include "gui/shell/message_window.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -28,7 +28,8 @@ QLabel* makeCaption(QWidget* parent, const QString& text, QRect place) {
 }  // namespace
 
 MediaPreviewWindow::MediaPreviewWindow(Variant variant, Session& session, const Skin& skin,
-                                       MediaPlayer& player, MessageWindow& messages, QWidget* parent)
+                                       MediaPlayer& player, MessageWindow& messages,
+                                       QWidget* parent)
     : FramedWindow(
           variant == Variant::Music ? QStringLiteral("TForm28") : QStringLiteral("TForm29"),
           variant == Variant::Music ? QStringLiteral("音乐预览") : QStringLiteral("歌词预览"), skin,

@@ -2,10 +2,10 @@
 
 #include <QDir>
 
-#include "session/session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "gui/shell/message_window.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -39,8 +39,7 @@ void connectInfoCommands(Session& session, WindowSet& windows) {
         {CommandId::MakeLyrics, [] { return kLyricMaking; }},
     };
     for (const auto& [id, text] : texts)
-        QObject::connect(windows.commands().action(id), &QAction::triggered,
-                         &windows.mainWindow(),
+        QObject::connect(windows.commands().action(id), &QAction::triggered, &windows.mainWindow(),
                          [&windows, text] { windows.messageWindow().showMessage(text()); });
 }
 

@@ -55,9 +55,12 @@ constexpr CommandButton kLeftCommands[] = {
 
 // The bottom row under the panes: the album preview and the make commands.
 constexpr CommandButton kBottomCommands[] = {
-    {"Button_xiangceyulan", CommandId::PreviewAlbum}, {"Button_VCD", CommandId::MakeVcd},
-    {"Button_SVCD", CommandId::MakeSvcd},             {"Button_DVD", CommandId::MakeDvd},
-    {"Button_AVI", CommandId::MakeAvi},               {"Button_MP4", CommandId::MakeMp4},
+    {"Button_xiangceyulan", CommandId::PreviewAlbum},
+    {"Button_VCD", CommandId::MakeVcd},
+    {"Button_SVCD", CommandId::MakeSvcd},
+    {"Button_DVD", CommandId::MakeDvd},
+    {"Button_AVI", CommandId::MakeAvi},
+    {"Button_MP4", CommandId::MakeMp4},
     {"Button_xulietu", CommandId::MakePictureSequence},
 };
 
@@ -215,8 +218,7 @@ void MainWindow::buildTitleBar() {
             [this] { applyLayoutMode(LayoutMode::Start); });
 }
 
-QPushButton* MainWindow::makeCommand(QWidget* parent, const QString& objectName,
-                                     QAction* action) {
+QPushButton* MainWindow::makeCommand(QWidget* parent, const QString& objectName, QAction* action) {
     auto* button = new QPushButton(action->text(), parent);
     button->setObjectName(objectName);
     button->setAccessibleName(action->text());
@@ -299,10 +301,11 @@ void MainWindow::buildSidePanels() {
             const int top = firstTop + static_cast<int>(r) * 24;
             const Row& row = rows[r];
             for (int col = 0; col < 2; ++col) {
-                const QString name = QStringLiteral("Button_%1_%2")
-                                         .arg(q(s.prefix), q(col == 0 ? row.leftName : row.rightName));
-                QPushButton* b = makeCommand(panel, name,
-                                             m_commands->action(kind, col == 0 ? row.left : row.right));
+                const QString name =
+                    QStringLiteral("Button_%1_%2")
+                        .arg(q(s.prefix), q(col == 0 ? row.leftName : row.rightName));
+                QPushButton* b = makeCommand(
+                    panel, name, m_commands->action(kind, col == 0 ? row.left : row.right));
                 b->setGeometry(col == 0 ? 2 : 93, top, 90, 23);
             }
         }

@@ -17,10 +17,10 @@
 #include <functional>
 #include <vector>
 
-#include "session/session.h"
 #include "browser/pane_traits.h"
 #include "browser/window_layout.h"
 #include "gui/shell/commands.h"
+#include "session/session.h"
 
 class QLabel;
 class QPushButton;

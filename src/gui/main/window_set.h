@@ -102,7 +102,8 @@ class WindowSet {
     W* make(Args&&... args);
     void attachButtonHints(TextHintWindow& hints);
     void placePreviewAndSummary(Session& session);
-    void connectCommands(Session& session, AlbumLengthWindow& albumLength, OtherSettingsWindow& otherSettings);
+    void connectCommands(Session& session, AlbumLengthWindow& albumLength,
+                         OtherSettingsWindow& otherSettings);
 
     Skin m_skin;
     std::unique_ptr<MediaPlayer> m_mediaPlayer;

@@ -8,23 +8,23 @@
 #include <QUrl>
 #include <memory>
 
+#include "audio/media_import.h"
 #include "base/media_file_kind.h"
+#include "browser/deletion_target.h"
+#include "gui/main/main_window.h"
+#include "gui/main/window_set.h"
+#include "gui/panes/media_browser.h"
+#include "gui/panes/pane_hint_window.h"
+#include "gui/panes/preview_box.h"
+#include "gui/panes/text_hint_window.h"
+#include "gui/shell/message_window.h"
+#include "gui/shell/processing_window.h"
+#include "gui/shell/refused_files_text.h"
+#include "photos/photo_import.h"
+#include "photos/photo_removal.h"
 #include "session/job_runner.h"
 #include "session/media_files.h"
 #include "session/session.h"
-#include "gui/main/main_window.h"
-#include "gui/shell/refused_files_text.h"
-#include "gui/main/window_set.h"
-#include "audio/media_import.h"
-#include "browser/deletion_target.h"
-#include "gui/panes/media_browser.h"
-#include "gui/panes/pane_hint_window.h"
-#include "gui/panes/text_hint_window.h"
-#include "gui/panes/preview_box.h"
-#include "gui/shell/message_window.h"
-#include "gui/shell/processing_window.h"
-#include "photos/photo_import.h"
-#include "photos/photo_removal.h"
 
 namespace orvane {
 
@@ -38,7 +38,6 @@ QStringList droppedFiles(const QMimeData* data) {
         if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) files << url.toLocalFile();
     return files;
 }
-
 
 }  // namespace
 
@@ -277,8 +276,8 @@ void MediaCommands::deleteChosen(PaneKind kind) {
         return;
     }
     QuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
-                                     : kind == PaneKind::Music ? m_media.deleteMusic
-                                                               : m_media.deleteLyrics;
+                               : kind == PaneKind::Music ? m_media.deleteMusic
+                                                         : m_media.deleteLyrics;
     if (question->ask(deletionQuestion(kind, false)) != 0) return;
     const int row = target.rows.front();
     Result<void> removed;
@@ -307,8 +306,8 @@ void MediaCommands::deleteAll(PaneKind kind) {
     MediaPane* shown = m_browser.pane(kind);
     if (shown == nullptr || shown->rowCount() == 0) return;
     QuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
-                                     : kind == PaneKind::Music ? m_media.deleteMusic
-                                                               : m_media.deleteLyrics;
+                               : kind == PaneKind::Music ? m_media.deleteMusic
+                                                         : m_media.deleteLyrics;
     if (question->ask(deletionQuestion(kind, true)) != 0) return;
     resetPreview();
     applyNow([kind](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,

@@ -12,14 +12,14 @@
 #include <QStringList>
 #include <functional>
 
+#include "audio/binding.h"
+#include "audio/media_panes.h"
 #include "base/error.h"
 #include "base/progress.h"
 #include "base/project_model.h"
-#include "gui/media/media_windows.h"
 #include "base/working_folder.h"
-#include "audio/binding.h"
-#include "audio/media_panes.h"
 #include "browser/pane_traits.h"
+#include "gui/media/media_windows.h"
 
 namespace orvane {
 

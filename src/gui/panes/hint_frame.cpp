@@ -29,5 +29,4 @@ void roundCorners(QWidget* w) {
     w->setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
 
-
 }  // namespace orvane

@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <QResizeEvent>
 
-#include "session/session.h"
 #include "gui/panes/pane_hint_window.h"
 #include "gui/panes/preview_box.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -31,7 +31,6 @@ MediaBrowser::MediaBrowser(Session& session, QWidget* parent)
 }
 
 MediaBrowser::~MediaBrowser() = default;
-
 
 PreviewBox* MediaBrowser::previewBox() const { return m_preview; }
 
@@ -77,13 +76,9 @@ void MediaBrowser::showList() {
     pane(m_current)->showList();
 }
 
-ViewMode MediaBrowser::viewMode() const {
-    return pane(m_current)->viewMode();
-}
+ViewMode MediaBrowser::viewMode() const { return pane(m_current)->viewMode(); }
 
-std::optional<int> MediaBrowser::pressedItem() const {
-    return pane(m_current)->pressedItem();
-}
+std::optional<int> MediaBrowser::pressedItem() const { return pane(m_current)->pressedItem(); }
 
 std::optional<int> MediaBrowser::currentRow(PaneKind pane) const {
     return this->pane(pane)->chosenRow();

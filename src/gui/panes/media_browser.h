@@ -15,9 +15,9 @@
 #include <memory>
 #include <optional>
 
+#include "audio/media_panes.h"
 #include "base/project_changes.h"
 #include "base/thumbnail_store.h"
-#include "audio/media_panes.h"
 #include "browser/pane_traits.h"
 #include "browser/preview_fit.h"
 #include "gui/panes/media_pane.h"

@@ -20,12 +20,10 @@ constexpr CommandInfo kCommands[] = {
     {CommandId::AddLyricsLrc, "add-lyrics-lrc", "添加歌词LRC", "支持多个歌词文件一起添加使用"},
     {CommandId::MakeLyrics, "make-lyrics", "歌词制作",
      "LRC歌词制作,支持导入txt文件,lrc文件,更改歌词时间,预览歌词"},
-    {CommandId::AlbumLength, "album-length", "相册长度",
-     "两种同步：以相册长度为准,以音乐长度为准"},
+    {CommandId::AlbumLength, "album-length", "相册长度", "两种同步：以相册长度为准,以音乐长度为准"},
     {CommandId::TextEffects, "text-effects", "文字特效",
      "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置"},
-    {CommandId::PictureEffects, "picture-effects", "画面特效",
-     "支持多条画面特效,支持指定时间显示"},
+    {CommandId::PictureEffects, "picture-effects", "画面特效", "支持多条画面特效,支持指定时间显示"},
     {CommandId::CropPhoto, "crop-photo", "相片剪裁", "对相片剪裁处理,达到高清最佳显示效果"},
     {CommandId::ManageTemplates, "manage-templates", "模板管理",
      "对模板进行了横照,竖照,单张,多张,全屏效果等更多分类,为相片更换模板或模板指定相片"},
@@ -70,9 +68,12 @@ constexpr CommandInfo kCommands[] = {
 
 QString paneKindText(PaneKind pane) {
     switch (pane) {
-        case PaneKind::Photos: return QStringLiteral("相片");
-        case PaneKind::Music: return QStringLiteral("音乐");
-        case PaneKind::Lyrics: return QStringLiteral("歌词");
+        case PaneKind::Photos:
+            return QStringLiteral("相片");
+        case PaneKind::Music:
+            return QStringLiteral("音乐");
+        case PaneKind::Lyrics:
+            return QStringLiteral("歌词");
     }
     return {};
 }

@@ -28,7 +28,6 @@ class FileChooser {
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter) = 0;
 };
 
-
 // "添加相片文件(JPG)|*.jpg;" → "添加相片文件(JPG) (*.jpg)", the form Qt's
 // dialogs take.
 QString dialogNameFilter(const QString& filter);

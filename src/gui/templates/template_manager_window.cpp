@@ -7,16 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "session/session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/preview_box.h"
 #include "gui/shell/message_window.h"
+#include "gui/templates/template_preview_window.h"
 #include "photos/auto_fit.h"
 #include "photos/template_change.h"
-#include "gui/templates/template_preview_window.h"
+#include "session/session.h"
 
 namespace orvane {
 namespace {
@@ -154,7 +154,8 @@ bool TemplateManagerWindow::applyChoice() {
 }
 
 void TemplateManagerWindow::preview() {
-    if (auto* previewWindow = qobject_cast<TemplatePreviewWindow*>(m_windows.window(QStringLiteral("TForm34"))))
+    if (auto* previewWindow =
+            qobject_cast<TemplatePreviewWindow*>(m_windows.window(QStringLiteral("TForm34"))))
         previewWindow->previewPhoto(m_row);
 }
 
@@ -162,23 +163,23 @@ void connectTemplateCommands(Session& session, WindowSet& windows) {
     MainWindow& main = windows.mainWindow();
     auto* manager = new TemplateManagerWindow(session, windows, &main);
     Commands& commands = windows.commands();
-    QObject::connect(commands.action(CommandId::ManageTemplates), &QAction::triggered, &main,
-                     [&windows, manager] {  // on the chosen photo
-                         manager->openWindow(
-                             windows.browser().currentRow(PaneKind::Photos).value_or(0));
-                     });
+    QObject::connect(
+        commands.action(CommandId::ManageTemplates), &QAction::triggered, &main,
+        [&windows, manager] {  // on the chosen photo
+            manager->openWindow(windows.browser().currentRow(PaneKind::Photos).value_or(0));
+        });
     // The chosen photo in its template, from the photo panel or a double
     // click on it.
     TemplatePreviewWindow* preview = windows.lyricWindows().templatePreview;
     MediaBrowser* browser = &windows.browser();
-    QObject::connect(
-        commands.action(PaneKind::Photos, CommandId::PreviewPhotoTemplate), &QAction::triggered,
-        browser, [browser, preview] {
-            preview->previewPhoto(browser->currentRow(PaneKind::Photos).value_or(-1));
-        });
-    QObject::connect(browser, &MediaBrowser::itemActivated, browser, [preview](PaneKind pane, int row) {
-        if (pane == PaneKind::Photos) preview->previewPhoto(row);
-    });
+    QObject::connect(commands.action(PaneKind::Photos, CommandId::PreviewPhotoTemplate),
+                     &QAction::triggered, browser, [browser, preview] {
+                         preview->previewPhoto(browser->currentRow(PaneKind::Photos).value_or(-1));
+                     });
+    QObject::connect(browser, &MediaBrowser::itemActivated, browser,
+                     [preview](PaneKind pane, int row) {
+                         if (pane == PaneKind::Photos) preview->previewPhoto(row);
+                     });
 }
 
 }  // namespace orvane

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "session/session.h"
 #include "gui/shell/message_window.h"
 #include "render/album/template_preview.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -26,7 +26,8 @@ QPushButton* commandButton(QWidget* parent, const char* name, const QString& cap
 
 }  // namespace
 
-TemplatePreviewWindow::TemplatePreviewWindow(Session& session, const Skin& skin, MessageWindow& messages, QWidget* parent)
+TemplatePreviewWindow::TemplatePreviewWindow(Session& session, const Skin& skin,
+                                             MessageWindow& messages, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm34"), QStringLiteral("相片使用效果预览"), skin, parent),
       m_session(session),
       m_messages(messages) {

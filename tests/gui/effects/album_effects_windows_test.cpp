@@ -12,16 +12,16 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "render/album/album_fixtures.h"
-#include "session/session.h"
 #include "gui/command_trigger.h"
 #include "gui/effects/crop_window.h"
-#include "gui/main/main_window.h"
 #include "gui/effects/picture_effects_window.h"
+#include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "photos/photo_import.h"
 #include "photos/staging.h"
+#include "render/album/album_fixtures.h"
 #include "render/album/album_preview.h"
+#include "session/session.h"
 #include "support/window_answers.h"
 
 namespace orvane {

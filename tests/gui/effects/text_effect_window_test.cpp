@@ -2,7 +2,6 @@
 // their messages in order, deleting several rows, preview all ending, the
 // list drag, and the table handed to the session on close.
 
-#include "gui/command_trigger.h"
 #include "gui/effects/text_effect_window.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +15,12 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "effects/motion_table.h"
+#include "gui/command_trigger.h"
 #include "gui/main/empty_session.h"
-#include "session/session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
-#include "effects/motion_table.h"
+#include "session/session.h"
 #include "support/test_support.h"
 #include "support/window_answers.h"
 
@@ -149,7 +149,8 @@ TEST_F(TextEffectEditorTest, AddsTheDefaultsAndHandsTheTableOverOnClose) {
     EXPECT_EQ(second.bold, QStringLiteral("cuti"));
 
     // Emptied in the editor, the album's table is emptied on close.
-    inEditor([](TextEffectWindow* e) { child<QPushButton>(e, "suiButton_quanbushanchu")->click(); });
+    inEditor(
+        [](TextEffectWindow* e) { child<QPushButton>(e, "suiButton_quanbushanchu")->click(); });
     EXPECT_TRUE(session->model().textEffects.empty());
 }
 

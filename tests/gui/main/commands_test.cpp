@@ -2,6 +2,8 @@
 // entry triggers its own command, which carries the documented caption and
 // hint.
 
+#include "gui/shell/commands.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,7 +13,6 @@
 #include <set>
 
 #include "gui/main/main_window.h"
-#include "gui/shell/commands.h"
 #include "gui/shell/hot_label.h"
 #include "project_windows_fixture.h"
 
@@ -148,8 +149,9 @@ TEST_F(CommandsTest, TheHotLabelsCarryTheirHints) {
         EXPECT_EQ(label->accessibleDescription(), QString::fromUtf8(hint)) << name;
     }
     // The photo panel binds nothing.
-    EXPECT_EQ(windows->mainWindow().findChild<QPushButton*>(QStringLiteral("Button_xiangpian_bangding")),
-              nullptr);
+    EXPECT_EQ(
+        windows->mainWindow().findChild<QPushButton*>(QStringLiteral("Button_xiangpian_bangding")),
+        nullptr);
 }
 
 }  // namespace

@@ -19,10 +19,10 @@
 #include <functional>
 #include <map>
 
+#include "effects/picture_effect.h"
 #include "gui/album/album_make_command.h"
 #include "gui/album/lyric_kind_window.h"
 #include "gui/album/make_album_window.h"
-#include "effects/picture_effect.h"
 #include "gui/shell/message_window.h"
 #include "project_windows_fixture.h"
 
@@ -89,12 +89,13 @@ class MakeAlbumWindowTest : public ProjectWindowsTest {
 // The bottom row's make commands, and nothing else, make an album of their
 // type.
 TEST(MakeCommands, EachMakeCommandMakesItsOwnOutputType) {
-    const std::map<CommandId, QString> makes{{CommandId::MakeVcd, QStringLiteral("VCD")},
-                                             {CommandId::MakeSvcd, QStringLiteral("SVCD")},
-                                             {CommandId::MakeDvd, QStringLiteral("DVD")},
-                                             {CommandId::MakeAvi, QStringLiteral("AVI")},
-                                             {CommandId::MakeMp4, QStringLiteral("MP4")},
-                                             {CommandId::MakePictureSequence, QStringLiteral("XLTP")}};
+    const std::map<CommandId, QString> makes{
+        {CommandId::MakeVcd, QStringLiteral("VCD")},
+        {CommandId::MakeSvcd, QStringLiteral("SVCD")},
+        {CommandId::MakeDvd, QStringLiteral("DVD")},
+        {CommandId::MakeAvi, QStringLiteral("AVI")},
+        {CommandId::MakeMp4, QStringLiteral("MP4")},
+        {CommandId::MakePictureSequence, QStringLiteral("XLTP")}};
     for (const CommandInfo& info : commandTable()) {
         const auto made = makes.find(info.id);
         EXPECT_EQ(makeCommandOutputType(info.id), made == makes.end() ? QString() : made->second)

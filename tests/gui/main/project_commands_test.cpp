@@ -11,11 +11,11 @@
 #include <QPushButton>
 
 #include "base/project_file.h"
-#include "session/project_document.h"
 #include "gui/main/main_window.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
 #include "project_windows_fixture.h"
+#include "session/project_document.h"
 
 namespace orvane {
 namespace {

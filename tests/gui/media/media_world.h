@@ -16,7 +16,6 @@
 #include <memory>
 #include <set>
 
-#include "session/session.h"
 #include "gui/command_trigger.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
@@ -24,6 +23,7 @@
 #include "gui/panes/preview_box.h"
 #include "gui/shell/file_chooser.h"
 #include "package_writer.h"
+#include "session/session.h"
 #include "support/media_fixtures.h"
 #include "support/template_store.h"
 #include "support/test_support.h"

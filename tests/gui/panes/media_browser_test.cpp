@@ -123,8 +123,10 @@ TEST_F(MediaBrowserTest, EveryPaneShowsOneIconAndOneListRowPerRowInBothViews) {
         EXPECT_EQ(browser.viewMode(), ViewMode::Icons);
     }
     // The lists show the rows' own texts.
-    EXPECT_EQ(browser.pane(PaneKind::Photos)->reportList()->topLevelItem(2)->text(1), model.photos.at(2).fileName);
-    EXPECT_EQ(browser.pane(PaneKind::Music)->reportList()->topLevelItem(1)->text(1), model.music.at(1).fileName);
+    EXPECT_EQ(browser.pane(PaneKind::Photos)->reportList()->topLevelItem(2)->text(1),
+              model.photos.at(2).fileName);
+    EXPECT_EQ(browser.pane(PaneKind::Music)->reportList()->topLevelItem(1)->text(1),
+              model.music.at(1).fileName);
     // The bound column is the one the import wrote into the browser's panes.
     ASSERT_FALSE(browser.mediaPanes().musicBound.isEmpty());
     EXPECT_EQ(browser.pane(PaneKind::Music)->reportList()->topLevelItem(0)->text(5),
