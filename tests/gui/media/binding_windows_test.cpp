@@ -81,10 +81,10 @@ TEST_F(BindingWindowsTest, EachCommandChecksItsPreconditionsBeforeAnyWindowOpens
                                   (c.select ? " selected" : " none selected");
         project(c.songs, c.lyrics);
         const bool rows = (c.pane == 1 ? c.songs : c.lyrics) > 0;
-        selectInList(c.pane, c.select && rows ? std::vector<int>{1} : std::vector<int>{});
+        selectInList(paneAt(c.pane), c.select && rows ? std::vector<int>{1} : std::vector<int>{});
         const ProjectModel before = model();
         modal.shown.clear();
-        side(c.pane, c.command);
+        side(paneAt(c.pane), c.command);
 
         if (std::string(c.window).empty()) {
             EXPECT_TRUE(modal.shown.empty()) << label;
@@ -104,7 +104,7 @@ TEST_F(BindingWindowsTest, EachCommandChecksItsPreconditionsBeforeAnyWindowOpens
 TEST_F(BindingWindowsTest, AutomaticBindingBindsByPositionAndNamesTheSongsLeftOver) {
     project(3, 2);
     modal.on(QStringLiteral("TForm14"), press("确定"));
-    side(1, "自动绑");
+    side(PaneKind::Music, "自动绑");
     EXPECT_EQ(
         messages(),
         QStringList{QStringLiteral("添加的歌词数量与添加的音乐数量不一致,还有 1 个音乐没有绑定")});
@@ -119,7 +119,7 @@ TEST_F(BindingWindowsTest, AutomaticBindingBindsByPositionAndNamesTheSongsLeftOv
               QStringLiteral("song2"));
 
     // Unbinding everything.
-    side(2, "全解绑");
+    side(PaneKind::Lyrics, "全解绑");
     EXPECT_EQ(model().music.at(0).boundLyric, QStringLiteral("wu"));
     EXPECT_EQ(model().lyrics.at(0).boundMusic, QStringLiteral("wu"));
 }
@@ -136,8 +136,8 @@ TEST_F(BindingWindowsTest, TheBindWindowStaysOpenWithoutAChoiceAndBindsTheChosen
         list->topLevelItem(2)->setSelected(true);
         buttonOf(w, QStringLiteral("确定"))->click();
     });
-    selectInList(1, {1});
-    side(1, "绑定");
+    selectInList(PaneKind::Music, {1});
+    side(PaneKind::Music, "绑定");
     EXPECT_EQ(lyricsListed, 3);
     EXPECT_EQ(messages(), QStringList{QStringLiteral("没有选中歌词文件！")});
     EXPECT_FALSE(windows->window(QStringLiteral("TForm15"))->isVisible());
@@ -151,8 +151,8 @@ TEST_F(BindingWindowsTest, TheBindWindowStaysOpenWithoutAChoiceAndBindsTheChosen
         w->findChild<QTreeWidget*>()->topLevelItem(0)->setSelected(true);
         buttonOf(w, QStringLiteral("确定"))->click();
     });
-    selectInList(2, {2});
-    side(2, "绑定");
+    selectInList(PaneKind::Lyrics, {2});
+    side(PaneKind::Lyrics, "绑定");
     EXPECT_EQ(model().music.at(0).boundLyric, model().lyrics.at(2).boundMusic);
     EXPECT_EQ(model().lyrics.at(2).boundMusicName, QStringLiteral("绑定2个音乐"));
 }

@@ -44,11 +44,11 @@ TEST_F(DropAndMediaTest, SongsAndLyricsAreAddedBoundByPositionAndShownInTheirPan
 
     // Removing the song through TForm12 releases its lyric.
     modal.on(QStringLiteral("TForm12"), press("确定删除"));
-    selectInList(1, {0});
+    selectInList(PaneKind::Music, {0});
     QImage shown(20, 20, QImage::Format_RGB32);
     shown.fill(Qt::red);
     browser().previewBox()->showPicture(QStringLiteral("        音乐缩略图预览"), shown);
-    side(1, "删除");
+    side(PaneKind::Music, "删除");
     EXPECT_EQ(lastShown("TForm12").text, QStringLiteral("确定删除这个音乐文件吗？"));
     EXPECT_EQ(model().music.count(), 0);
     EXPECT_EQ(model().lyrics.at(0).boundMusic, QStringLiteral("wu"));
@@ -56,10 +56,10 @@ TEST_F(DropAndMediaTest, SongsAndLyricsAreAddedBoundByPositionAndShownInTheirPan
     EXPECT_TRUE(browser().previewBox()->picture().isNull());
     // Lyrics: nothing selected, then all of them through TForm13.
     modal.on(QStringLiteral("TForm13"), press("确定删除"));
-    selectInList(2, {});
-    side(2, "删除");
+    selectInList(PaneKind::Lyrics, {});
+    side(PaneKind::Lyrics, "删除");
     EXPECT_EQ(messages().back(), QStringLiteral("没有选中歌词文件！"));
-    side(2, "全删");
+    side(PaneKind::Lyrics, "全删");
     EXPECT_EQ(lastShown("TForm13").text, QStringLiteral("确定删除全部歌词文件吗？"));
     EXPECT_EQ(model().lyrics.count(), 0);
 }

@@ -112,9 +112,9 @@ TEST_F(MainWindowCommandsTest, EveryCommandButtonOpensItsWindow) {
         if (name == "Button_tianjiayinyue_mp3") chooser->answers.push_back({media("three.mp3")});
         if (name == "Button_tianjiageci_lrc") chooser->answers.push_back({media("three.lrc")});
         if (c.pane >= 0) {
-            browser().showPane(c.pane);
+            browser().showPane(paneAt(c.pane));
             browser().showList();
-            browser().pane(c.pane)->reportList()->topLevelItem(0)->setSelected(true);
+            browser().pane(paneAt(c.pane))->reportList()->topLevelItem(0)->setSelected(true);
         }
         QAbstractButton* b = button(c.button);
         ASSERT_NE(b, nullptr);
@@ -150,13 +150,13 @@ TEST_F(MainWindowCommandsTest, TheSinglePhotoPreviewShowsTheChosenPhoto) {
         shownName = w->findChild<QLineEdit*>(QStringLiteral("Edit_xiangpian_mingcheng"))->text();
         dismiss(w);
     });
-    selectInList(0, {1});
+    selectInList(PaneKind::Photos, {1});
     modal.shown.clear();
     preview->click();
     EXPECT_EQ(firstShown(), QStringLiteral("TForm34"));
     EXPECT_EQ(shownName, QStringLiteral("second"));
 
-    selectInList(0, {});
+    selectInList(PaneKind::Photos, {});
     modal.shown.clear();
     preview->click();
     EXPECT_EQ(messages(), QStringList{QStringLiteral("没有选中相片文件！")});
@@ -169,9 +169,9 @@ TEST_F(MainWindowCommandsTest, ADoubleClickOnAThumbnailOpensThePanesPreview) {
         SCOPED_TRACE(window);
         modal.shown.clear();
         modal.on(QString::fromUtf8(window), dismiss);
-        browser().showPane(pane);
+        browser().showPane(paneAt(pane));
         browser().showIcons();
-        QLabel* thumb = browser().pane(pane)->thumbnails().front();
+        QLabel* thumb = browser().pane(paneAt(pane))->thumbnails().front();
         QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(20, 20),
                           thumb->mapToGlobal(QPointF(20, 20)), Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);

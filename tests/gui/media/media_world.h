@@ -30,6 +30,9 @@
 
 namespace orvane::testing {
 
+// The pane at `index` of the pane row: 0 photos, 1 music, 2 lyrics.
+inline PaneKind paneAt(int index) { return kPaneKinds.at(static_cast<std::size_t>(index)); }
+
 // Hands out the answers it was given, one per dialog, and records what the
 // dialogs asked.
 class ScriptedChooser : public FileChooser {
@@ -202,11 +205,11 @@ class MediaWorld : public ::testing::Test {
     MediaBrowser& browser() const { return windows->browser(); }
     const ProjectModel& model() const { return session->model(); }
     void command(const char* caption) { testing::triggerCommand(*windows, caption); }
-    void side(int pane, const char* caption) {
-        testing::triggerCommand(*windows, caption, static_cast<PaneKind>(pane));
+    void side(PaneKind pane, const char* caption) {
+        testing::triggerCommand(*windows, caption, pane);
     }
     // List view of `pane` with exactly `rows` selected.
-    void selectInList(int pane, const std::vector<int>& rows) {
+    void selectInList(PaneKind pane, const std::vector<int>& rows) {
         browser().showPane(pane);
         browser().showList();
         QTreeWidget* list = browser().pane(pane)->reportList();

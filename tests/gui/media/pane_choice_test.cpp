@@ -45,7 +45,8 @@ class PaneChoiceTest : public MediaWorld {
     // A left click on thumbnail `index` of the pane shown, as the mouse
     // gives it: over it, down and up in place.
     void clickThumbnail(int pane, int index) {
-        QLabel* thumb = browser().pane(pane)->thumbnails().at(static_cast<std::size_t>(index));
+        QLabel* thumb =
+            browser().pane(paneAt(pane))->thumbnails().at(static_cast<std::size_t>(index));
         const QPoint at(30, 30);
         for (auto [type, button, buttons] :
              {std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::MouseButtons(Qt::NoButton)},
@@ -99,9 +100,9 @@ TEST_P(ChoiceInOnePaneTest, NoCommandOfTheOtherPanelsActsOnIt) {
         {2, "Button_geci_yulan", "TForm29", ""},
     };
     const int chosenPane = GetParam();
-    browser().showPane(chosenPane);
+    browser().showPane(paneAt(chosenPane));
     clickThumbnail(chosenPane, 1);
-    ASSERT_EQ(browser().currentRow(chosenPane), 1);
+    ASSERT_EQ(browser().currentRow(paneAt(chosenPane)), 1);
     for (const Command& c : commands) {
         if (c.pane == chosenPane) continue;
         SCOPED_TRACE(c.button);
@@ -118,7 +119,7 @@ TEST_P(ChoiceInOnePaneTest, NoCommandOfTheOtherPanelsActsOnIt) {
         EXPECT_TRUE(model().music == before.music);
         EXPECT_TRUE(model().lyrics == before.lyrics);
         // The choice stays where it was made.
-        EXPECT_EQ(browser().currentRow(chosenPane), 1);
+        EXPECT_EQ(browser().currentRow(paneAt(chosenPane)), 1);
     }
 }
 
@@ -152,7 +153,7 @@ TEST_F(PaneChoiceTest, ACommandFollowsTheViewItsPaneShows) {
     // The photos were left in list view; the music pane comes up in icon
     // view with nothing pressed. A row selected in its hidden list is not
     // what the user sees chosen.
-    selectInList(0, {1});
+    selectInList(PaneKind::Photos, {1});
     browser().showPane(PaneKind::Music);
     browser().pane(PaneKind::Music)->reportList()->topLevelItem(1)->setSelected(true);
     EXPECT_EQ(browser().viewMode(), ViewMode::Icons);

@@ -41,14 +41,15 @@ class PaneMenusTest : public MediaWorld {
     }
     // A right click on thumbnail `index` of `pane`, with no press before it.
     void rightClickThumbnail(int pane, int index) {
-        QLabel* thumb = browser().pane(pane)->thumbnails().at(static_cast<std::size_t>(index));
+        QLabel* thumb =
+            browser().pane(paneAt(pane))->thumbnails().at(static_cast<std::size_t>(index));
         const QPoint at(20, 20);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, thumb->mapToGlobal(at));
         QCoreApplication::sendEvent(thumb, &event);
     }
     // A right click on row `row` of the pane's report list.
     void rightClickRow(int pane, int row) {
-        QTreeWidget* list = browser().pane(pane)->reportList();
+        QTreeWidget* list = browser().pane(paneAt(pane))->reportList();
         const QRect rect = list->visualItemRect(list->topLevelItem(row));
         Q_EMIT list->customContextMenuRequested(rect.center());
     }
@@ -119,7 +120,7 @@ TEST_F(PaneMenusTest, TheListMenuActsOnTheRowUnderTheCursorAndSwitchesTheView) {
     addMedia("添加歌词", {lyric("one.lrc"), lyric("two.lrc"), lyric("three.lrc")});
     ASSERT_EQ(model().lyrics.count(), 3);
     modal.on(QStringLiteral("TForm13"), press("确定删除"));
-    selectInList(2, {0});
+    selectInList(PaneKind::Lyrics, {0});
 
     // Another row was selected: the right click moves the selection.
     rightClickRow(2, 2);
@@ -165,7 +166,7 @@ TEST_F(PaneMenusTest, EntriesOpenTheWindowsOfTheirButtons) {
         SCOPED_TRACE(c.entry);
         modal.shown.clear();
         modal.on(QString::fromUtf8(c.window), dismiss);
-        browser().showPane(c.pane);
+        browser().showPane(paneAt(c.pane));
         browser().showIcons();
         rightClickThumbnail(c.pane, 0);
         choose(c.pane, c.entry);
@@ -196,7 +197,7 @@ TEST_F(PaneMenusTest, TheCropEntryOpensTheCropWindowOnThePhotoRightClicked) {
     choose(0, "相片剪裁");
     EXPECT_EQ(chosen, QStringLiteral("3. c"));
     // In list view: the row under the cursor.
-    selectInList(0, {0});
+    selectInList(PaneKind::Photos, {0});
     rightClickRow(0, 1);
     choose(0, "相片剪裁");
     EXPECT_EQ(chosen, QStringLiteral("2. b"));

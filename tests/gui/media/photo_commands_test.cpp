@@ -81,20 +81,20 @@ TEST_F(PhotoCommandsTest, DeletingTheOnlyPhotoOfATemplateRenumbersTheFolders) {
     ASSERT_TRUE(std::filesystem::exists(folder.instanceFolder(3)));
 
     // Nothing selected in the list: the message, nothing removed.
-    selectInList(0, {});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {});
+    side(PaneKind::Photos, "删除");
     ASSERT_EQ(messages(), QStringList{QStringLiteral("没有选中相片文件！")});
     EXPECT_EQ(model().photos.count(), 3);
 
     // "取消" keeps the photo.
     modal.on(QStringLiteral("TForm11"), press("取消"));
-    selectInList(0, {1});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {1});
+    side(PaneKind::Photos, "删除");
     EXPECT_EQ(model().photos.count(), 3);
 
     modal.on(QStringLiteral("TForm11"), press("确定删除"));
-    selectInList(0, {1});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {1});
+    side(PaneKind::Photos, "删除");
     EXPECT_EQ(modal.shown.back().window, QStringLiteral("TForm11"));
     EXPECT_EQ(modal.shown.back().text, QStringLiteral("确定删除此张相片吗？"));
     ASSERT_EQ(model().photos.count(), 2);
@@ -108,12 +108,12 @@ TEST_F(PhotoCommandsTest, DeletingTheOnlyPhotoOfATemplateRenumbersTheFolders) {
 
     // Several rows of the list at once, then "全删" on what is left.
     addPhotos({photo("d.jpg", 400, 300)});
-    selectInList(0, {0, 2});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {0, 2});
+    side(PaneKind::Photos, "删除");
     ASSERT_EQ(model().photos.count(), 1);
     EXPECT_EQ(model().photos.at(0).fileName, QStringLiteral("c"));
     EXPECT_EQ(model().photos.at(0).templateFolder, QStringLiteral("1"));
-    side(0, "全删");
+    side(PaneKind::Photos, "全删");
     EXPECT_EQ(modal.shown.back().text, QStringLiteral("确定删除全部相片吗？"));
     EXPECT_EQ(model().photos.count(), 0);
     EXPECT_EQ(model().templateInstanceCount, QStringLiteral("0"));
@@ -152,12 +152,12 @@ TEST_F(PhotoCommandsTest, AShareTemplateIsSupplementedByHandAndAWrongOrientation
         });
         again->start(10);
     });
-    selectInList(0, {0});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {0});
+    side(PaneKind::Photos, "删除");
 
     EXPECT_EQ(showings, 1);
     EXPECT_EQ(candidates, 5) << "the other landscape photos, not the one going";
-    EXPECT_EQ(lastShown("TForm9").text, QuestionWindow::text());
+    EXPECT_EQ(lastShown("TForm9").text, supplementChoiceText());
     EXPECT_EQ(messages(), QStringList{QStringLiteral("添加的新相片不是横照片,请重新添加！")});
     // The new photo takes the removed one's slot in template 1.
     ASSERT_EQ(model().photos.count(), 6);
@@ -201,8 +201,8 @@ TEST_F(PhotoCommandsTest, WithNoOtherPhotoToChooseTheManualSupplementStaysForANe
         });
         again->start(10);
     });
-    selectInList(0, {0, 1});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {0, 1});
+    side(PaneKind::Photos, "删除");
 
     EXPECT_EQ(choices, 2);
     EXPECT_EQ(showings, 1);
@@ -225,13 +225,13 @@ TEST_F(PhotoCommandsTest, TheRandomSupplementKeepsTheTemplatesAndCancelKeepsTheP
     modal.on(QStringLiteral("TForm11"), press("确定删除"));
 
     modal.on(QStringLiteral("TForm9"), press("取消"));
-    selectInList(0, {3});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {3});
+    side(PaneKind::Photos, "删除");
     EXPECT_EQ(model().photos.count(), 6);
 
     modal.on(QStringLiteral("TForm9"), press("确定删除"));
-    selectInList(0, {3});
-    side(0, "删除");
+    selectInList(PaneKind::Photos, {3});
+    side(PaneKind::Photos, "删除");
     ASSERT_EQ(model().photos.count(), 5);
     for (std::size_t i = 0; i < 5; ++i)
         EXPECT_NE(model().photos.at(i).fileName, QStringLiteral("p3")) << i;

@@ -93,10 +93,10 @@ TEST_F(MediaBrowserTest, EveryPaneShowsOneIconAndOneListRowPerRowInBothViews) {
     browser.show();
     for (int p = 0; p < 3; ++p) {
         SCOPED_TRACE(p);
-        browser.showPane(p);
-        MediaPane* pane = browser.pane(p);
+        browser.showPane(kPaneKinds[p]);
+        MediaPane* pane = browser.pane(kPaneKinds[p]);
         EXPECT_TRUE(pane->isVisible());
-        EXPECT_FALSE(browser.pane((p + 1) % 3)->isVisible());
+        EXPECT_FALSE(browser.pane(kPaneKinds[(p + 1) % 3])->isVisible());
         for (int i = 0; i < rows[p]; ++i) {
             QLabel* t = thumb(pane, i);
             ASSERT_NE(t, nullptr) << i;
