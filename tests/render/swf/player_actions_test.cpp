@@ -25,10 +25,9 @@ Actions& op(Actions& a, int code) { return a.raw({std::uint8_t(code)}); }
 
 // One action record with its payload (codes from 0x80).
 Actions& record(Actions& a, int code, const Bytes& payload) {
-    Bytes bytes{std::uint8_t(code), std::uint8_t(payload.size() & 0xFF),
-                std::uint8_t(payload.size() >> 8)};
-    bytes.insert(bytes.end(), payload.begin(), payload.end());
-    return a.raw(bytes);
+    a.raw({std::uint8_t(code), std::uint8_t(payload.size() & 0xFF),
+           std::uint8_t(payload.size() >> 8)});
+    return a.raw(payload);
 }
 
 Bytes withString(Bytes bytes, const QString& text) {
@@ -38,7 +37,9 @@ Bytes withString(Bytes bytes, const QString& text) {
     return bytes;
 }
 
-Actions& pushBoolean(Actions& a, bool value) { return record(a, 0x96, {5, value ? 1 : 0}); }
+Actions& pushBoolean(Actions& a, bool value) {
+    return record(a, 0x96, {5, std::uint8_t(value ? 1 : 0)});
+}
 
 // The length in bytes of the actions `build` writes (for jump offsets).
 int lengthOf(const Build& build) {
@@ -288,9 +289,9 @@ TEST(PlayerActions, TimelineActionsMoveTheTargetClip) {
         const char* second;
     };
     const auto gotoFrame2 = [](Actions& a, int flags, std::optional<int> bias) {
-        Bytes payload{std::uint8_t(flags)};
-        if (bias) payload.insert(payload.end(), {std::uint8_t(*bias), 0});
-        record(a, 0x9F, payload);
+        record(
+            a, 0x9F,
+            bias ? Bytes{std::uint8_t(flags), std::uint8_t(*bias), 0} : Bytes{std::uint8_t(flags)});
     };
     const Case cases[] = {
         {"nothing", [](Actions&) {}, "1", "2"},
