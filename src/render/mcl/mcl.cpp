@@ -25,15 +25,20 @@ MclHandle MclCreate() {
 void MclFree(MclHandle& h) { h.reset(); }
 
 void MclAssignVideoSource(MclEncoder& h, MclSourceFunc source) {
-    h.videoSource = std::move(source);
+    h.callbacks.videoSource = std::move(source);
 }
-void MclAssignVideoFunc(MclEncoder& h, MclVideoFunc func) { h.videoFunc = std::move(func); }
+void MclAssignVideoFunc(MclEncoder& h, MclVideoFunc func) { h.callbacks.video = std::move(func); }
 void MclAssignAudioSource(MclEncoder& h, MclSourceFunc source) {
-    h.audioSource = std::move(source);
+    h.callbacks.audioSource = std::move(source);
 }
-void MclAssignAudioFunc(MclEncoder& h, MclAudioFunc func) { h.audioFunc = std::move(func); }
-void MclAssignProgress(MclEncoder& h, MclProgressFunc func) { h.progress = std::move(func); }
-void MclAssignError(MclEncoder& h, MclErrorFunc func) { h.errorFunc = std::move(func); }
+void MclAssignAudioFunc(MclEncoder& h, MclAudioFunc func) { h.callbacks.audio = std::move(func); }
+void MclAssignProgress(MclEncoder& h, MclProgressFunc func) {
+    h.callbacks.progress = std::move(func);
+}
+void MclAssignError(MclEncoder& h, MclErrorFunc func) { h.callbacks.error = std::move(func); }
+void MclAssignCallbacks(MclEncoder& h, MclCallbacks callbacks) {
+    h.callbacks = std::move(callbacks);
+}
 
 MclListHandle MclListCreate() { return MclListHandle(new MclList); }
 void MclListFree(MclListHandle& list) { list.reset(); }
@@ -87,6 +92,7 @@ void MclSourceSetFile(MclSource& source, const QString& path) {
 void MclSourceSetMemory(MclSource& source) { source.answer = MclSource::Answer::Memory; }
 void MclSourceFinished(MclSource& source) { source.answer = MclSource::Answer::Finished; }
 
+void MclSetSettings(MclEncoder& h, const EncoderSettings& settings) { h.settings = settings; }
 void MclSetFormatPreset(MclEncoder& h, MclFormat format, MclTvSystem system) {
     h.settings.preset = format;
     h.settings.tvSystem = system;

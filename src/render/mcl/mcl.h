@@ -27,6 +27,8 @@
 //   MclVideoSetBitRate(*h, MclQuality::High); // only for "gaoqing_huazhi"; default is normal
 //   MclAudioSetCodec(*h, MclAudioCodec::FormatDefault);
 //   MclVideoSetFileName(*h, outputPath);  MclAudioSetFileName(*h, outputPath);
+//   // or all settings at once: MclSetSettings(*h, settings) with an EncoderSettings
+//   // (encoder_settings.h), and all callbacks at once: MclAssignCallbacks(*h, {...})
 //   if (frames > 0 || samples > 0) {
 //       MclConvert(*h);                   // returns when done, failed or aborted
 //       if (MclGetError(*h) != MclError::None) log(MclGetErrorStr(*h));
@@ -130,6 +132,19 @@ using MclProgressFunc =
 // MclGetErrorStr(h).
 using MclErrorFunc = std::function<void(MclEncoder& h, MclError error)>;
 
+// All callbacks of a conversion, as the MclAssign… calls set them one by
+// one; an empty one is not called.
+struct MclCallbacks {
+    MclSourceFunc videoSource;
+    MclVideoFunc video;
+    MclSourceFunc audioSource;
+    MclAudioFunc audio;
+    MclProgressFunc progress;
+    MclErrorFunc error;
+};
+
+struct EncoderSettings;  // encoder_settings.h
+
 MclHandle MclCreate();
 void MclFree(MclHandle& h);  // same as h.reset()
 
@@ -139,6 +154,8 @@ void MclAssignAudioSource(MclEncoder& h, MclSourceFunc source);
 void MclAssignAudioFunc(MclEncoder& h, MclAudioFunc func);
 void MclAssignProgress(MclEncoder& h, MclProgressFunc func);
 void MclAssignError(MclEncoder& h, MclErrorFunc func);
+// All six at once; replaces every callback assigned before.
+void MclAssignCallbacks(MclEncoder& h, MclCallbacks callbacks);
 
 // Lists of frames and songs.
 MclListHandle MclListCreate();
@@ -168,6 +185,8 @@ void MclSourceSetMemory(MclSource& source);
 void MclSourceFinished(MclSource& source);
 
 // Settings (before MclConvert).
+// All of them at once, as the calls below set them one by one.
+void MclSetSettings(MclEncoder& h, const EncoderSettings& settings);
 void MclSetFormatPreset(MclEncoder& h, MclFormat format, MclTvSystem system);
 // The TV system of formats without a preset that follow it (MP4): PAL 25,
 // NTSC 30000/1001 frames per second. AVI always runs at 25.

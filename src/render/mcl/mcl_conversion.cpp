@@ -62,13 +62,13 @@ class Conversion {
 
    private:
     void report(MclStatus status, std::int64_t a, std::int64_t b, int c) {
-        if (m_h.progress) m_h.progress(m_h, status, a, b, c);
+        if (m_h.callbacks.progress) m_h.callbacks.progress(m_h, status, a, b, c);
     }
 
     bool failed(MclError error, const QString& text) {
         m_h.error = error;
         m_h.errorText = text;
-        if (m_h.errorFunc) m_h.errorFunc(m_h, error);
+        if (m_h.callbacks.error) m_h.callbacks.error(m_h, error);
         return false;
     }
 
@@ -82,10 +82,10 @@ class Conversion {
 
     Result<std::vector<QString>> collectSongs() {
         std::vector<QString> songs;
-        if (!m_h.audioSource) return songs;
+        if (!m_h.callbacks.audioSource) return songs;
         for (int i = 0; i < kMaxSongs; ++i) {
             MclSource source;
-            m_h.audioSource(source, i);
+            m_h.callbacks.audioSource(source, i);
             if (source.answer != MclSource::Answer::File) break;
             songs.push_back(source.path);
         }
@@ -121,9 +121,9 @@ class Conversion {
     bool produceFrames(FrameSink& sink) {
         FramePipeline pipeline(sink, m_plan.width, m_plan.height);
         std::int64_t lastReported = 0;
-        for (int index = 0; m_h.videoSource; ++index) {
+        for (int index = 0; m_h.callbacks.videoSource; ++index) {
             MclSource source;
-            m_h.videoSource(source, index);
+            m_h.callbacks.videoSource(source, index);
             if (source.answer != MclSource::Answer::File &&
                 source.answer != MclSource::Answer::Memory)
                 break;
@@ -134,7 +134,8 @@ class Conversion {
                 pipeline.cancel();
                 return false;
             }
-            if (m_h.videoFunc && !m_h.videoFunc(m_h, *picture, index)) m_h.abortRequested = true;
+            if (m_h.callbacks.video && !m_h.callbacks.video(m_h, *picture, index))
+                m_h.abortRequested = true;
             if (m_h.abortRequested) break;
             if (picture->width() != m_plan.width || picture->height() != m_plan.height ||
                 picture->format() != QImage::Format_RGB32)
@@ -161,8 +162,8 @@ class Conversion {
 
     void reportFrames(const FrameSink& sink, const FramePipeline& pipeline) {
         const std::int64_t samples = sink.audioSamplesDone();
-        if (m_h.audioFunc && samples > m_audioReported) {
-            m_h.audioFunc(m_h, m_audioReported, int(samples - m_audioReported));
+        if (m_h.callbacks.audio && samples > m_audioReported) {
+            m_h.callbacks.audio(m_h, m_audioReported, int(samples - m_audioReported));
             m_audioReported = samples;
         }
         report(MclStatus::Frame, pipeline.framesWritten(), samples, 0);

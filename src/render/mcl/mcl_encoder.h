@@ -15,12 +15,7 @@ class MclEncoder {
    public:
     EncoderSettings settings;
 
-    MclSourceFunc videoSource;
-    MclVideoFunc videoFunc;
-    MclSourceFunc audioSource;
-    MclAudioFunc audioFunc;
-    MclProgressFunc progress;
-    MclErrorFunc errorFunc;
+    MclCallbacks callbacks;
 
     std::atomic<bool> abortRequested{false};
     MclError error = MclError::None;
