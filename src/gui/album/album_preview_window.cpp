@@ -9,10 +9,11 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "session/session.h"
 #include "av/song_length.h"
+#include "gui/shell/command_button.h"
 #include "render/album/album_playback.h"
 #include "render/album/album_preview.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -28,9 +29,7 @@ QString albumTime(std::int64_t ms) {
 }
 
 QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption);
+    auto* b = new CommandButton(caption, objectName, parent);
     b->setFocusPolicy(Qt::NoFocus);  // the arrow keys step frames, not focus
     b->setMinimumWidth(80);
     return b;
@@ -62,7 +61,7 @@ class AlbumPreviewWindow::Canvas : public QWidget {
 };
 
 AlbumPreviewWindow::AlbumPreviewWindow(Session& session, const Skin& skin, OutputFactory output,
-                                     std::shared_ptr<const PlaybackClock> clock, QWidget* parent)
+                                       std::shared_ptr<const PlaybackClock> clock, QWidget* parent)
     : FramedWindow(QStringLiteral("TFormAlbumPreview"), QStringLiteral("相册预览"), skin, parent),
       m_session(session),
       m_makeOutput(output ? std::move(output) : OutputFactory(makeDefaultAudioOutput)),

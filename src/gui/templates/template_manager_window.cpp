@@ -7,28 +7,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "session/session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/preview_box.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/command_button.h"
 #include "gui/shell/message_window.h"
+#include "gui/templates/template_preview_window.h"
 #include "photos/auto_fit.h"
 #include "photos/template_change.h"
-#include "gui/templates/template_preview_window.h"
+#include "session/session.h"
 
 namespace orvane {
 namespace {
 
 const QString kNoPhotos = QStringLiteral("没有添加相片文件！");
-
-QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption);
-    return b;
-}
 
 // "s08_page_turn  —  单张竖照 · 夏天 · 250 帧", the current one marked.
 QString entryText(const TemplateEntry& t, bool current) {
@@ -69,15 +64,14 @@ void TemplateManagerWindow::buildControls() {
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new ButtonRow(c);
     layout->addLayout(buttons);
-    buttons->addStretch();
-    QPushButton* look = button(QStringLiteral("预览"), QStringLiteral("suiButton_yulan"), c);
-    QPushButton* ok = button(QStringLiteral("确定"), QStringLiteral("suiButton_queding"), c);
-    QPushButton* cancel = button(QStringLiteral("取消"), QStringLiteral("suiButton_quxiao"), c);
-    buttons->addWidget(look);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* look =
+        buttons->addButton(QStringLiteral("预览"), QStringLiteral("suiButton_yulan"));
+    QPushButton* ok =
+        buttons->addButton(QStringLiteral("确定"), QStringLiteral("suiButton_queding"));
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("取消"), QStringLiteral("suiButton_quxiao"));
     look->setAutoDefault(false);
     cancel->setAutoDefault(false);
     ok->setDefault(true);
@@ -154,7 +148,8 @@ bool TemplateManagerWindow::applyChoice() {
 }
 
 void TemplateManagerWindow::preview() {
-    if (auto* previewWindow = qobject_cast<TemplatePreviewWindow*>(m_windows.window(QStringLiteral("TForm34"))))
+    if (auto* previewWindow =
+            qobject_cast<TemplatePreviewWindow*>(m_windows.window(QStringLiteral("TForm34"))))
         previewWindow->previewPhoto(m_row);
 }
 
@@ -170,13 +165,12 @@ void connectTemplateCommands(Session& session, WindowSet& windows) {
     // click on it.
     TemplatePreviewWindow* preview = windows.lyricWindows().templatePreview;
     MediaBrowser* browser = &windows.browser();
-    QObject::connect(&main, &MainWindow::sideCommandRequested, browser,
-                     [browser, preview](int pane, const QString& caption) {
-                         if (pane == MainWindow::PhotoPane &&
-                             caption == QStringLiteral("预览单个相片模板效果"))
-                             preview->previewPhoto(
-                                 browser->currentRow(MainWindow::PhotoPane).value_or(-1));
-                     });
+    QObject::connect(
+        &main, &MainWindow::sideCommandRequested, browser,
+        [browser, preview](int pane, const QString& caption) {
+            if (pane == MainWindow::PhotoPane && caption == QStringLiteral("预览单个相片模板效果"))
+                preview->previewPhoto(browser->currentRow(MainWindow::PhotoPane).value_or(-1));
+        });
     QObject::connect(browser, &MediaBrowser::itemActivated, browser, [preview](int pane, int row) {
         if (pane == MainWindow::PhotoPane) preview->previewPhoto(row);
     });

@@ -4,9 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "session/session.h"
+#include "gui/shell/command_button.h"
 #include "gui/shell/message_window.h"
 #include "render/album/template_preview.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -17,16 +18,15 @@ const QString kStopped = QStringLiteral("tuichuxunhuan");
 const QString kEndingLoaded = QStringLiteral("picture_0_wancheng");
 
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(caption);
+    auto* b = new CommandButton(caption, QString::fromLatin1(name), parent);
     b->setGeometry(at);
     return b;
 }
 
 }  // namespace
 
-TemplatePreviewWindow::TemplatePreviewWindow(Session& session, const Skin& skin, MessageWindow& messages, QWidget* parent)
+TemplatePreviewWindow::TemplatePreviewWindow(Session& session, const Skin& skin,
+                                             MessageWindow& messages, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm34"), QStringLiteral("相片使用效果预览"), skin, parent),
       m_session(session),
       m_messages(messages) {
