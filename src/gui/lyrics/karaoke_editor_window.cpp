@@ -121,6 +121,8 @@ KaraokeEditorWindow::KaraokeEditorWindow(Session& session, const Skin& skin, Med
     for (int i = 0; i < 2; ++i) {
         auto [caption, edit] = times[i];
         edit->setReadOnly(true);
+        // Room for "00:00:00" in whatever font the window's style gives.
+        edit->setStyleSheet(QStringLiteral("QLineEdit { min-width: 5em; }"));
         edit->setAccessibleName(caption->text());
         caption->setBuddy(edit);
         clock->addWidget(caption, 0, i);

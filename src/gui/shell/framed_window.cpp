@@ -88,6 +88,7 @@ void FramedWindow::fitContent(QSize documented) {
         layout->activate();
         needed = needed.expandedTo(layout->minimumSize());
     }
+    m_caption->adjustSize();
     setContentSize(needed);
 }
 

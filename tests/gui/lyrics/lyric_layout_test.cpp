@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <functional>
 
 #include "gui/lyrics/karaoke_editor_window.h"
@@ -54,7 +55,11 @@ void collectFaults(const QWidget* parent, QStringList& faults) {
         // The whole width the text needs with the style's padding; of the
         // height at least one line of text (the documented buttons are a
         // little lower than the style would make them).
-        const QSize need(w->minimumSizeHint().width(), w->fontMetrics().height());
+        QSize need(w->minimumSizeHint().width(), w->fontMetrics().height());
+        // A line edit asks for little room whatever it shows.
+        if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+            need.setWidth(
+                std::max(need.width(), edit->fontMetrics().horizontalAdvance(edit->text()) + 8));
         if (showsText(w) && (w->width() < need.width() || w->height() < need.height()))
             faults << QStringLiteral("%1 is %2×%3, its text needs %4×%5")
                           .arg(nameOf(w))
