@@ -9,8 +9,10 @@ all: build
 bootstrap:
 	scripts/bootstrap
 
+# The Google Benchmark programs are built by make bench only, which installs
+# what they need.
 configure: bootstrap
-	cmake -S . -B $(BUILD) -G Ninja
+	cmake -S . -B $(BUILD) -G Ninja -DORVANE_BUILD_BENCH=OFF
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -32,16 +34,22 @@ sanitize: bootstrap
 # folder, then run one after the other for FUZZ_SECONDS each (scripts/fuzz).
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
-fuzz: bootstrap
+fuzz:
+	scripts/bootstrap fuzz
 	CC=clang-16 CXX=clang++-16 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DORVANE_FUZZ=ON \
 		-DORVANE_BUILD_GUI=OFF -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(SANITIZE_JOBS) --target fuzz_targets
 	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-demo: build
+# Only what the demo needs: the program, the template store, the sample song.
+demo: configure
+	cmake --build $(BUILD) -j $(JOBS) --target orvane template_store sample_songs
 	scripts/demo $(BUILD)
 
-bench: build
+bench:
+	scripts/bootstrap bench
+	cmake -S . -B $(BUILD) -G Ninja -DORVANE_BUILD_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	scripts/bench $(BUILD)
 
 format:

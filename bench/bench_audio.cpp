@@ -25,12 +25,12 @@ extern "C" {
 #include <string>
 #include <vector>
 
-#include "base/fonts.h"
 #include "audio/ksc_parser.h"
 #include "audio/lrc_parser.h"
 #include "audio/script_converter.h"
 #include "av/audio_decoder.h"
 #include "av/song_length.h"
+#include "base/fonts.h"
 #include "ratio_reporter.h"
 
 namespace fs = std::filesystem;

@@ -18,13 +18,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "audio/media_panes.h"
 #include "base/fonts.h"
+#include "effects/text_effect.h"
+#include "gui/album/album_preview_window.h"
+#include "gui/shell/skin.h"
 #include "session/media_files.h"
 #include "session/session.h"
-#include "gui/album/album_preview_window.h"
-#include "audio/media_panes.h"
-#include "effects/text_effect.h"
-#include "gui/shell/skin.h"
 
 namespace fs = std::filesystem;
 using namespace orvane;
@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
     if (!added) return stopWith(added.error().message);
 
     const Skin skin(1.0);
-    AlbumPreviewWindow window(**session, skin, [] { return std::make_unique<SilentAudioOutput>(); });
+    AlbumPreviewWindow window(**session, skin,
+                              [] { return std::make_unique<SilentAudioOutput>(); });
     QString why;
     if (!window.prepare(&why)) return stopWith(why);
     window.show();

@@ -10,19 +10,19 @@
 #include <csignal>
 
 #include "base/fonts.h"
-#include "session/job_runner.h"
-#include "session/media_files.h"
-#include "session/session.h"
 #include "base/single_instance_guard.h"
 #include "gui/main/main_window.h"
-#include "gui/shell/refused_files_text.h"
 #include "gui/main/window_set.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/problem_text.h"
 #include "gui/shell/processing_window.h"
+#include "gui/shell/refused_files_text.h"
 #include "gui/shell/skin.h"
+#include "session/job_runner.h"
+#include "session/media_files.h"
+#include "session/session.h"
 
 namespace orvane {
 

@@ -1,47 +1,48 @@
 #include "gui/main/window_set.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 
-#include "session/project_document.h"
+#include "audio/media_player.h"
+#include "browser/hint_texts.h"
 #include "gui/album/album_length_window.h"
 #include "gui/album/album_make_command.h"
 #include "gui/album/album_preview_window.h"
-#include "gui/effects/effects_commands.h"
-#include "gui/main/info_commands.h"
-#include "gui/lyrics/lyric_commands.h"
 #include "gui/album/lyric_kind_window.h"
-#include "gui/main/main_window.h"
 #include "gui/album/make_album_window.h"
-#include "gui/media/media_commands.h"
-#include "gui/settings/other_settings_window.h"
 #include "gui/album/output_size_window.h"
-#include "app/pane_menus.h"
-#include "gui/main/project_commands.h"
-#include "gui/main/summary_panel.h"
-#include "gui/templates/template_manager_window.h"
+#include "gui/effects/effects_commands.h"
 #include "gui/effects/text_effect_window.h"
-#include "audio/media_player.h"
 #include "gui/lyrics/karaoke_editor_window.h"
 #include "gui/lyrics/karaoke_init_window.h"
 #include "gui/lyrics/karaoke_match_window.h"
 #include "gui/lyrics/karaoke_style_window.h"
+#include "gui/lyrics/lyric_commands.h"
 #include "gui/lyrics/lyric_settings_window.h"
 #include "gui/lyrics/media_preview_window.h"
-#include "browser/hint_texts.h"
+#include "gui/main/info_commands.h"
+#include "gui/main/main_window.h"
+#include "gui/main/pane_menus.h"
+#include "gui/main/project_commands.h"
+#include "gui/main/summary_panel.h"
+#include "gui/media/media_commands.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/pane_hint_window.h"
 #include "gui/panes/preview_box.h"
+#include "gui/panes/text_hint_window.h"
+#include "gui/settings/other_settings_window.h"
 #include "gui/shell/exit_window.h"
 #include "gui/shell/hot_label.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/processing_window.h"
 #include "gui/shell/question_window.h"
 #include "gui/shell/shell_window.h"
+#include "gui/templates/template_manager_window.h"
 #include "gui/templates/template_preview_window.h"
-#include "render/album/make_choices.h"
+#include "session/project_document.h"
 
 namespace orvane {
 
@@ -82,34 +83,38 @@ WindowSet::WindowSet(Session& session)
     media.addPhotos = adopt(makePhotoImportWindow(m_skin));
     m_makeAlbum = make<MakeAlbumWindow>(session, m_skin);
     auto* albumLength = make<AlbumLengthWindow>(session, m_skin);
-    make<TextEffectWindow>(session, m_skin, [this](const QString& text) { m_message->showMessage(text); });
+    make<TextEffectWindow>(session, m_skin,
+                           [this](const QString& text) { m_message->showMessage(text); });
     media.addMusic = adopt(makeMusicImportWindow(m_skin));
     m_message = make<MessageWindow>(m_skin);
     media.addLyrics = adopt(makeLyricImportWindow(m_skin));
     media.supplementChoice = adopt(makeSupplementChoiceWindow(m_skin));
     media.manualSupplement = adopt(makeManualSupplementWindow(m_skin));
-    media.deletePhotos =
-        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin));
-    media.deleteMusic =
-        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin));
-    media.deleteLyrics =
-        adopt(makeDeleteQuestionWindow(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin));
+    media.deletePhotos = adopt(
+        makeDeleteQuestionWindow(QStringLiteral("TForm11"), QStringLiteral("删除相片"), m_skin));
+    media.deleteMusic = adopt(
+        makeDeleteQuestionWindow(QStringLiteral("TForm12"), QStringLiteral("删除音乐"), m_skin));
+    media.deleteLyrics = adopt(
+        makeDeleteQuestionWindow(QStringLiteral("TForm13"), QStringLiteral("删除歌词"), m_skin));
     media.bindQuestion = adopt(makeBindQuestionWindow(m_skin));
     media.bindChoice = adopt(makeBindChoiceWindow(m_skin));
     m_lyricWindows.lyricSettings = make<LyricSettingsWindow>(session, m_skin);
     auto* otherSettings = make<OtherSettingsWindow>(session, m_skin);
     m_exit = make<ExitWindow>(m_skin);
-    m_lyricWindows.musicPreview = make<MediaPreviewWindow>(MediaPreviewWindow::Variant::Music, session, m_skin, *m_mediaPlayer, *m_message);
-    m_lyricWindows.lyricPreview = make<MediaPreviewWindow>(MediaPreviewWindow::Variant::Lyric, session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.musicPreview = make<MediaPreviewWindow>(
+        MediaPreviewWindow::Variant::Music, session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.lyricPreview = make<MediaPreviewWindow>(
+        MediaPreviewWindow::Variant::Lyric, session, m_skin, *m_mediaPlayer, *m_message);
     attachButtonHints(*make<TextHintWindow>());
     // The panes make their own hint windows TForm31–TForm33.
     m_browser = new MediaBrowser(session, m_main->panesHost());
-    for (int pane = 0; pane < 3; ++pane) m_order.push_back(m_browser->pane(pane)->hintWindow());
+    for (PaneKind pane : kPaneKinds) m_order.push_back(m_browser->pane(pane)->hintWindow());
     m_lyricWindows.templatePreview = make<TemplatePreviewWindow>(session, m_skin, *m_message);
     m_processing = make<ProcessingWindow>(m_skin);
     m_outputSize = make<OutputSizeWindow>(session, m_skin);
     shell("TForm50", "歌词软件");
-    m_lyricWindows.karaokeEditor = make<KaraokeEditorWindow>(session, m_skin, *m_mediaPlayer, *m_message);
+    m_lyricWindows.karaokeEditor =
+        make<KaraokeEditorWindow>(session, m_skin, *m_mediaPlayer, *m_message);
     m_lyricWindows.karaokeInit = make<KaraokeInitWindow>(m_skin);
     m_lyricWindows.karaokeStyle = make<KaraokeStyleWindow>(m_skin);
     m_lyricKind = make<LyricKindWindow>(session, m_skin);
@@ -141,29 +146,21 @@ WindowSet::WindowSet(Session& session)
     connectLyricCommands(*this, session, m_lyricWindows);
     connectEffectsCommands(session, *this);
     connectTemplateCommands(session, *this);
-    connectPaneMenus(*this, m_lyricWindows);
+    connectPaneMenus(*this);
     connectInfoCommands(session, *this);
     // Asks before the program ends (the exit window, or whether to save).
     new ProjectCommands(session, *this, *m_document, *saveQuestion, m_main);
 }
 
 void WindowSet::attachButtonHints(TextHintWindow& hints) {
-    // The side panels' buttons have hints of their pane; the others, the
-    // main window's.
-    const std::pair<const char*, HintGroup> panels[] = {{"Panel_xiangpian", HintGroup::Photos},
-                                                        {"Panel_yinyue", HintGroup::Music},
-                                                        {"Panel_geci", HintGroup::Lyrics}};
-    for (QPushButton* button : m_main->findChildren<QPushButton*>()) {
-        HintGroup group = HintGroup::Main;
-        for (QWidget* w = button->parentWidget(); w && w != m_main; w = w->parentWidget())
-            for (const auto& [name, panelGroup] : panels)
-                if (w->objectName() == QLatin1String(name)) group = panelGroup;
-        if (!buttonHintText(group, button->text())) continue;
-        button->setToolTip({});  // the hint window shows it instead
-        hints.attach(button, group);
+    // Every command button and hot label of the main window that has a hint.
+    for (QWidget* w : m_main->findChildren<QWidget*>()) {
+        if (!qobject_cast<QPushButton*>(w) && !qobject_cast<HotLabel*>(w)) continue;
+        if (w->accessibleDescription().isEmpty()) continue;
+        if (auto* button = qobject_cast<QPushButton*>(w))
+            button->setToolTip({});  // the hint window shows it instead
+        hints.attach(w);
     }
-    for (HotLabel* label : m_main->titleLabels()) hints.attach(label, HintGroup::TitleBar);
-    for (HotLabel* label : m_main->stripLabels()) hints.attach(label, HintGroup::Main);
 }
 
 void WindowSet::placePreviewAndSummary(Session& session) {
@@ -172,42 +169,43 @@ void WindowSet::placePreviewAndSummary(Session& session) {
     new SummaryPanel(session, m_main->summaryPanelHost());
     // The hosts size their children on every layout.
     m_main->applyLayoutMode(m_main->layoutMode());
-    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message, &MessageWindow::showMessage);
+    QObject::connect(m_browser, &MediaBrowser::operationFailed, m_message,
+                     &MessageWindow::showMessage);
 }
 
-void WindowSet::connectCommands(Session& session, AlbumLengthWindow& albumLength, OtherSettingsWindow& otherSettings) {
+void WindowSet::connectCommands(Session& session, AlbumLengthWindow& albumLength,
+                                OtherSettingsWindow& otherSettings) {
     MediaBrowser* browser = m_browser;
+    Commands& commands = m_main->commands();
     QObject::connect(m_main, &MainWindow::paneRequested, browser, &MediaBrowser::showPane);
-    QObject::connect(m_main, &MainWindow::sideCommandRequested, browser,
-                     [browser](int pane, const QString& caption) {
-                         if (caption == QStringLiteral("图标")) {
+    for (PaneKind pane : kPaneKinds) {
+        QObject::connect(commands.action(pane, CommandId::ShowIcons), &QAction::triggered, browser,
+                         [browser, pane] {
                              browser->showPane(pane);
                              browser->showIcons();
-                         } else if (caption == QStringLiteral("列表")) {
+                         });
+        QObject::connect(commands.action(pane, CommandId::ShowList), &QAction::triggered, browser,
+                         [browser, pane] {
                              browser->showPane(pane);
                              browser->showList();
-                         }
-                     });
-    QObject::connect(m_main, &MainWindow::commandRequested, m_main,
-                     [this, &session, &albumLength, &otherSettings](const QString& caption) {
-                         if (caption == QStringLiteral("相册长度")) {
-                             albumLength.exec();
-                         } else if (caption == QStringLiteral("其它设置")) {
-                             otherSettings.exec();
-                         } else if (caption == QStringLiteral("相册预览")) {
-                             if (QString why; !m_albumPreview->showAlbum(&why))
-                                 m_message->showMessage(why);
-                         } else if (const QString type = makeCommandOutputType(caption);
-                                    !type.isEmpty()) {
-                             runMakeCommand(session, *this, type);
-                         }
-                     });
+                         });
+    }
+    QObject::connect(commands.action(CommandId::AlbumLength), &QAction::triggered, m_main,
+                     [&albumLength] { albumLength.exec(); });
+    QObject::connect(commands.action(CommandId::OtherSettings), &QAction::triggered, m_main,
+                     [&otherSettings] { otherSettings.exec(); });
+    QObject::connect(commands.action(CommandId::PreviewAlbum), &QAction::triggered, m_main, [this] {
+        if (QString why; !m_albumPreview->showAlbum(&why)) m_message->showMessage(why);
+    });
+    connectMakeCommands(session, *this);
 }
 
 // The other windows go first: none of them outlives the main window.
 WindowSet::~WindowSet() {
     while (!m_owned.empty()) m_owned.pop_back();
 }
+
+Commands& WindowSet::commands() const { return m_main->commands(); }
 
 QWidget* WindowSet::window(const QString& objectName) const {
     for (QWidget* w : m_order)

@@ -9,9 +9,9 @@
 #include <QString>
 #include <optional>
 
+#include "audio/media_panes.h"
 #include "base/error.h"
 #include "base/project_model.h"
-#include "audio/media_panes.h"
 
 namespace orvane {
 

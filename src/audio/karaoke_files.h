@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <vector>
 
+#include "audio/ksc_parser.h"
 #include "base/error.h"
 #include "base/project_model.h"
-#include "audio/ksc_parser.h"
 
 namespace orvane {
 

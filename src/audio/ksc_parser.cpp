@@ -2,10 +2,10 @@
 
 #include <QFontMetrics>
 
+#include "audio/script_converter.h"
 #include "base/album_time.h"
 #include "base/fonts.h"
 #include "base/text_lines.h"
-#include "audio/script_converter.h"
 
 namespace orvane {
 namespace {

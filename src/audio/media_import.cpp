@@ -1,11 +1,11 @@
 #include "audio/media_import.h"
 
-#include "base/album_time.h"
-#include "base/folder_snapshot.h"
-#include "base/media_file_kind.h"
 #include "audio/binding.h"
 #include "audio/media_thumbnail.h"
 #include "av/song_length.h"
+#include "base/album_time.h"
+#include "base/folder_snapshot.h"
+#include "base/media_file_kind.h"
 
 namespace orvane {
 namespace {

@@ -15,12 +15,12 @@
 #include <QStringList>
 #include <optional>
 
+#include "audio/media_panes.h"
 #include "base/error.h"
 #include "base/progress.h"
 #include "base/project_model.h"
 #include "base/refused_file.h"
 #include "base/working_folder.h"
-#include "audio/media_panes.h"
 
 namespace orvane {
 

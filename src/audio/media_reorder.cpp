@@ -1,7 +1,7 @@
 #include "audio/media_reorder.h"
 
-#include "base/thumbnail_files.h"
 #include "audio/media_thumbnail.h"
+#include "base/thumbnail_files.h"
 
 namespace orvane {
 namespace {

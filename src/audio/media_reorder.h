@@ -10,11 +10,11 @@
 // A missing thumbnail is passed over. When the thumbnails cannot be moved
 // without overwriting one, the result is an error and nothing has changed.
 
+#include "audio/media_panes.h"
 #include "base/error.h"
 #include "base/project_model.h"
 #include "base/row_order.h"
 #include "base/working_folder.h"
-#include "audio/media_panes.h"
 
 namespace orvane {
 

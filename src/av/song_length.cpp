@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "base/working_folder.h"
 #include "av/ffmpeg_handles.h"
+#include "base/working_folder.h"
 
 namespace orvane::av {
 namespace {

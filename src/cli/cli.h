@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "session/session.h"
 #include "base/working_folder.h"
+#include "session/session.h"
 
 namespace orvane::cli {
 

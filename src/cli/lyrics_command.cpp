@@ -6,11 +6,11 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "base/fonts.h"
-#include "base/text_lines.h"
 #include "audio/ksc_parser.h"
 #include "audio/lrc_parser.h"
 #include "audio/script_converter.h"
+#include "base/fonts.h"
+#include "base/text_lines.h"
 #include "cli/cli.h"
 
 namespace orvane::cli {

@@ -15,16 +15,16 @@
 #include <memory>
 #include <optional>
 
-#include "base/fonts.h"
-#include "session/project_open.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
+#include "base/fonts.h"
 #include "cli/cli.h"
 #include "effects/motion_table.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
 #include "photos/photo_import.h"
 #include "render/album/album_build.h"
+#include "session/project_open.h"
 #include "templates/catalogue.h"
 
 namespace orvane::cli {

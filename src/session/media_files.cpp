@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "base/folder_snapshot.h"
-#include "base/media_file_kind.h"
 #include "audio/karaoke_files.h"
 #include "audio/media_import.h"
+#include "base/folder_snapshot.h"
+#include "base/media_file_kind.h"
 #include "photos/photo_import.h"
 
 namespace orvane {

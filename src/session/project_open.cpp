@@ -5,9 +5,9 @@
 #include <map>
 #include <set>
 
+#include "audio/media_thumbnail.h"
 #include "base/folder_snapshot.h"
 #include "base/project_file.h"
-#include "audio/media_thumbnail.h"
 #include "photos/auto_fit.h"
 #include "photos/new_photo_output.h"
 #include "photos/staging.h"

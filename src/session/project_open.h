@@ -19,8 +19,8 @@
 #include "base/error.h"
 #include "base/progress.h"
 #include "base/project_model.h"
-#include "session/session.h"
 #include "base/working_folder.h"
+#include "session/session.h"
 
 namespace orvane {
 

@@ -23,8 +23,8 @@
 #include "base/progress.h"
 #include "base/project_changes.h"
 #include "base/project_model.h"
-#include "session/working_folder_lock.h"
 #include "base/working_folder.h"
+#include "session/working_folder_lock.h"
 #include "templates/catalogue.h"
 
 namespace orvane {

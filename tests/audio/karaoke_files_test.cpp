@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/working_folder.h"
 #include "audio/binding.h"
 #include "audio/script_converter.h"
+#include "base/working_folder.h"
 #include "support/test_support.h"
 
 namespace orvane {

@@ -4,9 +4,9 @@
 
 #include <QFontMetrics>
 
+#include "audio/script_converter.h"
 #include "base/text_decoding.h"
 #include "base/working_folder.h"
-#include "audio/script_converter.h"
 #include "support/test_support.h"
 
 namespace orvane {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <map>
 
-#include "base/thumbnail_store.h"
 #include "audio/binding.h"
+#include "base/thumbnail_store.h"
 #include "support/test_support.h"
 
 using namespace orvane;

@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 
-#include "base/album_time.h"
 #include "audio/lyric_style.h"
+#include "base/album_time.h"
 
 namespace orvane {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "base/working_folder.h"
 #include "av/song_length.h"
+#include "base/working_folder.h"
 #include "support/media_fixtures.h"
 #include "support/test_support.h"
 

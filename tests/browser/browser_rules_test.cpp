@@ -175,42 +175,6 @@ TEST(HintTextsTest, PhotoHintDescribesTheRow) {
     EXPECT_EQ(photoHintTexts(photo, 0)[3], QStringLiteral("竖照相片"));
 }
 
-TEST(HintTextsTest, ButtonTextsByGroupAndCaption) {
-    struct Case {
-        HintGroup group;
-        const char* caption;
-        const char* text;  // nullptr: none
-    };
-    const Case cases[] = {
-        {HintGroup::Main, "添加相片", "支持多个相片文件一起添加使用"},
-        {HintGroup::Main, "SVCD", "画面效果最高达到1280*720"},
-        {HintGroup::Main, "AVI", "画面效果最高达到1920*1080"},
-        {HintGroup::Main, "音乐区域", "显示音乐文件的缩略图区域"},
-        {HintGroup::Photos, "图标", "相片缩略图"},
-        {HintGroup::Photos, "全删", "删除全部相片"},
-        {HintGroup::Music, "列表", "音乐列表"},
-        {HintGroup::Music, "绑定", "绑定歌词文件"},
-        {HintGroup::Music, "全解绑", "解除全部绑定的歌词文件"},
-        {HintGroup::Lyrics, "删除", "删除单个歌词"},
-        {HintGroup::Lyrics, "解绑", "解除绑定的音乐文件"},
-        {HintGroup::Lyrics, "自动绑", "自动绑定全部音乐文件"},
-        {HintGroup::Lyrics, "歌词预览", "预览歌词文件"},
-        {HintGroup::Photos, "绑定", nullptr},  // photos have no binding
-        {HintGroup::Main, "图标", nullptr},    // an icon button belongs to a pane
-        {HintGroup::Main, "确定", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.caption);
-        const auto text = buttonHintText(c.group, QString::fromUtf8(c.caption));
-        if (c.text == nullptr) {
-            EXPECT_FALSE(text.has_value());
-        } else {
-            ASSERT_TRUE(text.has_value());
-            EXPECT_EQ(*text, QString::fromUtf8(c.text));
-        }
-    }
-}
-
 TEST(HintTextsTest, TextHintStaysOnTheScreen) {
     const QSize window(200, 40);
     const QSize screen(1024, 768);

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "base/text_decoding.h"
-#include "base/text_lines.h"
 #include "audio/ksc_parser.h"
 #include "audio/script_converter.h"
+#include "base/text_decoding.h"
+#include "base/text_lines.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

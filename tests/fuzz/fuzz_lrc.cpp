@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "audio/lrc_parser.h"
 #include "base/text_decoding.h"
 #include "base/text_lines.h"
-#include "audio/lrc_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvane;

@@ -1,18 +1,19 @@
 #include "gui/album/album_make_command.h"
 
+#include <QAction>
 #include <QDir>
 
-#include "session/session.h"
 #include "gui/album/lyric_kind_window.h"
-#include "gui/main/main_window.h"
 #include "gui/album/make_album_window.h"
 #include "gui/album/output_size_window.h"
+#include "gui/main/main_window.h"
 #include "gui/main/save_name.h"
 #include "gui/main/window_set.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/problem_text.h"
 #include "gui/shell/question_window.h"
 #include "render/album/make_choices.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -63,6 +64,35 @@ void runMakeCommand(Session& session, WindowSet& windows, const QString& outputT
         return;
     }
     reportMade(windows, *made, *output);
+}
+
+QString makeCommandOutputType(CommandId id) {
+    switch (id) {
+        case CommandId::MakeVcd:
+            return QStringLiteral("VCD");
+        case CommandId::MakeSvcd:
+            return QStringLiteral("SVCD");
+        case CommandId::MakeDvd:
+            return QStringLiteral("DVD");
+        case CommandId::MakeAvi:
+            return QStringLiteral("AVI");
+        case CommandId::MakeMp4:
+            return QStringLiteral("MP4");
+        case CommandId::MakePictureSequence:
+            return QStringLiteral("XLTP");
+        default:
+            return {};
+    }
+}
+
+void connectMakeCommands(Session& session, WindowSet& windows) {
+    for (const CommandInfo& info : commandTable()) {
+        const QString type = makeCommandOutputType(info.id);
+        if (type.isEmpty()) continue;
+        QObject::connect(windows.commands().action(info.id), &QAction::triggered,
+                         &windows.mainWindow(),
+                         [&session, &windows, type] { runMakeCommand(session, windows, type); });
+    }
 }
 
 }  // namespace orvane

@@ -8,11 +8,20 @@
 
 #include <QString>
 
+#include "gui/shell/commands.h"
+
 namespace orvane {
 
 class Session;
 class WindowSet;
 
 void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType);
+
+// The output type a make command makes: "VCD", "SVCD", "DVD", "AVI", "MP4",
+// and "XLTP" for "序列图"; empty for any other command.
+QString makeCommandOutputType(CommandId id);
+
+// Each make command runs the make of its type.
+void connectMakeCommands(Session& session, WindowSet& windows);
 
 }  // namespace orvane

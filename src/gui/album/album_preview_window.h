@@ -35,7 +35,7 @@ class AlbumPreviewWindow : public FramedWindow {
     // silence where there is none); `clock` carries the time where the sound
     // track is silent.
     AlbumPreviewWindow(Session& session, const Skin& skin, OutputFactory output = {},
-                      std::shared_ptr<const PlaybackClock> clock = {}, QWidget* parent = nullptr);
+                       std::shared_ptr<const PlaybackClock> clock = {}, QWidget* parent = nullptr);
     ~AlbumPreviewWindow() override;
 
     // Prepares the album of the session's project at its first frame and

@@ -11,10 +11,10 @@
 
 #include <QElapsedTimer>
 
-#include "session/job_runner.h"
 #include "gui/shell/framed_window.h"
 #include "render/album/album_build.h"
 #include "render/album/make_choices.h"
+#include "session/job_runner.h"
 
 class QCheckBox;
 class QLabel;

@@ -288,7 +288,7 @@ bool CropWindow::applyCrop() {
     }
     // The row itself may not have changed, so the session announces nothing:
     // the photo pane reloads its pictures (the store sees the new file).
-    m_windows.browser().pane(0)->refresh();
+    m_windows.browser().pane(PaneKind::Photos)->refresh();
     refreshResult();
     m_status->setText(QStringLiteral("已按当前位置剪裁并保存。"));
     return true;

@@ -35,7 +35,8 @@ class TextEffectWindow : public FramedWindow {
    public:
     using MessageSink = std::function<void(const QString&)>;
 
-    TextEffectWindow(Session& session, const Skin& skin, MessageSink showMessage, QWidget* parent = nullptr);
+    TextEffectWindow(Session& session, const Skin& skin, MessageSink showMessage,
+                     QWidget* parent = nullptr);
     ~TextEffectWindow() override;
 
     // The main window's "文字特效": lists and defaults, the editor modally,

@@ -19,8 +19,8 @@
 #include <functional>
 #include <memory>
 
-#include "base/project_model.h"
 #include "audio/karaoke_timeline.h"
+#include "base/project_model.h"
 #include "gui/shell/framed_window.h"
 
 class QLineEdit;
@@ -43,8 +43,8 @@ class KaraokeMatchWindow;
 class KaraokeEditorWindow : public FramedWindow {
     Q_OBJECT
    public:
-    KaraokeEditorWindow(Session& session, const Skin& skin, MediaPlayer& player, MessageWindow& messages,
-            QWidget* parent = nullptr);
+    KaraokeEditorWindow(Session& session, const Skin& skin, MediaPlayer& player,
+                        MessageWindow& messages, QWidget* parent = nullptr);
     ~KaraokeEditorWindow() override;
 
     // The windows it opens, made by the window set in their own order.

@@ -11,8 +11,8 @@
 #include <QFont>
 #include <QWidget>
 
-#include "base/project_model.h"
 #include "audio/karaoke_timeline.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

@@ -10,7 +10,6 @@ class Session;
 struct LyricWindows;
 class WindowSet;
 
-
 void connectLyricCommands(WindowSet& windows, Session& session, const LyricWindows& lyric);
 
 }  // namespace orvane

@@ -2,10 +2,10 @@
 
 #include <QDir>
 
-#include "session/session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "gui/shell/message_window.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -32,19 +32,15 @@ QString templateStoreText(const Session& session) {
 }  // namespace
 
 void connectInfoCommands(Session& session, WindowSet& windows) {
-    QObject::connect(&windows.mainWindow(), &MainWindow::commandRequested, &windows.mainWindow(),
-                     [&session, &windows](const QString& caption) {
-                         QString text;
-                         if (caption == QStringLiteral("软件简介"))
-                             text = kAbout;
-                         else if (caption == QStringLiteral("帮助文件"))
-                             text = MainWindow::helpText();
-                         else if (caption == QStringLiteral("网站模板"))
-                             text = templateStoreText(session);
-                         else if (caption == QStringLiteral("歌词制作"))
-                             text = kLyricMaking;
-                         if (!text.isEmpty()) windows.messageWindow().showMessage(text);
-                     });
+    const std::pair<CommandId, std::function<QString()>> texts[] = {
+        {CommandId::ShowIntroduction, [] { return kAbout; }},
+        {CommandId::ShowHelpFile, [] { return MainWindow::helpText(); }},
+        {CommandId::ShowWebsiteTemplates, [&session] { return templateStoreText(session); }},
+        {CommandId::MakeLyrics, [] { return kLyricMaking; }},
+    };
+    for (const auto& [id, text] : texts)
+        QObject::connect(windows.commands().action(id), &QAction::triggered, &windows.mainWindow(),
+                         [&windows, text] { windows.messageWindow().showMessage(text()); });
 }
 
 }  // namespace orvane

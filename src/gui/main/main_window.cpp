@@ -1,5 +1,6 @@
 #include "gui/main/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -10,7 +11,6 @@
 #include <QShortcut>
 
 #include "base/album_settings.h"
-#include "browser/hint_texts.h"
 #include "gui/shell/hot_label.h"
 #include "gui/shell/skin.h"
 #include "gui/shell/skin_picture.h"
@@ -31,48 +31,43 @@ void fillWithChildren(QWidget* host, int margin = 0) {
 
 using namespace skin_colours;
 
-struct Command {
+// The buttons of the window's own commands, by where they stand.
+struct CommandButton {
     const char* name;
-    const char* caption;
-    const char* hint;
+    CommandId id;
 };
 
 // The left column, top to bottom: adding media, then the album's settings.
-constexpr Command kLeftCommands[] = {
-    {"Button_tianjiaxiangpian", "添加相片", "支持多个相片文件一起添加使用"},
-    {"Button_tianjiayinyue", "添加音乐", "支持多个音乐文件一起添加使用"},
-    {"Button_tianjiayinyue_mp3", "添加音乐MP3", "支持多个音乐文件一起添加使用"},
-    {"Button_tianjiageci", "添加歌词", "支持多个歌词文件一起添加使用"},
-    {"Button_tianjiageci_lrc", "添加歌词LRC", "支持多个歌词文件一起添加使用"},
-    {"Button_gecizhizuo", "歌词制作", "LRC歌词制作,支持导入txt文件,lrc文件,更改歌词时间,预览歌词"},
-    {"Button_xiangcechangdu", "相册长度", "两种同步：以相册长度为准,以音乐长度为准"},
-    {"Button_wenzitexiao", "文字特效",
-     "支持多条文字特效,支持指定时间显示,颜色,字体,大小,字型等设置"},
-    {"Button_huamiantexiao", "画面特效", "支持多条画面特效,支持指定时间显示"},
-    {"Button_xiangpianjiancai", "相片剪裁", "对相片剪裁处理,达到高清最佳显示效果"},
-    {"Button_mobanguanli", "模板管理",
-     "对模板进行了横照,竖照,单张,多张,全屏效果等更多分类,为相片更换模板或模板指定相片"},
-    {"Button_qitashezhi", "其它设置", "支持PAL,NTSC电视制式,画质效果支持一般画质,高清画质"},
+constexpr CommandButton kLeftCommands[] = {
+    {"Button_tianjiaxiangpian", CommandId::AddPhotos},
+    {"Button_tianjiayinyue", CommandId::AddMusic},
+    {"Button_tianjiayinyue_mp3", CommandId::AddMusicMp3},
+    {"Button_tianjiageci", CommandId::AddLyrics},
+    {"Button_tianjiageci_lrc", CommandId::AddLyricsLrc},
+    {"Button_gecizhizuo", CommandId::MakeLyrics},
+    {"Button_xiangcechangdu", CommandId::AlbumLength},
+    {"Button_wenzitexiao", CommandId::TextEffects},
+    {"Button_huamiantexiao", CommandId::PictureEffects},
+    {"Button_xiangpianjiancai", CommandId::CropPhoto},
+    {"Button_mobanguanli", CommandId::ManageTemplates},
+    {"Button_qitashezhi", CommandId::OtherSettings},
 };
 
 // The bottom row under the panes: the album preview and the make commands.
-constexpr Command kBottomCommands[] = {
-    {"Button_xiangceyulan", "相册预览",
-     "制作之前预览整个相册：画面、歌词、卡拉OK、文字和画面特效，声音同步播放"},
-    {"Button_VCD", "VCD", "画面效果最高达到1280*720"},
-    {"Button_SVCD", "SVCD", "画面效果最高达到1280*720"},
-    {"Button_DVD", "DVD", "画面效果最高达到1920*1080"},
-    {"Button_AVI", "AVI", "画面效果最高达到1920*1080"},
-    {"Button_MP4", "MP4", "H.264 视频, 手机、电视和网页都能播放, 画面效果最高达到1920*1080"},
-    {"Button_xulietu", "序列图",
-     "生成序列图片, 支持输出JPG,BMP,TGA,PCX, 画面效果最高达到1920*1080"},
+constexpr CommandButton kBottomCommands[] = {
+    {"Button_xiangceyulan", CommandId::PreviewAlbum},
+    {"Button_VCD", CommandId::MakeVcd},
+    {"Button_SVCD", CommandId::MakeSvcd},
+    {"Button_DVD", CommandId::MakeDvd},
+    {"Button_AVI", CommandId::MakeAvi},
+    {"Button_MP4", CommandId::MakeMp4},
+    {"Button_xulietu", CommandId::MakePictureSequence},
 };
 
 // The project commands sit in the title bar, left of its buttons.
-constexpr Command kProjectCommands[] = {
-    {"Button_dakaigongcheng", "打开工程", "打开保存过的工程文件, 接着制作相册 (Ctrl+O)"},
-    {"Button_baocungongcheng", "保存工程",
-     "把相片、模板、音乐、歌词、特效和全部设置保存为一个工程文件 (Ctrl+S)"},
+constexpr CommandButton kProjectCommands[] = {
+    {"Button_dakaigongcheng", CommandId::OpenProject},
+    {"Button_baocungongcheng", CommandId::SaveProject},
 };
 constexpr QSize kProjectCommandSize(84, 26);
 
@@ -82,6 +77,8 @@ constexpr std::array<const char*, kTitleButtonCount> kTitleLabelNames{
     "Label_guanbi", "Label_quanping", "Label_huanyuan", "Label_kaishibuju"};
 constexpr std::array<const char*, kTitleButtonCount> kTitleCaptions{"关闭", "全屏", "还原",
                                                                     "开始布局"};
+constexpr std::array<const char*, kTitleButtonCount> kTitleHints{"退出软件", "全屏", "窗体放大",
+                                                                 "启动窗体"};
 constexpr std::array<SkinPart, kTitleButtonCount> kTitleParts{
     SkinPart::CloseButton, SkinPart::FullScreenButton, SkinPart::RestoreButton,
     SkinPart::StartLayoutButton};
@@ -101,7 +98,10 @@ QString q(const char* text) { return QString::fromUtf8(text); }
 }  // namespace
 
 MainWindow::MainWindow(Session& session, const Skin& skin, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session), m_skin(skin) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_session(session),
+      m_skin(skin),
+      m_commands(new Commands(this)) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(programTitle());
     setAccessibleName(windowTitle());
@@ -128,14 +128,6 @@ MainWindow::MainWindow(Session& session, const Skin& skin, QWidget* parent)
     connect(exitKey, &QShortcut::activated, this, &MainWindow::requestExit);
     auto* escKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escKey, &QShortcut::activated, this, &MainWindow::requestExit);
-    const std::pair<QKeySequence, const char*> projectKeys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_O), "打开工程"},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), "保存工程"}};
-    for (const auto& [keys, caption] : projectKeys) {
-        auto* key = new QShortcut(keys, this);
-        connect(key, &QShortcut::activated, this,
-                [this, caption] { emit commandRequested(q(caption)); });
-    }
     auto* modeKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(modeKey, &QShortcut::activated, this, &MainWindow::toggleLayoutMode);
 
@@ -201,8 +193,7 @@ void MainWindow::buildTitleBar() {
         m_titleButtons[k] = picture;
         // Its hint ("退出软件", …) is shown by the text hint window.
         auto* label = new HotLabel(q(kTitleLabelNames[k]), q(kTitleCaptions[k]), QString(), this);
-        label->setAccessibleDescription(
-            buttonHintText(HintGroup::TitleBar, q(kTitleCaptions[k])).value_or(QString()));
+        label->setAccessibleDescription(q(kTitleHints[k]));
         m_titleLabels[k] = label;
         const SkinPart part = kTitleParts[k];
         connect(label, &HotLabel::hovered, this, [this, picture, part](bool inside) {
@@ -216,8 +207,8 @@ void MainWindow::buildTitleBar() {
             picture->setPicture(m_skin.slice(part, lit ? SkinState::Hover : SkinState::Normal));
         });
     }
-    for (const Command& c : kProjectCommands)
-        m_projectCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
+    for (const CommandButton& c : kProjectCommands)
+        m_projectCommands.push_back(makeWindowCommand(c.name, c.id));
     connect(m_titleLabels[0], &HotLabel::clicked, this, &MainWindow::requestExit);
     connect(m_titleLabels[1], &HotLabel::clicked, this,
             [this] { applyLayoutMode(LayoutMode::FullScreen); });
@@ -227,30 +218,28 @@ void MainWindow::buildTitleBar() {
             [this] { applyLayoutMode(LayoutMode::Start); });
 }
 
-QPushButton* MainWindow::makeCommand(QWidget* parent, const QString& objectName, const QString& caption,
-                                 const QString& hint) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* MainWindow::makeCommand(QWidget* parent, const QString& objectName, QAction* action) {
+    auto* button = new QPushButton(action->text(), parent);
     button->setObjectName(objectName);
-    button->setAccessibleName(caption);
+    button->setAccessibleName(action->text());
     // The text hint window shows the hint while the mouse is over the
     // button; a screen reader reads it as the description.
-    if (!hint.isEmpty()) button->setAccessibleDescription(hint);
+    if (!action->toolTip().isEmpty() && action->toolTip() != action->text())
+        button->setAccessibleDescription(action->toolTip());
     button->setCursor(Qt::PointingHandCursor);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
     return button;
 }
 
-QPushButton* MainWindow::makeWindowCommand(const char* name, const char* caption, const char* hint) {
-    QPushButton* button = makeCommand(this, q(name), q(caption), q(hint));
-    connect(button, &QPushButton::clicked, this,
-            [this, text = button->text()] { emit commandRequested(text); });
-    return button;
+QPushButton* MainWindow::makeWindowCommand(const char* name, CommandId id) {
+    return makeCommand(this, q(name), m_commands->action(id));
 }
 
 void MainWindow::buildLeftColumn() {
-    for (const Command& c : kLeftCommands)
-        m_leftCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
-    for (const Command& c : kBottomCommands)
-        m_bottomCommands.push_back(makeWindowCommand(c.name, c.caption, c.hint));
+    for (const CommandButton& c : kLeftCommands)
+        m_leftCommands.push_back(makeWindowCommand(c.name, c.id));
+    for (const CommandButton& c : kBottomCommands)
+        m_bottomCommands.push_back(makeWindowCommand(c.name, c.id));
     // The pressed-item preview box of the panes goes here.
     m_previewBox = new QFrame(this);
     m_previewBox->setObjectName(QStringLiteral("Panel_yulan"));
@@ -279,14 +268,14 @@ void MainWindow::buildSidePanels() {
         const char* name;
         const char* caption;
         const char* prefix;
-        const char* kind;  // "相片", "音乐", "歌词": the hints name it
     };
-    const SidePanelNames panels[] = {{"Panel_xiangpian", "相片", "xiangpian", "相片"},
-                                     {"Panel_yinyue", "音乐", "yinyue", "音乐"},
-                                     {"Panel_geci", "歌词", "geci", "歌词"}};
+    const SidePanelNames panels[] = {{"Panel_xiangpian", "相片", "xiangpian"},
+                                     {"Panel_yinyue", "音乐", "yinyue"},
+                                     {"Panel_geci", "歌词", "geci"}};
     std::array<QFrame**, 3> targets{&m_photoPanel, &m_musicPanel, &m_lyricPanel};
     for (int pane = 0; pane < 3; ++pane) {
         const SidePanelNames& s = panels[pane];
+        const PaneKind kind = kPaneKinds[static_cast<std::size_t>(pane)];
         QFrame* panel = makeSidePanel(q(s.name), q(s.caption));
         *targets[static_cast<std::size_t>(pane)] = panel;
         auto* counter = new QLabel(panel);
@@ -294,71 +283,50 @@ void MainWindow::buildSidePanels() {
         counter->setGeometry(8, 32 - 4, 170, 20);
         m_counters[static_cast<std::size_t>(pane)] = counter;
 
-        const QString kind = q(s.kind);
-        const QString other = pane == MusicPane ? QStringLiteral("歌词") : QStringLiteral("音乐");
         // Two columns of 90 × 23 commands at left 2 and 93.
         struct Row {
-            QString left, leftName, leftHint, right, rightName, rightHint;
+            CommandId left;
+            const char* leftName;
+            CommandId right;
+            const char* rightName;
         };
-        std::vector<Row> rows{
-            {QStringLiteral("图标"), QStringLiteral("tubiao"), kind + QStringLiteral("缩略图"),
-             QStringLiteral("删除"), QStringLiteral("shanchu"), QStringLiteral("删除单个") + kind},
-            {QStringLiteral("列表"), QStringLiteral("liebiao"), kind + QStringLiteral("列表"),
-             QStringLiteral("全删"), QStringLiteral("quanshan"),
-             QStringLiteral("删除全部") + kind}};
-        if (pane != PhotoPane) {
-            rows.push_back({QStringLiteral("绑定"), QStringLiteral("bangding"),
-                            QStringLiteral("绑定%1文件").arg(other), QStringLiteral("全解绑"),
-                            QStringLiteral("quanjiebang"),
-                            QStringLiteral("解除全部绑定的%1文件").arg(other)});
-            rows.push_back({QStringLiteral("解绑"), QStringLiteral("jiebang"),
-                            QStringLiteral("解除绑定的%1文件").arg(other), QStringLiteral("自动绑"),
-                            QStringLiteral("zidongbang"),
-                            QStringLiteral("自动绑定全部%1文件").arg(other)});
+        std::vector<Row> rows{{CommandId::ShowIcons, "tubiao", CommandId::DeleteOne, "shanchu"},
+                              {CommandId::ShowList, "liebiao", CommandId::DeleteAll, "quanshan"}};
+        if (kind != PaneKind::Photos) {
+            rows.push_back({CommandId::Bind, "bangding", CommandId::UnbindAll, "quanjiebang"});
+            rows.push_back({CommandId::Unbind, "jiebang", CommandId::AutoBind, "zidongbang"});
         }
-        const int firstTop = pane == PhotoPane ? 54 : 56;
+        const int firstTop = kind == PaneKind::Photos ? 54 : 56;
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const int top = firstTop + static_cast<int>(r) * 24;
             const Row& row = rows[r];
             for (int col = 0; col < 2; ++col) {
-                const QString& caption = col == 0 ? row.left : row.right;
-                const QString name = QStringLiteral("Button_%1_%2")
-                                         .arg(q(s.prefix), col == 0 ? row.leftName : row.rightName);
-                QPushButton* b =
-                    makeCommand(panel, name, caption, col == 0 ? row.leftHint : row.rightHint);
+                const QString name =
+                    QStringLiteral("Button_%1_%2")
+                        .arg(q(s.prefix), q(col == 0 ? row.leftName : row.rightName));
+                QPushButton* b = makeCommand(
+                    panel, name, m_commands->action(kind, col == 0 ? row.left : row.right));
                 b->setGeometry(col == 0 ? 2 : 93, top, 90, 23);
-                connect(b, &QPushButton::clicked, this,
-                        [this, pane, caption] { emit sideCommandRequested(pane, caption); });
             }
         }
-        auto addWide = [&](const QString& caption, const QString& name, const QString& hint,
-                           QRect place) {
-            QPushButton* b = makeCommand(panel, name, caption, hint);
-            b->setGeometry(place);
-            connect(b, &QPushButton::clicked, this,
-                    [this, pane, caption] { emit sideCommandRequested(pane, caption); });
+        auto addWide = [&](CommandId id, const char* name, QRect place) {
+            makeCommand(panel, q(name), m_commands->action(kind, id))->setGeometry(place);
         };
-        if (pane == PhotoPane) {
+        if (kind == PaneKind::Photos) {
             // The pane's template preview; the panel is full below, so it
             // stands beside the title, as narrow padded as it must be.
-            addWide(QStringLiteral("预览单个相片模板效果"),
-                    QStringLiteral("Button_xiangpian_moban_yulan"), QString(),
+            addWide(CommandId::PreviewPhotoTemplate, "Button_xiangpian_moban_yulan",
                     QRect(40, 3, 143, 22));
             panel->findChild<QPushButton*>(QStringLiteral("Button_xiangpian_moban_yulan"))
                 ->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
         }
-        if (pane == MusicPane)
-            addWide(QStringLiteral("音乐预览"), QStringLiteral("Button_yinyue_yulan"),
-                    QStringLiteral("预览音乐文件"), QRect(2, 152, 181, 23));
-        if (pane == LyricPane) {
-            addWide(QStringLiteral("歌词设置"), QStringLiteral("Button_geci_shezhi"),
-                    QStringLiteral("对歌词进行设置,例如:歌词位置,大小,颜色,类型等等"),
-                    QRect(2, 152, 90, 23));
-            addWide(QStringLiteral("歌词预览"), QStringLiteral("Button_geci_yulan"),
-                    QStringLiteral("预览歌词文件"), QRect(93, 152, 90, 23));
+        if (kind == PaneKind::Music)
+            addWide(CommandId::PreviewMusic, "Button_yinyue_yulan", QRect(2, 152, 181, 23));
+        if (kind == PaneKind::Lyrics) {
+            addWide(CommandId::LyricSettings, "Button_geci_shezhi", QRect(2, 152, 90, 23));
+            addWide(CommandId::PreviewLyrics, "Button_geci_yulan", QRect(93, 152, 90, 23));
             // The panel is full below; the karaoke editor's command sits beside its title.
-            addWide(QStringLiteral("卡拉OK设置"), QStringLiteral("Button_kalaok_shezhi"),
-                    QStringLiteral("导入和设置卡拉OK歌词"), QRect(93, 3, 90, 22));
+            addWide(CommandId::KaraokeSettings, "Button_kalaok_shezhi", QRect(93, 3, 90, 22));
         }
     }
 
@@ -395,14 +363,16 @@ void MainWindow::buildBottomStrip() {
     const std::array<const char*, 3> paneNames{"Label_xiangpianquyu", "Label_yinyuequyu",
                                                "Label_gechiquyu"};
     const std::array<const char*, 3> paneCaptions{"相片区域", "音乐区域", "歌词区域"};
+    const std::array<const char*, 3> paneHints{
+        "显示相片文件的缩略图区域", "显示音乐文件的缩略图区域", "显示歌词文件的缩略图区域"};
     const std::array<const char*, 3> infoNames{"Label_ruanjianjianjie", "Label_bangzhuwenjian",
                                                "Label_wangzhanmoban"};
-    const std::array<const char*, 3> infoCaptions{"软件简介", "帮助文件", "网站模板"};
+    const std::array<CommandId, 3> infoCommands{
+        CommandId::ShowIntroduction, CommandId::ShowHelpFile, CommandId::ShowWebsiteTemplates};
     // The strip under a hovered label is lit; the text hint window shows the
     // label's hint.
-    auto hover = [this](HotLabel* label) {
-        label->setAccessibleDescription(
-            buttonHintText(HintGroup::Main, label->accessibleName()).value_or(QString()));
+    auto hover = [this](HotLabel* label, const QString& hint) {
+        label->setAccessibleDescription(hint);
         connect(label, &HotLabel::hovered, this, [this, label](bool inside) {
             if (inside) {
                 const int x = label->x() - m_bottomLeft->x();
@@ -415,17 +385,17 @@ void MainWindow::buildBottomStrip() {
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
         auto* pane = new HotLabel(q(paneNames[k]), q(paneCaptions[k]), q(paneCaptions[k]), this);
-        hover(pane);
-        connect(pane, &HotLabel::clicked, this, [this, i] { emit paneRequested(i); });
+        hover(pane, q(paneHints[k]));
+        connect(pane, &HotLabel::clicked, this,
+                [this, i] { emit paneRequested(kPaneKinds[static_cast<std::size_t>(i)]); });
         m_paneLabels[k] = pane;
     }
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        auto* info = new HotLabel(q(infoNames[k]), q(infoCaptions[k]), q(infoCaptions[k]), this);
-        hover(info);
-        const QString caption = q(infoCaptions[k]);
-        connect(info, &HotLabel::clicked, this,
-                [this, caption] { emit commandRequested(caption); });
+        QAction* action = m_commands->action(infoCommands[k]);
+        auto* info = new HotLabel(q(infoNames[k]), action->text(), action->text(), this);
+        hover(info, action->toolTip());
+        connect(info, &HotLabel::clicked, action, &QAction::trigger);
         m_infoLabels[k] = info;
     }
 }

@@ -17,8 +17,10 @@
 #include <functional>
 #include <vector>
 
-#include "session/session.h"
+#include "browser/pane_traits.h"
 #include "browser/window_layout.h"
+#include "gui/shell/commands.h"
+#include "session/session.h"
 
 class QLabel;
 class QPushButton;
@@ -34,9 +36,6 @@ class MainWindow : public QWidget {
     Q_OBJECT
    public:
     MainWindow(Session& session, const Skin& skin, QWidget* parent = nullptr);
-
-    // The three panes, in Panel_panes order: photos, music, lyrics.
-    enum Pane { PhotoPane = 0, MusicPane = 1, LyricPane = 2 };
 
     // "Orvane自动套版电子相册2018"
     static QString programTitle();
@@ -72,17 +71,16 @@ class MainWindow : public QWidget {
     const std::array<HotLabel*, kTitleButtonCount>& titleLabels() const { return m_titleLabels; }
     std::vector<HotLabel*> stripLabels() const;
 
+    // The commands its buttons, labels and keys trigger; the features
+    // connect to the ones they serve.
+    Commands& commands() const { return *m_commands; }
+
     // Refreshes the photo, music and lyric counters from the model.
     void refreshCounters();
 
    Q_SIGNALS:
     // A pane label of the bottom strip (or its keyboard equivalent).
-    void paneRequested(int pane);
-    // A command of the left column, the bottom row, the title bar or the
-    // bottom strip, by its caption.
-    void commandRequested(const QString& caption);
-    // A command of a side panel ("图标", "列表", "删除", …) for `pane`.
-    void sideCommandRequested(int pane, const QString& caption);
+    void paneRequested(PaneKind pane);
     // Every layout change, after the widgets have their new places.
     void layoutApplied();
     // The main window closed: the program ends.
@@ -99,10 +97,9 @@ class MainWindow : public QWidget {
     void buildSidePanels();
     void buildBottomStrip();
     QFrame* makeSidePanel(const QString& objectName, const QString& caption);
-    QPushButton* makeCommand(QWidget* parent, const QString& objectName, const QString& caption,
-                             const QString& hint);
-    // A command of the window itself: clicking it requests its caption.
-    QPushButton* makeWindowCommand(const char* name, const char* caption, const char* hint);
+    // A button that triggers `action` and shows its caption.
+    QPushButton* makeCommand(QWidget* parent, const QString& objectName, QAction* action);
+    QPushButton* makeWindowCommand(const char* name, CommandId id);
     void relayout();
     void onSummaryTick();
     void onExitTimer();
@@ -110,6 +107,7 @@ class MainWindow : public QWidget {
 
     Session& m_session;
     const Skin& m_skin;
+    Commands* m_commands;
     LayoutMode m_mode = LayoutMode::Start;
     bool m_shownOnce = false;
     std::function<bool()> m_confirmExit;

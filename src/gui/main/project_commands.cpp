@@ -4,19 +4,19 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "session/job_runner.h"
-#include "session/project_document.h"
-#include "session/project_open.h"
+#include "audio/media_panes.h"
 #include "gui/main/main_window.h"
 #include "gui/main/save_name.h"
 #include "gui/main/window_set.h"
-#include "audio/media_panes.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
 #include "gui/shell/exit_window.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/processing_window.h"
 #include "gui/shell/question_window.h"
+#include "session/job_runner.h"
+#include "session/project_document.h"
+#include "session/project_open.h"
 
 namespace orvane {
 
@@ -36,12 +36,10 @@ ProjectCommands::ProjectCommands(Session& session, WindowSet& windows, ProjectDo
       m_document(document),
       m_saveQuestion(saveQuestion) {
     MainWindow& main = windows.mainWindow();
-    connect(&main, &MainWindow::commandRequested, this, [this](const QString& caption) {
-        if (caption == QStringLiteral("打开工程"))
-            openProject();
-        else if (caption == QStringLiteral("保存工程"))
-            saveProject();
-    });
+    connect(main.commands().action(CommandId::OpenProject), &QAction::triggered, this,
+            [this] { openProject(); });
+    connect(main.commands().action(CommandId::SaveProject), &QAction::triggered, this,
+            [this] { saveProject(); });
     connect(&document, &ProjectDocument::stateChanged, this, &ProjectCommands::refreshTitle);
     main.setExitConfirmation([this] { return confirmExit(); });
     refreshTitle();

@@ -12,11 +12,12 @@
 #include <memory>
 #include <vector>
 
-#include "gui/shell/file_chooser.h"
+#include "gui/shell/dialog_file_chooser.h"
 #include "gui/shell/skin.h"
 
 namespace orvane {
 
+class Commands;
 class Session;
 class MainWindow;
 class MessageWindow;
@@ -83,6 +84,8 @@ class WindowSet {
     QWidget* window(const QString& objectName) const;
 
     const Skin& skin() const { return m_skin; }
+    // The main window's commands, which the features connect to.
+    Commands& commands() const;
     // The three media panes in the main window.
     MediaBrowser& browser() const { return *m_browser; }
 
@@ -99,7 +102,8 @@ class WindowSet {
     W* make(Args&&... args);
     void attachButtonHints(TextHintWindow& hints);
     void placePreviewAndSummary(Session& session);
-    void connectCommands(Session& session, AlbumLengthWindow& albumLength, OtherSettingsWindow& otherSettings);
+    void connectCommands(Session& session, AlbumLengthWindow& albumLength,
+                         OtherSettingsWindow& otherSettings);
 
     Skin m_skin;
     std::unique_ptr<MediaPlayer> m_mediaPlayer;

@@ -8,22 +8,23 @@
 #include <QUrl>
 #include <memory>
 
-#include "base/media_file_kind.h"
-#include "session/job_runner.h"
-#include "session/media_files.h"
-#include "session/session.h"
-#include "gui/main/main_window.h"
-#include "gui/shell/refused_files_text.h"
-#include "gui/main/window_set.h"
 #include "audio/media_import.h"
+#include "base/media_file_kind.h"
 #include "browser/deletion_target.h"
+#include "gui/main/main_window.h"
+#include "gui/main/window_set.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/pane_hint_window.h"
 #include "gui/panes/preview_box.h"
+#include "gui/panes/text_hint_window.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/processing_window.h"
+#include "gui/shell/refused_files_text.h"
 #include "photos/photo_import.h"
 #include "photos/photo_removal.h"
+#include "session/job_runner.h"
+#include "session/media_files.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -38,14 +39,6 @@ QStringList droppedFiles(const QMimeData* data) {
     return files;
 }
 
-std::optional<BindingAction> bindingAction(const QString& caption) {
-    if (caption == QStringLiteral("绑定")) return BindingAction::Bind;
-    if (caption == QStringLiteral("解绑")) return BindingAction::UnbindOne;
-    if (caption == QStringLiteral("全解绑")) return BindingAction::UnbindAll;
-    if (caption == QStringLiteral("自动绑")) return BindingAction::AutoBind;
-    return std::nullopt;
-}
-
 }  // namespace
 
 MediaCommands::MediaCommands(Session& session, WindowSet& windows, const MediaWindows& media,
@@ -56,23 +49,27 @@ MediaCommands::MediaCommands(Session& session, WindowSet& windows, const MediaWi
       m_browser(windows.browser()),
       m_media(media) {
     MainWindow& main = windows.mainWindow();
-    connect(&main, &MainWindow::commandRequested, this, [this](const QString& caption) {
-        if (caption == QStringLiteral("添加相片"))
-            addPhotos();
-        else if (caption == QStringLiteral("添加音乐") || caption == QStringLiteral("添加音乐MP3"))
-            addMusic();
-        else if (caption == QStringLiteral("添加歌词") || caption == QStringLiteral("添加歌词LRC"))
-            addLyrics();
-    });
-    connect(&main, &MainWindow::sideCommandRequested, this, [this](int pane, const QString& caption) {
-        if (caption == QStringLiteral("删除")) {
-            deleteChosen(pane);
-        } else if (caption == QStringLiteral("全删") || caption == QStringLiteral("删除全部")) {
-            deleteAll(pane);
-        } else if (const auto action = bindingAction(caption); action && pane != 0) {
-            binding(pane, *action);
-        }
-    });
+    Commands& commands = main.commands();
+    const auto on = [&](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, handler);
+    };
+    on(commands.action(CommandId::AddPhotos), [this] { addPhotos(); });
+    on(commands.action(CommandId::AddMusic), [this] { addMusic(); });
+    on(commands.action(CommandId::AddMusicMp3), [this] { addMusic(); });
+    on(commands.action(CommandId::AddLyrics), [this] { addLyrics(); });
+    on(commands.action(CommandId::AddLyricsLrc), [this] { addLyrics(); });
+    const std::pair<CommandId, BindingAction> bindings[] = {
+        {CommandId::Bind, BindingAction::Bind},
+        {CommandId::Unbind, BindingAction::UnbindOne},
+        {CommandId::UnbindAll, BindingAction::UnbindAll},
+        {CommandId::AutoBind, BindingAction::AutoBind}};
+    for (PaneKind pane : kPaneKinds) {
+        on(commands.action(pane, CommandId::DeleteOne), [this, pane] { deleteChosen(pane); });
+        on(commands.action(pane, CommandId::DeleteAll), [this, pane] { deleteAll(pane); });
+        if (pane == PaneKind::Photos) continue;  // photos bind nothing
+        for (const auto& [id, action] : bindings)
+            on(commands.action(pane, id), [this, pane, action] { binding(pane, action); });
+    }
     // Files dragged from the file manager onto the window or any of its
     // panes reach the main window (the panes take no drops of their own;
     // their thumbnails move by mouse, not by drag and drop).
@@ -172,7 +169,7 @@ void MediaCommands::resetPreview() {
 }
 
 // After an import: the pane in icon view, in front.
-void MediaCommands::showAdded(int pane) {
+void MediaCommands::showAdded(PaneKind pane) {
     m_browser.showPane(pane);
     m_browser.showIcons();
 }
@@ -198,7 +195,7 @@ void MediaCommands::addPhotos() {
                                  return {};
                              });
     if (!done) return;
-    showAdded(0);
+    showAdded(PaneKind::Photos);
     QStringList lines = refusedFileLines(report->unreadable);
     for (const QString& unplaced : report->unplaced) lines << unplaced;
     if (!lines.isEmpty()) showMessage(lines.join(u'\n'));
@@ -220,7 +217,7 @@ void MediaCommands::addMusic() {
                    return {};
                });
     if (!done) return;
-    showAdded(1);
+    showAdded(PaneKind::Music);
     if (!report->skipped.isEmpty()) showMessage(refusedFileLines(report->skipped).join(u'\n'));
 }
 
@@ -240,7 +237,7 @@ void MediaCommands::addLyrics() {
                    return {};
                });
     if (!done) return;
-    showAdded(2);
+    showAdded(PaneKind::Lyrics);
     if (!report->skipped.isEmpty()) showMessage(refusedFileLines(report->skipped).join(u'\n'));
 }
 
@@ -259,20 +256,19 @@ void MediaCommands::addFiles(const QStringList& files) {
                });
     if (!done) return;
     if (!sorted.photos.isEmpty())
-        showAdded(0);
+        showAdded(PaneKind::Photos);
     else if (!sorted.songs.isEmpty())
-        showAdded(1);
+        showAdded(PaneKind::Music);
     else if (!sorted.lyrics.isEmpty())
-        showAdded(2);
+        showAdded(PaneKind::Lyrics);
     // Every file left out is named.
     const QStringList lines = refusedFileLines(report->refused) + report->notices;
     if (!lines.isEmpty()) showMessage(lines.join(u'\n'));
 }
 
-void MediaCommands::deleteChosen(int pane) {
-    MediaPane* shown = m_browser.pane(pane);
+void MediaCommands::deleteChosen(PaneKind kind) {
+    MediaPane* shown = m_browser.pane(kind);
     if (shown == nullptr) return;
-    const auto kind = static_cast<PaneKind>(pane);
     const DeletionTarget target = deletionTarget(kind, shown->viewMode(), shown->pressedItem(),
                                                  shown->selectedRows(), shown->rowCount());
     if (target.rows.empty()) {
@@ -280,8 +276,8 @@ void MediaCommands::deleteChosen(int pane) {
         return;
     }
     QuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
-                                     : kind == PaneKind::Music ? m_media.deleteMusic
-                                                               : m_media.deleteLyrics;
+                               : kind == PaneKind::Music ? m_media.deleteMusic
+                                                         : m_media.deleteLyrics;
     if (question->ask(deletionQuestion(kind, false)) != 0) return;
     const int row = target.rows.front();
     Result<void> removed;
@@ -306,13 +302,12 @@ void MediaCommands::deleteChosen(int pane) {
         showMessage(removed.error().message);
 }
 
-void MediaCommands::deleteAll(int pane) {
-    MediaPane* shown = m_browser.pane(pane);
+void MediaCommands::deleteAll(PaneKind kind) {
+    MediaPane* shown = m_browser.pane(kind);
     if (shown == nullptr || shown->rowCount() == 0) return;
-    const auto kind = static_cast<PaneKind>(pane);
     QuestionWindow* question = kind == PaneKind::Photos  ? m_media.deletePhotos
-                                     : kind == PaneKind::Music ? m_media.deleteMusic
-                                                               : m_media.deleteLyrics;
+                               : kind == PaneKind::Music ? m_media.deleteMusic
+                                                         : m_media.deleteLyrics;
     if (question->ask(deletionQuestion(kind, true)) != 0) return;
     resetPreview();
     applyNow([kind](ProjectModel& model, const WorkingFolder& folder, MediaPanes& panes,
@@ -411,8 +406,8 @@ void MediaCommands::supplementByHand(std::size_t row) {
     });
 }
 
-void MediaCommands::binding(int pane, BindingAction action) {
-    const PaneSide side = pane == 1 ? PaneSide::Music : PaneSide::Lyrics;
+void MediaCommands::binding(PaneKind pane, BindingAction action) {
+    const PaneSide side = pane == PaneKind::Music ? PaneSide::Music : PaneSide::Lyrics;
     const std::optional<int> selected = m_browser.currentRow(pane);
     const BindingCheck check = checkBindingAction(action, side, m_session.model(), selected);
     if (!check.proceed) {
@@ -452,9 +447,9 @@ void MediaCommands::binding(int pane, BindingAction action) {
     if (done && *notice) showMessage(**notice);
 }
 
-void MediaCommands::bindByHand(int pane, int row) {
+void MediaCommands::bindByHand(PaneKind pane, int row) {
     const ProjectModel& model = m_session.model();
-    const bool fromMusic = pane == 1;
+    const bool fromMusic = pane == PaneKind::Music;
     QList<QStringList> rows;
     if (fromMusic) {
         for (std::size_t i = 0; i < model.lyrics.size(); ++i) {

@@ -12,13 +12,14 @@
 #include <QStringList>
 #include <functional>
 
+#include "audio/binding.h"
+#include "audio/media_panes.h"
 #include "base/error.h"
 #include "base/progress.h"
 #include "base/project_model.h"
-#include "gui/media/media_windows.h"
 #include "base/working_folder.h"
-#include "audio/binding.h"
-#include "audio/media_panes.h"
+#include "browser/pane_traits.h"
+#include "gui/media/media_windows.h"
 
 namespace orvane {
 
@@ -44,10 +45,10 @@ class MediaCommands : public QObject {
     void addMusic();
     void addLyrics();
     // "删除" and "全删" of pane 0 (photos), 1 (music) or 2 (lyrics).
-    void deleteChosen(int pane);
-    void deleteAll(int pane);
+    void deleteChosen(PaneKind pane);
+    void deleteAll(PaneKind pane);
     // "绑定", "解绑", "全解绑", "自动绑" of pane 1 or 2.
-    void binding(int pane, BindingAction action);
+    void binding(PaneKind pane, BindingAction action);
     // Adds files of any kind (a drop): photos, songs, LRC and KSC files.
     void addFiles(const QStringList& files);
 
@@ -64,12 +65,12 @@ class MediaCommands : public QObject {
     Result<void> applyNow(PaneOperation operation);
     void showMessage(const QString& message);
     void hideHints();
-    void showAdded(int pane);
+    void showAdded(PaneKind pane);
     void resetPreview();
     void removePhotoRows(const std::vector<int>& rows);
     void supplement(std::size_t row);
     void supplementByHand(std::size_t row);
-    void bindByHand(int pane, int row);
+    void bindByHand(PaneKind pane, int row);
     QString proposedSample(const QString& name) const;
 
     Session& m_session;

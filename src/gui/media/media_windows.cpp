@@ -82,14 +82,12 @@ QStringList manualSupplementHeaders() {
 
 std::unique_ptr<QuestionWindow> makeDeleteQuestionWindow(const QString& objectName,
                                                          const QString& caption, const Skin& skin) {
-    return std::make_unique<QuestionWindow>(objectName, caption,
-                                            std::vector<WindowButton>{kConfirmDelete, kCancel},
-                                            skin);
+    return std::make_unique<QuestionWindow>(
+        objectName, caption, std::vector<WindowButton>{kConfirmDelete, kCancel}, skin);
 }
 
 std::unique_ptr<QuestionWindow> makeBindQuestionWindow(const Skin& skin) {
-    return std::make_unique<QuestionWindow>(QStringLiteral("TForm14"),
-                                            QStringLiteral("绑定或解绑"),
+    return std::make_unique<QuestionWindow>(QStringLiteral("TForm14"), QStringLiteral("绑定或解绑"),
                                             std::vector<WindowButton>{kOk, kCancel}, skin);
 }
 
@@ -99,8 +97,8 @@ std::unique_ptr<ListChoiceWindow> makeBindChoiceWindow(const Skin& skin) {
         QStringLiteral("从下面列表中选择一个文件绑定"), QStringLiteral("ListView_bangding"),
         std::vector<WindowButton>{kOk, kCancel}, skin);
     // The music pane's side until a command fills it.
-    window->setRows({QStringLiteral("序号"), QStringLiteral("歌词文件名"), QStringLiteral("歌词类型")},
-                    {});
+    window->setRows(
+        {QStringLiteral("序号"), QStringLiteral("歌词文件名"), QStringLiteral("歌词类型")}, {});
     return window;
 }
 

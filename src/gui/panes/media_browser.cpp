@@ -3,9 +3,9 @@
 #include <QPointer>
 #include <QResizeEvent>
 
-#include "session/session.h"
 #include "gui/panes/pane_hint_window.h"
 #include "gui/panes/preview_box.h"
+#include "session/session.h"
 
 namespace orvane {
 
@@ -17,26 +17,20 @@ MediaBrowser::MediaBrowser(Session& session, QWidget* parent)
     for (PaneKind kind : kPaneKinds) {
         auto* pane = new MediaPane(kind, session, m_store, m_mediaPanes, m_state, this);
         pane->setPreviewBox(m_preview);
-        const int n = static_cast<int>(kind);
         connect(pane, &MediaPane::itemActivated, this,
-                [this, n](int row) { Q_EMIT itemActivated(n, row); });
+                [this, kind](int row) { Q_EMIT itemActivated(kind, row); });
         connect(pane, &MediaPane::contextMenuRequested, this,
-                [this, n](int row, QPoint at) { Q_EMIT contextMenuRequested(n, row, at); });
+                [this, kind](int row, QPoint at) { Q_EMIT contextMenuRequested(kind, row, at); });
         connect(pane, &MediaPane::operationFailed, this, &MediaBrowser::operationFailed);
-        m_panes[static_cast<std::size_t>(n)] = pane;
+        m_panes[static_cast<std::size_t>(kind)] = pane;
     }
     connect(&session, &Session::tableChanged, this, &MediaBrowser::onTableChanged);
     resize(880, 550);
     refreshAll();
-    showPane(0);
+    showPane(PaneKind::Photos);
 }
 
 MediaBrowser::~MediaBrowser() = default;
-
-MediaPane* MediaBrowser::pane(int pane) const {
-    if (pane < 0 || pane > 2) return nullptr;
-    return m_panes[static_cast<std::size_t>(pane)];
-}
 
 PreviewBox* MediaBrowser::previewBox() const { return m_preview; }
 
@@ -64,37 +58,30 @@ void MediaBrowser::onTableChanged(ProjectTable table) {
     }
 }
 
-void MediaBrowser::showPane(int pane) {
-    if (pane < 0 || pane > 2) return;
+void MediaBrowser::showPane(PaneKind pane) {
     m_current = pane;
-    for (int i = 0; i < 3; ++i) {
-        MediaPane* p = m_panes[static_cast<std::size_t>(i)];
+    for (PaneKind kind : kPaneKinds) {
+        MediaPane* p = this->pane(kind);
         p->hintWindow()->hideHint();
-        p->setVisible(i == pane);
+        p->setVisible(kind == pane);
     }
-    m_panes[static_cast<std::size_t>(pane)]->showIcons();
-    m_panes[static_cast<std::size_t>(pane)]->raise();
+    this->pane(pane)->showIcons();
+    this->pane(pane)->raise();
 }
 
 void MediaBrowser::showIcons() { showPane(m_current); }
 
 void MediaBrowser::showList() {
     showPane(m_current);
-    m_panes[static_cast<std::size_t>(m_current)]->showList();
+    pane(m_current)->showList();
 }
 
-ViewMode MediaBrowser::viewMode() const {
-    return m_panes[static_cast<std::size_t>(m_current)]->viewMode();
-}
+ViewMode MediaBrowser::viewMode() const { return pane(m_current)->viewMode(); }
 
-std::optional<int> MediaBrowser::pressedItem() const {
-    return m_panes[static_cast<std::size_t>(m_current)]->pressedItem();
-}
+std::optional<int> MediaBrowser::pressedItem() const { return pane(m_current)->pressedItem(); }
 
-std::optional<int> MediaBrowser::currentRow(int pane) const {
-    MediaPane* p = this->pane(pane);
-    if (p == nullptr) return std::nullopt;
-    return p->chosenRow();
+std::optional<int> MediaBrowser::currentRow(PaneKind pane) const {
+    return this->pane(pane)->chosenRow();
 }
 
 void MediaBrowser::resizeEvent(QResizeEvent* event) {

@@ -15,9 +15,9 @@
 #include <memory>
 #include <optional>
 
+#include "audio/media_panes.h"
 #include "base/project_changes.h"
 #include "base/thumbnail_store.h"
-#include "audio/media_panes.h"
 #include "browser/pane_traits.h"
 #include "browser/preview_fit.h"
 #include "gui/panes/media_pane.h"
@@ -34,10 +34,10 @@ class MediaBrowser : public QWidget {
     explicit MediaBrowser(Session& session, QWidget* parent = nullptr);
     ~MediaBrowser() override;
 
-    // 0 photos, 1 music, 2 lyrics: the chosen pane visible in icon view, the
-    // others hidden. Each pane keeps what was chosen in it.
-    void showPane(int pane);
-    int currentPane() const { return m_current; }
+    // The chosen pane visible in icon view, the others hidden. Each pane
+    // keeps what was chosen in it.
+    void showPane(PaneKind pane);
+    PaneKind currentPane() const { return m_current; }
 
     // "图标" and "列表" of the current pane (they set its view mode).
     void showIcons();
@@ -48,13 +48,12 @@ class MediaBrowser : public QWidget {
     // The row a delete, preview or bind command of `pane` works on: that
     // pane's own pressed thumbnail in icon view, its list's selected row in
     // list view; never a choice made in another pane.
-    std::optional<int> currentRow(int pane) const;
+    std::optional<int> currentRow(PaneKind pane) const;
     // The pressed thumbnail of the pane shown.
     std::optional<int> pressedItem() const;
     const BrowserState& state() const { return m_state; }
 
-    MediaPane* pane(int pane) const;
-    MediaPane* pane(PaneKind kind) const { return pane(static_cast<int>(kind)); }
+    MediaPane* pane(PaneKind pane) const { return m_panes[static_cast<std::size_t>(pane)]; }
     // The preview box; the main window may take it into another panel
     // (setParent) and place it.
     PreviewBox* previewBox() const;
@@ -69,8 +68,8 @@ class MediaBrowser : public QWidget {
 
    Q_SIGNALS:
     // A double-click on a thumbnail or a list row: the pane's preview action.
-    void itemActivated(int pane, int row);
-    void contextMenuRequested(int pane, int row, QPoint globalPos);
+    void itemActivated(PaneKind pane, int row);
+    void contextMenuRequested(PaneKind pane, int row, QPoint globalPos);
     // A drop that could not be carried out (the project is unchanged).
     void operationFailed(const QString& message);
 
@@ -86,7 +85,7 @@ class MediaBrowser : public QWidget {
     BrowserState m_state;
     std::array<MediaPane*, 3> m_panes{};
     PreviewBox* m_preview;
-    int m_current = 0;
+    PaneKind m_current = PaneKind::Photos;
 };
 
 }  // namespace orvane

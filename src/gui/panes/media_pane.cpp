@@ -6,10 +6,9 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "session/session.h"
-#include "base/thumbnail_store.h"
 #include "audio/media_panes.h"
 #include "audio/media_reorder.h"
+#include "base/thumbnail_store.h"
 #include "browser/drop_target.h"
 #include "browser/hint_texts.h"
 #include "gui/panes/pane_hint_window.h"
@@ -18,6 +17,7 @@
 #include "photos/photo_import.h"
 #include "photos/photo_render.h"
 #include "photos/photo_reorder.h"
+#include "session/session.h"
 
 namespace orvane {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // FileChooser: how the windows ask the user for files to open, a file to
 // save to, or a new folder. The program uses the platform's file dialogs
-// (DialogFileChooser); tests hand in their own answers, since a modal file
+// (dialog_file_chooser.h); tests hand in their own answers, since a modal file
 // dialog cannot be answered offscreen. An empty answer means cancelled.
 // GUI thread.
 
@@ -26,14 +26,6 @@ class FileChooser {
     // The name to save under, as typed (the caller appends its extension
     // and asks before replacing a file of the final name).
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter) = 0;
-};
-
-// The platform's dialogs.
-class DialogFileChooser : public FileChooser {
-   public:
-    QStringList openFiles(QWidget* parent, const QString& title, const QString& filter,
-                          const QString& proposed = {}) override;
-    QString saveFile(QWidget* parent, const QString& title, const QString& filter) override;
 };
 
 // "添加相片文件(JPG)|*.jpg;" → "添加相片文件(JPG) (*.jpg)", the form Qt's

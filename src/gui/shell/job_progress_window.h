@@ -10,8 +10,8 @@
 
 #include <chrono>
 
-#include "session/job_runner.h"
 #include "gui/shell/framed_window.h"
+#include "session/job_runner.h"
 
 class QLabel;
 class QProgressBar;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "base/album_settings.h"
-#include "session/session.h"
 #include "gui/shell/framed_window.h"
+#include "session/session.h"
 
 namespace orvane {
 

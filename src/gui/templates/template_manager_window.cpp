@@ -141,7 +141,7 @@ bool TemplateManagerWindow::applyChoice() {
         m_windows.messageWindow().showMessage(done.error().message);
         return false;
     }
-    m_windows.browser().pane(0)->refresh();  // the thumbnail was written anew
+    m_windows.browser().pane(PaneKind::Photos)->refresh();  // the thumbnail was written anew
     fillList();
     m_status->setText(QStringLiteral("已更换模板。"));
     return true;
@@ -156,24 +156,24 @@ void TemplateManagerWindow::preview() {
 void connectTemplateCommands(Session& session, WindowSet& windows) {
     MainWindow& main = windows.mainWindow();
     auto* manager = new TemplateManagerWindow(session, windows, &main);
-    QObject::connect(&main, &MainWindow::commandRequested, &main,
-                     [&windows, manager](const QString& caption) {
-                         if (caption == QStringLiteral("模板管理"))  // on the chosen photo
-                             manager->openWindow(windows.browser().currentRow(0).value_or(0));
-                     });
+    Commands& commands = windows.commands();
+    QObject::connect(
+        commands.action(CommandId::ManageTemplates), &QAction::triggered, &main,
+        [&windows, manager] {  // on the chosen photo
+            manager->openWindow(windows.browser().currentRow(PaneKind::Photos).value_or(0));
+        });
     // The chosen photo in its template, from the photo panel or a double
     // click on it.
     TemplatePreviewWindow* preview = windows.lyricWindows().templatePreview;
     MediaBrowser* browser = &windows.browser();
-    QObject::connect(
-        &main, &MainWindow::sideCommandRequested, browser,
-        [browser, preview](int pane, const QString& caption) {
-            if (pane == MainWindow::PhotoPane && caption == QStringLiteral("预览单个相片模板效果"))
-                preview->previewPhoto(browser->currentRow(MainWindow::PhotoPane).value_or(-1));
-        });
-    QObject::connect(browser, &MediaBrowser::itemActivated, browser, [preview](int pane, int row) {
-        if (pane == MainWindow::PhotoPane) preview->previewPhoto(row);
-    });
+    QObject::connect(commands.action(PaneKind::Photos, CommandId::PreviewPhotoTemplate),
+                     &QAction::triggered, browser, [browser, preview] {
+                         preview->previewPhoto(browser->currentRow(PaneKind::Photos).value_or(-1));
+                     });
+    QObject::connect(browser, &MediaBrowser::itemActivated, browser,
+                     [preview](PaneKind pane, int row) {
+                         if (pane == PaneKind::Photos) preview->previewPhoto(row);
+                     });
 }
 
 }  // namespace orvane

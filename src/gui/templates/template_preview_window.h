@@ -27,7 +27,8 @@ class TemplatePreview;
 class TemplatePreviewWindow : public FramedWindow {
     Q_OBJECT
    public:
-    TemplatePreviewWindow(Session& session, const Skin& skin, MessageWindow& messages, QWidget* parent = nullptr);
+    TemplatePreviewWindow(Session& session, const Skin& skin, MessageWindow& messages,
+                          QWidget* parent = nullptr);
     ~TemplatePreviewWindow() override;
 
     // Previews photo `row` (0-based; -1: none selected). Refuses with a

@@ -14,8 +14,8 @@
 #include <memory>
 #include <vector>
 
-#include "base/project_model.h"
 #include "audio/media_player.h"
+#include "base/project_model.h"
 #include "render/album/album_timeline.h"
 
 namespace orvane {

@@ -14,13 +14,6 @@ const QString kNameTaken = QStringLiteral("输入的文件名存在, 请更换�
 
 }  // namespace
 
-QString makeCommandOutputType(const QString& caption) {
-    if (caption == QStringLiteral("序列图")) return kPictureSequence;
-    for (const char* type : {"VCD", "SVCD", "DVD", "AVI", "MP4"})
-        if (caption == QLatin1String(type)) return caption;
-    return {};
-}
-
 QString saveDialogFilter(const AlbumSettings& settings) {
     if (settings.outputType == kPictureSequence) {
         const QString& format = settings.imageSequenceFormat;

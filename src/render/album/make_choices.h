@@ -1,8 +1,7 @@
 #pragma once
 // What a make command decides before an album is made, apart from the
-// windows that ask: which output type a command makes, the save dialog's
-// filter, the output path made of the name the user chose, the name the
-// make-album window shows, and whether the lyric type must be asked first.
+// windows that ask: the save dialog's filter, the output path made of the name the user chose, the
+// name the make-album window shows, and whether the lyric type must be asked first.
 
 #include <QString>
 
@@ -10,10 +9,6 @@
 #include "base/project_model.h"
 
 namespace orvane {
-
-// "VCD", "SVCD", "DVD", "AVI", "MP4" make themselves; "序列图" makes "XLTP".
-// Empty for any other caption.
-QString makeCommandOutputType(const QString& caption);
 
 // The save dialog's filter for the album's output type: "DVD 格式相册|*.mpg",
 // …, "AVI 格式相册|*.avi"; a picture sequence "生成 JPG 序列图片|*.JPG" with

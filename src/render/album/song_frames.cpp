@@ -1,7 +1,7 @@
 #include "render/album/song_frames.h"
 
-#include "base/album_time.h"
 #include "av/song_length.h"
+#include "base/album_time.h"
 
 namespace orvane {
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "base/error.h"
 #include "av/audio_decoder.h"
 #include "av/ffmpeg_handles.h"
+#include "base/error.h"
 
 namespace orvane {
 

@@ -7,8 +7,8 @@
 
 #include <QImage>
 
-#include "base/error.h"
 #include "av/ffmpeg_handles.h"
+#include "base/error.h"
 
 namespace orvane {
 

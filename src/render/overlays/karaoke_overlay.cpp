@@ -1,8 +1,8 @@
 #include "render/overlays/karaoke_overlay.h"
 
-#include "base/fonts.h"
 #include "audio/karaoke_files.h"
 #include "audio/script_converter.h"
+#include "base/fonts.h"
 #include "effects/text_colors.h"
 #include "render/overlays/overlay_scale.h"
 

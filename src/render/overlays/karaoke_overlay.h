@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
+#include "audio/karaoke_timeline.h"
 #include "base/error.h"
 #include "base/project_model.h"
-#include "audio/karaoke_timeline.h"
 
 namespace orvane {
 

@@ -1,8 +1,8 @@
 #include "render/overlays/lyric_overlay.h"
 
-#include "base/album_time.h"
 #include "audio/binding.h"
 #include "audio/karaoke_files.h"
+#include "base/album_time.h"
 #include "render/overlays/overlay_scale.h"
 
 namespace orvane {

@@ -15,10 +15,10 @@
 #include <optional>
 #include <vector>
 
-#include "base/error.h"
-#include "base/project_model.h"
 #include "audio/lrc_parser.h"
 #include "audio/lyric_style.h"
+#include "base/error.h"
+#include "base/project_model.h"
 
 namespace orvane {
 

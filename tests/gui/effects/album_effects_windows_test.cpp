@@ -12,15 +12,16 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "render/album/album_fixtures.h"
-#include "session/session.h"
+#include "gui/command_trigger.h"
 #include "gui/effects/crop_window.h"
-#include "gui/main/main_window.h"
 #include "gui/effects/picture_effects_window.h"
+#include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "photos/photo_import.h"
 #include "photos/staging.h"
+#include "render/album/album_fixtures.h"
 #include "render/album/album_preview.h"
+#include "session/session.h"
 #include "support/window_answers.h"
 
 namespace orvane {
@@ -116,7 +117,7 @@ TEST_F(AlbumEffectsWindowTest, CropHandsTheFrameAndPlacementOverAndStagesTheSlot
         child<QPushButton>(w, "suiButton_queding")->click();
         child<QPushButton>(w, "suiButton_fanhui")->click();
     });
-    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("相片剪裁"));
+    testing::triggerCommand(*windows, "相片剪裁");
     EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join(';').toStdString();
 
     EXPECT_EQ(handed.slotWidth, 0);
@@ -176,7 +177,7 @@ TEST_F(AlbumEffectsWindowTest, PlacedPictureShowsInTheAlbumAtItsPlaceAndTime) {
         child<QPushButton>(w, "suiButton_tianjia")->click();
         child<QPushButton>(w, "suiButton_fanhui")->click();
     });
-    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("画面特效"));
+    testing::triggerCommand(*windows, "画面特效");
     EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join(';').toStdString();
 
     ASSERT_EQ(session->model().pictureEffects.size(), 1u);
@@ -224,7 +225,7 @@ TEST_F(AlbumEffectsWindowTest, TheEditorShowsThePictureTableAsItIsWhenOpened) {
         child<QPushButton>(w, "suiButton_tianjia")->click();
         child<QPushButton>(w, "suiButton_fanhui")->click();
     });
-    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("画面特效"));
+    testing::triggerCommand(*windows, "画面特效");
     ASSERT_EQ(session->model().pictureEffects.size(), 1u);
 
     // Elsewhere (a project opened) the table becomes two other rows.
@@ -244,7 +245,7 @@ TEST_F(AlbumEffectsWindowTest, TheEditorShowsThePictureTableAsItIsWhenOpened) {
         shown = listed(w);
         child<QPushButton>(w, "suiButton_fanhui")->click();
     });
-    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("画面特效"));
+    testing::triggerCommand(*windows, "画面特效");
     EXPECT_EQ(shown, (QStringList{QStringLiteral("00:04|300,40"), QStringLiteral("00:07|5,6")}));
     EXPECT_EQ(session->model().pictureEffects.size(), 2u);
 }
@@ -282,7 +283,7 @@ TEST_F(AlbumEffectsWindowTest, PictureRowsAreChangedAndDeletedInPlace) {
         press("suiButton_shanchu");  // nothing selected
         press("suiButton_fanhui");
     });
-    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("画面特效"));
+    testing::triggerCommand(*windows, "画面特效");
     EXPECT_EQ(answers.messages, (QStringList{QStringLiteral("没有选择画面特效图片！"),
                                              QStringLiteral("没有选中已添加的特效！")}));
     ASSERT_EQ(session->model().pictureEffects.size(), 1u);

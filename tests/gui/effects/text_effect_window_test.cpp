@@ -15,11 +15,12 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "effects/motion_table.h"
+#include "gui/command_trigger.h"
 #include "gui/main/empty_session.h"
-#include "session/session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
-#include "effects/motion_table.h"
+#include "session/session.h"
 #include "support/test_support.h"
 #include "support/window_answers.h"
 
@@ -45,7 +46,7 @@ class TextEffectEditorTest : public ::testing::Test {
             act(e);
             child<QPushButton>(e, "suiButton_fanhui")->click();
         });
-        Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("文字特效"));
+        testing::triggerCommand(*windows, "文字特效");
     }
     static void addText(TextEffectWindow* e, const QString& text) {
         child<QLineEdit>(e, "suiEdit_wenzi")->setText(text);
@@ -148,7 +149,8 @@ TEST_F(TextEffectEditorTest, AddsTheDefaultsAndHandsTheTableOverOnClose) {
     EXPECT_EQ(second.bold, QStringLiteral("cuti"));
 
     // Emptied in the editor, the album's table is emptied on close.
-    inEditor([](TextEffectWindow* e) { child<QPushButton>(e, "suiButton_quanbushanchu")->click(); });
+    inEditor(
+        [](TextEffectWindow* e) { child<QPushButton>(e, "suiButton_quanbushanchu")->click(); });
     EXPECT_TRUE(session->model().textEffects.empty());
 }
 
@@ -332,7 +334,7 @@ TEST_F(TextEffectEditorTest, ReopeningShowsTheProjectsTableNotTheLastOne) {
 }
 
 TEST_F(TextEffectEditorTest, CropWithoutPhotosSaysSo) {
-    Q_EMIT windows->mainWindow().commandRequested(QStringLiteral("相片剪裁"));
+    testing::triggerCommand(*windows, "相片剪裁");
     EXPECT_EQ(answers.messages, QStringList{QStringLiteral("没有添加相片文件！")});
 }
 

@@ -1,8 +1,8 @@
-// The karaoke editor KaraokeEditorWindow with KaraokeInitWindow, KaraokeStyleWindow and KaraokeMatchWindow: import
-// through the file chooser, removal of selected entries with renumbering,
-// the settings window writing an entry's look, "查看匹配" rows, the preview
-// sweep in time with the song, and rows placed in the preview panel landing
-// in the settings and in the album's frames.
+// The karaoke editor KaraokeEditorWindow with KaraokeInitWindow, KaraokeStyleWindow and
+// KaraokeMatchWindow: import through the file chooser, removal of selected entries with
+// renumbering, the settings window writing an entry's look, "查看匹配" rows, the preview sweep in
+// time with the song, and rows placed in the preview panel landing in the settings and in the
+// album's frames.
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "gui/lyrics/karaoke_editor_window.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
-#include "gui/lyrics/karaoke_editor_window.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
 #include "lyric_windows_fixture.h"

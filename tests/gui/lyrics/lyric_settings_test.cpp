@@ -8,8 +8,8 @@
 #include <QComboBox>
 #include <QRadioButton>
 
-#include "base/fonts.h"
 #include "audio/lyric_style.h"
+#include "base/fonts.h"
 #include "gui/lyrics/lyric_label.h"
 #include "gui/lyrics/lyric_settings_window.h"
 #include "lyric_windows_fixture.h"

@@ -13,8 +13,8 @@
 #include <functional>
 #include <memory>
 
-#include "gui/main/empty_session.h"
 #include "audio/media_player.h"
+#include "gui/main/empty_session.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/skin.h"
 #include "support/test_support.h"

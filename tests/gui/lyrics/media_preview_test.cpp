@@ -53,8 +53,10 @@ class MediaPreviewTest : public LyricWindowsTest {
 
 TEST_F(MediaPreviewTest, TheLyricPreviewRefusesWithoutLyricsOrSongsOrChoices) {
     std::unique_ptr<MediaPlayer> player = manualPlayer();
-    MediaPreviewWindow lyricPreview(MediaPreviewWindow::Variant::Lyric, *session, skin, *player, messageWindow);
-    MediaPreviewWindow musicPreview(MediaPreviewWindow::Variant::Music, *session, skin, *player, messageWindow);
+    MediaPreviewWindow lyricPreview(MediaPreviewWindow::Variant::Lyric, *session, skin, *player,
+                                    messageWindow);
+    MediaPreviewWindow musicPreview(MediaPreviewWindow::Variant::Music, *session, skin, *player,
+                                    messageWindow);
     answerNextMessage();
     lyricPreview.openPreview();
     answerNextMessage();
@@ -87,7 +89,8 @@ TEST_F(MediaPreviewTest, TheLineOfTheCurrentSecondIsShownStyledUntilTheSongEnds)
     addSong("tune", 5.0);
     addLyric("words", "[ti:Song]\n[00:00.50]never\n[00:01.40]first line\n[00:03.00]second line\n");
     std::unique_ptr<MediaPlayer> player = manualPlayer();
-    MediaPreviewWindow window(MediaPreviewWindow::Variant::Lyric, *session, skin, *player, messageWindow);
+    MediaPreviewWindow window(MediaPreviewWindow::Variant::Lyric, *session, skin, *player,
+                              messageWindow);
     whenShown(QStringLiteral("TForm29"), [&](QWidget* w) {
         EXPECT_EQ(find<QListWidget>(w, "ListBox_yinyue")->count(), 1);
         EXPECT_EQ(find<QListWidget>(w, "ListBox_geci")->count(), 1);
@@ -135,7 +138,8 @@ TEST_F(MediaPreviewTest, AnotherSongKeepsTheChosenLyricAndClosingStopsThePlayer)
     addSong("second", 4.0);
     addLyric("words", "[00:01.00]hello\n");
     std::unique_ptr<MediaPlayer> player = manualPlayer();
-    MediaPreviewWindow window(MediaPreviewWindow::Variant::Music, *session, skin, *player, messageWindow);
+    MediaPreviewWindow window(MediaPreviewWindow::Variant::Music, *session, skin, *player,
+                              messageWindow);
     whenShown(QStringLiteral("TForm28"), [&](QWidget* w) {
         window.chooseLyric(0);
         window.chooseSong(0);

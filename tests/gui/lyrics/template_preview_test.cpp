@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "album_fixtures.h"
-#include "lyric_windows_fixture.h"
 #include "gui/templates/template_preview_window.h"
+#include "lyric_windows_fixture.h"
 
 namespace orvane {
 namespace {

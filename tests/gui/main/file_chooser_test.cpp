@@ -1,8 +1,6 @@
 // The platform's open dialog with the photo filter: every JPEG name shows in
 // any letter case, and nothing else.
 
-#include "gui/shell/file_chooser.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,6 +10,7 @@
 #include <QTimer>
 
 #include "gui/media/media_commands.h"
+#include "gui/shell/dialog_file_chooser.h"
 #include "support/test_support.h"
 
 namespace orvane {

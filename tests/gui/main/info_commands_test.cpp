@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "gui/command_trigger.h"
 #include "gui/main/main_window.h"
 #include "gui/shell/message_window.h"
 #include "project_windows_fixture.h"
@@ -39,7 +40,7 @@ TEST_F(InfoCommandsTest, EachCommandAnswersInAMessageWindowThatShowsAllOfIt) {
             textSize = QSize(label->width(), label->heightForWidth(label->width()));
             child<QPushButton>(w, "Button_queding")->click();
         });
-        windows->mainWindow().commandRequested(QString::fromUtf8(c.caption));
+        testing::triggerCommand(*windows, c.caption);
         EXPECT_TRUE(said.contains(c.expected)) << said.toStdString();
         EXPECT_GE(labelSize.height(), textSize.height()) << "the text is cut off";
     }

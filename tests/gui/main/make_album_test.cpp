@@ -17,14 +17,14 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <functional>
+#include <map>
 
+#include "effects/picture_effect.h"
 #include "gui/album/album_make_command.h"
 #include "gui/album/lyric_kind_window.h"
 #include "gui/album/make_album_window.h"
-#include "effects/picture_effect.h"
 #include "gui/shell/message_window.h"
 #include "project_windows_fixture.h"
-#include "render/album/make_choices.h"
 
 namespace orvane {
 namespace {
@@ -85,6 +85,23 @@ class MakeAlbumWindowTest : public ProjectWindowsTest {
         return raw;
     }
 };
+
+// The bottom row's make commands, and nothing else, make an album of their
+// type.
+TEST(MakeCommands, EachMakeCommandMakesItsOwnOutputType) {
+    const std::map<CommandId, QString> makes{
+        {CommandId::MakeVcd, QStringLiteral("VCD")},
+        {CommandId::MakeSvcd, QStringLiteral("SVCD")},
+        {CommandId::MakeDvd, QStringLiteral("DVD")},
+        {CommandId::MakeAvi, QStringLiteral("AVI")},
+        {CommandId::MakeMp4, QStringLiteral("MP4")},
+        {CommandId::MakePictureSequence, QStringLiteral("XLTP")}};
+    for (const CommandInfo& info : commandTable()) {
+        const auto made = makes.find(info.id);
+        EXPECT_EQ(makeCommandOutputType(info.id), made == makes.end() ? QString() : made->second)
+            << info.key;
+    }
+}
 
 TEST_F(MakeAlbumWindowTest, WithoutPhotosEveryMakeCommandOnlySaysSo) {
     const QString album = toQString(dir.path() / "album");
@@ -292,7 +309,8 @@ TEST_F(MakeAlbumWindowTest, TheMp4CommandMakesAnMp4File) {
     chooseSize();
     QString said;
     whenShown(QStringLiteral("TfrmMain"), [&](QWidget*) { answerMessage(&said); });
-    runMakeCommand(*session, *windows, makeCommandOutputType(QStringLiteral("MP4")));
+    // Through the button, as a user makes it.
+    windows->mainWindow().findChild<QPushButton*>(QStringLiteral("Button_MP4"))->click();
 
     EXPECT_EQ(chooser.filters, QStringList{QStringLiteral("MP4 格式相册|*.mp4")});
     EXPECT_TRUE(said.startsWith(QStringLiteral("相册制作完成！"))) << said.toStdString();

@@ -11,11 +11,11 @@
 #include <QPushButton>
 
 #include "base/project_file.h"
-#include "session/project_document.h"
 #include "gui/main/main_window.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
 #include "project_windows_fixture.h"
+#include "session/project_document.h"
 
 namespace orvane {
 namespace {
@@ -188,7 +188,7 @@ TEST_F(ProjectCommandsTest, OpeningBringsTheSavedProjectBackAndNamesWhatMoved) {
     ASSERT_EQ(opened.photos.size(), saved.photos.size());
     for (std::size_t i = 0; i < saved.photos.size(); ++i)
         EXPECT_EQ(opened.photos.at(i).templatePath, saved.photos.at(i).templatePath);
-    EXPECT_EQ(windows->browser().pane(0)->rowCount(), 2);
+    EXPECT_EQ(windows->browser().pane(PaneKind::Photos)->rowCount(), 2);
     EXPECT_EQ(main().windowTitle(), QStringLiteral("trip.orvane - ") + MainWindow::programTitle());
 
     // A damaged file is refused by name and nothing changes.

@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "render/album/album_fixtures.h"
-#include "session/session.h"
 #include "gui/main/window_set.h"
 #include "photos/photo_import.h"
+#include "render/album/album_fixtures.h"
+#include "session/session.h"
 #include "support/window_answers.h"
 
 namespace orvane::testing {

@@ -15,11 +15,11 @@
 #include <QTimer>
 #include <functional>
 
+#include "empty_session.h"
 #include "gui/album/album_length_window.h"
-#include "gui/settings/other_settings_window.h"
 #include "gui/album/output_size_window.h"
 #include "gui/main/summary_panel.h"
-#include "empty_session.h"
+#include "gui/settings/other_settings_window.h"
 #include "gui/shell/skin.h"
 #include "support/test_support.h"
 

@@ -9,9 +9,9 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "session/working_folder_lock.h"
 #include "app/gui_main.h"
 #include "package_writer.h"
+#include "session/working_folder_lock.h"
 #include "support/template_store.h"
 #include "support/test_support.h"
 

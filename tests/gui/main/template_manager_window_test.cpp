@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "gui/command_trigger.h"
 #include "gui/main/main_window.h"
 #include "photos/template_change.h"
 #include "project_windows_fixture.h"
@@ -22,7 +23,7 @@ class TemplateManagerWindowTest : public ProjectWindowsTest {
         writeStore(folder, {35, 60}, 60);
         ProjectWindowsTest::SetUp();
     }
-    void runCommand() { windows->mainWindow().commandRequested(QStringLiteral("模板管理")); }
+    void runCommand() { testing::triggerCommand(*windows, "模板管理"); }
 };
 
 TEST_F(TemplateManagerWindowTest, WithoutPhotosItOnlySaysSo) {

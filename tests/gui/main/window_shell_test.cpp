@@ -20,19 +20,19 @@
 #include <QTreeWidget>
 #include <thread>
 
-#include "session/job_runner.h"
-#include "session/session.h"
+#include "empty_session.h"
 #include "gui/album/lyric_kind_window.h"
 #include "gui/main/main_window.h"
-#include "gui/media/media_windows.h"
 #include "gui/main/window_set.h"
+#include "gui/media/media_windows.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
-#include "empty_session.h"
 #include "gui/shell/exit_window.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/processing_window.h"
 #include "gui/shell/skin.h"
+#include "session/job_runner.h"
+#include "session/session.h"
 #include "support/test_support.h"
 
 namespace orvane {
@@ -460,7 +460,7 @@ TEST_F(WindowShellTest, RadioIndicatorsShowAndScrollBarsAreSkinned) {
     MainWindow& main = windows->mainWindow();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    windows->browser().showPane(MainWindow::LyricPane);
+    windows->browser().showPane(PaneKind::Lyrics);
     windows->browser().showList();
     auto* list = main.findChild<QTreeWidget*>(QStringLiteral("suiListView_geci_liebiao"));
     ASSERT_NE(list, nullptr);

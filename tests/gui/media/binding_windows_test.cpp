@@ -113,8 +113,10 @@ TEST_F(BindingWindowsTest, AutomaticBindingBindsByPositionAndNamesTheSongsLeftOv
     EXPECT_EQ(model().music.at(2).boundLyric, QStringLiteral("wu"));
     EXPECT_EQ(model().lyrics.at(1).boundMusicName, QStringLiteral("song2"));
     // The lists show what the binding wrote.
-    EXPECT_EQ(browser().pane(1)->reportList()->topLevelItem(0)->text(5), QStringLiteral("lyric1"));
-    EXPECT_EQ(browser().pane(2)->reportList()->topLevelItem(1)->text(4), QStringLiteral("song2"));
+    EXPECT_EQ(browser().pane(PaneKind::Music)->reportList()->topLevelItem(0)->text(5),
+              QStringLiteral("lyric1"));
+    EXPECT_EQ(browser().pane(PaneKind::Lyrics)->reportList()->topLevelItem(1)->text(4),
+              QStringLiteral("song2"));
 
     // Unbinding everything.
     side(2, "全解绑");
@@ -141,7 +143,8 @@ TEST_F(BindingWindowsTest, TheBindWindowStaysOpenWithoutAChoiceAndBindsTheChosen
     EXPECT_FALSE(windows->window(QStringLiteral("TForm15"))->isVisible());
     EXPECT_EQ(model().music.at(1).boundLyricName, QStringLiteral("lyric3"));
     EXPECT_EQ(model().lyrics.at(2).boundMusicName, QStringLiteral("song2"));
-    EXPECT_EQ(browser().pane(1)->reportList()->topLevelItem(1)->text(5), QStringLiteral("lyric3"));
+    EXPECT_EQ(browser().pane(PaneKind::Music)->reportList()->topLevelItem(1)->text(5),
+              QStringLiteral("lyric3"));
 
     // From the lyric side: lyric 3 also takes song 1.
     modal.on(QStringLiteral("TForm15"), [](QWidget* w) {

@@ -26,8 +26,8 @@ TEST_F(DropAndMediaTest, SongsAndLyricsAreAddedBoundByPositionAndShownInTheirPan
     ASSERT_EQ(chooser->filters.back(), QStringLiteral("添加音乐文件(MP3)|*.mp3;*.MP3;"));
     EXPECT_EQ(chooser->proposals.back(), toQString(dir.path() / "yinyuegeci" / "甜蜜蜜.mp3"));
     ASSERT_EQ(model().music.count(), 1);
-    EXPECT_EQ(browser().currentPane(), 1);
-    EXPECT_EQ(browser().pane(1)->thumbnails().size(), 1u);
+    EXPECT_EQ(browser().currentPane(), PaneKind::Music);
+    EXPECT_EQ(browser().pane(PaneKind::Music)->thumbnails().size(), 1u);
     ASSERT_EQ(messages().size(), 1);  // the song that could not be read
     EXPECT_EQ(messages()[0],
               textFile("bad.mp3", "not a song") + QStringLiteral(" 不是可读的 MP3 音乐"));
@@ -37,9 +37,9 @@ TEST_F(DropAndMediaTest, SongsAndLyricsAreAddedBoundByPositionAndShownInTheirPan
     EXPECT_EQ(chooser->filters.back(), QStringLiteral("添加歌词文件(LRC)|*.lrc;*.LRC;"));
     EXPECT_TRUE(chooser->proposals.back().isEmpty());  // no sample lyric file
     ASSERT_EQ(model().lyrics.count(), 2);
-    EXPECT_EQ(browser().currentPane(), 2);
+    EXPECT_EQ(browser().currentPane(), PaneKind::Lyrics);
     EXPECT_EQ(model().music.at(0).boundLyricName, QStringLiteral("one"));
-    EXPECT_EQ(browser().pane(2)->reportList()->topLevelItem(1)->text(4),
+    EXPECT_EQ(browser().pane(PaneKind::Lyrics)->reportList()->topLevelItem(1)->text(4),
               QStringLiteral("未绑定音乐"));
 
     // Removing the song through TForm12 releases its lyric.
@@ -86,8 +86,8 @@ TEST_F(DropAndMediaTest, MixedFilesDroppedOnTheMainWindowAreAddedByKind) {
     EXPECT_EQ(model().lyrics.count(), 1);
     // The song and the lyric file were bound by position.
     EXPECT_EQ(model().music.at(0).boundLyricName, QStringLiteral("words"));
-    EXPECT_EQ(browser().pane(0)->thumbnails().size(), 1u);
-    EXPECT_EQ(browser().currentPane(), 0);
+    EXPECT_EQ(browser().pane(PaneKind::Photos)->thumbnails().size(), 1u);
+    EXPECT_EQ(browser().currentPane(), PaneKind::Photos);
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0], notes + QStringLiteral(" 不是相片、音乐或歌词文件"));
 

@@ -16,13 +16,14 @@
 #include <memory>
 #include <set>
 
-#include "session/session.h"
+#include "gui/command_trigger.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
 #include "gui/shell/file_chooser.h"
 #include "package_writer.h"
+#include "session/session.h"
 #include "support/media_fixtures.h"
 #include "support/template_store.h"
 #include "support/test_support.h"
@@ -200,11 +201,9 @@ class MediaWorld : public ::testing::Test {
     MainWindow& main() const { return windows->mainWindow(); }
     MediaBrowser& browser() const { return windows->browser(); }
     const ProjectModel& model() const { return session->model(); }
-    void command(const char* caption) {
-        Q_EMIT main().commandRequested(QString::fromUtf8(caption));
-    }
+    void command(const char* caption) { testing::triggerCommand(*windows, caption); }
     void side(int pane, const char* caption) {
-        Q_EMIT main().sideCommandRequested(pane, QString::fromUtf8(caption));
+        testing::triggerCommand(*windows, caption, static_cast<PaneKind>(pane));
     }
     // List view of `pane` with exactly `rows` selected.
     void selectInList(int pane, const std::vector<int>& rows) {

@@ -131,12 +131,12 @@ INSTANTIATE_TEST_SUITE_P(Panes, ChoiceInOnePaneTest, ::testing::Values(0, 1, 2),
 
 TEST_F(PaneChoiceTest, APaneKeepsItsChoiceWhileAnotherPaneIsShown) {
     openProject();
-    browser().showPane(1);
+    browser().showPane(PaneKind::Music);
     clickThumbnail(1, 1);
-    browser().showPane(2);
+    browser().showPane(PaneKind::Lyrics);
     clickThumbnail(2, 0);
     // Back on the photos, both panels still act on their own choices.
-    browser().showPane(0);
+    browser().showPane(PaneKind::Photos);
     click("Button_yinyue_shanchu");
     EXPECT_EQ(lastShown("TForm12").text, QStringLiteral("确定删除这个音乐文件吗？"));
     ASSERT_EQ(model().music.count(), 1);
@@ -153,8 +153,8 @@ TEST_F(PaneChoiceTest, ACommandFollowsTheViewItsPaneShows) {
     // view with nothing pressed. A row selected in its hidden list is not
     // what the user sees chosen.
     selectInList(0, {1});
-    browser().showPane(1);
-    browser().pane(1)->reportList()->topLevelItem(1)->setSelected(true);
+    browser().showPane(PaneKind::Music);
+    browser().pane(PaneKind::Music)->reportList()->topLevelItem(1)->setSelected(true);
     EXPECT_EQ(browser().viewMode(), ViewMode::Icons);
     click("Button_yinyue_shanchu");
     EXPECT_EQ(messages(), QStringList{QStringLiteral("没有选中音乐文件！")});

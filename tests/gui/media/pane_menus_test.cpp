@@ -12,6 +12,7 @@
 
 #include "gui/panes/media_pane.h"
 #include "gui/panes/pane_hint_window.h"
+#include "gui/panes/text_hint_window.h"
 #include "media_world.h"
 #include "support/media_fixtures.h"
 
@@ -97,7 +98,7 @@ TEST_F(PaneMenusTest, TheIconMenuDeletesTheSongItWasOpenedOn) {
     open({});
     addMedia("添加音乐", {song("one.mp3"), song("two.mp3"), song("three.mp3")});
     ASSERT_EQ(model().music.count(), 3);
-    browser().showPane(1);
+    browser().showPane(PaneKind::Music);
     browser().showIcons();
     modal.on(QStringLiteral("TForm12"), press("确定删除"));
 
@@ -129,11 +130,11 @@ TEST_F(PaneMenusTest, TheListMenuActsOnTheRowUnderTheCursorAndSwitchesTheView) {
     rightClickRow(2, 0);
     choose(2, "图标格式");
     EXPECT_EQ(browser().viewMode(), ViewMode::Icons);
-    EXPECT_FALSE(browser().pane(2)->reportList()->isVisibleTo(&main()));
+    EXPECT_FALSE(browser().pane(PaneKind::Lyrics)->reportList()->isVisibleTo(&main()));
     rightClickThumbnail(2, 0);
     choose(2, "列表格式");
     EXPECT_EQ(browser().viewMode(), ViewMode::List);
-    EXPECT_TRUE(browser().pane(2)->reportList()->isVisibleTo(&main()));
+    EXPECT_TRUE(browser().pane(PaneKind::Lyrics)->reportList()->isVisibleTo(&main()));
 
     rightClickRow(2, 1);
     choose(2, "全部删除");
@@ -189,7 +190,7 @@ TEST_F(PaneMenusTest, TheCropEntryOpensTheCropWindowOnThePhotoRightClicked) {
         chosen = w->findChild<QComboBox*>(QStringLiteral("suiComboBox_xiangpian"))->currentText();
         dismiss(w);
     });
-    browser().showPane(0);
+    browser().showPane(PaneKind::Photos);
     browser().showIcons();
     rightClickThumbnail(0, 2);
     choose(0, "相片剪裁");
@@ -204,7 +205,7 @@ TEST_F(PaneMenusTest, TheCropEntryOpensTheCropWindowOnThePhotoRightClicked) {
 TEST_F(PaneMenusTest, HintsAreClosedWhileAnImportRuns) {
     open({{"land", landscape("movie-land")}});
     addPhotos({photo("a.jpg", 400, 300)});
-    MediaPane* pane = browser().pane(0);
+    MediaPane* pane = browser().pane(PaneKind::Photos);
     ASSERT_EQ(pane->thumbnails().size(), 1u);
     // The pointer rests on the thumbnail: its hint is on its way in; a button
     // hint is on the screen.

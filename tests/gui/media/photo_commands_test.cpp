@@ -19,7 +19,7 @@ TEST_F(PhotoCommandsTest, AddingPhotosRebuildsThePhotoPaneAndTheCounters) {
     open({{"land", landscape("movie-land")}, {"tall", portrait("movie-tall")}});
     // Start from the music pane in list view: the import brings the photos
     // to the front in icon view.
-    browser().showPane(1);
+    browser().showPane(PaneKind::Music);
     browser().showList();
     modal.on(QStringLiteral("TMainForm"), [](QWidget*) {});
     addPhotos({photo("a.jpg", 400, 300), photo("b.jpg", 300, 400, Qt::blue),
@@ -30,10 +30,10 @@ TEST_F(PhotoCommandsTest, AddingPhotosRebuildsThePhotoPaneAndTheCounters) {
                                          "*.JPG;*.JPEG;*.JPE;*.JFIF;")});
     ASSERT_EQ(model().photos.count(), 3);
     EXPECT_EQ(model().photos.at(1).orientation, QStringLiteral("shu_zhao"));
-    MediaPane* pane = browser().pane(0);
+    MediaPane* pane = browser().pane(PaneKind::Photos);
     EXPECT_EQ(pane->thumbnails().size(), 3u);
     EXPECT_EQ(pane->reportList()->topLevelItemCount(), 3);
-    EXPECT_EQ(browser().currentPane(), 0);
+    EXPECT_EQ(browser().currentPane(), PaneKind::Photos);
     EXPECT_EQ(browser().viewMode(), ViewMode::Icons);
     EXPECT_TRUE(pane->isVisibleTo(&main()));
     // The add-photos window was shown while the job ran, and is gone.
@@ -67,7 +67,7 @@ TEST_F(PhotoCommandsTest, ADamagedPhotoAmongGoodOnesIsNamedAndTheOthersAreAdded)
     ASSERT_EQ(model().photos.count(), 2);
     EXPECT_EQ(model().photos.at(0).fileName, QStringLiteral("a"));
     EXPECT_EQ(model().photos.at(1).fileName, QStringLiteral("b"));
-    EXPECT_EQ(browser().pane(0)->thumbnails().size(), 2u);
+    EXPECT_EQ(browser().pane(PaneKind::Photos)->thumbnails().size(), 2u);
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0], damaged + QStringLiteral(" 不是可读的 JPEG 相片\n") + truncated +
                                  QStringLiteral(" 不是可读的 JPEG 相片"));
@@ -104,7 +104,7 @@ TEST_F(PhotoCommandsTest, DeletingTheOnlyPhotoOfATemplateRenumbersTheFolders) {
     EXPECT_EQ(model().templateInstanceCount, QStringLiteral("2"));
     EXPECT_TRUE(std::filesystem::exists(folder.instanceFolder(2)));
     EXPECT_FALSE(std::filesystem::exists(folder.instanceFolder(3)));
-    EXPECT_EQ(browser().pane(0)->reportList()->topLevelItemCount(), 2);
+    EXPECT_EQ(browser().pane(PaneKind::Photos)->reportList()->topLevelItemCount(), 2);
 
     // Several rows of the list at once, then "全删" on what is left.
     addPhotos({photo("d.jpg", 400, 300)});
@@ -117,7 +117,7 @@ TEST_F(PhotoCommandsTest, DeletingTheOnlyPhotoOfATemplateRenumbersTheFolders) {
     EXPECT_EQ(modal.shown.back().text, QStringLiteral("确定删除全部相片吗？"));
     EXPECT_EQ(model().photos.count(), 0);
     EXPECT_EQ(model().templateInstanceCount, QStringLiteral("0"));
-    EXPECT_TRUE(browser().pane(0)->thumbnails().empty());
+    EXPECT_TRUE(browser().pane(PaneKind::Photos)->thumbnails().empty());
 }
 
 TEST_F(PhotoCommandsTest, AShareTemplateIsSupplementedByHandAndAWrongOrientationIsRefused) {
@@ -165,7 +165,7 @@ TEST_F(PhotoCommandsTest, AShareTemplateIsSupplementedByHandAndAWrongOrientation
     EXPECT_EQ(model().photos.at(5).fileName, QStringLiteral("new"));
     EXPECT_EQ(model().photos.at(5).templateFolder, QStringLiteral("1"));
     EXPECT_EQ(model().templateInstanceCount, QStringLiteral("3"));
-    EXPECT_EQ(browser().pane(0)->reportList()->topLevelItemCount(), 6);
+    EXPECT_EQ(browser().pane(PaneKind::Photos)->reportList()->topLevelItemCount(), 6);
 }
 
 TEST_F(PhotoCommandsTest, WithNoOtherPhotoToChooseTheManualSupplementStaysForANewPhoto) {
@@ -252,7 +252,7 @@ TEST_F(PhotoCommandsTest, StoppingTheImportLeavesTheProjectAsItWas) {
     addPhotos(many);
     EXPECT_EQ(model().photos.rows(), photosBefore);
     EXPECT_EQ(folderListing(dir.path() / "smxcwjj"), before);
-    EXPECT_EQ(browser().pane(0)->thumbnails().size(), 1u);
+    EXPECT_EQ(browser().pane(PaneKind::Photos)->thumbnails().size(), 1u);
     EXPECT_TRUE(messages().isEmpty());  // a stop is not a failure to report
 }
 

@@ -123,17 +123,19 @@ TEST_F(MediaBrowserTest, EveryPaneShowsOneIconAndOneListRowPerRowInBothViews) {
         EXPECT_EQ(browser.viewMode(), ViewMode::Icons);
     }
     // The lists show the rows' own texts.
-    EXPECT_EQ(browser.pane(0)->reportList()->topLevelItem(2)->text(1), model.photos.at(2).fileName);
-    EXPECT_EQ(browser.pane(1)->reportList()->topLevelItem(1)->text(1), model.music.at(1).fileName);
+    EXPECT_EQ(browser.pane(PaneKind::Photos)->reportList()->topLevelItem(2)->text(1),
+              model.photos.at(2).fileName);
+    EXPECT_EQ(browser.pane(PaneKind::Music)->reportList()->topLevelItem(1)->text(1),
+              model.music.at(1).fileName);
     // The bound column is the one the import wrote into the browser's panes.
     ASSERT_FALSE(browser.mediaPanes().musicBound.isEmpty());
-    EXPECT_EQ(browser.pane(1)->reportList()->topLevelItem(0)->text(5),
+    EXPECT_EQ(browser.pane(PaneKind::Music)->reportList()->topLevelItem(0)->text(5),
               browser.mediaPanes().musicBound[0]);
     // A pane label shows its pane's icons, and the view mode is what shows:
     // a command never works on the selection of a hidden list.
     browser.showList();
-    browser.showPane(0);
-    EXPECT_FALSE(browser.pane(0)->reportList()->isVisible());
+    browser.showPane(PaneKind::Photos);
+    EXPECT_FALSE(browser.pane(PaneKind::Photos)->reportList()->isVisible());
     EXPECT_EQ(browser.viewMode(), ViewMode::Icons);
 }
 
@@ -141,7 +143,7 @@ TEST_F(MediaBrowserTest, APhotoDropped49PixelsOffExchangesAnd50DoesNot) {
     importPhotos(3);
     MediaBrowser browser(*w.session);
     browser.show();
-    MediaPane* pane = browser.pane(0);
+    MediaPane* pane = browser.pane(PaneKind::Photos);
     const QStringList before = photoNames(w.session->model());
     const QPoint home0 = thumb(pane, 0)->pos();
     const QPoint home1 = thumb(pane, 1)->pos();
@@ -175,8 +177,8 @@ TEST_F(MediaBrowserTest, SongsAndLyricsExchangeThroughTheSessionToo) {
     const QString first = w.session->model().music.at(0).fileName;
     const QString second = w.session->model().music.at(1).fileName;
 
-    browser.showPane(1);
-    MediaPane* music = browser.pane(1);
+    browser.showPane(PaneKind::Music);
+    MediaPane* music = browser.pane(PaneKind::Music);
     drag(music, 1, thumb(music, 0)->pos() + QPoint(-49, 20));
     EXPECT_EQ(w.session->model().music.at(0).fileName, second);
     EXPECT_EQ(w.session->model().music.at(0).index, QStringLiteral("1"));
@@ -184,8 +186,8 @@ TEST_F(MediaBrowserTest, SongsAndLyricsExchangeThroughTheSessionToo) {
     EXPECT_EQ(thumb(music, 0)->accessibleName(), second);
     EXPECT_EQ(music->reportList()->topLevelItem(1)->text(1), first);
 
-    browser.showPane(2);
-    MediaPane* lyrics = browser.pane(2);
+    browser.showPane(PaneKind::Lyrics);
+    MediaPane* lyrics = browser.pane(PaneKind::Lyrics);
     const QString lyricFirst = w.session->model().lyrics.at(0).fileName;
     drag(lyrics, 0, thumb(lyrics, 1)->pos() + QPoint(0, 50));
     EXPECT_EQ(w.session->model().lyrics.at(0).fileName, lyricFirst);
@@ -196,27 +198,27 @@ TEST_F(MediaBrowserTest, SongsAndLyricsExchangeThroughTheSessionToo) {
 TEST_F(MediaBrowserTest, PanesFollowEveryCommit) {
     MediaBrowser browser(*w.session);
     browser.show();
-    EXPECT_TRUE(browser.pane(0)->thumbnails().empty());
+    EXPECT_TRUE(browser.pane(PaneKind::Photos)->thumbnails().empty());
     importPhotos(2);
-    EXPECT_EQ(browser.pane(0)->thumbnails().size(), 2u);
+    EXPECT_EQ(browser.pane(PaneKind::Photos)->thumbnails().size(), 2u);
     importPhotos(3);
-    EXPECT_EQ(browser.pane(0)->thumbnails().size(), 5u);
-    EXPECT_EQ(browser.pane(0)->reportList()->topLevelItemCount(), 5);
-    EXPECT_EQ(thumb(browser.pane(0), 4)->pos(), QPoint(10, 210));  // second row
+    EXPECT_EQ(browser.pane(PaneKind::Photos)->thumbnails().size(), 5u);
+    EXPECT_EQ(browser.pane(PaneKind::Photos)->reportList()->topLevelItemCount(), 5);
+    EXPECT_EQ(thumb(browser.pane(PaneKind::Photos), 4)->pos(), QPoint(10, 210));  // second row
 
     ProjectModel emptied = w.session->model();
     emptied.photos.clear();
     w.session->commit(std::move(emptied));
-    EXPECT_TRUE(browser.pane(0)->thumbnails().empty());
-    EXPECT_EQ(thumb(browser.pane(0), 0), nullptr);
-    EXPECT_EQ(browser.pane(0)->reportList()->topLevelItemCount(), 0);
+    EXPECT_TRUE(browser.pane(PaneKind::Photos)->thumbnails().empty());
+    EXPECT_EQ(thumb(browser.pane(PaneKind::Photos), 0), nullptr);
+    EXPECT_EQ(browser.pane(PaneKind::Photos)->reportList()->topLevelItemCount(), 0);
 }
 
 TEST_F(MediaBrowserTest, HoverShowsTheRowsHintAndLeavingClosesIt) {
     importPhotos(2);
     MediaBrowser browser(*w.session);
     browser.show();
-    MediaPane* pane = browser.pane(0);
+    MediaPane* pane = browser.pane(PaneKind::Photos);
     send(thumb(pane, 1), QEvent::MouseMove, {20, 20}, Qt::NoButton, Qt::NoButton);
     PaneHintWindow* hint = pane->hintWindow();
     EXPECT_EQ(hint->objectName(), QStringLiteral("TForm31"));
@@ -237,7 +239,7 @@ TEST_F(MediaBrowserTest, PressingAThumbnailPreviewsItsPhoto) {
     importPhotos(2);
     MediaBrowser browser(*w.session);
     browser.show();
-    MediaPane* pane = browser.pane(0);
+    MediaPane* pane = browser.pane(PaneKind::Photos);
     QLabel* t = thumb(pane, 1);
     // A press before the mouse moved over a thumbnail is not handled.
     send(t, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
@@ -245,7 +247,7 @@ TEST_F(MediaBrowserTest, PressingAThumbnailPreviewsItsPhoto) {
     send(t, QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
     send(t, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(browser.pressedItem(), 1);
-    EXPECT_EQ(browser.currentRow(0), 1);
+    EXPECT_EQ(browser.currentRow(PaneKind::Photos), 1);
     PreviewBox* box = browser.previewBox();
     EXPECT_EQ(box->caption(), QStringLiteral("        相片缩略图预览"));
     // 400 × 300 fitted into the 240 × 180 picture.
@@ -265,7 +267,7 @@ TEST_F(MediaBrowserTest, TheScrollBarShowsTheLastRowAtTheBottom) {
     MediaBrowser browser(*w.session);
     browser.resize(464, 300);  // two columns, three rows: 600 pixels of content
     browser.show();
-    MediaPane* pane = browser.pane(0);
+    MediaPane* pane = browser.pane(PaneKind::Photos);
     ASSERT_TRUE(pane->scrollBar().visible);
     EXPECT_EQ(pane->content()->height(), 600);
     EXPECT_EQ(pane->scrollBar().middleHeight, 17);  // 600 − 600, at least 17

@@ -8,22 +8,24 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "gui/panes/pane_hint_window.h"
+#include "gui/panes/text_hint_window.h"
 #include "gui/shell/hot_label.h"
 
 namespace orvane {
 namespace {
 
-TEST(TextHintTest, DescribesTheButtonUnderTheMouseByItsPane) {
+TEST(TextHintTest, DescribesTheButtonUnderTheMouse) {
     TextHintWindow hint;
     EXPECT_EQ(hint.objectName(), QStringLiteral("TForm30"));
     EXPECT_EQ(hint.windowTitle(), QStringLiteral("提示窗口"));
     QPushButton add(QStringLiteral("添加相片"));
     QPushButton bind(QStringLiteral("绑定"));
     QPushButton other(QStringLiteral("确定"));
-    hint.attach(&add, HintGroup::Main);
-    hint.attach(&bind, HintGroup::Lyrics);
-    hint.attach(&other, HintGroup::Main);
+    add.setAccessibleDescription(QStringLiteral("支持多个相片文件一起添加使用"));
+    bind.setAccessibleDescription(QStringLiteral("绑定音乐文件"));
+    hint.attach(&add);
+    hint.attach(&bind);
+    hint.attach(&other);
 
     struct Case {
         QPushButton* button;
@@ -48,18 +50,20 @@ TEST(TextHintTest, DescribesTheButtonUnderTheMouseByItsPane) {
     }
 }
 
-// The title bar's hot areas show no text: they are known by their
-// accessible names. The strip labels by what they show. A press (the
-// command runs) hides the hint as leaving does.
+// The title bar's hot areas show no text; their hints are theirs all the
+// same. A press (the command runs) hides the hint as leaving does.
 TEST(TextHintTest, DescribesTheTitleButtonsAndStripLabelsAndGoesOnAPress) {
     TextHintWindow hint;
     HotLabel close(QStringLiteral("Label_guanbi"), QStringLiteral("关闭"), QString());
     HotLabel restore(QStringLiteral("Label_huanyuan"), QStringLiteral("还原"), QString());
     HotLabel music(QStringLiteral("Label_yinyuequyu"), QStringLiteral("音乐区域"),
                    QStringLiteral("音乐区域"));
-    hint.attach(&close, HintGroup::TitleBar);
-    hint.attach(&restore, HintGroup::TitleBar);
-    hint.attach(&music, HintGroup::Main);
+    close.setAccessibleDescription(QStringLiteral("退出软件"));
+    restore.setAccessibleDescription(QStringLiteral("窗体放大"));
+    music.setAccessibleDescription(QStringLiteral("显示音乐文件的缩略图区域"));
+    hint.attach(&close);
+    hint.attach(&restore);
+    hint.attach(&music);
     const std::pair<HotLabel*, const char*> cases[] = {
         {&close, "退出软件"}, {&restore, "窗体放大"}, {&music, "显示音乐文件的缩略图区域"}};
     for (const auto& [label, text] : cases) {

@@ -15,12 +15,12 @@
 
 #include "album_fixtures.h"
 #include "base/file_io.h"
-#include "session/project_open.h"
 #include "effects/picture_effect.h"
 #include "effects/text_effect.h"
 #include "photos/photo_removal.h"
 #include "photos/staging.h"
 #include "render/album/album_preview.h"
+#include "session/project_open.h"
 #include "support/template_store.h"
 
 namespace orvane {

@@ -6,10 +6,10 @@
 
 #include <cmath>
 
-#include "base/album_time.h"
 #include "audio/media_import.h"
 #include "audio/sink_audio_output.h"
 #include "av/song_length.h"
+#include "base/album_time.h"
 #include "render/album/song_frames.h"
 #include "render/mcl/audio_track.h"
 #include "render/mcl/mcl.h"

@@ -10,7 +10,7 @@
 #include <limits>
 
 #include "render/swf/flash_player.h"
-#include "render/swf_test_writer.h"
+#include "render/swf/swf_test_writer.h"
 #include "support/test_support.h"
 
 namespace orvane {

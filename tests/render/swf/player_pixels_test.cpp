@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "render/swf/flash_player.h"
-#include "render/swf_test_writer.h"
+#include "render/swf/swf_test_writer.h"
 #include "support/test_support.h"
 #include "templates/package.h"
 

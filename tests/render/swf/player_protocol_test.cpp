@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "render/swf/flash_player.h"
-#include "render/swf_test_writer.h"
+#include "render/swf/swf_test_writer.h"
 #include "support/test_support.h"
 
 namespace orvane {

@@ -1,4 +1,4 @@
-#include "render/swf_test_writer.h"
+#include "render/swf/swf_test_writer.h"
 
 #include <zlib.h>
 

@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "session/session.h"
 #include "job_fixtures.h"
+#include "session/session.h"
 
 namespace orvane {
 namespace {

@@ -10,12 +10,12 @@
 #include <set>
 
 #include "album_fixtures.h"
-#include "session/media_files.h"
 #include "audio/media_import.h"
 #include "job_fixtures.h"
 #include "photos/photo_import.h"
 #include "photos/photo_removal.h"
 #include "render/album/album_build.h"
+#include "session/media_files.h"
 #include "templates/catalogue.h"
 
 namespace orvane {
