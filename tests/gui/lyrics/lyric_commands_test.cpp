@@ -31,7 +31,7 @@ TEST_F(LyricWindowsTest, TheSidePanelButtonsAndADoubleClickOpenTheirWindows) {
     }
     press("Button_geci_shezhi");  // no lyrics: nothing happens
     answerNextMessage();
-    Q_EMIT windows.browser().itemActivated(MainWindow::PhotoPane, 0);
+    Q_EMIT windows.browser().itemActivated(PaneKind::Photos, 0);
     EXPECT_EQ(messages,
               QStringList({"没有添加音乐文件,不能音乐预览！", "没有添加歌词文件,不能歌词预览！",
                            "没有找到相片文件，不能预览效果！"}));

@@ -23,6 +23,7 @@
 #include "gui/album/album_make_command.h"
 #include "gui/album/lyric_kind_window.h"
 #include "gui/album/make_album_window.h"
+#include "gui/main/main_window.h"
 #include "gui/shell/message_window.h"
 #include "project_windows_fixture.h"
 
