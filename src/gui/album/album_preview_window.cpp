@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "av/song_length.h"
+#include "gui/shell/command_button.h"
 #include "render/album/album_playback.h"
 #include "render/album/album_preview.h"
 #include "session/session.h"
@@ -28,9 +29,7 @@ QString albumTime(std::int64_t ms) {
 }
 
 QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption);
+    auto* b = new CommandButton(caption, objectName, parent);
     b->setFocusPolicy(Qt::NoFocus);  // the arrow keys step frames, not focus
     b->setMinimumWidth(80);
     return b;

@@ -15,6 +15,8 @@
 
 #include "base/time_left.h"
 #include "gui/album/album_log_text.h"
+#include "gui/shell/check_option.h"
+#include "gui/shell/command_button.h"
 #include "session/session.h"
 
 namespace orvane {
@@ -25,9 +27,7 @@ namespace {
 constexpr int kLogLines = 32000;
 
 QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption);
+    auto* b = new CommandButton(caption, objectName, parent);
     b->setMinimumWidth(110);
     return b;
 }
@@ -75,9 +75,8 @@ MakeAlbumWindow::MakeAlbumWindow(Session& session, const Skin& skin, QWidget* pa
     layout->addWidget(m_timeLeft);
 
     auto* row = new QHBoxLayout;
-    m_openWhenDone = new QCheckBox(QStringLiteral("完成后打开保存文件夹"), content());
-    m_openWhenDone->setObjectName(QStringLiteral("CheckBox_dakaiwenjianjia"));
-    m_openWhenDone->setAccessibleName(m_openWhenDone->text());
+    m_openWhenDone = new CheckOption(QStringLiteral("完成后打开保存文件夹"),
+                                     QStringLiteral("CheckBox_dakaiwenjianjia"), content());
     m_openLocation =
         button(QStringLiteral("打开位置"), QStringLiteral("Button_dakaiweizhi"), content());
     m_stop = button(QStringLiteral("停止制作"), QStringLiteral("Button_tingzhizhizuo"), content());

@@ -17,6 +17,9 @@
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/preview_box.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/choice_box.h"
+#include "gui/shell/command_button.h"
 #include "gui/shell/message_window.h"
 #include "photos/photo_render.h"
 #include "photos/staging.h"
@@ -34,13 +37,6 @@ int number(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? value : 0;
-}
-
-QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption.simplified());
-    return b;
 }
 
 }  // namespace
@@ -144,9 +140,7 @@ void CropWindow::buildControls() {
     auto* pick = new QHBoxLayout;
     layout->addLayout(pick);
     pick->addWidget(new QLabel(QStringLiteral("相片:"), c));
-    m_photos = new QComboBox(c);
-    m_photos->setObjectName(QStringLiteral("suiComboBox_xiangpian"));
-    m_photos->setAccessibleName(QStringLiteral("相片"));
+    m_photos = new ChoiceBox(QStringLiteral("相片"), QStringLiteral("suiComboBox_xiangpian"), c);
     pick->addWidget(m_photos, 1);
 
     auto* middle = new QHBoxLayout;
@@ -180,13 +174,12 @@ void CropWindow::buildControls() {
     side->addWidget(m_status);
     side->addStretch();
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new ButtonRow(c);
     layout->addLayout(buttons);
-    buttons->addStretch();
-    QPushButton* ok = button(QStringLiteral("确定"), QStringLiteral("suiButton_queding"), c);
-    QPushButton* back = button(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"), c);
-    buttons->addWidget(ok);
-    buttons->addWidget(back);
+    QPushButton* ok =
+        buttons->addButton(QStringLiteral("确定"), QStringLiteral("suiButton_queding"));
+    QPushButton* back =
+        buttons->addButton(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"));
     back->setAutoDefault(false);
     ok->setDefault(true);
 

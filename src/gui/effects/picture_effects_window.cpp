@@ -15,6 +15,10 @@
 
 #include "effects/picture_effect.h"
 #include "gui/main/window_set.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/check_option.h"
+#include "gui/shell/choice_box.h"
+#include "gui/shell/command_button.h"
 #include "gui/shell/file_chooser.h"
 #include "gui/shell/message_window.h"
 #include "render/album/album_preview.h"
@@ -29,17 +33,8 @@ constexpr int kFrameWidth = 1920;
 constexpr int kFrameHeight = 1080;
 constexpr int kFramesPerSecond = 25;
 
-QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption);
-    return b;
-}
-
 QComboBox* timeCombo(const QString& objectName, const QString& unit, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(objectName);
-    c->setAccessibleName(unit);
+    auto* c = new ChoiceBox(unit, objectName, parent);
     for (int i = 0; i < 60; ++i)
         c->addItem(QStringLiteral("%1  %2").arg(i, 2, 10, QLatin1Char('0')).arg(unit));
     return c;
@@ -149,7 +144,8 @@ void PictureEffectsWindow::buildControls() {
     auto* form = new QGridLayout;
     top->addLayout(form, 1);
     int row = 0;
-    QPushButton* choose = button(QStringLiteral("选择图片"), QStringLiteral("suiButton_xuanze"), c);
+    QPushButton* choose =
+        new CommandButton(QStringLiteral("选择图片"), QStringLiteral("suiButton_xuanze"), c);
     form->addWidget(choose, row++, 0, 1, 3);
     m_fileLabel = new QLabel(QStringLiteral("未选择图片"), c);
     m_fileLabel->setObjectName(QStringLiteral("Label_wenjian"));
@@ -166,8 +162,8 @@ void PictureEffectsWindow::buildControls() {
     m_endSeconds->setCurrentIndex(5);
     form->addWidget(m_endMinutes, row, 1);
     form->addWidget(m_endSeconds, row++, 2);
-    m_toEnd = new QCheckBox(QStringLiteral("显示到相册结束"), c);
-    m_toEnd->setObjectName(QStringLiteral("suiCheckBox_daojieshu"));
+    m_toEnd = new CheckOption(QStringLiteral("显示到相册结束"),
+                              QStringLiteral("suiCheckBox_daojieshu"), c);
     form->addWidget(m_toEnd, row++, 1, 1, 2);
     m_placeLabel = new QLabel(c);
     m_placeLabel->setObjectName(QStringLiteral("Label_weizhi"));
@@ -188,15 +184,17 @@ void PictureEffectsWindow::buildControls() {
     m_list->setColumnWidth(1, 330);
     layout->addWidget(m_list, 1);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new ButtonRow(c, ButtonRow::Align::Fill);
     layout->addLayout(buttons);
-    QPushButton* add = button(QStringLiteral("添加特效"), QStringLiteral("suiButton_tianjia"), c);
-    QPushButton* change = button(QStringLiteral("修改特效"), QStringLiteral("suiButton_xiugai"), c);
+    QPushButton* add =
+        buttons->addButton(QStringLiteral("添加特效"), QStringLiteral("suiButton_tianjia"));
+    QPushButton* change =
+        buttons->addButton(QStringLiteral("修改特效"), QStringLiteral("suiButton_xiugai"));
     QPushButton* remove =
-        button(QStringLiteral("删除特效"), QStringLiteral("suiButton_shanchu"), c);
-    QPushButton* back = button(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"), c);
+        buttons->addButton(QStringLiteral("删除特效"), QStringLiteral("suiButton_shanchu"));
+    QPushButton* back =
+        buttons->addButton(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"));
     back->setAccessibleName(QStringLiteral("返回"));
-    for (QPushButton* b : {add, change, remove, back}) buttons->addWidget(b);
     // Enter does not press a button by surprise.
     for (QPushButton* b : c->findChildren<QPushButton*>()) b->setAutoDefault(false);
 

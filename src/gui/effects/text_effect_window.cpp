@@ -21,6 +21,11 @@
 #include "effects/motion_table.h"
 #include "effects/text_colors.h"
 #include "effects/text_effect.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/check_option.h"
+#include "gui/shell/choice_box.h"
+#include "gui/shell/command_button.h"
+#include "gui/shell/default_button.h"
 #include "session/session.h"
 
 namespace orvane {
@@ -34,25 +39,9 @@ const QString kDefaultSize = QStringLiteral("10");
 constexpr int kAreaBackground = 1185821;  // the preview area's dark colour
 constexpr int kPreviewTickMs = 50;        // about 20 ticks a second, the clock counting 25
 
-QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption.simplified());
-    return b;
-}
-
 QComboBox* combo(const QString& objectName, const QString& name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(objectName);
-    c->setAccessibleName(name);
+    auto* c = new ChoiceBox(name, objectName, parent);
     c->setMaxVisibleItems(16);
-    return c;
-}
-
-QCheckBox* check(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* c = new QCheckBox(caption, parent);
-    c->setObjectName(objectName);
-    c->setAccessibleName(caption);
     return c;
 }
 
@@ -133,11 +122,13 @@ void TextEffectWindow::buildControls() {
     form->setVerticalSpacing(6);
     top->addLayout(form, 1);
     int row = 0;
+    QString group;  // the caption of the current row, which its "默认" button resets
     const auto caption = [&](const QString& text) {
         form->addWidget(new QLabel(text, c), row, 0, Qt::AlignRight);
+        group = text.chopped(1);
     };
     const auto defaultButton = [&](const char* name) {
-        QPushButton* b = button(QStringLiteral("默认"), QString::fromLatin1(name), c);
+        QPushButton* b = new DefaultButton(group, QString::fromLatin1(name), c);
         b->setFixedWidth(52);
         form->addWidget(b, row, 2);
         m_editing.push_back(b);
@@ -184,9 +175,10 @@ void TextEffectWindow::buildControls() {
 
     caption(QStringLiteral("字型:"));
     auto* styles = new QHBoxLayout;
-    m_bold = check(QStringLiteral("粗体"), QStringLiteral("suiCheckBox_cuti"), c);
-    m_italic = check(QStringLiteral("斜体"), QStringLiteral("suiCheckBox_xieti"), c);
-    m_underline = check(QStringLiteral("下划线"), QStringLiteral("suiCheckBox_xiahuaxian"), c);
+    m_bold = new CheckOption(QStringLiteral("粗体"), QStringLiteral("suiCheckBox_cuti"), c);
+    m_italic = new CheckOption(QStringLiteral("斜体"), QStringLiteral("suiCheckBox_xieti"), c);
+    m_underline =
+        new CheckOption(QStringLiteral("下划线"), QStringLiteral("suiCheckBox_xiahuaxian"), c);
     styles->addWidget(m_bold);
     styles->addWidget(m_italic);
     styles->addWidget(m_underline);
@@ -215,21 +207,21 @@ void TextEffectWindow::buildControls() {
     m_list->viewport()->installEventFilter(this);
     layout->addWidget(m_list, 1);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new ButtonRow(c, ButtonRow::Align::Fill);
     layout->addLayout(buttons);
-    QPushButton* add = button(QStringLiteral("添加特效"), QStringLiteral("suiButton_tianjia"), c);
+    QPushButton* add =
+        buttons->addButton(QStringLiteral("添加特效"), QStringLiteral("suiButton_tianjia"));
     QPushButton* remove =
-        button(QStringLiteral("删除特效"), QStringLiteral("suiButton_shanchu"), c);
+        buttons->addButton(QStringLiteral("删除特效"), QStringLiteral("suiButton_shanchu"));
     QPushButton* removeAll =
-        button(QStringLiteral("全部删除"), QStringLiteral("suiButton_quanbushanchu"), c);
+        buttons->addButton(QStringLiteral("全部删除"), QStringLiteral("suiButton_quanbushanchu"));
     QPushButton* single =
-        button(QStringLiteral("单个预览"), QStringLiteral("suiButton_dangeyulan"), c);
+        buttons->addButton(QStringLiteral("单个预览"), QStringLiteral("suiButton_dangeyulan"));
     QPushButton* all =
-        button(QStringLiteral("全部预览"), QStringLiteral("suiButton_quanbuyulan"), c);
-    m_stop = button(QStringLiteral("停止预览"), QStringLiteral("suiButton_tingzhiyulan"), c);
-    m_return = button(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"), c);
-    for (QPushButton* b : {add, remove, removeAll, single, all, m_stop, m_return})
-        buttons->addWidget(b);
+        buttons->addButton(QStringLiteral("全部预览"), QStringLiteral("suiButton_quanbuyulan"));
+    m_stop =
+        buttons->addButton(QStringLiteral("停止预览"), QStringLiteral("suiButton_tingzhiyulan"));
+    m_return = buttons->addButton(QStringLiteral("返     回"), QStringLiteral("suiButton_fanhui"));
     // Enter in the text box adds the text; no other button answers Enter.
     for (QPushButton* b : c->findChildren<QPushButton*>()) b->setAutoDefault(false);
     add->setDefault(true);

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "audio/karaoke_files.h"
 #include "audio/media_player.h"
@@ -19,6 +22,8 @@
 #include "gui/lyrics/karaoke_panel.h"
 #include "gui/lyrics/karaoke_style_window.h"
 #include "gui/lyrics/lyric_controls.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/command_button.h"
 #include "gui/shell/file_chooser.h"
 #include "gui/shell/message_window.h"
 #include "session/session.h"
@@ -28,6 +33,8 @@ namespace orvane {
 namespace {
 
 const QString kZeroTime = QStringLiteral("00:00:00");
+constexpr QSize kDocumentedSize(1010, 640);
+constexpr int kRightWidth = 180;  // the song list and the commands beside the panel
 
 QString hourClock(qint64 ms) {
     const auto two = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
@@ -62,52 +69,100 @@ KaraokeEditorWindow::KaraokeEditorWindow(Session& session, const Skin& skin, Med
       m_player(player),
       m_messages(messages),
       m_converter(std::make_unique<ScriptConverter>()) {
-    setContentSize(QSize(1010, 640));
     QWidget* c = content();
     const auto q = [](const char* s) { return QString::fromUtf8(s); };
 
+    // Left: the preview panel over the entry list; right: the song list,
+    // the clock, the preview buttons and the table commands, "返     回" at
+    // the bottom.
+    auto* columns = new QHBoxLayout(c);
+    columns->setContentsMargins(10, 8, 10, 10);
+    columns->setSpacing(10);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(10);
+    columns->addLayout(left);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(0);
+    columns->addLayout(right);
+
+    // The panel keeps its size: row positions are read from it at this scale.
     m_panel = new KaraokePanel(c);
-    m_panel->move(10, 10);
-
-    auto* songCaption = new QLabel(q("选择音乐文件"), c);
-    songCaption->setGeometry(820, 8, 180, 20);
-    m_songs = new QListWidget(c);
-    m_songs->setObjectName(QStringLiteral("ListBox_yinyue"));
-    m_songs->setGeometry(820, 30, 180, 200);
-
-    auto* currentCaption = new QLabel(q("当前时间"), c);
-    currentCaption->setGeometry(820, 238, 85, 20);
-    auto* totalCaption = new QLabel(q("总时间"), c);
-    totalCaption->setGeometry(915, 238, 85, 20);
-    m_current = new QLineEdit(kZeroTime, c);
-    m_current->setObjectName(QStringLiteral("Edit_dangqian_shijian"));
-    m_current->setReadOnly(true);
-    m_current->setGeometry(820, 260, 85, 26);
-    m_total = new QLineEdit(kZeroTime, c);
-    m_total->setObjectName(QStringLiteral("Edit_zong_shijian"));
-    m_total->setReadOnly(true);
-    m_total->setGeometry(915, 260, 85, 26);
-
-    const auto button = [&](const char* name, const char* caption, QRect place) {
-        QPushButton* b = makeButton(c, q(name), q(caption));
-        b->setGeometry(place);
-        m_controls.push_back(b);
-        return b;
-    };
-    auto* playButton = button("Button_bofang", "播放", QRect(820, 296, 57, 28));
-    auto* pauseButton = button("Button_zanting", "暂停", QRect(881, 296, 57, 28));
-    auto* stopButton = button("Button_tingzhi", "停止", QRect(942, 296, 58, 28));
-    auto* importButton = button("Button_daoru", "导入卡拉OK歌词", QRect(820, 350, 180, 28));
-    auto* removeButton = button("Button_shanchu", "删除歌词", QRect(820, 384, 180, 28));
-    auto* removeAllButton = button("Button_quanshan", "全删歌词", QRect(820, 418, 180, 28));
-    auto* styleButton = button("Button_shezhi", "设置歌词", QRect(820, 452, 180, 28));
-    auto* matchButton = button("Button_pipei", "查看匹配", QRect(820, 486, 180, 28));
-    auto* backButton = makeButton(c, QStringLiteral("Button_fanhui"), q("返     回"));
-    backButton->setGeometry(820, 602, 180, 28);
-
+    left->addSpacing(2);
+    left->addWidget(m_panel);
     m_list = new QTreeWidget(c);
     m_list->setObjectName(QStringLiteral("suiListView_ksc"));
-    m_list->setGeometry(10, 470, 800, 160);
+    m_list->setAccessibleName(q("卡拉OK歌词"));
+    m_list->setMinimumHeight(160);
+    left->addWidget(m_list, 1);
+
+    auto* songCaption = new QLabel(q("选择音乐文件"), c);
+    m_songs = new QListWidget(c);
+    m_songs->setObjectName(QStringLiteral("ListBox_yinyue"));
+    m_songs->setAccessibleName(songCaption->text());
+    m_songs->setMinimumHeight(200);
+    right->addStrut(kRightWidth);
+    songCaption->setBuddy(m_songs);
+    right->addWidget(songCaption);
+    right->addSpacing(2);
+    right->addWidget(m_songs);
+    right->addSpacing(8);
+
+    auto* clock = new QGridLayout;
+    clock->setHorizontalSpacing(10);
+    clock->setVerticalSpacing(2);
+    auto* currentCaption = new QLabel(q("当前时间"), c);
+    auto* totalCaption = new QLabel(q("总时间"), c);
+    m_current = new QLineEdit(kZeroTime, c);
+    m_current->setObjectName(QStringLiteral("Edit_dangqian_shijian"));
+    m_total = new QLineEdit(kZeroTime, c);
+    m_total->setObjectName(QStringLiteral("Edit_zong_shijian"));
+    const std::pair<QLabel*, QLineEdit*> times[] = {{currentCaption, m_current},
+                                                    {totalCaption, m_total}};
+    for (int i = 0; i < 2; ++i) {
+        auto [caption, edit] = times[i];
+        edit->setReadOnly(true);
+        // Room for "00:00:00" in whatever font the window's style gives.
+        edit->setStyleSheet(QStringLiteral("QLineEdit { min-width: 5em; }"));
+        edit->setAccessibleName(caption->text());
+        caption->setBuddy(edit);
+        clock->addWidget(caption, 0, i);
+        clock->addWidget(edit, 1, i);
+    }
+    clock->setRowMinimumHeight(1, 26);
+    right->addLayout(clock);
+    right->addSpacing(10);
+
+    auto* preview = new ButtonRow(c, ButtonRow::Align::Fill);
+    preview->setSpacing(4);
+    auto* playButton = preview->addButton(q("播放"), QStringLiteral("Button_bofang"));
+    auto* pauseButton = preview->addButton(q("暂停"), QStringLiteral("Button_zanting"));
+    auto* stopButton = preview->addButton(q("停止"), QStringLiteral("Button_tingzhi"));
+    right->addLayout(preview);
+    right->addSpacing(26);
+
+    const auto command = [&](const char* name, const char* caption) {
+        auto* b = new CommandButton(q(caption), q(name), c);
+        right->addWidget(b);
+        right->addSpacing(6);
+        return b;
+    };
+    auto* importButton = command("Button_daoru", "导入卡拉OK歌词");
+    auto* removeButton = command("Button_shanchu", "删除歌词");
+    auto* removeAllButton = command("Button_quanshan", "全删歌词");
+    auto* styleButton = command("Button_shezhi", "设置歌词");
+    auto* matchButton = command("Button_pipei", "查看匹配");
+    right->addStretch(1);
+    auto* backButton = new CommandButton(q("返     回"), QStringLiteral("Button_fanhui"), c);
+    right->addWidget(backButton);
+
+    for (CommandButton* b : {playButton, pauseButton, stopButton, importButton, removeButton,
+                             removeAllButton, styleButton, matchButton, backButton})
+        b->setLeastSize(QSize(0, 28));
+    for (QPushButton* b : {playButton, pauseButton, stopButton, importButton, removeButton,
+                           removeAllButton, styleButton, matchButton})
+        m_controls.push_back(b);
+    pointAtButtons(c);
+
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setHeaderLabels({q("序号"), q("歌词名称"), q("歌词颜色"), q("渲染颜色"), q("歌词字体"),
@@ -117,6 +172,7 @@ KaraokeEditorWindow::KaraokeEditorWindow(Session& session, const Skin& skin, Med
     for (int i = 0; i < 11; ++i) m_list->setColumnWidth(i, widths[i]);
     m_controls.push_back(m_list);
     m_controls.push_back(m_songs);
+    fitContent(kDocumentedSize);
 
     // A click beside the entries is answered too ("没有选中卡拉OK歌词！").
     m_list->viewport()->installEventFilter(this);

@@ -6,6 +6,7 @@
 
 #include "audio/karaoke_files.h"
 #include "gui/lyrics/lyric_controls.h"
+#include "gui/shell/command_button.h"
 
 namespace orvane {
 
@@ -21,9 +22,11 @@ KaraokeMatchWindow::KaraokeMatchWindow(const Skin& skin, QWidget* parent)
     m_list->setColumnWidth(0, 50);
     m_list->setColumnWidth(1, 210);
     m_list->setColumnWidth(2, 60);
-    auto* ok = makeButton(content(), QStringLiteral("Button_queding"), QStringLiteral("确定"));
+    auto* ok =
+        new CommandButton(QStringLiteral("确定"), QStringLiteral("Button_queding"), content());
     ok->setGeometry(455, 302, 95, 28);
     ok->setDefault(true);
+    pointAtButtons(content());
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

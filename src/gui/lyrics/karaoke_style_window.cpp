@@ -1,16 +1,24 @@
 #include "gui/lyrics/karaoke_style_window.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "gui/lyrics/lyric_controls.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/check_option.h"
+#include "gui/shell/choice_box.h"
+#include "gui/shell/default_button.h"
 
 namespace orvane {
 
 namespace {
+
+constexpr QSize kDocumentedSize(330, 402);
+constexpr int kGroupWidth = 310;
+constexpr QSize kCommandSize(95, 28);
+constexpr int kBoxWidth = 210;
+constexpr int kDefaultGap = 8;  // at least, between a group's controls and its "默认" button
 
 QString flag(bool on) { return on ? QStringLiteral("T") : QStringLiteral("F"); }
 
@@ -18,68 +26,57 @@ QString flag(bool on) { return on ? QStringLiteral("T") : QStringLiteral("F"); }
 
 KaraokeStyleWindow::KaraokeStyleWindow(const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm48"), QStringLiteral("卡拉OK设置"), skin, parent) {
-    setContentSize(QSize(330, 402));
     QWidget* c = content();
     const auto q = [](const char* s) { return QString::fromUtf8(s); };
-    int top = 6;
-    const auto group = [&](const char* name, const char* caption) {
-        QGroupBox* g = makeGroup(c, q(name), q(caption));
-        g->setGeometry(10, top, 310, 56);
-        top += 60;
-        return g;
+
+    // Six groups one under the other, each with its "默认" button at the
+    // right, over "确定" and "取消" at the bottom right.
+    auto* column = new QVBoxLayout(c);
+    column->setContentsMargins(10, 6, 10, 4);
+    column->setSpacing(4);
+    const SettingGroupLook look{kGroupWidth, kDefaultGap, 12};
+    const auto group = [&](const char* name, const char* caption, const char* defaultName,
+                           std::initializer_list<SettingControl> controls) {
+        return addSettingGroup(column, look, q(name), q(caption), q(defaultName), controls);
     };
-    const auto defaultButton = [&](QWidget* parent, const char* name) {
-        QPushButton* b = makeButton(parent, q(name), q("默认"));
-        b->setGeometry(228, 22, 70, 26);
-        return b;
-    };
+    m_colour = makeColourBox(c, QStringLiteral("ColorBox_geci_yanse"), q("歌词颜色"));
+    QPushButton* colourDefault =
+        group("GroupBox_yanse", "歌词颜色", "Button_moren_yanse", {{m_colour, kBoxWidth}});
+    m_fill = makeColourBox(c, QStringLiteral("ColorBox_xuanran_yanse"), q("渲染颜色"));
+    QPushButton* fillDefault =
+        group("GroupBox_xuanran", "渲染颜色", "Button_moren_xuanran", {{m_fill, kBoxWidth}});
+    m_font = makeFontBox(c, QStringLiteral("ComboBox_geci_ziti"), q("歌词字体"));
+    QPushButton* fontDefault =
+        group("GroupBox_ziti", "歌词字体", "Button_moren_ziti", {{m_font, kBoxWidth}});
+    m_size = makeSizeBox(c, QStringLiteral("ComboBox_geci_daxiao"), q("歌词大小"));
+    QPushButton* sizeDefault =
+        group("GroupBox_daxiao", "歌词大小", "Button_moren_daxiao", {{m_size, kBoxWidth}});
 
-    QGroupBox* g = group("GroupBox_yanse", "歌词颜色");
-    m_colour = makeColourBox(g, QStringLiteral("ColorBox_geci_yanse"));
-    m_colour->setGeometry(10, 22, 210, 26);
-    QPushButton* colourDefault = defaultButton(g, "Button_moren_yanse");
+    m_bold = new CheckOption(q("粗体"), QStringLiteral("CheckBox_cuti"), c);
+    m_italic = new CheckOption(q("斜体"), QStringLiteral("CheckBox_xieti"), c);
+    m_underline = new CheckOption(q("下划线"), QStringLiteral("CheckBox_xiahuaxian"), c);
+    QPushButton* styleDefault = group("GroupBox_zixing", "歌词字型", "Button_moren_zixing",
+                                      {{m_bold, 64}, {m_italic, 64}, {m_underline, 76}});
 
-    g = group("GroupBox_xuanran", "渲染颜色");
-    m_fill = makeColourBox(g, QStringLiteral("ColorBox_xuanran_yanse"));
-    m_fill->setGeometry(10, 22, 210, 26);
-    QPushButton* fillDefault = defaultButton(g, "Button_moren_xuanran");
-
-    g = group("GroupBox_ziti", "歌词字体");
-    m_font = makeFontBox(g, QStringLiteral("ComboBox_geci_ziti"));
-    m_font->setGeometry(10, 22, 210, 26);
-    QPushButton* fontDefault = defaultButton(g, "Button_moren_ziti");
-
-    g = group("GroupBox_daxiao", "歌词大小");
-    m_size = makeSizeBox(g, QStringLiteral("ComboBox_geci_daxiao"));
-    m_size->setGeometry(10, 22, 210, 26);
-    QPushButton* sizeDefault = defaultButton(g, "Button_moren_daxiao");
-
-    g = group("GroupBox_zixing", "歌词字型");
-    m_bold = new QCheckBox(q("粗体"), g);
-    m_bold->setObjectName(QStringLiteral("CheckBox_cuti"));
-    m_bold->setGeometry(10, 24, 64, 22);
-    m_italic = new QCheckBox(q("斜体"), g);
-    m_italic->setObjectName(QStringLiteral("CheckBox_xieti"));
-    m_italic->setGeometry(76, 24, 64, 22);
-    m_underline = new QCheckBox(q("下划线"), g);
-    m_underline->setObjectName(QStringLiteral("CheckBox_xiahuaxian"));
-    m_underline->setGeometry(142, 24, 76, 22);
-    QPushButton* styleDefault = defaultButton(g, "Button_moren_zixing");
-
-    g = group("GroupBox_wenzi", "简体或繁体");
-    m_simplified = new QRadioButton(q("简体文字"), g);
+    m_simplified = new QRadioButton(q("简体文字"), c);
     m_simplified->setObjectName(QStringLiteral("RadioButton_jianti"));
-    m_simplified->setGeometry(10, 24, 96, 22);
-    m_traditional = new QRadioButton(q("繁体文字"), g);
+    m_traditional = new QRadioButton(q("繁体文字"), c);
     m_traditional->setObjectName(QStringLiteral("RadioButton_fanti"));
-    m_traditional->setGeometry(110, 24, 96, 22);
-    QPushButton* scriptDefault = defaultButton(g, "Button_moren_wenzi");
+    for (QRadioButton* r : {m_simplified, m_traditional}) r->setAccessibleName(r->text());
+    QPushButton* scriptDefault = group("GroupBox_wenzi", "简体或繁体", "Button_moren_wenzi",
+                                       {{m_simplified, 96}, {m_traditional, 96}});
 
-    auto* ok = makeButton(c, QStringLiteral("Button_queding"), q("确定"));
-    ok->setGeometry(120, top + 4, 95, 28);
+    auto* buttons = new ButtonRow(c);
+    buttons->setSpacing(10);
+    buttons->setLeastButtonSize(kCommandSize);
+    column->addSpacing(4);
+    column->addLayout(buttons);
+    column->addStretch(1);
+    QPushButton* ok = buttons->addButton(q("确定"), QStringLiteral("Button_queding"));
+    QPushButton* cancel = buttons->addButton(q("取消"), QStringLiteral("Button_quxiao"));
     ok->setDefault(true);
-    auto* cancel = makeButton(c, QStringLiteral("Button_quxiao"), q("取消"));
-    cancel->setGeometry(225, top + 4, 95, 28);
+    pointAtButtons(c);
+    fitContent(kDocumentedSize);
 
     connect(colourDefault, &QPushButton::clicked, this,
             [this] { selectColour(m_colour, QStringLiteral("clWhite")); });

@@ -1,18 +1,36 @@
 #include "gui/lyrics/lyric_controls.h"
 
-#include <QComboBox>
+#include <QBoxLayout>
 #include <QFontDatabase>
-#include <QGroupBox>
+#include <QGridLayout>
 #include <QPixmap>
 #include <QPushButton>
 
 #include "effects/text_colors.h"
+#include "gui/shell/captioned_group.h"
+#include "gui/shell/choice_box.h"
+#include "gui/shell/default_button.h"
 
 namespace orvane {
 
-QComboBox* makeColourBox(QWidget* parent, const QString& objectName) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(objectName);
+namespace {
+
+constexpr QSize kDefaultButtonSize(70, 26);
+// A box is as wide as this many letters however long its entries are (the
+// system's face names run long); the open list shows them whole.
+constexpr int kShownLetters = 12;
+
+ChoiceBox* settingBox(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* box = new ChoiceBox(caption, objectName, parent);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(kShownLetters);
+    return box;
+}
+
+}  // namespace
+
+ChoiceBox* makeColourBox(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* box = settingBox(parent, objectName, caption);
     box->setMaxVisibleItems(16);
     for (const NamedColor& c : textColorList()) {
         QPixmap swatch(14, 14);
@@ -33,9 +51,8 @@ QString colourName(const QComboBox* box) { return box->currentText(); }
 
 QString colourValue(const QComboBox* box) { return QString::number(box->currentData().toInt()); }
 
-QComboBox* makeFontBox(QWidget* parent, const QString& objectName) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(objectName);
+ChoiceBox* makeFontBox(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* box = settingBox(parent, objectName, caption);
     box->setMaxVisibleItems(16);
     box->addItems(QFontDatabase::families());
     return box;
@@ -50,9 +67,8 @@ void selectFont(QComboBox* box, const QString& face) {
     box->setCurrentIndex(i);
 }
 
-QComboBox* makeSizeBox(QWidget* parent, const QString& objectName) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(objectName);
+ChoiceBox* makeSizeBox(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* box = settingBox(parent, objectName, caption);
     for (int size = 10; size <= 40; ++size) box->addItem(QString::number(size));
     return box;
 }
@@ -64,18 +80,36 @@ bool selectSize(QComboBox* box, const QString& size) {
     return true;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption.simplified());
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
+DefaultButton* addSettingGroup(QBoxLayout* column, const SettingGroupLook& look,
+                               const QString& groupName, const QString& caption,
+                               const QString& defaultName,
+                               std::initializer_list<SettingControl> controls) {
+    auto* group = new CaptionedGroup(caption, groupName);
+    column->addWidget(group);
+    column->addStrut(look.width);
+    auto* row = new QGridLayout(group);
+    row->setContentsMargins(kGroupInside.left(), kGroupInside.top(),
+                            look.rightMargin - kGroupFrame.right(), kGroupInside.bottom());
+    row->setHorizontalSpacing(2);
+    int at = 0;
+    for (const SettingControl& c : controls) {
+        row->addWidget(c.widget, 0, at);
+        row->setColumnMinimumWidth(at, c.width);
+        ++at;
+    }
+    // The controls sit together at the left, the "默认" button at the right,
+    // at least `defaultGap` after them (empty columns take no spacing).
+    row->setColumnStretch(at, 1);
+    row->setColumnMinimumWidth(at++, look.defaultGap - row->horizontalSpacing());
+    auto* reset = new DefaultButton(caption, defaultName, group);
+    reset->setLeastSize(kDefaultButtonSize);
+    row->addWidget(reset, 0, at);
+    return reset;
 }
 
-QGroupBox* makeGroup(QWidget* parent, const QString& objectName, const QString& caption) {
-    auto* g = new QGroupBox(caption, parent);
-    g->setObjectName(objectName);
-    return g;
+void pointAtButtons(QWidget* window) {
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        b->setCursor(Qt::PointingHandCursor);
 }
 
 }  // namespace orvane

@@ -1,23 +1,33 @@
 #include "gui/lyrics/lyric_settings_window.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "audio/lyric_style.h"
 #include "gui/lyrics/lyric_controls.h"
 #include "gui/lyrics/lyric_label.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/captioned_group.h"
+#include "gui/shell/check_option.h"
+#include "gui/shell/choice_box.h"
+#include "gui/shell/default_button.h"
 #include "session/session.h"
 
 namespace orvane {
 
 namespace {
 
+constexpr QSize kDocumentedSize(843, 345);
 constexpr QSize kSampleArea(kLyricSampleWidth, 289);
+constexpr int kGroupWidth = 300;
+constexpr QSize kDefaultButtonSize(70, 26);
+constexpr QSize kCommandSize(95, 28);
+constexpr int kBoxWidth = 200;
+constexpr int kDefaultGap = 6;  // at least, between a group's controls and its "默认" button
 const QString kSampleText = QStringLiteral("此处歌词内容");
 
 struct Placement {
@@ -37,70 +47,87 @@ constexpr Placement kVertical[] = {{"shangmian", "上面", "RadioButton_shangmia
 LyricSettingsWindow::LyricSettingsWindow(Session& session, const Skin& skin, QWidget* parent)
     : FramedWindow(QStringLiteral("TForm16"), QStringLiteral("歌词设置"), skin, parent),
       m_session(session) {
-    setContentSize(QSize(843, 345));
     QWidget* c = content();
     const auto q = [](const char* s) { return QString::fromUtf8(s); };
 
-    auto* colourGroup = makeGroup(c, QStringLiteral("GroupBox_yanse"), q("歌词颜色"));
-    colourGroup->setGeometry(10, 6, 300, 56);
-    m_colour = makeColourBox(colourGroup, QStringLiteral("ColorBox_geci_yanse"));
-    m_colour->setGeometry(10, 22, 200, 26);
-    auto* colourDefault = makeButton(colourGroup, QStringLiteral("Button_moren_yanse"), q("默认"));
-    colourDefault->setGeometry(220, 22, 70, 26);
+    // Left: the five setting groups, each with its "默认" button at the
+    // right; right: the sample panel over "确定" and "取消".
+    auto* columns = new QHBoxLayout(c);
+    columns->setContentsMargins(10, 6, 10, 8);
+    columns->setSpacing(10);
+    auto* groups = new QVBoxLayout;
+    groups->setSpacing(4);
+    columns->addLayout(groups);
+    groups->addStrut(kGroupWidth);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(0);
+    columns->addLayout(right, 1);
 
-    auto* fontGroup = makeGroup(c, QStringLiteral("GroupBox_ziti"), q("歌词字体"));
-    fontGroup->setGeometry(10, 66, 300, 56);
-    m_font = makeFontBox(fontGroup, QStringLiteral("ComboBox_geci_ziti"));
-    m_font->setGeometry(10, 22, 200, 26);
-    auto* fontDefault = makeButton(fontGroup, QStringLiteral("Button_moren_ziti"), q("默认"));
-    fontDefault->setGeometry(220, 22, 70, 26);
+    const SettingGroupLook look{kGroupWidth, kDefaultGap, 10};
+    const auto groupRow = [&](const char* name, const char* caption, const char* defaultName,
+                              std::initializer_list<SettingControl> controls) {
+        return addSettingGroup(groups, look, q(name), q(caption), q(defaultName), controls);
+    };
+    m_colour = makeColourBox(c, QStringLiteral("ColorBox_geci_yanse"), q("歌词颜色"));
+    auto* colourDefault =
+        groupRow("GroupBox_yanse", "歌词颜色", "Button_moren_yanse", {{m_colour, kBoxWidth}});
+    m_font = makeFontBox(c, QStringLiteral("ComboBox_geci_ziti"), q("歌词字体"));
+    auto* fontDefault =
+        groupRow("GroupBox_ziti", "歌词字体", "Button_moren_ziti", {{m_font, kBoxWidth}});
+    m_size = makeSizeBox(c, QStringLiteral("ComboBox_geci_daxiao"), q("歌词大小"));
+    auto* sizeDefault =
+        groupRow("GroupBox_daxiao", "歌词大小", "Button_moren_daxiao", {{m_size, kBoxWidth}});
 
-    auto* sizeGroup = makeGroup(c, QStringLiteral("GroupBox_daxiao"), q("歌词大小"));
-    sizeGroup->setGeometry(10, 126, 300, 56);
-    m_size = makeSizeBox(sizeGroup, QStringLiteral("ComboBox_geci_daxiao"));
-    m_size->setGeometry(10, 22, 200, 26);
-    auto* sizeDefault = makeButton(sizeGroup, QStringLiteral("Button_moren_daxiao"), q("默认"));
-    sizeDefault->setGeometry(220, 22, 70, 26);
+    m_bold = new CheckOption(q("粗体"), QStringLiteral("CheckBox_cuti"), c);
+    m_italic = new CheckOption(q("斜体"), QStringLiteral("CheckBox_xieti"), c);
+    m_underline = new CheckOption(q("下划线"), QStringLiteral("CheckBox_xiahuaxian"), c);
+    auto* styleDefault = groupRow("GroupBox_zixing", "歌词字型", "Button_moren_zixing",
+                                  {{m_bold, 64}, {m_italic, 64}, {m_underline, 72}});
 
-    auto* styleGroup = makeGroup(c, QStringLiteral("GroupBox_zixing"), q("歌词字型"));
-    styleGroup->setGeometry(10, 186, 300, 56);
-    m_bold = new QCheckBox(q("粗体"), styleGroup);
-    m_bold->setObjectName(QStringLiteral("CheckBox_cuti"));
-    m_italic = new QCheckBox(q("斜体"), styleGroup);
-    m_italic->setObjectName(QStringLiteral("CheckBox_xieti"));
-    m_underline = new QCheckBox(q("下划线"), styleGroup);
-    m_underline->setObjectName(QStringLiteral("CheckBox_xiahuaxian"));
-    m_bold->setGeometry(10, 24, 64, 22);
-    m_italic->setGeometry(76, 24, 64, 22);
-    m_underline->setGeometry(142, 24, 72, 22);
-    auto* styleDefault = makeButton(styleGroup, QStringLiteral("Button_moren_zixing"), q("默认"));
-    styleDefault->setGeometry(220, 22, 70, 26);
-
-    auto* placeGroup = makeGroup(c, QStringLiteral("GroupBox_weizhi"), q("歌词位置"));
-    placeGroup->setGeometry(10, 246, 300, 90);
-    const auto radios = [&](const Placement(&list)[3], int top) {
+    // Placement: the horizontal and the vertical choices on two rows, each
+    // row with its own "默认" button.
+    auto* placeGroup = new CaptionedGroup(q("歌词位置"), QStringLiteral("GroupBox_weizhi"), c);
+    groups->addWidget(placeGroup);
+    groups->addStretch(1);
+    auto* place = new QGridLayout(placeGroup);
+    place->setContentsMargins(kGroupInside.left(), kGroupInside.top(), kGroupInside.right(), 5);
+    place->setHorizontalSpacing(4);
+    place->setVerticalSpacing(6);
+    place->setColumnStretch(3, 1);
+    place->setColumnMinimumWidth(3, kDefaultGap - place->horizontalSpacing());
+    const auto radios = [&](const Placement(&list)[3], int row) {
         auto* group = new QButtonGroup(this);
         for (int i = 0; i < 3; ++i) {
             auto* r = new QRadioButton(q(list[i].caption), placeGroup);
             r->setObjectName(q(list[i].name));
+            r->setAccessibleName(r->text());
             r->setProperty("key", q(list[i].key));
-            r->setGeometry(10 + i * 66, top, 62, 22);
+            place->addWidget(r, row, i);
+            place->setColumnMinimumWidth(i, 62);
             group->addButton(r);
         }
         return group;
     };
-    m_hAlign = radios(kHorizontal, 24);
-    m_vAlign = radios(kVertical, 56);
-    auto* hDefault = makeButton(placeGroup, QStringLiteral("Button_moren_shuiping"), q("默认"));
-    hDefault->setGeometry(220, 22, 70, 26);
-    auto* vDefault = makeButton(placeGroup, QStringLiteral("Button_moren_chuizhi"), q("默认"));
-    vDefault->setGeometry(220, 54, 70, 26);
+    m_hAlign = radios(kHorizontal, 0);
+    m_vAlign = radios(kVertical, 1);
+    auto* hDefault =
+        new DefaultButton(q("歌词位置"), QStringLiteral("Button_moren_shuiping"), placeGroup);
+    auto* vDefault =
+        new DefaultButton(q("歌词位置"), QStringLiteral("Button_moren_chuizhi"), placeGroup);
+    for (DefaultButton* b : {hDefault, vDefault}) b->setLeastSize(kDefaultButtonSize);
+    place->addWidget(hDefault, 0, 4);
+    place->addWidget(vDefault, 1, 4);
 
+    // The sample panel keeps its reference size whatever the window's: the
+    // lyric size is defined at this scale.
     m_panel = new QWidget(c);
     m_panel->setObjectName(QStringLiteral("Panel_LRC"));
-    m_panel->setGeometry(320, 12, kSampleArea.width(), kSampleArea.height());
+    m_panel->setFixedSize(kSampleArea);
     m_panel->setAutoFillBackground(true);
     m_panel->setStyleSheet(QStringLiteral("#Panel_LRC { background: #808080; }"));
+    right->addSpacing(6);
+    right->addWidget(m_panel, 0, Qt::AlignLeft);
+    right->addSpacing(8);
     // White "宋体" 12 px until a lyric is loaded.
     m_sample = new LyricLabelWidget(QStringLiteral("Label_LRC"), m_panel);
     LyricLabel first;
@@ -110,11 +137,16 @@ LyricSettingsWindow::LyricSettingsWindow(Session& session, const Skin& skin, QWi
     first.rect = QRect(QPoint(0, 0), QFontMetrics(first.font).size(0, kSampleText));
     m_sample->apply(kSampleText, first);
 
-    auto* ok = makeButton(c, QStringLiteral("Button_queding"), q("确定"));
-    ok->setGeometry(633, 309, 95, 28);
+    auto* buttons = new ButtonRow(c);
+    buttons->setSpacing(10);
+    buttons->setLeastButtonSize(kCommandSize);
+    right->addLayout(buttons);
+    right->addStretch(1);
+    QPushButton* ok = buttons->addButton(q("确定"), QStringLiteral("Button_queding"));
+    QPushButton* cancel = buttons->addButton(q("取消"), QStringLiteral("Button_quxiao"));
     ok->setDefault(true);
-    auto* cancel = makeButton(c, QStringLiteral("Button_quxiao"), q("取消"));
-    cancel->setGeometry(738, 309, 95, 28);
+    pointAtButtons(c);
+    fitContent(kDocumentedSize);
 
     const auto changed = [this] {
         if (!m_loading) updateSample();

@@ -10,6 +10,7 @@
 #include "base/album_time.h"
 #include "gui/lyrics/lyric_controls.h"
 #include "gui/lyrics/lyric_label.h"
+#include "gui/shell/command_button.h"
 #include "gui/shell/message_window.h"
 #include "session/session.h"
 
@@ -78,14 +79,17 @@ MediaPreviewWindow::MediaPreviewWindow(Variant variant, Session& session, const 
     m_total = makeCaption(c, kZero, QRect(862, 412, 48, 24));
     m_total->setObjectName(QStringLiteral("Label_zong_shijian"));
 
-    auto* playButton = makeButton(
-        c, QStringLiteral("Button_bofang"),
-        variant == Variant::Music ? QStringLiteral("播放音乐") : QStringLiteral("预览歌词"));
+    auto* playButton = new CommandButton(
+        variant == Variant::Music ? QStringLiteral("播放音乐") : QStringLiteral("预览歌词"),
+        QStringLiteral("Button_bofang"), c);
     playButton->setGeometry(10, 410, 100, 28);
-    auto* stopButton = makeButton(c, QStringLiteral("Button_tingzhi"), QStringLiteral("停止播放"));
+    auto* stopButton =
+        new CommandButton(QStringLiteral("停止播放"), QStringLiteral("Button_tingzhi"), c);
     stopButton->setGeometry(120, 410, 100, 28);
-    auto* back = makeButton(c, QStringLiteral("Button_fanhui"), QStringLiteral("返        回"));
+    auto* back =
+        new CommandButton(QStringLiteral("返        回"), QStringLiteral("Button_fanhui"), c);
     back->setGeometry(10, 446, 210, 28);
+    pointAtButtons(c);
 
     connect(m_songs, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { chooseSong(m_songs->row(item)); });

@@ -1,21 +1,11 @@
 #include "gui/settings/other_settings_window.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "gui/shell/captioned_group.h"
+
 namespace orvane {
-
-namespace {
-
-QGroupBox* group(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(objectName);
-    box->setAccessibleName(caption);
-    return box;
-}
-
-}  // namespace
 
 OtherSettingsWindow::OtherSettingsWindow(Session& session, const Skin& skin, QWidget* parent)
     : SettingsDialog(session, skin, QStringLiteral("TForm17"), QStringLiteral("其它设置"), parent) {
@@ -23,16 +13,16 @@ OtherSettingsWindow::OtherSettingsWindow(Session& session, const Skin& skin, QWi
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(12, 10, 12, 10);
 
-    auto* tv =
-        group(QStringLiteral("电视制式"), QStringLiteral("suiGroupBox_dianshi_zhishi"), content());
+    auto* tv = new CaptionedGroup(QStringLiteral("电视制式"),
+                                  QStringLiteral("suiGroupBox_dianshi_zhishi"), content());
     auto* pal = addOption(SettingsOption::Pal, QStringLiteral("suiRadioButton_PAL"), tv);
     auto* ntsc = addOption(SettingsOption::Ntsc, QStringLiteral("suiRadioButton_NTSC"), tv);
     auto* tvLayout = new QHBoxLayout(tv);
     tvLayout->addWidget(pal);
     tvLayout->addWidget(ntsc);
 
-    auto* quality = group(QStringLiteral("画面质量"),
-                          QStringLiteral("suiGroupBox_huamian_zhiliang"), content());
+    auto* quality = new CaptionedGroup(QStringLiteral("画面质量"),
+                                       QStringLiteral("suiGroupBox_huamian_zhiliang"), content());
     auto* normal = addOption(SettingsOption::NormalQuality,
                              QStringLiteral("suiRadioButton_yiban_huazhi"), quality);
     auto* high = addOption(SettingsOption::HighQuality,
@@ -46,9 +36,9 @@ OtherSettingsWindow::OtherSettingsWindow(Session& session, const Skin& skin, QWi
     topRow->addWidget(quality);
     layout->addLayout(topRow);
 
-    auto* landscape =
-        group(QStringLiteral("导入照片时，对横照片的剪裁效果   (支持单张照片模板效果)"),
-              QStringLiteral("suiGroupBox_hengzhaopian"), content());
+    auto* landscape = new CaptionedGroup(
+        QStringLiteral("导入照片时，对横照片的剪裁效果   (支持单张照片模板效果)"),
+        QStringLiteral("suiGroupBox_hengzhaopian"), content());
     auto* fullScreen = addOption(SettingsOption::LandscapeFullScreen,
                                  QStringLiteral("suiRadioButton_hengzhaopian_quanping"), landscape);
     auto* landscapeDefault =
@@ -59,9 +49,9 @@ OtherSettingsWindow::OtherSettingsWindow(Session& session, const Skin& skin, QWi
     landscapeLayout->addWidget(landscapeDefault);
     layout->addWidget(landscape);
 
-    auto* portrait =
-        group(QStringLiteral("导入照片时，对竖照片的剪裁效果   (支持单张照片模板效果)"),
-              QStringLiteral("suiGroupBox_shuzhaopian"), content());
+    auto* portrait = new CaptionedGroup(
+        QStringLiteral("导入照片时，对竖照片的剪裁效果   (支持单张照片模板效果)"),
+        QStringLiteral("suiGroupBox_shuzhaopian"), content());
     auto* zoomed = addOption(SettingsOption::PortraitZoomedPart,
                              QStringLiteral("suiRadioButton_shuzhaopian_jubufangda"), portrait);
     auto* portraitDefault = addOption(SettingsOption::PortraitTemplateDefault,

@@ -1,6 +1,7 @@
 #include "gui/shell/framed_window.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QResizeEvent>
 
 #include "gui/shell/skin.h"
@@ -74,6 +75,31 @@ void FramedWindow::setCaption(const QString& caption) {
 
 void FramedWindow::setContentSize(QSize size) {
     setFixedSize(size.width(), size.height() + kTitleHeight + kBottomHeight);
+}
+
+void FramedWindow::fitContent(QSize documented) {
+    m_documented = documented;
+    QSize needed = documented;
+    if (QLayout* layout = m_content->layout()) {
+        // Measured with the fonts of the window's style sheet, not the
+        // application's; once polished, a new style sheet tells the window.
+        ensurePolished();
+        layout->invalidate();
+        layout->activate();
+        needed = needed.expandedTo(layout->minimumSize());
+    }
+    m_caption->adjustSize();
+    setContentSize(needed);
+}
+
+void FramedWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    const bool restyled =
+        event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange;
+    // Measured once the controls have taken the new style.
+    if (restyled && m_documented.isValid())
+        QMetaObject::invokeMethod(
+            this, [this] { fitContent(m_documented); }, Qt::QueuedConnection);
 }
 
 void FramedWindow::resizeEvent(QResizeEvent* event) {

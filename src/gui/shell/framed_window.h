@@ -30,12 +30,17 @@ class FramedWindow : public QDialog {
     void setCaption(const QString& caption);
     // Sets the size of the area inside the frame.
     void setContentSize(QSize size);
+    // Sets the area inside the frame to `documented`, or larger where the
+    // layout of content() needs more room (longer captions, larger fonts);
+    // the window fits again whenever its style or font changes.
+    void fitContent(QSize documented);
 
     static constexpr int kTitleHeight = 37;
     static constexpr int kBottomHeight = 5;
 
    protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
    private:
     const Skin& m_skin;
@@ -45,6 +50,7 @@ class FramedWindow : public QDialog {
     SkinPicture* m_bottom = nullptr;
     QLabel* m_caption = nullptr;
     QWidget* m_content = nullptr;
+    QSize m_documented;  // empty while the content is placed by coordinates
 };
 
 }  // namespace orvane

@@ -12,6 +12,8 @@
 #include "gui/panes/media_browser.h"
 #include "gui/panes/media_pane.h"
 #include "gui/panes/preview_box.h"
+#include "gui/shell/button_row.h"
+#include "gui/shell/command_button.h"
 #include "gui/shell/message_window.h"
 #include "gui/templates/template_preview_window.h"
 #include "photos/auto_fit.h"
@@ -22,13 +24,6 @@ namespace orvane {
 namespace {
 
 const QString kNoPhotos = QStringLiteral("没有添加相片文件！");
-
-QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(objectName);
-    b->setAccessibleName(caption);
-    return b;
-}
 
 // "s08_page_turn  —  单张竖照 · 夏天 · 250 帧", the current one marked.
 QString entryText(const TemplateEntry& t, bool current) {
@@ -69,15 +64,14 @@ void TemplateManagerWindow::buildControls() {
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new ButtonRow(c);
     layout->addLayout(buttons);
-    buttons->addStretch();
-    QPushButton* look = button(QStringLiteral("预览"), QStringLiteral("suiButton_yulan"), c);
-    QPushButton* ok = button(QStringLiteral("确定"), QStringLiteral("suiButton_queding"), c);
-    QPushButton* cancel = button(QStringLiteral("取消"), QStringLiteral("suiButton_quxiao"), c);
-    buttons->addWidget(look);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* look =
+        buttons->addButton(QStringLiteral("预览"), QStringLiteral("suiButton_yulan"));
+    QPushButton* ok =
+        buttons->addButton(QStringLiteral("确定"), QStringLiteral("suiButton_queding"));
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("取消"), QStringLiteral("suiButton_quxiao"));
     look->setAutoDefault(false);
     cancel->setAutoDefault(false);
     ok->setDefault(true);

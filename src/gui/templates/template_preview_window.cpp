@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "gui/shell/command_button.h"
 #include "gui/shell/message_window.h"
 #include "render/album/template_preview.h"
 #include "session/session.h"
@@ -17,9 +18,7 @@ const QString kStopped = QStringLiteral("tuichuxunhuan");
 const QString kEndingLoaded = QStringLiteral("picture_0_wancheng");
 
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(caption);
+    auto* b = new CommandButton(caption, QString::fromLatin1(name), parent);
     b->setGeometry(at);
     return b;
 }
