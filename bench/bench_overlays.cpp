@@ -64,7 +64,7 @@ struct Fixture {
         orvane::KaraokeEntry karaoke;
         karaoke.location = QString::fromStdString((dir / "song.ksc").string());
         model.karaoke.append(karaoke);
-        model.settings.lyricKind = "shiyong_lrcksc";
+        model.settings.lyricKind = LyricKind::Both;
         for (const auto& [text, motion] : {std::pair{"欢迎观看我们的电子相册", "congzuoxiangyou"},
                                            std::pair{"美好时光 2026", "youshangdaozuoxia"}}) {
             orvane::TextEffectChoice choice;

@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
         [&](ProjectModel& model, const WorkingFolder& folder, Progress& p) -> Result<void> {
             auto report = addMediaFiles(model, folder, panes, files, p);
             if (!report) return std::unexpected(report.error());
-            model.settings.outputWidth = QStringLiteral("1280");
-            model.settings.outputHeight = QStringLiteral("720");
+            model.settings.outputWidth = 1280;
+            model.settings.outputHeight = 720;
             for (const auto& [text, start, motion] :
                  {std::tuple{"甜蜜时光 · 相册回忆", "00:03", "congzuoxiangyou"},
                   std::tuple{"Orvane 示例相册", "00:40", "congyouxiangzuo"}}) {

@@ -197,9 +197,8 @@ void WindowSet::connectCommands(Session& session, AlbumLengthWindow& albumLength
                          } else if (caption == QStringLiteral("相册预览")) {
                              if (QString why; !m_albumPreview->showAlbum(&why))
                                  m_message->showMessage(why);
-                         } else if (const QString type = makeCommandOutputType(caption);
-                                    !type.isEmpty()) {
-                             runMakeCommand(session, *this, type);
+                         } else if (const auto type = makeCommandOutputType(caption)) {
+                             runMakeCommand(session, *this, *type);
                          }
                      });
 }

@@ -53,7 +53,7 @@ TEST(KaraokeFiles, LyricKindDecidesWhatTheAlbumDraws) {
     for (const auto& c : cases) {
         model.karaoke.clear();
         if (c.karaoke) addKaraokeFiles(model, {QStringLiteral("/x.ksc")});
-        model.settings.lyricKind = QString::fromLatin1(c.kind);
+        model.settings.lyricKind = enumFromLegacy<LyricKind>(QLatin1String(c.kind)).value();
         EXPECT_EQ(albumDrawsLrc(model), c.lrc) << c.kind;
         EXPECT_EQ(albumDrawsKaraoke(model), c.ksc) << c.kind;
     }

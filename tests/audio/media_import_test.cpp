@@ -146,7 +146,7 @@ TEST(MediaImport, RemovingASongRenamesTheThumbnailsAndReleasesItsLyric) {
     EXPECT_TRUE(f.model.music.empty());
     EXPECT_EQ(f.model.lyrics.at(0).boundMusic, kNone);
     EXPECT_TRUE(fs::is_empty(f.folder.thumbnailFolder(2)));
-    EXPECT_EQ(f.model.settings.syncMode, QStringLiteral("sui_zhaopian_tongbu"));
+    EXPECT_EQ(f.model.settings.syncMode, SyncMode::Photos);
 }
 
 TEST(MediaImport, RemovingASongKeepsALyricAnotherSongStillUses) {

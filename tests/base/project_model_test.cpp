@@ -78,7 +78,7 @@ TEST(ProjectModel, NewRowsCarryTheDocumentedDefaults) {
 
     ProjectModel model;
     EXPECT_EQ(model.templateInstanceCount, "0");
-    EXPECT_EQ(model.settings.outputType, "DVD");
+    EXPECT_EQ(model.settings.outputType, OutputType::Dvd);
     EXPECT_EQ(model.settings.ext.ext7, ".bmp");
 }
 

@@ -34,7 +34,7 @@ void reportMade(WindowSet& windows, const AlbumReport& report, const MakeOutput&
 
 }  // namespace
 
-void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType) {
+void runMakeCommand(Session& session, WindowSet& windows, OutputType outputType) {
     MessageWindow& message = windows.messageWindow();
     if (session.model().photos.empty()) {
         message.showMessage(QStringLiteral("没有添加相片文件！"));

@@ -6,13 +6,13 @@
 // then the make-album window. Every refusal and failure goes to the message
 // window; a stop is not reported again. GUI thread.
 
-#include <QString>
+#include "base/album_settings.h"
 
 namespace orvane {
 
 class Session;
 class WindowSet;
 
-void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType);
+void runMakeCommand(Session& session, WindowSet& windows, OutputType outputType);
 
 }  // namespace orvane

@@ -21,10 +21,10 @@ namespace {
 
 const QString kNoPhotos = QStringLiteral("没有添加相片文件！");
 
-std::optional<MclFormat> formatPreset(const QString& outputType) {
-    if (outputType == QStringLiteral("VCD")) return MclFormat::VCD;
-    if (outputType == QStringLiteral("SVCD")) return MclFormat::SVCD;
-    if (outputType == QStringLiteral("DVD")) return MclFormat::DVD;
+std::optional<MclFormat> formatPreset(OutputType outputType) {
+    if (outputType == OutputType::Vcd) return MclFormat::VCD;
+    if (outputType == OutputType::Svcd) return MclFormat::SVCD;
+    if (outputType == OutputType::Dvd) return MclFormat::DVD;
     return std::nullopt;
 }
 
@@ -77,10 +77,10 @@ void removeWorkingFrames(const WorkingFolder& folder) {
 
 }  // namespace
 
-QString albumExtension(const QString& outputType) {
-    if (outputType == QStringLiteral("AVI")) return QStringLiteral(".avi");
-    if (outputType == QStringLiteral("MP4")) return QStringLiteral(".mp4");
-    if (outputType == QStringLiteral("XLTP")) return {};
+QString albumExtension(OutputType outputType) {
+    if (outputType == OutputType::Avi) return QStringLiteral(".avi");
+    if (outputType == OutputType::Mp4) return QStringLiteral(".mp4");
+    if (outputType == OutputType::PictureSequence) return {};
     return QStringLiteral(".mpg");
 }
 
@@ -88,8 +88,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
                               const AlbumRequest& request, Progress& progress) {
     if (model.photos.empty()) return fail(kNoPhotos);
     const AlbumSettings& settings = model.settings;
-    const QSize size(fieldToInt(settings.outputWidth, "outputWidth"),
-                     fieldToInt(settings.outputHeight, "outputHeight"));
+    const QSize size(settings.outputWidth, settings.outputHeight);
     // Every song is measured before the first frame is made, so that a song
     // that disappeared or is not sound is reported by name and nothing is
     // written.
@@ -101,7 +100,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     // The output: a file in a writable folder, or a new picture-sequence
     // folder, noted for the next start should this run be killed while it
     // writes. The pictures go to a temporary folder put in place at the end.
-    const bool pictures = settings.outputType == QStringLiteral("XLTP");
+    const bool pictures = settings.outputType == OutputType::PictureSequence;
     struct OutputNote {
         const WorkingFolder& folder;
         ~OutputNote() { folder.forgetOutputInProgress(); }
@@ -210,7 +209,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     });
 
     const MclTvSystem system =
-        settings.tvSystem == QStringLiteral("NTSC") ? MclTvSystem::NTSC : MclTvSystem::PAL;
+        settings.tvSystem == TvSystem::Ntsc ? MclTvSystem::NTSC : MclTvSystem::PAL;
     if (const auto preset = formatPreset(settings.outputType))
         MclSetFormatPreset(*encoder, *preset, system);
     else
@@ -219,8 +218,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     if (report.timeline.truncateAudioToVideo) MclAudioSetTruncateToVideo(*encoder, true);
     // The user's size is kept for every output kind.
     MclVideoSetFormat(*encoder, size.width(), size.height(), 32);
-    if (settings.quality == QStringLiteral("gaoqing_huazhi"))
-        MclVideoSetBitRate(*encoder, MclQuality::High);
+    if (settings.quality == Quality::High) MclVideoSetBitRate(*encoder, MclQuality::High);
     MclAudioSetCodec(*encoder, MclAudioCodec::FormatDefault);
     MclVideoSetFileName(*encoder, outputPath);
     MclAudioSetFileName(*encoder, outputPath);

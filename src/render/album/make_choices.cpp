@@ -9,30 +9,30 @@ namespace orvane {
 
 namespace {
 
-const QString kPictureSequence = QStringLiteral("XLTP");
 const QString kNameTaken = QStringLiteral("输入的文件名存在, 请更换保存的文件名！");
 
 }  // namespace
 
-QString makeCommandOutputType(const QString& caption) {
-    if (caption == QStringLiteral("序列图")) return kPictureSequence;
-    for (const char* type : {"VCD", "SVCD", "DVD", "AVI", "MP4"})
-        if (caption == QLatin1String(type)) return caption;
-    return {};
+std::optional<OutputType> makeCommandOutputType(const QString& caption) {
+    if (caption == QStringLiteral("序列图")) return OutputType::PictureSequence;
+    for (auto type :
+         {OutputType::Vcd, OutputType::Svcd, OutputType::Dvd, OutputType::Avi, OutputType::Mp4})
+        if (caption == outputTypeCaption(type)) return type;
+    return std::nullopt;
 }
 
 QString saveDialogFilter(const AlbumSettings& settings) {
-    if (settings.outputType == kPictureSequence) {
+    if (settings.outputType == OutputType::PictureSequence) {
         const QString& format = settings.imageSequenceFormat;
         return QStringLiteral("生成 %1 序列图片|*.%1").arg(format);
     }
     return QStringLiteral("%1 格式相册|*%2")
-        .arg(settings.outputType, albumExtension(settings.outputType));
+        .arg(outputTypeCaption(settings.outputType), albumExtension(settings.outputType));
 }
 
 Result<MakeOutput> makeOutputFor(const AlbumSettings& settings, const QString& chosen) {
     const QFileInfo info(chosen);
-    if (settings.outputType == kPictureSequence) {
+    if (settings.outputType == OutputType::PictureSequence) {
         const bool taken = info.exists() || info.isSymLink();
         if (taken && !isReplaceableSequenceFolder(info.absoluteFilePath())) return fail(kNameTaken);
         return MakeOutput{info.absoluteFilePath(), info.fileName(), taken};

@@ -5,15 +5,16 @@
 // make-album window shows, and whether the lyric type must be asked first.
 
 #include <QString>
+#include <optional>
 
 #include "base/error.h"
 #include "base/project_model.h"
 
 namespace orvane {
 
-// "VCD", "SVCD", "DVD", "AVI", "MP4" make themselves; "序列图" makes "XLTP".
-// Empty for any other caption.
-QString makeCommandOutputType(const QString& caption);
+// "VCD", "SVCD", "DVD", "AVI", "MP4" make themselves; "序列图" makes a picture
+// sequence. Nothing for any other caption.
+std::optional<OutputType> makeCommandOutputType(const QString& caption);
 
 // The save dialog's filter for the album's output type: "DVD 格式相册|*.mpg",
 // …, "AVI 格式相册|*.avi"; a picture sequence "生成 JPG 序列图片|*.JPG" with

@@ -260,8 +260,8 @@ TEST_F(KaraokeEditorTest, ARowMovedInThePanelIsStoredAndShowsUpMovedInAnAlbumFra
     writeStore(folder, {35}, 60);
     writePhoto(albumRoot / "a.jpg", 800, 600, Qt::black);
     ProjectModel model = importedProject(folder, {albumRoot / "a.jpg"});
-    model.settings.outputWidth = QStringLiteral("640");
-    model.settings.outputHeight = QStringLiteral("360");
+    model.settings.outputWidth = 640;
+    model.settings.outputHeight = 360;
     writeSong(albumRoot / "song.mp3", 4.0);
     addSongs(model, folder, {albumRoot / "song.mp3"});
     writeFile(albumRoot / "line.ksc",
@@ -269,7 +269,7 @@ TEST_F(KaraokeEditorTest, ARowMovedInThePanelIsStoredAndShowsUpMovedInAnAlbumFra
     KaraokeEntry karaoke;
     karaoke.location = toQString(albumRoot / "line.ksc");
     model.karaoke.append(karaoke);
-    model.settings.lyricKind = QStringLiteral("shiyong_ksc");
+    model.settings.lyricKind = LyricKind::Karaoke;
 
     // Frame 20 (00:00, the line shown on row A) with the default and the moved rows.
     const auto rowBand = [](const QImage& frame, int top) {

@@ -346,14 +346,14 @@ TEST_F(MakeAlbumWindowTest, TheLyricTypeStartsAtBothKindsAtEveryShowing) {
         child<QPushButton>(w, "Button_queding")->click();
     });
     EXPECT_TRUE(window.askLyricKind());
-    EXPECT_EQ(session->model().settings.lyricKind, QStringLiteral("shiyong_lrc"));
+    EXPECT_EQ(session->model().settings.lyricKind, LyricKind::Lrc);
 
     whenShown(QStringLiteral("TForm49"), [](QWidget* w) {
         EXPECT_TRUE(child<QRadioButton>(w, "RadioButton_shiyong_lrcksc")->isChecked());
         static_cast<QDialog*>(w)->reject();  // the close control cancels the make
     });
     EXPECT_FALSE(window.askLyricKind());
-    EXPECT_EQ(session->model().settings.lyricKind, QStringLiteral("shiyong_lrcksc"));
+    EXPECT_EQ(session->model().settings.lyricKind, LyricKind::Both);
 }
 
 }  // namespace

@@ -37,10 +37,11 @@ TEST(MakeChoices, EachCommandMakesItsTypeWithItsFilterAndExtension) {
     TempDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        const QString type = makeCommandOutputType(QString::fromUtf8(c.caption));
-        ASSERT_EQ(type, QString::fromUtf8(c.type));
+        const auto type = makeCommandOutputType(QString::fromUtf8(c.caption));
+        ASSERT_TRUE(type.has_value());
+        ASSERT_EQ(legacyText(*type), QString::fromUtf8(c.type));
         AlbumSettings settings;
-        settings.outputType = type;
+        settings.outputType = *type;
         settings.imageSequenceFormat = QStringLiteral("PCX");
         EXPECT_EQ(saveDialogFilter(settings), QString::fromUtf8(c.filter));
         const auto output = makeOutputFor(settings, toQString(dir.path() / c.typed));
@@ -49,7 +50,7 @@ TEST(MakeChoices, EachCommandMakesItsTypeWithItsFilterAndExtension) {
         EXPECT_EQ(output->savedName, QString::fromUtf8(c.shown));
     }
     for (const char* other : {"相册长度", "序列", "dvd", "mp4", ""})
-        EXPECT_TRUE(makeCommandOutputType(QString::fromUtf8(other)).isEmpty()) << other;
+        EXPECT_FALSE(makeCommandOutputType(QString::fromUtf8(other)).has_value()) << other;
 }
 
 // What the final name would replace is found on that name, the extension
@@ -82,7 +83,7 @@ TEST(MakeChoices, TheFinalNameSaysWhatTheAlbumWouldReplace) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " " + c.typed);
         AlbumSettings settings;
-        settings.outputType = QString::fromLatin1(c.type);
+        settings.outputType = enumFromLegacy<OutputType>(QLatin1String(c.type)).value();
         const auto output = makeOutputFor(settings, toQString(dir.path() / c.typed));
         ASSERT_EQ(output.has_value(), !c.refused);
         if (c.refused) {

@@ -39,12 +39,12 @@ class ProjectFileTest : public ::testing::Test {
         writePhoto(dir.path() / "c.jpg", 800, 600, Qt::blue);
         model = importedProject(folder,
                                 {dir.path() / "a.jpg", dir.path() / "b.jpg", dir.path() / "c.jpg"});
-        model.settings.outputType = QStringLiteral("MP4");
-        model.settings.outputWidth = QString::number(kSize.width());
-        model.settings.outputHeight = QString::number(kSize.height());
-        model.settings.tvSystem = QStringLiteral("NTSC");
-        model.settings.quality = QStringLiteral("yiban_huazhi");
-        model.settings.lyricKind = QStringLiteral("shiyong_lrcksc");
+        model.settings.outputType = OutputType::Mp4;
+        model.settings.outputWidth = kSize.width();
+        model.settings.outputHeight = kSize.height();
+        model.settings.tvSystem = TvSystem::Ntsc;
+        model.settings.quality = Quality::Normal;
+        model.settings.lyricKind = LyricKind::Both;
         model.settings.portraitCrop = PortraitCrop::TemplateDefault;  // all photos are landscape
         model.settings.loopMusicToFill = true;
         model.settings.karaokeRowALeft = 240;

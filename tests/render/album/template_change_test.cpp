@@ -27,8 +27,8 @@ class TemplateChangeTest : public ::testing::Test {
         writePhoto(dir.path() / "a.jpg", 800, 600, Qt::red);
         writePhoto(dir.path() / "b.jpg", 800, 600, Qt::green);
         model = importedProject(folder, {dir.path() / "a.jpg", dir.path() / "b.jpg"});
-        model.settings.outputWidth = QString::number(kSize.width());
-        model.settings.outputHeight = QString::number(kSize.height());
+        model.settings.outputWidth = kSize.width();
+        model.settings.outputHeight = kSize.height();
         ASSERT_EQ(model.photos.size(), 2u);
     }
 

@@ -126,7 +126,7 @@ TEST(LyricOverlay, TheLyricKindDecidesWhetherLrcLinesAreDrawn) {
         OverlayProject p;
         p.addSong(50, p.addLyric("[00:00.00]x\n"));
         if (c.karaokeRows) p.addKaraoke("");
-        p.model.settings.lyricKind = c.kind;
+        p.model.settings.lyricKind = enumFromLegacy<LyricKind>(QLatin1String(c.kind)).value();
         std::vector<UserError> messages;
         const LyricOverlay lyric(p.model, {}, messages);
         EXPECT_EQ(lyric.enabled(), c.drawn) << c.kind;

@@ -4,7 +4,7 @@
 
 namespace orvane::testing {
 
-OverlayProject::OverlayProject() { model.settings.lyricKind = QStringLiteral("shiyong_lrcksc"); }
+OverlayProject::OverlayProject() { model.settings.lyricKind = LyricKind::Both; }
 
 QString OverlayProject::write(const std::string& name, const std::string& content) const {
     const fs::path path = m_dir.path() / name;

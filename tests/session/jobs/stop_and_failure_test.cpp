@@ -97,10 +97,10 @@ void albumProject(JobWorld& w) {
     w.apply(
         importing({w.photo("a.jpg", 400, 300, Qt::red), w.photo("b.jpg", 400, 300, Qt::green)}));
     ProjectModel sized = w.session->model();
-    sized.settings.outputType = QStringLiteral("AVI");
-    sized.settings.outputWidth = QStringLiteral("160");
-    sized.settings.outputHeight = QStringLiteral("96");
-    sized.settings.quality = QStringLiteral("yiban_huazhi");
+    sized.settings.outputType = OutputType::Avi;
+    sized.settings.outputWidth = 160;
+    sized.settings.outputHeight = 96;
+    sized.settings.quality = Quality::Normal;
     w.session->commit(std::move(sized));
 }
 
