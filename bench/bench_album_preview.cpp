@@ -101,7 +101,7 @@ struct Fixture {
         }
         ksc.close();
         orvane::MusicEntry song;
-        song.frameCount = "4500";
+        song.frameCount = 4500;
         song.boundLyric = "k";
         model.music.append(song);
         orvane::LyricEntry lyric;

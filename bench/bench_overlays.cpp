@@ -51,15 +51,15 @@ struct Fixture {
         ksc.close();
 
         orvane::MusicEntry song;
-        song.frameCount = QString::number(kSongFrames);
+        song.frameCount = kSongFrames;
         song.boundLyric = "k";
         model.music.append(song);
         orvane::LyricEntry lyric;
         lyric.location = QString::fromStdString((dir / "song.lrc").string());
         lyric.boundMusic = "k";
-        lyric.fontSize = "14";
-        lyric.hAlign = "juzhong";
-        lyric.vAlign = "shangmian";
+        lyric.fontSize = 14;
+        lyric.hAlign = LyricHAlign::Centre;
+        lyric.vAlign = LyricVAlign::Top;
         model.lyrics.append(lyric);
         orvane::KaraokeEntry karaoke;
         karaoke.location = QString::fromStdString((dir / "song.ksc").string());

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
                 choice.text = QString::fromUtf8(text);
                 choice.startTime = QString::fromLatin1(start);
                 choice.motionKey = QString::fromLatin1(motion);
-                choice.fontSize = QStringLiteral("20");
+                choice.fontSize = "20";
                 model.textEffects.append(makeTextEffect(choice).value());
             }
             return {};

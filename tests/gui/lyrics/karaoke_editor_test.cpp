@@ -141,11 +141,11 @@ TEST_F(KaraokeEditorTest, TheSettingsWindowWritesTheClickedEntryInItsEncodings) 
     EXPECT_EQ(e.colorValue, "65535");
     EXPECT_EQ(e.fillColorName, "clRed");
     EXPECT_EQ(e.fillColorValue, "255");
-    EXPECT_EQ(e.fontSize, "30");
-    EXPECT_EQ(e.bold, "T");
-    EXPECT_EQ(e.italic, "T");
-    EXPECT_EQ(e.underline, "F");
-    EXPECT_EQ(e.script, "fanti");
+    EXPECT_EQ(e.fontSize, 30);
+    EXPECT_EQ(e.bold, true);
+    EXPECT_EQ(e.italic, true);
+    EXPECT_EQ(e.underline, false);
+    EXPECT_EQ(e.script, KaraokeScript::Traditional);
     EXPECT_EQ(editor->list()->topLevelItem(1)->text(10), "繁体");
     EXPECT_EQ(session->model().karaoke.at(0).colorName, "clWhite");
 

@@ -202,15 +202,15 @@ TEST_F(AlbumBuildTest, FramesOfTheVideoAreTheFramesRenderedDirectly) {
     text.text = QStringLiteral("你好 Orvane");
     text.startTime = QStringLiteral("00:00");
     text.endTime = QStringLiteral("暂无");
-    text.runState = QStringLiteral("tingzhi");
+    text.runState = RunState::Stopped;
     text.motionKey = QStringLiteral("congzuoxiangyou");
     text.x = QStringLiteral("0");
     text.y = QStringLiteral("144");
     text.colorName = QStringLiteral("clYellow");
     text.colorValue = QStringLiteral("65535");
     text.fontName = QStringLiteral("黑体");
-    text.fontSize = QStringLiteral("30");
-    text.bold = text.italic = text.underline = QStringLiteral("0");
+    text.fontSize = 30;
+    text.bold = text.italic = text.underline = false;
     model.textEffects.append(text);
     model.settings.quality = Quality::High;
     const fs::path output = dir.path() / "album.mpg";

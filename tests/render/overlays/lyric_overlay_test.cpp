@@ -140,7 +140,7 @@ TEST(LyricOverlay, TheLyricKindDecidesWhetherLrcLinesAreDrawn) {
 TEST(LyricOverlay, TheLabelIsStyledAtTheAlbumScaleAndPlacedInTheFrame) {
     OverlayProject p;
     const int row = p.addLyric("[00:01.00]歌词一行\n");
-    p.model.lyrics.at(0).fontSize = "20";
+    p.model.lyrics.at(0).fontSize = 20;
     p.addSong(100, row);
     std::vector<UserError> messages;
     LyricOverlay lyric(p.model, {}, messages);

@@ -289,7 +289,7 @@ const FailureCase kFailureCases[] = {
          song.fileType = QStringLiteral(".mp3");
          song.location = toQString(w.in / "noise.mp3");
          song.duration = QStringLiteral("00:00:01");
-         song.frameCount = QStringLiteral("25");
+         song.frameCount = 25;
          ProjectModel withSong = w.session->model();
          withSong.music.append(song);
          w.session->commit(std::move(withSong));
