@@ -92,7 +92,7 @@ TEST_F(MakeAlbumWindowTest, WithoutPhotosEveryMakeCommandOnlySaysSo) {
     for (const char* type : {"VCD", "SVCD", "DVD", "AVI", "XLTP"}) {
         QString said;
         answerMessage(&said);
-        runMakeCommand(*session, *windows, QString::fromLatin1(type));
+        runMakeCommand(*session, *windows, enumFromLegacy<OutputType>(QLatin1String(type)).value());
         EXPECT_EQ(said, QStringLiteral("没有添加相片文件！")) << type;
     }
     EXPECT_TRUE(chooser.filters.isEmpty());  // no save dialog was shown
@@ -112,7 +112,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
                          [&logText, log] { logText = log->toPlainText(); });
         answerMessage(&said);
     });
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
 
     EXPECT_EQ(chooser.filters, QStringList{QStringLiteral("生成 JPG 序列图片|*.JPG")});
     EXPECT_EQ(savedName, QStringLiteral("保存文件名: album"));
@@ -137,7 +137,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
     chooseSize();
     QString asked;
     answerReplace("Button_quxiao", &asked);
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
     EXPECT_EQ(asked, QStringLiteral("文件已存在，是否替换？\n") + toQString(out));
     EXPECT_EQ(again.filters.size(), 2);  // the dialog came back
     EXPECT_EQ(readFile(out / "171.JPG"), "an older, longer sequence");
@@ -148,7 +148,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
     answerReplace("Button_tihuan", &asked);
     said.clear();
     whenShown(QStringLiteral("TfrmMain"), [&](QWidget*) { answerMessage(&said); });
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
     EXPECT_TRUE(said.startsWith(QStringLiteral("相册制作完成！"))) << said.toStdString();
     EXPECT_TRUE(fs::exists(out / "170.JPG"));
     EXPECT_FALSE(fs::exists(out / "171.JPG"));
@@ -158,7 +158,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
     chooseOutputs({toQString(dir.path() / "mine")});
     chooseSize();
     answerMessage(&said);
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
     EXPECT_EQ(said, QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
     EXPECT_EQ(readFile(dir.path() / "mine" / "notes.txt"), "mine");
 }
@@ -175,7 +175,7 @@ TEST_F(MakeAlbumWindowTest, AnAlbumReplacesAnExistingFileOnlyWhenTheUserAgrees) 
     chooseSize();
     QString asked;
     answerReplace("Button_quxiao", &asked);
-    runMakeCommand(*session, *windows, QStringLiteral("MP4"));
+    runMakeCommand(*session, *windows, OutputType::Mp4);
     EXPECT_EQ(asked, QStringLiteral("文件已存在，是否替换？\n") + toQString(video));
     EXPECT_EQ(chooser.filters.size(), 2);  // "取消" went back to the save dialog
     EXPECT_EQ(readFile(video), "an earlier album");
@@ -195,7 +195,7 @@ TEST_F(MakeAlbumWindowTest, AnAlbumReplacesAnExistingFileOnlyWhenTheUserAgrees) 
     answerReplace("Button_tihuan", &asked);
     QString said;
     whenShown(QStringLiteral("TfrmMain"), [&](QWidget*) { answerMessage(&said); });
-    runMakeCommand(*session, *windows, QStringLiteral("MP4"));
+    runMakeCommand(*session, *windows, OutputType::Mp4);
     EXPECT_TRUE(said.startsWith(QStringLiteral("相册制作完成！"))) << said.toStdString();
     EXPECT_EQ(readFile(video).substr(4, 4), "ftyp");
 }
@@ -233,7 +233,7 @@ TEST_F(MakeAlbumWindowTest, AnAlbumMadeWithoutSomePartsNamesThemAndKeepsItsLog) 
             child<QPushButton>(w, "Button_chakanrizhi")->click();
         },
         60000);
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
 
     EXPECT_TRUE(fs::exists(dir.path() / "without.mpg"));
     EXPECT_EQ(finalText,
@@ -259,7 +259,7 @@ TEST_F(MakeAlbumWindowTest, AMissingOutputFolderIsNamedInChinese) {
     chooseSize();
     QString said;
     answerMessage(&said);
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
     EXPECT_EQ(said, QStringLiteral("保存相册的文件夹不存在：") + toQString(gone));
     EXPECT_FALSE(fs::exists(gone));
 }
@@ -275,12 +275,12 @@ TEST_F(MakeAlbumWindowTest, AMakeWhileAnotherRunsIsRefusedInChinese) {
         QTimer::singleShot(0, w, [&, w] {
             chooseSize();
             answerMessage(&said);
-            runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+            runMakeCommand(*session, *windows, OutputType::Dvd);
             savedNameMeanwhile = child<QLabel>(w, "Label_baocunmingcheng")->text();
             child<QPushButton>(w, "Button_tingzhizhizuo")->click();
         });
     });
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
     EXPECT_EQ(said, QStringLiteral("正在制作另一个相册，请等它完成后再制作。"));
     EXPECT_EQ(savedNameMeanwhile, QStringLiteral("保存文件名: first"));
     EXPECT_FALSE(fs::exists(dir.path() / "second.mpg"));
@@ -292,7 +292,7 @@ TEST_F(MakeAlbumWindowTest, TheMp4CommandMakesAnMp4File) {
     chooseSize();
     QString said;
     whenShown(QStringLiteral("TfrmMain"), [&](QWidget*) { answerMessage(&said); });
-    runMakeCommand(*session, *windows, makeCommandOutputType(QStringLiteral("MP4")));
+    runMakeCommand(*session, *windows, makeCommandOutputType(QStringLiteral("MP4")).value());
 
     EXPECT_EQ(chooser.filters, QStringList{QStringLiteral("MP4 格式相册|*.mp4")});
     EXPECT_TRUE(said.startsWith(QStringLiteral("相册制作完成！"))) << said.toStdString();
@@ -323,7 +323,7 @@ TEST_F(MakeAlbumWindowTest, AStopHalfWayLeavesNoFileAndTheProjectAsItWas) {
         poll->start(1);
     });
     const ProjectModel before = session->model();
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
     stopTookMs = clock->isValid() ? clock->elapsed() : -1;
 
     EXPECT_TRUE(stopWasEnabled);

@@ -146,7 +146,7 @@ TEST_F(SettingsWindowsTest, APictureSequenceAlsoAsksForTheImageFormat) {
 
     formats->setCurrentRow(3);
     window.hide();
-    window.prepare(QStringLiteral("AVI"));
+    window.prepare(OutputType::Avi);
     window.show();
     EXPECT_FALSE(formats->isVisible());
     EXPECT_EQ(window.width(), 660);
@@ -165,21 +165,21 @@ TEST_F(SettingsWindowsTest, StartGoesOnAndTheCloseControlOrEscCancels) {
     ASSERT_TRUE(marker);
 
     soon([&] { window.close(); });
-    EXPECT_FALSE(window.askBeforeMaking(QStringLiteral("DVD")));
+    EXPECT_FALSE(window.askBeforeMaking(OutputType::Dvd));
     EXPECT_TRUE(window.cancelled());
     EXPECT_EQ(marker->text(), "quxiao");
 
     // The next make clears the marker before it asks.
     soon([&] { find<QPushButton>(&window, "suiButton_kaishizhizuo")->click(); });
-    EXPECT_TRUE(window.askBeforeMaking(QStringLiteral("DVD")));
+    EXPECT_TRUE(window.askBeforeMaking(OutputType::Dvd));
     EXPECT_EQ(marker->text(), "");
 
     soon([&] { press(&window, Qt::Key_Escape); });
-    EXPECT_FALSE(window.askBeforeMaking(QStringLiteral("SVCD")));
+    EXPECT_FALSE(window.askBeforeMaking(OutputType::Svcd));
     EXPECT_EQ(marker->text(), "quxiao");
 
     soon([&] { press(&window, Qt::Key_Return); });
-    EXPECT_TRUE(window.askBeforeMaking(QStringLiteral("SVCD")));
+    EXPECT_TRUE(window.askBeforeMaking(OutputType::Svcd));
     EXPECT_FALSE(window.cancelled());
 }
 
