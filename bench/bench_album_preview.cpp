@@ -111,7 +111,7 @@ struct Fixture {
         orvane::KaraokeEntry karaoke;
         karaoke.location = QString::fromStdString((dir / "song.ksc").string());
         model.karaoke.append(karaoke);
-        model.settings.lyricKind = LyricKind::Both;
+        model.settings.lyricKind = orvane::LyricKind::Both;
         for (const auto& [text, motion] : {std::pair{"欢迎观看我们的电子相册", "congzuoxiangyou"},
                                            std::pair{"美好时光 2026", "youshangdaozuoxia"}}) {
             orvane::TextEffectChoice choice;
@@ -123,7 +123,7 @@ struct Fixture {
         }
         model.settings.outputWidth = 1280;
         model.settings.outputHeight = 720;
-        model.settings.syncMode = SyncMode::Photos;
+        model.settings.syncMode = orvane::SyncMode::Photos;
 
         preview = std::make_unique<orvane::AlbumPreview>(model, *folder);
         std::mt19937 random(42);

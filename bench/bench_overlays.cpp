@@ -58,13 +58,13 @@ struct Fixture {
         lyric.location = QString::fromStdString((dir / "song.lrc").string());
         lyric.boundMusic = "k";
         lyric.fontSize = 14;
-        lyric.hAlign = LyricHAlign::Centre;
-        lyric.vAlign = LyricVAlign::Top;
+        lyric.hAlign = orvane::LyricHAlign::Centre;
+        lyric.vAlign = orvane::LyricVAlign::Top;
         model.lyrics.append(lyric);
         orvane::KaraokeEntry karaoke;
         karaoke.location = QString::fromStdString((dir / "song.ksc").string());
         model.karaoke.append(karaoke);
-        model.settings.lyricKind = LyricKind::Both;
+        model.settings.lyricKind = orvane::LyricKind::Both;
         for (const auto& [text, motion] : {std::pair{"欢迎观看我们的电子相册", "congzuoxiangyou"},
                                            std::pair{"美好时光 2026", "youshangdaozuoxia"}}) {
             orvane::TextEffectChoice choice;
