@@ -101,7 +101,7 @@ struct Fixture {
         }
         ksc.close();
         orvane::MusicEntry song;
-        song.frameCount = "4500";
+        song.frameCount = 4500;
         song.boundLyric = "k";
         model.music.append(song);
         orvane::LyricEntry lyric;
@@ -111,7 +111,7 @@ struct Fixture {
         orvane::KaraokeEntry karaoke;
         karaoke.location = QString::fromStdString((dir / "song.ksc").string());
         model.karaoke.append(karaoke);
-        model.settings.lyricKind = "shiyong_lrcksc";
+        model.settings.lyricKind = orvane::LyricKind::Both;
         for (const auto& [text, motion] : {std::pair{"欢迎观看我们的电子相册", "congzuoxiangyou"},
                                            std::pair{"美好时光 2026", "youshangdaozuoxia"}}) {
             orvane::TextEffectChoice choice;
@@ -121,9 +121,9 @@ struct Fixture {
             choice.fontSize = "20";
             model.textEffects.append(orvane::makeTextEffect(choice).value());
         }
-        model.settings.outputWidth = "1280";
-        model.settings.outputHeight = "720";
-        model.settings.syncMode = "sui_zhaopian_tongbu";
+        model.settings.outputWidth = 1280;
+        model.settings.outputHeight = 720;
+        model.settings.syncMode = orvane::SyncMode::Photos;
 
         preview = std::make_unique<orvane::AlbumPreview>(model, *folder);
         std::mt19937 random(42);

@@ -51,20 +51,20 @@ struct Fixture {
         ksc.close();
 
         orvane::MusicEntry song;
-        song.frameCount = QString::number(kSongFrames);
+        song.frameCount = kSongFrames;
         song.boundLyric = "k";
         model.music.append(song);
         orvane::LyricEntry lyric;
         lyric.location = QString::fromStdString((dir / "song.lrc").string());
         lyric.boundMusic = "k";
-        lyric.fontSize = "14";
-        lyric.hAlign = "juzhong";
-        lyric.vAlign = "shangmian";
+        lyric.fontSize = 14;
+        lyric.hAlign = orvane::LyricHAlign::Centre;
+        lyric.vAlign = orvane::LyricVAlign::Top;
         model.lyrics.append(lyric);
         orvane::KaraokeEntry karaoke;
         karaoke.location = QString::fromStdString((dir / "song.ksc").string());
         model.karaoke.append(karaoke);
-        model.settings.lyricKind = "shiyong_lrcksc";
+        model.settings.lyricKind = orvane::LyricKind::Both;
         for (const auto& [text, motion] : {std::pair{"欢迎观看我们的电子相册", "congzuoxiangyou"},
                                            std::pair{"美好时光 2026", "youshangdaozuoxia"}}) {
             orvane::TextEffectChoice choice;

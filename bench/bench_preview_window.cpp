@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
         [&](ProjectModel& model, const WorkingFolder& folder, Progress& p) -> Result<void> {
             auto report = addMediaFiles(model, folder, panes, files, p);
             if (!report) return std::unexpected(report.error());
-            model.settings.outputWidth = QStringLiteral("1280");
-            model.settings.outputHeight = QStringLiteral("720");
+            model.settings.outputWidth = 1280;
+            model.settings.outputHeight = 720;
             for (const auto& [text, start, motion] :
                  {std::tuple{"甜蜜时光 · 相册回忆", "00:03", "congzuoxiangyou"},
                   std::tuple{"Orvane 示例相册", "00:40", "congyouxiangzuo"}}) {
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
                 choice.text = QString::fromUtf8(text);
                 choice.startTime = QString::fromLatin1(start);
                 choice.motionKey = QString::fromLatin1(motion);
-                choice.fontSize = QStringLiteral("20");
+                choice.fontSize = "20";
                 model.textEffects.append(makeTextEffect(choice).value());
             }
             return {};

@@ -38,20 +38,18 @@ std::vector<KaraokeMatch> karaokeMatches(const ProjectModel& model) {
 Result<KscDocument> parseKaraokeRow(const ProjectModel& model, int row, ScriptConverter& converter,
                                     int areaWidth) {
     const KaraokeEntry& entry = model.karaoke.at(static_cast<std::size_t>(row));
-    return parseKscFile(entry.location, {karaokeFontSize(entry, areaWidth), entry.script},
-                        converter);
+    return parseKscFile(entry.location,
+                        {karaokeFontSize(entry, areaWidth), legacyText(entry.script)}, converter);
 }
 
 bool albumDrawsLrc(const ProjectModel& model) {
-    const QString& kind = model.settings.lyricKind;
-    return model.karaoke.empty() || kind == QLatin1String("shiyong_lrc") ||
-           kind == QLatin1String("shiyong_lrcksc");
+    const LyricKind kind = model.settings.lyricKind;
+    return model.karaoke.empty() || kind == LyricKind::Lrc || kind == LyricKind::Both;
 }
 
 bool albumDrawsKaraoke(const ProjectModel& model) {
-    const QString& kind = model.settings.lyricKind;
-    return !model.karaoke.empty() &&
-           (kind == QLatin1String("shiyong_ksc") || kind == QLatin1String("shiyong_lrcksc"));
+    const LyricKind kind = model.settings.lyricKind;
+    return !model.karaoke.empty() && (kind == LyricKind::Karaoke || kind == LyricKind::Both);
 }
 
 bool albumAsksLyricKind(const ProjectModel& model) {

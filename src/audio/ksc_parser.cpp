@@ -62,7 +62,7 @@ QStringList KscDocument::sweepTimes() const {
 }
 
 int karaokeFontSize(const KaraokeEntry& entry, int areaWidth, int previewWidth) {
-    return fieldToInt(entry.fontSize, "karaoke font size") * areaWidth / previewWidth;
+    return entry.fontSize * areaWidth / previewWidth;
 }
 
 QFont kscMeasuringFont(int fontSize) {

@@ -12,7 +12,7 @@ QColor colorFromValue(const QString& value) {
 }
 
 int lyricFontSize(const LyricEntry& lyric, int sizeScaleWidth) {
-    return fieldToInt(lyric.fontSize, "lyric font size") * sizeScaleWidth / kLyricSampleWidth;
+    return lyric.fontSize * sizeScaleWidth / kLyricSampleWidth;
 }
 
 QFont lyricFont(const LyricEntry& lyric, int sizeScaleWidth) {
@@ -20,20 +20,20 @@ QFont lyricFont(const LyricEntry& lyric, int sizeScaleWidth) {
                       lyric.italic, lyric.underline);
 }
 
-QPoint placeLyricLabel(const QString& hAlign, const QString& vAlign, QSize area, QSize label,
+QPoint placeLyricLabel(LyricHAlign hAlign, LyricVAlign vAlign, QSize area, QSize label,
                        QPoint current) {
     QPoint p = current;
-    if (hAlign == QLatin1String("zuobian"))
+    if (hAlign == LyricHAlign::Left)
         p.setX(10);
-    else if (hAlign == QLatin1String("juzhong"))
+    else if (hAlign == LyricHAlign::Centre)
         p.setX((area.width() - label.width()) / 2);
-    else if (hAlign == QLatin1String("youbian"))
+    else if (hAlign == LyricHAlign::Right)
         p.setX(area.width() - label.width() - 10);
-    if (vAlign == QLatin1String("shangmian"))
+    if (vAlign == LyricVAlign::Top)
         p.setY(10);
-    else if (vAlign == QLatin1String("zhongjian"))
+    else if (vAlign == LyricVAlign::Middle)
         p.setY((area.height() - label.height()) / 2);
-    else if (vAlign == QLatin1String("xiamian"))
+    else if (vAlign == LyricVAlign::Bottom)
         p.setY(area.height() - label.height() - 10);
     return p;
 }

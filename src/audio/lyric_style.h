@@ -30,7 +30,7 @@ int lyricFontSize(const LyricEntry& lyric, int sizeScaleWidth);
 // size: left 10 / centred / right 10 from the edge, top 10 / middle /
 // bottom 10. A placement word that is none of the three keeps the
 // coordinate of `current`.
-QPoint placeLyricLabel(const QString& hAlign, const QString& vAlign, QSize area, QSize label,
+QPoint placeLyricLabel(LyricHAlign hAlign, LyricVAlign vAlign, QSize area, QSize label,
                        QPoint current = {});
 
 struct LyricLabel {

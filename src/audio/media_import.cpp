@@ -70,7 +70,7 @@ Result<MediaImportReport> importSongs(ProjectModel& model, const WorkingFolder& 
         song.location = path;
         const SongDuration d = songDuration(length->milliseconds());
         song.duration = d.duration;
-        song.frameCount = d.frameCount;
+        song.frameCount = songFrameCount(length->milliseconds());
         model.music.append(std::move(song));
         ++report.added;
     }
@@ -115,9 +115,9 @@ Result<MediaImportReport> importLyrics(ProjectModel& model, const WorkingFolder&
         lyric.fileName = mediaDisplayName(path);
         lyric.fileType = mediaFileType(path);
         lyric.location = path;
-        lyric.bold = QStringLiteral("cuti");
-        lyric.hAlign = QStringLiteral("juzhong");
-        lyric.vAlign = QStringLiteral("xiamian");
+        lyric.bold = true;
+        lyric.hAlign = LyricHAlign::Centre;
+        lyric.vAlign = LyricVAlign::Bottom;
         model.lyrics.append(std::move(lyric));
         ++report.added;
         progress.advance();
@@ -187,7 +187,7 @@ void removeAllSongs(ProjectModel& model, const WorkingFolder& folder, MediaPanes
         setPaneCell(panes.lyricBound, q, kUnboundLyricMarker);
     }
     // Without songs the album's length follows the photos again.
-    model.settings.syncMode = QStringLiteral("sui_zhaopian_tongbu");
+    model.settings.syncMode = SyncMode::Photos;
     model.settings.loopMusicToFill = false;
     model.settings.loopPicturesToFill = false;
 }

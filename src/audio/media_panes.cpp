@@ -28,7 +28,7 @@ QStringList lyricPaneRow(const LyricEntry& lyric, const QString& bound) {
             lyric.location,
             bound,
             lyric.colorName,
-            lyric.fontSize,
+            QString::number(lyric.fontSize),
             lyric.fontName,
             lyricStyleText(lyric),
             lyricHAlignText(lyric.hAlign),
@@ -55,23 +55,37 @@ QStringList lyricHintTexts(const LyricEntry& lyric, int row) {
 
 QString lyricStyleText(const LyricEntry& lyric) {
     QString text;
-    if (lyric.bold == QLatin1String("cuti")) text += QStringLiteral("[粗体]");
-    if (lyric.italic == QLatin1String("xieti")) text += QStringLiteral("[斜体]");
-    if (lyric.underline == QLatin1String("xiahuaxian")) text += QStringLiteral("[下划线]");
+    if (lyric.bold) text += QStringLiteral("[粗体]");
+    if (lyric.italic) text += QStringLiteral("[斜体]");
+    if (lyric.underline) text += QStringLiteral("[下划线]");
     return text;
 }
 
-QString lyricHAlignText(const QString& hAlign) {
-    if (hAlign == QLatin1String("zuobian")) return QStringLiteral("歌词左边");
-    if (hAlign == QLatin1String("juzhong")) return QStringLiteral("歌词居中");
-    if (hAlign == QLatin1String("youbian")) return QStringLiteral("歌词右边");
+QString lyricHAlignText(LyricHAlign hAlign) {
+    switch (hAlign) {
+        case LyricHAlign::Left:
+            return QStringLiteral("歌词左边");
+        case LyricHAlign::Centre:
+            return QStringLiteral("歌词居中");
+        case LyricHAlign::Right:
+            return QStringLiteral("歌词右边");
+        case LyricHAlign::Unset:
+            break;
+    }
     return QString();
 }
 
-QString lyricVAlignText(const QString& vAlign) {
-    if (vAlign == QLatin1String("shangmian")) return QStringLiteral("歌词在上面");
-    if (vAlign == QLatin1String("zhongjian")) return QStringLiteral("歌词在中间");
-    if (vAlign == QLatin1String("xiamian")) return QStringLiteral("歌词在下面");
+QString lyricVAlignText(LyricVAlign vAlign) {
+    switch (vAlign) {
+        case LyricVAlign::Top:
+            return QStringLiteral("歌词在上面");
+        case LyricVAlign::Middle:
+            return QStringLiteral("歌词在中间");
+        case LyricVAlign::Bottom:
+            return QStringLiteral("歌词在下面");
+        case LyricVAlign::Unset:
+            break;
+    }
     return QString();
 }
 

@@ -43,7 +43,7 @@ QStringList lyricHintTexts(const LyricEntry& lyric, int row);
 // "[粗体]", "[斜体]", "[下划线]" for the styles that are on, in that order.
 QString lyricStyleText(const LyricEntry& lyric);
 // "歌词左边" / "歌词居中" / "歌词右边"; "歌词在上面" / "歌词在中间" / "歌词在下面".
-QString lyricHAlignText(const QString& hAlign);
-QString lyricVAlignText(const QString& vAlign);
+QString lyricHAlignText(LyricHAlign hAlign);
+QString lyricVAlignText(LyricVAlign vAlign);
 
 }  // namespace orvane

@@ -6,6 +6,71 @@
 
 namespace orvane {
 
+namespace {
+
+constexpr EnumWord<OutputType> kOutputTypeWords[] = {
+    {OutputType::Vcd, "vcd", "VCD"}, {OutputType::Svcd, "svcd", "SVCD"},
+    {OutputType::Dvd, "dvd", "DVD"}, {OutputType::Avi, "avi", "AVI"},
+    {OutputType::Mp4, "mp4", "MP4"}, {OutputType::PictureSequence, "pictures", "XLTP"},
+};
+constexpr EnumWord<TvSystem> kTvSystemWords[] = {
+    {TvSystem::Pal, "pal", "PAL"},
+    {TvSystem::Ntsc, "ntsc", "NTSC"},
+};
+constexpr EnumWord<Quality> kQualityWords[] = {
+    {Quality::Normal, "normal", "yiban_huazhi"},
+    {Quality::High, "high", "gaoqing_huazhi"},
+};
+constexpr EnumWord<SyncMode> kSyncModeWords[] = {
+    {SyncMode::Photos, "photos", "sui_zhaopian_tongbu"},
+    {SyncMode::Music, "music", "sui_yinyue_tongbu"},
+};
+constexpr EnumWord<LyricKind> kLyricKindWords[] = {
+    {LyricKind::Lrc, "lrc", "shiyong_lrc"},
+    {LyricKind::Karaoke, "ksc", "shiyong_ksc"},
+    {LyricKind::Both, "both", "shiyong_lrcksc"},
+};
+// Both project file versions store the crop styles by these names.
+constexpr EnumWord<LandscapeCrop> kLandscapeCropWords[] = {
+    {LandscapeCrop::FullScreen, "fullScreen", "fullScreen"},
+    {LandscapeCrop::TemplateDefault, "templateDefault", "templateDefault"},
+};
+constexpr EnumWord<PortraitCrop> kPortraitCropWords[] = {
+    {PortraitCrop::ZoomedPart, "zoomedPart", "zoomedPart"},
+    {PortraitCrop::TemplateDefault, "templateDefault", "templateDefault"},
+};
+
+}  // namespace
+
+template <>
+std::span<const EnumWord<OutputType>> enumWords<OutputType>() {
+    return kOutputTypeWords;
+}
+template <>
+std::span<const EnumWord<TvSystem>> enumWords<TvSystem>() {
+    return kTvSystemWords;
+}
+template <>
+std::span<const EnumWord<Quality>> enumWords<Quality>() {
+    return kQualityWords;
+}
+template <>
+std::span<const EnumWord<SyncMode>> enumWords<SyncMode>() {
+    return kSyncModeWords;
+}
+template <>
+std::span<const EnumWord<LyricKind>> enumWords<LyricKind>() {
+    return kLyricKindWords;
+}
+template <>
+std::span<const EnumWord<LandscapeCrop>> enumWords<LandscapeCrop>() {
+    return kLandscapeCropWords;
+}
+template <>
+std::span<const EnumWord<PortraitCrop>> enumWords<PortraitCrop>() {
+    return kPortraitCropWords;
+}
+
 CropStyles cropStyles(const AlbumSettings& settings) {
     return {settings.landscapeCrop, settings.portraitCrop};
 }
@@ -20,11 +85,11 @@ QString portraitCropCaption(PortraitCrop crop) {
                                             : QStringLiteral("竖照片使用模板特效默认效果");
 }
 
-std::vector<OutputSize> outputSizes(const QString& outputType) {
+std::vector<OutputSize> outputSizes(OutputType outputType) {
     std::vector<OutputSize> sizes = {
         {320, 176}, {464, 256}, {640, 368}, {800, 480}, {1280, 720},
     };
-    if (outputType != QLatin1String("VCD")) {
+    if (outputType != OutputType::Vcd) {
         sizes.push_back({1440, 816});
         sizes.push_back({1600, 896});
         sizes.push_back({1920, 1080});
@@ -39,8 +104,8 @@ QString outputSizeText(OutputSize size) {
 bool selectOutputSize(AlbumSettings& settings, int index) {
     const auto sizes = outputSizes(settings.outputType);
     if (index < 0 || index >= static_cast<int>(sizes.size())) return false;
-    settings.outputWidth = QString::number(sizes[static_cast<std::size_t>(index)].width);
-    settings.outputHeight = QString::number(sizes[static_cast<std::size_t>(index)].height);
+    settings.outputWidth = sizes[static_cast<std::size_t>(index)].width;
+    settings.outputHeight = sizes[static_cast<std::size_t>(index)].height;
     return true;
 }
 
@@ -49,28 +114,19 @@ std::vector<QString> imageSequenceFormats() {
             QStringLiteral("PCX")};
 }
 
-namespace {
-const QString kPictureSequence = QStringLiteral("XLTP");
-const QString kPhotoLength = QStringLiteral("sui_zhaopian_tongbu");
-const QString kMusicLength = QStringLiteral("sui_yinyue_tongbu");
-const QString kLrcOnly = QStringLiteral("shiyong_lrc");
-const QString kKaraokeOnly = QStringLiteral("shiyong_ksc");
-const QString kBothLyrics = QStringLiteral("shiyong_lrcksc");
-}  // namespace
-
-void prepareOutputSize(AlbumSettings& settings, const QString& outputType) {
+void prepareOutputSize(AlbumSettings& settings, OutputType outputType) {
     settings.outputType = outputType;
     selectOutputSize(settings, kDefaultOutputSizeIndex);
 }
 
 void restoreOutputDefaults(AlbumSettings& settings) {
     selectOutputSize(settings, kDefaultOutputSizeIndex);
-    if (settings.outputType == kPictureSequence)
+    if (settings.outputType == OutputType::PictureSequence)
         settings.imageSequenceFormat = QStringLiteral("JPG");
 }
 
 int selectedOutputSizeIndex(const AlbumSettings& settings) {
-    const OutputSize current{settings.outputWidth.toInt(), settings.outputHeight.toInt()};
+    const OutputSize current{settings.outputWidth, settings.outputHeight};
     const auto sizes = outputSizes(settings.outputType);
     for (std::size_t i = 0; i < sizes.size(); ++i)
         if (sizes[i] == current) return static_cast<int>(i);
@@ -78,7 +134,7 @@ int selectedOutputSizeIndex(const AlbumSettings& settings) {
 }
 
 QString currentOutputSizeText(const AlbumSettings& settings) {
-    return outputSizeText({settings.outputWidth.toInt(), settings.outputHeight.toInt()});
+    return outputSizeText({settings.outputWidth, settings.outputHeight});
 }
 
 bool chooseImageSequenceFormat(AlbumSettings& settings, const QString& format) {
@@ -88,9 +144,12 @@ bool chooseImageSequenceFormat(AlbumSettings& settings, const QString& format) {
     return true;
 }
 
+QString outputTypeCaption(OutputType outputType) { return legacyText(outputType); }
+
 QString outputTypeText(const AlbumSettings& settings) {
-    return settings.outputType == kPictureSequence ? settings.imageSequenceFormat
-                                                   : settings.outputType;
+    return settings.outputType == OutputType::PictureSequence
+               ? settings.imageSequenceFormat
+               : outputTypeCaption(settings.outputType);
 }
 
 QString optionCaption(SettingsOption option) {
@@ -128,23 +187,23 @@ QString optionCaption(SettingsOption option) {
 void chooseOption(AlbumSettings& settings, SettingsOption option) {
     switch (option) {
         case SettingsOption::PhotoLength:
-            settings.syncMode = kPhotoLength;
+            settings.syncMode = SyncMode::Photos;
             settings.loopPicturesToFill = false;
             return;
         case SettingsOption::MusicLength:
-            settings.syncMode = kMusicLength;
+            settings.syncMode = SyncMode::Music;
             return;
         case SettingsOption::Pal:
-            settings.tvSystem = QStringLiteral("PAL");
+            settings.tvSystem = TvSystem::Pal;
             return;
         case SettingsOption::Ntsc:
-            settings.tvSystem = QStringLiteral("NTSC");
+            settings.tvSystem = TvSystem::Ntsc;
             return;
         case SettingsOption::NormalQuality:
-            settings.quality = QStringLiteral("yiban_huazhi");
+            settings.quality = Quality::Normal;
             return;
         case SettingsOption::HighQuality:
-            settings.quality = QStringLiteral("gaoqing_huazhi");
+            settings.quality = Quality::High;
             return;
         case SettingsOption::LandscapeFullScreen:
             settings.landscapeCrop = LandscapeCrop::FullScreen;
@@ -159,13 +218,13 @@ void chooseOption(AlbumSettings& settings, SettingsOption option) {
             settings.portraitCrop = PortraitCrop::TemplateDefault;
             return;
         case SettingsOption::LrcLyrics:
-            settings.lyricKind = kLrcOnly;
+            settings.lyricKind = LyricKind::Lrc;
             return;
         case SettingsOption::KaraokeLyrics:
-            settings.lyricKind = kKaraokeOnly;
+            settings.lyricKind = LyricKind::Karaoke;
             return;
         case SettingsOption::BothLyrics:
-            settings.lyricKind = kBothLyrics;
+            settings.lyricKind = LyricKind::Both;
             return;
     }
 }
@@ -173,17 +232,17 @@ void chooseOption(AlbumSettings& settings, SettingsOption option) {
 bool isChosen(const AlbumSettings& settings, SettingsOption option) {
     switch (option) {
         case SettingsOption::PhotoLength:
-            return settings.syncMode != kMusicLength;
+            return settings.syncMode != SyncMode::Music;
         case SettingsOption::MusicLength:
-            return settings.syncMode == kMusicLength;
+            return settings.syncMode == SyncMode::Music;
         case SettingsOption::Pal:
-            return settings.tvSystem == QLatin1String("PAL");
+            return settings.tvSystem == TvSystem::Pal;
         case SettingsOption::Ntsc:
-            return settings.tvSystem == QLatin1String("NTSC");
+            return settings.tvSystem == TvSystem::Ntsc;
         case SettingsOption::NormalQuality:
-            return settings.quality == QLatin1String("yiban_huazhi");
+            return settings.quality == Quality::Normal;
         case SettingsOption::HighQuality:
-            return settings.quality == QLatin1String("gaoqing_huazhi");
+            return settings.quality == Quality::High;
         case SettingsOption::LandscapeFullScreen:
             return settings.landscapeCrop == LandscapeCrop::FullScreen;
         case SettingsOption::LandscapeTemplateDefault:
@@ -193,22 +252,22 @@ bool isChosen(const AlbumSettings& settings, SettingsOption option) {
         case SettingsOption::PortraitTemplateDefault:
             return settings.portraitCrop == PortraitCrop::TemplateDefault;
         case SettingsOption::LrcLyrics:
-            return settings.lyricKind == kLrcOnly;
+            return settings.lyricKind == LyricKind::Lrc;
         case SettingsOption::KaraokeLyrics:
-            return settings.lyricKind == kKaraokeOnly;
+            return settings.lyricKind == LyricKind::Karaoke;
         case SettingsOption::BothLyrics:
-            return settings.lyricKind == kBothLyrics;
+            return settings.lyricKind == LyricKind::Both;
     }
     return false;
 }
 
 void resetAlbumLength(AlbumSettings& settings) {
-    settings.syncMode = kPhotoLength;
+    settings.syncMode = SyncMode::Photos;
     settings.loopMusicToFill = false;
     settings.loopPicturesToFill = false;
 }
 
-bool picturesCanLoop(const AlbumSettings& settings) { return settings.syncMode == kMusicLength; }
+bool picturesCanLoop(const AlbumSettings& settings) { return settings.syncMode == SyncMode::Music; }
 
 bool setLoopPicturesToFill(AlbumSettings& settings, bool on) {
     if (on && !picturesCanLoop(settings)) return false;
@@ -216,22 +275,16 @@ bool setLoopPicturesToFill(AlbumSettings& settings, bool on) {
     return true;
 }
 
-QString qualityCaption(const QString& quality) {
-    if (quality == QLatin1String("yiban_huazhi")) return QStringLiteral("一般画质");
-    if (quality == QLatin1String("gaoqing_huazhi")) return QStringLiteral("高清画质");
-    return {};
+QString qualityCaption(Quality quality) {
+    return quality == Quality::High ? QStringLiteral("高清画质") : QStringLiteral("一般画质");
 }
 
-QString tvSystemCaption(const QString& tvSystem) {
-    if (tvSystem == QLatin1String("PAL")) return QStringLiteral("PAL制式");
-    if (tvSystem == QLatin1String("NTSC")) return QStringLiteral("NTSC制式");
-    return {};
+QString tvSystemCaption(TvSystem tvSystem) {
+    return tvSystem == TvSystem::Ntsc ? QStringLiteral("NTSC制式") : QStringLiteral("PAL制式");
 }
 
-QString syncModeCaption(const QString& syncMode) {
-    if (syncMode == QLatin1String("sui_zhaopian_tongbu")) return QStringLiteral("相片为准");
-    if (syncMode == QLatin1String("sui_yinyue_tongbu")) return QStringLiteral("音乐为准");
-    return {};
+QString syncModeCaption(SyncMode syncMode) {
+    return syncMode == SyncMode::Music ? QStringLiteral("音乐为准") : QStringLiteral("相片为准");
 }
 
 SummaryRow summaryRow(const ProjectModel& model, SummaryItem item) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+#include "base/enum_words.h"
+
 namespace orvane {
 
 // Extensions of working files; fixed for the whole run.
@@ -37,16 +39,41 @@ struct CropStyles {
 inline constexpr CropStyles kWholePhotoCrop{LandscapeCrop::TemplateDefault,
                                             PortraitCrop::TemplateDefault};
 
+// What a make writes: a video of one of five kinds, or a picture sequence
+// (a folder of numbered pictures, "XLTP" in the tables).
+enum class OutputType { Vcd, Svcd, Dvd, Avi, Mp4, PictureSequence };
+enum class TvSystem { Pal, Ntsc };
+enum class Quality { Normal, High };
+// Whether the album lasts as long as its photos or as its songs.
+enum class SyncMode { Photos, Music };
+// Which lyrics an album with karaoke files shows.
+enum class LyricKind { Lrc, Karaoke, Both };
+
+template <>
+std::span<const EnumWord<OutputType>> enumWords<OutputType>();
+template <>
+std::span<const EnumWord<TvSystem>> enumWords<TvSystem>();
+template <>
+std::span<const EnumWord<Quality>> enumWords<Quality>();
+template <>
+std::span<const EnumWord<SyncMode>> enumWords<SyncMode>();
+template <>
+std::span<const EnumWord<LyricKind>> enumWords<LyricKind>();
+template <>
+std::span<const EnumWord<LandscapeCrop>> enumWords<LandscapeCrop>();
+template <>
+std::span<const EnumWord<PortraitCrop>> enumWords<PortraitCrop>();
+
 struct AlbumSettings {
-    QString outputType = QStringLiteral("DVD");                // VCD, SVCD, DVD, AVI, MP4, XLTP
-    QString tvSystem = QStringLiteral("PAL");                  // PAL, NTSC
-    QString quality = QStringLiteral("gaoqing_huazhi");        // or "yiban_huazhi"
-    QString syncMode = QStringLiteral("sui_zhaopian_tongbu");  // or "sui_yinyue_tongbu"
-    QString outputWidth = QStringLiteral("1280");
-    QString outputHeight = QStringLiteral("720");
-    QString lyricKind = QStringLiteral("shiyong_lrcksc");  // shiyong_lrc / _ksc / _lrcksc
-    QString thumbWidth = QStringLiteral("180");
-    QString thumbHeight = QStringLiteral("180");
+    OutputType outputType = OutputType::Dvd;
+    TvSystem tvSystem = TvSystem::Pal;
+    Quality quality = Quality::High;
+    SyncMode syncMode = SyncMode::Photos;
+    int outputWidth = 1280;
+    int outputHeight = 720;
+    LyricKind lyricKind = LyricKind::Both;
+    int thumbWidth = 180;
+    int thumbHeight = 180;
     PackageExtensions ext;
 
     // Choices held by the settings windows themselves.
@@ -79,9 +106,9 @@ struct OutputSize {
 
 inline constexpr int kDefaultOutputSizeIndex = 4;  // 1280 × 720 in every list
 
-// The sizes offered for an output type ("VCD" has five, the others, "MP4"
+// The sizes offered for an output type (VCD has five, the others, MP4
 // included, eight: 320 × 176 up to 1920 × 1080).
-std::vector<OutputSize> outputSizes(const QString& outputType);
+std::vector<OutputSize> outputSizes(OutputType outputType);
 // "1920 × 1080"
 QString outputSizeText(OutputSize size);
 // Writes entry `index` of the list of the current output type into the
@@ -93,7 +120,7 @@ std::vector<QString> imageSequenceFormats();
 // What a make command does before it asks for the size: sets the output type
 // and selects the default entry of its list (1280 × 720), whatever size an
 // earlier make of another type chose.
-void prepareOutputSize(AlbumSettings& settings, const QString& outputType);
+void prepareOutputSize(AlbumSettings& settings, OutputType outputType);
 // "默认" of the output size window: the default entry and, for a picture
 // sequence, the format "JPG".
 void restoreOutputDefaults(AlbumSettings& settings);
@@ -103,6 +130,8 @@ int selectedOutputSizeIndex(const AlbumSettings& settings);
 QString currentOutputSizeText(const AlbumSettings& settings);
 // A format outside imageSequenceFormats() is ignored and returns false.
 bool chooseImageSequenceFormat(AlbumSettings& settings, const QString& format);
+// "VCD", "SVCD", "DVD", "AVI", "MP4" or "XLTP".
+QString outputTypeCaption(OutputType outputType);
 // The type display of the output size window: the output type, or for a
 // picture sequence its image format.
 QString outputTypeText(const AlbumSettings& settings);
@@ -172,8 +201,8 @@ std::vector<SummaryRow> summaryRows(const ProjectModel& model);
 // photos, songs and lyrics stand in their own side panels.
 std::vector<SummaryItem> otherSettingsSummaryItems();
 
-QString qualityCaption(const QString& quality);
-QString tvSystemCaption(const QString& tvSystem);
-QString syncModeCaption(const QString& syncMode);
+QString qualityCaption(Quality quality);
+QString tvSystemCaption(TvSystem tvSystem);
+QString syncModeCaption(SyncMode syncMode);
 
 }  // namespace orvane

@@ -26,13 +26,12 @@ int pointsToPixels(int points) {
     return static_cast<int>(scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72);
 }
 
-QFont styledFont(const QString& face, int points, const QString& bold, const QString& italic,
-                 const QString& underline) {
+QFont styledFont(const QString& face, int points, bool bold, bool italic, bool underline) {
     QFont font(face);
     font.setPixelSize(std::max(1, pointsToPixels(points)));
-    font.setBold(bold == QLatin1String("cuti"));
-    font.setItalic(italic == QLatin1String("xieti"));
-    font.setUnderline(underline == QLatin1String("xiahuaxian"));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
     return font;
 }
 

@@ -15,9 +15,7 @@ void installFontSubstitutions();
 // rounded), so that text measures the same on every machine and screen.
 int pointsToPixels(int points);
 
-// A face at a size in points with the style keywords of lyric and text rows:
-// bold "cuti", italic "xieti", underline "xiahuaxian" (anything else: off).
-QFont styledFont(const QString& face, int points, const QString& bold, const QString& italic,
-                 const QString& underline);
+// A face at a size in points with the styles of lyric and text rows.
+QFont styledFont(const QString& face, int points, bool bold, bool italic, bool underline);
 
 }  // namespace orvane

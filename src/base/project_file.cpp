@@ -5,7 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/file_io.h"
 #include "base/working_folder.h"
@@ -15,6 +17,8 @@ namespace orvane {
 namespace {
 
 const QString kFormatName = QStringLiteral("orvane-project");
+// The largest serial a JSON number holds exactly.
+constexpr double kMaxExactSerial = 9007199254740992.0;
 
 // A path as stored: relative to `anchor` when it lies in or below it.
 QString storedPath(const QString& path, const QString& anchor) {
@@ -31,34 +35,51 @@ QString absolutePath(const QString& stored, const QString& anchor) {
     return QDir::cleanPath(QDir(anchor).absoluteFilePath(stored));
 }
 
-// The fields of a row; `pathFields` are stored relative to `anchor`.
+// A field holding a path, stored relative to an anchor folder.
+template <typename Row>
+struct PathField {
+    const char* name;
+    QString Row::*member;
+};
+
+template <typename Row>
+using PathFields = std::initializer_list<PathField<Row>>;
+
+// The fields of a row in their JSON types; `pathFields` are stored relative
+// to `anchor`.
 template <typename Row>
 QJsonObject rowToJson(const Row& row, std::span<const FieldDef<Row>> fields,
-                      std::initializer_list<QString Row::*> pathFields, const QString& anchor) {
+                      PathFields<Row> pathFields, const QString& anchor) {
     QJsonObject object;
     for (const auto& f : fields) {
         if (f.name == std::string_view("index")) continue;  // the position is the index
-        QString value = row.*(f.member);
-        for (auto member : pathFields)
-            if (member == f.member) value = storedPath(value, anchor);
-        object.insert(QLatin1String(f.name), value);
+        object.insert(QLatin1String(f.name), f.json(row));
     }
+    for (const auto& path : pathFields)
+        object.insert(QLatin1String(path.name), storedPath(row.*(path.member), anchor));
     return object;
 }
 
 template <typename Row>
 QJsonArray tableToJson(const Table<Row>& table, std::span<const FieldDef<Row>> fields,
-                       std::initializer_list<QString Row::*> pathFields, const QString& anchor) {
+                       PathFields<Row> pathFields, const QString& anchor) {
     QJsonArray array;
     for (const Row& row : table) array.append(rowToJson(row, fields, pathFields, anchor));
     return array;
 }
 
+// One field as a file of `version` stores it: version 1 as the table's text,
+// version 2 in its JSON type. False when it is not a value of the field.
+template <typename Row>
+bool readField(Row& row, const FieldDef<Row>& f, const QJsonValue& value, int version) {
+    if (version == 1) return value.isString() && f.setText(row, value.toString());
+    return f.setJson(row, value);
+}
+
 template <typename Row>
 Result<Table<Row>> tableFromJson(const QJsonObject& document, const char* key,
-                                 std::span<const FieldDef<Row>> fields,
-                                 std::initializer_list<QString Row::*> pathFields,
-                                 const QString& anchor) {
+                                 std::span<const FieldDef<Row>> fields, PathFields<Row> pathFields,
+                                 const QString& anchor, int version) {
     const QJsonValue value = document.value(QLatin1String(key));
     if (!value.isArray()) return fail(QStringLiteral("the table \"%1\" is missing").arg(key));
     Table<Row> table;
@@ -72,16 +93,14 @@ Result<Table<Row>> tableFromJson(const QJsonObject& document, const char* key,
             if (f.name == std::string_view("index")) continue;
             const QJsonValue field = object.value(QLatin1String(f.name));
             if (field.isUndefined()) continue;  // a field added later keeps its default
-            if (!field.isString())
-                return fail(QStringLiteral("field \"%1\" of row %2 of \"%3\" is not text")
+            if (!readField(row, f, field, version))
+                return fail(QStringLiteral("field \"%1\" of row %2 of \"%3\" is damaged")
                                 .arg(QLatin1String(f.name))
                                 .arg(i + 1)
                                 .arg(key));
-            QString text = field.toString();
-            for (auto member : pathFields)
-                if (member == f.member) text = absolutePath(text, anchor);
-            row.*(f.member) = text;
         }
+        for (const auto& path : pathFields)
+            row.*(path.member) = absolutePath(row.*(path.member), anchor);
         table.append(std::move(row));
     }
     return table;
@@ -124,114 +143,103 @@ Result<ManualCropInput> cropFromJson(const QJsonValue& value, const QString& pho
     return crop;
 }
 
-// The crop styles as stored, in the settings and with each photo.
-QString landscapeCropKeyword(LandscapeCrop crop) {
-    return crop == LandscapeCrop::FullScreen ? QStringLiteral("fullScreen")
-                                             : QStringLiteral("templateDefault");
-}
-
-QString portraitCropKeyword(PortraitCrop crop) {
-    return crop == PortraitCrop::ZoomedPart ? QStringLiteral("zoomedPart")
-                                            : QStringLiteral("templateDefault");
-}
-
+// The crop styles a photo was staged with; both versions store them by
+// their names.
 QJsonObject cropStylesToJson(const CropStyles& crop) {
-    return {{"landscape", landscapeCropKeyword(crop.landscape)},
-            {"portrait", portraitCropKeyword(crop.portrait)}};
+    return {{"landscape", enumName(crop.landscape)}, {"portrait", enumName(crop.portrait)}};
 }
 
 Result<CropStyles> cropStylesFromJson(const QJsonValue& value, const QString& photo) {
     const QJsonObject object = value.toObject();
-    const QString landscape = object.value(QLatin1String("landscape")).toString();
-    const QString portrait = object.value(QLatin1String("portrait")).toString();
-    CropStyles crop;
-    bool known = value.isObject();
-    if (landscape == landscapeCropKeyword(LandscapeCrop::TemplateDefault))
-        crop.landscape = LandscapeCrop::TemplateDefault;
-    else
-        known = known && landscape == landscapeCropKeyword(LandscapeCrop::FullScreen);
-    if (portrait == portraitCropKeyword(PortraitCrop::TemplateDefault))
-        crop.portrait = PortraitCrop::TemplateDefault;
-    else
-        known = known && portrait == portraitCropKeyword(PortraitCrop::ZoomedPart);
-    if (!known) return fail(QStringLiteral("the crop style of photo %1 is damaged").arg(photo));
-    return crop;
+    const auto landscape =
+        enumFromName<LandscapeCrop>(object.value(QLatin1String("landscape")).toString());
+    const auto portrait =
+        enumFromName<PortraitCrop>(object.value(QLatin1String("portrait")).toString());
+    if (!value.isObject() || !landscape || !portrait)
+        return fail(QStringLiteral("the crop style of photo %1 is damaged").arg(photo));
+    return CropStyles{*landscape, *portrait};
+}
+
+// The album settings as one row. Sizes and places are checked against what
+// the program can make, so that a damaged file cannot ask for a frame of
+// gigapixels.
+using S = AlbumSettings;
+constexpr FlagWords kBoolWords{"true", "false"};
+const FieldDef<S> kSettingsFields[] = {
+    field<&S::outputType>("outputType", ""),
+    field<&S::tvSystem>("tvSystem", ""),
+    field<&S::quality>("quality", ""),
+    field<&S::syncMode>("syncMode", ""),
+    field<&S::outputWidth>("outputWidth", ""),
+    field<&S::outputHeight>("outputHeight", ""),
+    field<&S::lyricKind>("lyricKind", ""),
+    field<&S::thumbWidth>("thumbWidth", ""),
+    field<&S::thumbHeight>("thumbHeight", ""),
+    field<&S::landscapeCrop>("landscapeCrop", ""),
+    field<&S::portraitCrop>("portraitCrop", ""),
+    flagField<&S::loopMusicToFill, kBoolWords>("loopMusicToFill", ""),
+    flagField<&S::loopPicturesToFill, kBoolWords>("loopPicturesToFill", ""),
+    field<&S::imageSequenceFormat>("imageSequenceFormat", ""),
+    field<&S::karaokeRowALeft>("karaokeRowALeft", ""),
+    field<&S::karaokeRowATop>("karaokeRowATop", ""),
+    field<&S::karaokeRowBTop>("karaokeRowBTop", ""),
+};
+
+// Version 1 stored these settings as text, the others in JSON types.
+bool storedAsTextInVersion1(std::string_view name) {
+    return name != "landscapeCrop" && name != "portraitCrop" && name != "loopMusicToFill" &&
+           name != "loopPicturesToFill" && name != "karaokeRowALeft" && name != "karaokeRowATop" &&
+           name != "karaokeRowBTop";
+}
+
+// Version 1 read a crop style or a loop it did not know as the default.
+bool lenientInVersion1(std::string_view name) {
+    return name == "landscapeCrop" || name == "portraitCrop" || name == "loopMusicToFill" ||
+           name == "loopPicturesToFill";
 }
 
 QJsonObject settingsToJson(const AlbumSettings& s) {
-    return {
-        {"outputType", s.outputType},
-        {"tvSystem", s.tvSystem},
-        {"quality", s.quality},
-        {"syncMode", s.syncMode},
-        {"outputWidth", s.outputWidth},
-        {"outputHeight", s.outputHeight},
-        {"lyricKind", s.lyricKind},
-        {"thumbWidth", s.thumbWidth},
-        {"thumbHeight", s.thumbHeight},
-        {"landscapeCrop", landscapeCropKeyword(s.landscapeCrop)},
-        {"portraitCrop", portraitCropKeyword(s.portraitCrop)},
-        {"loopMusicToFill", s.loopMusicToFill},
-        {"loopPicturesToFill", s.loopPicturesToFill},
-        {"imageSequenceFormat", s.imageSequenceFormat},
-        {"karaokeRowALeft", s.karaokeRowALeft},
-        {"karaokeRowATop", s.karaokeRowATop},
-        {"karaokeRowBTop", s.karaokeRowBTop},
-    };
+    QJsonObject object;
+    for (const auto& f : kSettingsFields) object.insert(QLatin1String(f.name), f.json(s));
+    return object;
 }
 
-Result<AlbumSettings> settingsFromJson(const QJsonValue& value) {
+Result<void> checkSettings(const AlbumSettings& s) {
+    constexpr int kMaxOutputWidth = 7680, kMaxOutputHeight = 4320, kMaxThumb = 1024;
+    if (s.outputWidth < 1 || s.outputWidth > kMaxOutputWidth || s.outputHeight < 1 ||
+        s.outputHeight > kMaxOutputHeight)
+        return fail(QStringLiteral("the output size %1 × %2 is damaged")
+                        .arg(s.outputWidth)
+                        .arg(s.outputHeight));
+    // A thumbnail's picture box is 30 pixels smaller than its tile.
+    if (s.thumbWidth <= 30 || s.thumbWidth > kMaxThumb || s.thumbHeight <= 30 ||
+        s.thumbHeight > kMaxThumb)
+        return fail(QStringLiteral("the thumbnail size is damaged"));
+    const auto formats = imageSequenceFormats();
+    if (std::find(formats.begin(), formats.end(), s.imageSequenceFormat) == formats.end())
+        return fail(
+            QStringLiteral("the picture format \"%1\" is unknown").arg(s.imageSequenceFormat));
+    // Places of the karaoke rows on the 1920 × 1080 frame.
+    for (int place : {s.karaokeRowALeft, s.karaokeRowATop, s.karaokeRowBTop})
+        if (place < 0 || place > 1920)
+            return fail(QStringLiteral("a karaoke row is not a place on the frame"));
+    return {};
+}
+
+Result<AlbumSettings> settingsFromJson(const QJsonValue& value, int version) {
     if (!value.isObject()) return fail(QStringLiteral("the album settings are missing"));
     const QJsonObject o = value.toObject();
     AlbumSettings s;
-    const std::pair<const char*, QString AlbumSettings::*> texts[] = {
-        {"outputType", &AlbumSettings::outputType},
-        {"tvSystem", &AlbumSettings::tvSystem},
-        {"quality", &AlbumSettings::quality},
-        {"syncMode", &AlbumSettings::syncMode},
-        {"outputWidth", &AlbumSettings::outputWidth},
-        {"outputHeight", &AlbumSettings::outputHeight},
-        {"lyricKind", &AlbumSettings::lyricKind},
-        {"thumbWidth", &AlbumSettings::thumbWidth},
-        {"thumbHeight", &AlbumSettings::thumbHeight},
-        {"imageSequenceFormat", &AlbumSettings::imageSequenceFormat},
-    };
-    for (const auto& [name, member] : texts) {
-        const QJsonValue field = o.value(QLatin1String(name));
-        if (field.isUndefined()) continue;
-        if (!field.isString())
-            return fail(QStringLiteral("the setting \"%1\" is not text").arg(name));
-        s.*member = field.toString();
+    for (const auto& f : kSettingsFields) {
+        const QJsonValue field = o.value(QLatin1String(f.name));
+        if (field.isUndefined()) continue;  // a setting added later keeps its default
+        const bool read = version == 1 && storedAsTextInVersion1(f.name)
+                              ? field.isString() && f.setText(s, field.toString())
+                              : f.setJson(s, field);
+        if (!read && !(version == 1 && lenientInVersion1(f.name)))
+            return fail(QStringLiteral("the setting \"%1\" is damaged").arg(f.name));
     }
-    bool numbers = true;
-    s.outputWidth.toInt(&numbers);
-    if (numbers) s.outputHeight.toInt(&numbers);
-    if (!numbers) return fail(QStringLiteral("the output size is not a number"));
-    s.landscapeCrop = o.value(QLatin1String("landscapeCrop")).toString() ==
-                              landscapeCropKeyword(LandscapeCrop::TemplateDefault)
-                          ? LandscapeCrop::TemplateDefault
-                          : LandscapeCrop::FullScreen;
-    s.portraitCrop = o.value(QLatin1String("portraitCrop")).toString() ==
-                             portraitCropKeyword(PortraitCrop::TemplateDefault)
-                         ? PortraitCrop::TemplateDefault
-                         : PortraitCrop::ZoomedPart;
-    s.loopMusicToFill = o.value(QLatin1String("loopMusicToFill")).toBool();
-    s.loopPicturesToFill = o.value(QLatin1String("loopPicturesToFill")).toBool();
-    // Karaoke rows on the 1920 × 1080 frame; a file from before they were
-    // saved keeps the defaults.
-    const std::pair<const char*, int AlbumSettings::*> rows[] = {
-        {"karaokeRowALeft", &AlbumSettings::karaokeRowALeft},
-        {"karaokeRowATop", &AlbumSettings::karaokeRowATop},
-        {"karaokeRowBTop", &AlbumSettings::karaokeRowBTop},
-    };
-    for (const auto& [name, member] : rows) {
-        const QJsonValue field = o.value(QLatin1String(name));
-        if (field.isUndefined()) continue;
-        const double value = field.toDouble(-1);
-        if (!field.isDouble() || value < 0 || value > 1920)
-            return fail(QStringLiteral("the setting \"%1\" is not a place on the frame").arg(name));
-        s.*member = int(value);
-    }
+    if (auto checked = checkSettings(s); !checked) return std::unexpected(checked.error());
     return s;
 }
 
@@ -259,12 +267,12 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
 
     const QString media = mediaAnchor(paths);
     ProjectModel model;
-    auto settings = settingsFromJson(document.value(QLatin1String("settings")));
+    auto settings = settingsFromJson(document.value(QLatin1String("settings")), version);
     if (!settings) return std::unexpected(settings.error());
     model.settings = *settings;
 
     auto photos = tableFromJson<PhotoEntry>(document, "photos", photoFields(),
-                                            {&PhotoEntry::location}, media);
+                                            {{"location", &PhotoEntry::location}}, media, version);
     if (!photos) return std::unexpected(photos.error());
     // Template packages are found again in the store of the opening run.
     for (PhotoEntry& photo : *photos) {
@@ -291,32 +299,42 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
         }
     }
     model.photos = std::move(*photos);
-    auto music =
-        tableFromJson<MusicEntry>(document, "music", musicFields(), {&MusicEntry::location}, media);
+    auto music = tableFromJson<MusicEntry>(document, "music", musicFields(),
+                                           {{"location", &MusicEntry::location}}, media, version);
     if (!music) return std::unexpected(music.error());
     model.music = std::move(*music);
     auto lyrics = tableFromJson<LyricEntry>(document, "lyrics", lyricFields(),
-                                            {&LyricEntry::location}, media);
+                                            {{"location", &LyricEntry::location}}, media, version);
     if (!lyrics) return std::unexpected(lyrics.error());
     model.lyrics = std::move(*lyrics);
-    auto karaoke = tableFromJson<KaraokeEntry>(document, "karaoke", karaokeFields(),
-                                               {&KaraokeEntry::location}, media);
+    auto karaoke =
+        tableFromJson<KaraokeEntry>(document, "karaoke", karaokeFields(),
+                                    {{"location", &KaraokeEntry::location}}, media, version);
     if (!karaoke) return std::unexpected(karaoke.error());
     model.karaoke = std::move(*karaoke);
-    auto texts = tableFromJson<TextEffect>(document, "textEffects", textEffectFields(), {}, media);
+    auto texts =
+        tableFromJson<TextEffect>(document, "textEffects", textEffectFields(), {}, media, version);
     if (!texts) return std::unexpected(texts.error());
     model.textEffects = std::move(*texts);
-    auto pictures = tableFromJson<PictureEffect>(document, "pictureEffects", pictureEffectFields(),
-                                                 {&PictureEffect::decoration}, media);
+    auto pictures =
+        tableFromJson<PictureEffect>(document, "pictureEffects", pictureEffectFields(),
+                                     {{"decoration", &PictureEffect::decoration}}, media, version);
     if (!pictures) return std::unexpected(pictures.error());
     model.pictureEffects = std::move(*pictures);
 
     const QJsonValue instances = document.value(QLatin1String("templateInstanceCount"));
-    if (!instances.isDouble())
+    if (!instances.isDouble() || instances.toDouble() < 0 ||
+        instances.toDouble() > std::numeric_limits<int>::max())
         return fail(QStringLiteral("the template instance count is missing"));
     model.templateInstanceCount = QString::number(instances.toInt());
-    model.bindingKeySerial =
-        static_cast<std::uint64_t>(document.value(QLatin1String("bindingKeySerial")).toDouble());
+    // Binding keys made after the open continue the saved serial.
+    const QJsonValue serial = document.value(QLatin1String("bindingKeySerial"));
+    const double serialNumber = serial.toDouble();
+    if (!serial.isUndefined() &&
+        (!serial.isDouble() || serialNumber < 0 || serialNumber > kMaxExactSerial ||
+         serialNumber != std::trunc(serialNumber)))
+        return fail(QStringLiteral("the binding key serial is damaged"));
+    model.bindingKeySerial = static_cast<std::uint64_t>(serialNumber);
     return model;
 }
 
@@ -324,7 +342,8 @@ Result<ProjectModel> parseDocument(const QJsonObject& document, const ProjectPat
 
 QByteArray projectToJson(const ProjectModel& model, const ProjectPaths& paths) {
     const QString media = mediaAnchor(paths);
-    QJsonArray photos = tableToJson(model.photos, photoFields(), {&PhotoEntry::location}, media);
+    QJsonArray photos =
+        tableToJson(model.photos, photoFields(), {{"location", &PhotoEntry::location}}, media);
     for (qsizetype i = 0; i < photos.size(); ++i) {
         QJsonObject photo = photos[i].toObject();
         photo.insert(
@@ -343,12 +362,15 @@ QByteArray projectToJson(const ProjectModel& model, const ProjectPaths& paths) {
         {"templateInstanceCount", fieldToInt(model.templateInstanceCount, "templateInstanceCount")},
         {"bindingKeySerial", double(model.bindingKeySerial)},
         {"photos", photos},
-        {"music", tableToJson(model.music, musicFields(), {&MusicEntry::location}, media)},
-        {"lyrics", tableToJson(model.lyrics, lyricFields(), {&LyricEntry::location}, media)},
-        {"karaoke", tableToJson(model.karaoke, karaokeFields(), {&KaraokeEntry::location}, media)},
+        {"music",
+         tableToJson(model.music, musicFields(), {{"location", &MusicEntry::location}}, media)},
+        {"lyrics",
+         tableToJson(model.lyrics, lyricFields(), {{"location", &LyricEntry::location}}, media)},
+        {"karaoke", tableToJson(model.karaoke, karaokeFields(),
+                                {{"location", &KaraokeEntry::location}}, media)},
         {"textEffects", tableToJson(model.textEffects, textEffectFields(), {}, media)},
         {"pictureEffects", tableToJson(model.pictureEffects, pictureEffectFields(),
-                                       {&PictureEffect::decoration}, media)},
+                                       {{"decoration", &PictureEffect::decoration}}, media)},
     };
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }

@@ -20,10 +20,13 @@
 
 namespace orvane {
 
-// The format this build writes and the newest it reads. Fields added to a
-// version are optional (a photo's crop style): files written before them
-// still open, and builds that know no such field open the newer files.
-inline constexpr int kProjectFormatVersion = 1;
+// The format this build writes and the newest it reads. Version 1 stored
+// every table field and most settings as the tables' text ("cuti", "PAL",
+// "1280"); version 2 stores them in JSON types: booleans, numbers, enums by
+// English name ("dvd", "pal", "high"). Both open. Fields added to a version
+// are optional (a photo's crop style): files written before them still open,
+// and builds that know no such field open the newer files.
+inline constexpr int kProjectFormatVersion = 2;
 inline const QString kProjectExtension = QStringLiteral(".orvane");
 
 struct ProjectPaths {
@@ -34,9 +37,10 @@ struct ProjectPaths {
 // The document of `model`'s project tables and settings.
 QByteArray projectToJson(const ProjectModel& model, const ProjectPaths& paths);
 
-// The project tables and settings of a document, with paths made absolute
-// again. The catalogue and the working tables stay empty. Refuses, naming
-// the file, a document that is not a complete project of a known version.
+// The project tables and settings of a document of either version, with
+// paths made absolute again. The catalogue and the working tables stay
+// empty. Refuses, naming the file, a document that is not a complete project
+// of a known version or holds a value a field cannot take.
 Result<ProjectModel> projectFromJson(const QByteArray& bytes, const ProjectPaths& paths);
 
 // Writes the document atomically (a temporary file renamed into place).

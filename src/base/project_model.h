@@ -5,10 +5,11 @@
 // touched by one thread at a time (the GUI thread, or the worker thread that
 // a modal progress window runs).
 //
-// Every field holds the documented text form: numbers as decimal text, flags
-// as fixed keywords, "wu" for none. Each table has one field list giving its
-// field names and captions in column order; rowToTexts() and rowFromTexts()
-// produce and parse the text rows of any table from it.
+// Fields are typed where the code reads them as numbers, flags or choices;
+// the rest hold the documented text form ("wu" for none). Each table has one
+// field list giving its field names and captions in column order;
+// rowToTexts() and rowFromTexts() produce and parse the documented text rows
+// of any table from it, and the project file reads and writes it.
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@
 #include <span>
 
 #include "base/album_settings.h"
+#include "base/field_def.h"
 #include "base/manual_crop.h"
 #include "base/random_generator.h"
 #include "base/table.h"
@@ -24,6 +26,30 @@
 namespace orvane {
 
 inline const QString kNone = QStringLiteral("wu");
+
+// Where a lyric line stands across and down its frame; Unset leaves the
+// line where it is.
+enum class LyricHAlign { Unset, Left, Centre, Right };
+enum class LyricVAlign { Unset, Top, Middle, Bottom };
+// The characters a karaoke file is shown in.
+enum class KaraokeScript { Simplified, Traditional };
+// How far a photo's thumbnail or slot picture is: waiting to be made, made,
+// or (its thumbnail state, while staging renumbers the template folders) not
+// yet renumbered.
+enum class PhotoStep { Pending, Done, Cleared };
+// Whether an effect row is moving now.
+enum class RunState { Stopped, Running };
+
+template <>
+std::span<const EnumWord<LyricHAlign>> enumWords<LyricHAlign>();
+template <>
+std::span<const EnumWord<LyricVAlign>> enumWords<LyricVAlign>();
+template <>
+std::span<const EnumWord<KaraokeScript>> enumWords<KaraokeScript>();
+template <>
+std::span<const EnumWord<RunState>> enumWords<RunState>();
+template <>
+std::span<const EnumWord<PhotoStep>> enumWords<PhotoStep>();
 
 struct PhotoEntry {
     QString index;
@@ -46,8 +72,8 @@ struct PhotoEntry {
     QString slotOrientation;
     QString slotJpgName;
     QString templateFrameCount;
-    QString thumbnailState = QStringLiteral("jiancai_no");
-    QString cropState = QStringLiteral("jiancai_no");
+    PhotoStep thumbnailState = PhotoStep::Pending;
+    PhotoStep cropState = PhotoStep::Pending;
     // Set by the crop window; staging uses it while the slot keeps its size.
     std::optional<ManualCropInput> manualCrop;
     // The crop styles the photo was first staged with (the settings of its
@@ -84,7 +110,7 @@ struct MusicEntry {
     QString fileType;
     QString location;
     QString duration;  // "00:MM:SS"
-    QString frameCount;
+    int frameCount = 0;
     QString boundLyric = kNone;
     QString boundLyricName = kNone;
 
@@ -100,13 +126,13 @@ struct LyricEntry {
     QString boundMusicName = kNone;
     QString colorName = QStringLiteral("clWhite");
     QString colorValue = QStringLiteral("16777215");
-    QString fontSize = QStringLiteral("10");
+    int fontSize = 10;
     QString fontName = QStringLiteral("黑体");
-    QString bold = kNone;       // "cuti" or "wu"
-    QString italic = kNone;     // "xieti" or "wu"
-    QString underline = kNone;  // "xiahuaxian" or "wu"
-    QString hAlign;             // "zuobian", "juzhong", "youbian"
-    QString vAlign;             // "shangmian", "zhongjian", "xiamian"
+    bool bold = false;       // shown "cuti" or "wu"
+    bool italic = false;     // shown "xieti" or "wu"
+    bool underline = false;  // shown "xiahuaxian" or "wu"
+    LyricHAlign hAlign = LyricHAlign::Unset;
+    LyricVAlign vAlign = LyricVAlign::Unset;
 
     bool operator==(const LyricEntry&) const = default;
 };
@@ -117,14 +143,14 @@ struct KaraokeEntry {
     QString colorName = QStringLiteral("clWhite");
     QString fillColorName = QStringLiteral("clBlue");
     QString fontName = QStringLiteral("黑体");
-    QString fontSize = QStringLiteral("25");
-    QString bold = QStringLiteral("T");
-    QString italic = QStringLiteral("F");
-    QString underline = QStringLiteral("F");
+    int fontSize = 25;
+    bool bold = true;  // the flags are shown "T" or "F"
+    bool italic = false;
+    bool underline = false;
     QString location;
     QString colorValue = QStringLiteral("16777215");
     QString fillColorValue = QStringLiteral("16711680");
-    QString script = QStringLiteral("jianti");  // "jianti" or "fanti"
+    KaraokeScript script = KaraokeScript::Simplified;
 
     bool operator==(const KaraokeEntry&) const = default;
 };
@@ -133,41 +159,32 @@ struct TextEffect {
     QString text;
     QString startTime;
     QString endTime;
-    QString runState;  // "tingzhi" or "qidong"
+    RunState runState = RunState::Stopped;
     QString motionKey;
     QString x;
     QString y;
     QString effectName;
     QString colorName;
     QString fontName;
-    QString fontSize;
-    QString bold;
-    QString italic;
-    QString underline;
+    int fontSize = 10;
+    bool bold = false;  // the flags are shown "cuti", "xieti", "xiahuaxian" or "0"
+    bool italic = false;
+    bool underline = false;
     QString colorValue;
 
     bool operator==(const TextEffect&) const = default;
 };
 
 struct PictureEffect {
-    QString frames;
+    int frames = 0;
     QString startTime;
     QString endTime;
-    QString runState;
+    RunState runState = RunState::Stopped;
     QString decoration;
-    QString seqNo;
+    int seqNo = 0;
     QString placement;  // "x,y" on a 1920 × 1080 frame (src/effects/picture_effect.h)
 
     bool operator==(const PictureEffect&) const = default;
-};
-
-// One column of a table: its field name in code, its caption on screen, and
-// the member that holds it.
-template <typename Row>
-struct FieldDef {
-    const char* name;
-    const char* caption;
-    QString Row::*member;
 };
 
 std::span<const FieldDef<PhotoEntry>> photoFields();
@@ -196,16 +213,17 @@ QStringList fieldCaptions(std::span<const FieldDef<Row>> fields) {
 template <typename Row>
 QStringList rowToTexts(const Row& row, std::span<const FieldDef<Row>> fields) {
     QStringList out;
-    for (const auto& f : fields) out << row.*(f.member);
+    for (const auto& f : fields) out << f.text(row);
     return out;
 }
 
-// Fields beyond the texts given keep their default values.
+// Fields beyond the texts given, and fields whose text is not one of their
+// values, keep their default values.
 template <typename Row>
 Row rowFromTexts(const QStringList& texts, std::span<const FieldDef<Row>> fields) {
     Row row;
     for (qsizetype i = 0; i < texts.size() && i < static_cast<qsizetype>(fields.size()); ++i)
-        row.*(fields[static_cast<std::size_t>(i)].member) = texts[i];
+        fields[static_cast<std::size_t>(i)].setText(row, texts[i]);
     return row;
 }
 

@@ -27,7 +27,7 @@ struct FitOptions {
 
 Json photoJson(const PhotoEntry& photo) {
     Json object = Json::object();
-    for (const auto& f : photoFields()) object[f.name] = (photo.*(f.member)).toStdString();
+    for (const auto& f : photoFields()) object[f.name] = f.text(photo).toStdString();
     return object;
 }
 

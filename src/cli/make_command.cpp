@@ -152,17 +152,19 @@ class MakeProgress : public Progress {
 };
 
 struct FormatChoice {
-    QString outputType;
+    OutputType outputType;
     QString pictureFormat;  // for picture sequences
 };
 
 FormatChoice formatChoice(const std::string& format) {
     const QString f = q(format).toUpper();
-    if (f == "VCD" || f == "SVCD" || f == "DVD" || f == "AVI" || f == "MP4") return {f, {}};
-    return {QStringLiteral("XLTP"), f};
+    for (auto type :
+         {OutputType::Vcd, OutputType::Svcd, OutputType::Dvd, OutputType::Avi, OutputType::Mp4})
+        if (f == outputTypeCaption(type)) return {type, {}};
+    return {OutputType::PictureSequence, f};
 }
 
-OutputSize parseSize(const std::string& text, const QString& outputType) {
+OutputSize parseSize(const std::string& text, OutputType outputType) {
     const QStringList parts = q(text).toLower().split(QLatin1Char('x'));
     bool okW = false, okH = false;
     const OutputSize size{parts.size() == 2 ? parts[0].toInt(&okW) : 0,
@@ -173,7 +175,7 @@ OutputSize parseSize(const std::string& text, const QString& outputType) {
         offered << QStringLiteral("%1x%2").arg(s.width).arg(s.height);
     }
     failWith(QStringLiteral("--size %1 is not offered for %2; choose one of %3")
-                 .arg(q(text), outputType, offered.join(QStringLiteral(", "))));
+                 .arg(q(text), outputTypeCaption(outputType), offered.join(QStringLiteral(", "))));
 }
 
 // "TEXT|mm:ss|motionKey[|colour|font|size[|x,y]]": x,y on the 1920 × 1080
@@ -286,32 +288,30 @@ void applyOutputOptions(AlbumSettings& settings, const MakeOptions& o, bool only
     }
     if (!onlyGiven || !o.size.empty()) {
         const OutputSize size = parseSize(orDefault(o.size, "1280x720"), settings.outputType);
-        settings.outputWidth = QString::number(size.width);
-        settings.outputHeight = QString::number(size.height);
+        settings.outputWidth = size.width;
+        settings.outputHeight = size.height;
     }
     if (!onlyGiven || !o.tv.empty())
-        settings.tvSystem = o.tv == "ntsc" ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+        settings.tvSystem = o.tv == "ntsc" ? TvSystem::Ntsc : TvSystem::Pal;
     if (!onlyGiven || !o.quality.empty())
-        settings.quality = o.quality == "normal" ? QStringLiteral("yiban_huazhi")
-                                                 : QStringLiteral("gaoqing_huazhi");
+        settings.quality = o.quality == "normal" ? Quality::Normal : Quality::High;
 }
 
 void applyAlbumOptions(AlbumSettings& settings, const MakeOptions& o) {
     const std::string sync = orDefault(o.sync, "photos");
-    settings.syncMode = sync == "music" ? QStringLiteral("sui_yinyue_tongbu")
-                                        : QStringLiteral("sui_zhaopian_tongbu");
+    settings.syncMode = sync == "music" ? SyncMode::Music : SyncMode::Photos;
     settings.loopMusicToFill = o.loopMusic;
     // Photo length clears the picture loop, as the album duration window does.
     settings.loopPicturesToFill = o.loopPictures && sync == "music";
-    settings.lyricKind = o.lyricKind == "lrc"   ? QStringLiteral("shiyong_lrc")
-                         : o.lyricKind == "ksc" ? QStringLiteral("shiyong_ksc")
-                                                : QStringLiteral("shiyong_lrcksc");
+    settings.lyricKind = o.lyricKind == "lrc"   ? LyricKind::Lrc
+                         : o.lyricKind == "ksc" ? LyricKind::Karaoke
+                                                : LyricKind::Both;
 }
 
 QString outputPathFor(const MakeOptions& o, const AlbumSettings& settings) {
     const QString output =
         QFileInfo(q(o.output)).absoluteFilePath() + albumExtension(settings.outputType);
-    if (settings.outputType == QStringLiteral("XLTP") && QFileInfo::exists(output))
+    if (settings.outputType == OutputType::PictureSequence && QFileInfo::exists(output))
         failWith(QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
     return output;
 }

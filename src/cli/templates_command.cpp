@@ -16,7 +16,7 @@ Json tableJson(const Table<TemplateEntry>& table, std::span<const FieldDef<Templ
     Json rows = Json::array();
     for (const TemplateEntry& row : table) {
         Json object = Json::object();
-        for (const auto& f : fields) object[f.name] = (row.*(f.member)).toStdString();
+        for (const auto& f : fields) object[f.name] = f.text(row).toStdString();
         rows.push_back(std::move(object));
     }
     return rows;

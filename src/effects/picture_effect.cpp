@@ -50,13 +50,13 @@ Result<PictureEffect> makePictureEffect(const QString& file, const QString& star
     PictureEffect row;
     row.startTime = startTime;
     row.endTime = endTime;
-    row.runState = kTextStopped;
+    row.runState = RunState::Stopped;
     row.decoration = file;
-    row.seqNo = QString::number(seqNo);
+    row.seqNo = seqNo;
     row.placement = placement;
     const Result<PictureEffectSpan> span = pictureEffectSpan(row);
     if (!span) return fail(span.error().message);
-    row.frames = QString::number(span->endFrame < 0 ? 0 : span->endFrame - span->startFrame);
+    row.frames = span->endFrame < 0 ? 0 : span->endFrame - span->startFrame;
     return row;
 }
 

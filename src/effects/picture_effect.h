@@ -3,13 +3,13 @@
 // span of album time. What each column of a PictureEffect row holds:
 //
 //   frames      "帧数"   the span's length in album frames, (end − start) × 25;
-//                       "0" when the span runs to the album's end. Written
+//                       0 when the span runs to the album's end. Written
 //                       with the row for the list; the renderer uses the times.
 //   startTime   "开始时间" "mm:ss" on the album clock: the first frame of that
 //                       second is the first frame that shows the picture
 //   endTime     "结束时间" "mm:ss" on the album clock: from the first frame of
 //                       that second on, the picture is gone; "wu" = to the end
-//   runState    "启动"   "tingzhi" for a new row; the renderer keeps its own
+//   runState    "启动"   stopped for a new row; the renderer keeps its own
 //                       copy and holds it at "qidong" exactly while it shows it
 //   decoration  "图片装饰特效" the full path of the picture file (PNG with alpha,
 //                       JPEG, BMP, …), drawn at its own pixel size on a

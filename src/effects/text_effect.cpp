@@ -50,7 +50,7 @@ Result<TextEffect> makeTextEffect(const TextEffectChoice& choice) {
     e.text = choice.text;
     e.startTime = choice.startTime;
     e.endTime = kTextEndTimeUnused;
-    e.runState = kTextStopped;
+    e.runState = RunState::Stopped;
     e.motionKey = motion.motionKey;
     e.x = motion.x;
     e.y = motion.y;
@@ -61,16 +61,16 @@ Result<TextEffect> makeTextEffect(const TextEffectChoice& choice) {
             break;
         }
     e.fontName = choice.fontName;
-    e.fontSize = QString::number(size);
-    e.bold = choice.bold ? QStringLiteral("cuti") : QStringLiteral("0");
-    e.italic = choice.italic ? QStringLiteral("xieti") : QStringLiteral("0");
-    e.underline = choice.underline ? QStringLiteral("xiahuaxian") : QStringLiteral("0");
+    e.fontSize = size;
+    e.bold = choice.bold;
+    e.italic = choice.italic;
+    e.underline = choice.underline;
     e.colorValue = QString::number(*color);
     return e;
 }
 
 int textEffectFontSize(const TextEffect& row, int frameWidth) {
-    return fieldToInt(row.fontSize, "text font size") * frameWidth / kTextPreviewWidth;
+    return row.fontSize * frameWidth / kTextPreviewWidth;
 }
 
 QFont textEffectFont(const TextEffect& row, int frameWidth) {

@@ -6,13 +6,13 @@
 //               the text enters; in the album the clock is the album's own,
 //               so "01:30" enters 90 seconds into the album
 //   endTime     "暂无": no motion reads it (a text runs until it leaves)
-//   runState    "tingzhi" (waiting or finished) or "qidong" (moving)
+//   runState    stopped (waiting or finished) or running (moving)
 //   motionKey   one of the seven MotionTable keys
 //   x, y        the motion row's fixed left / top in preview-area pixels
 //   effectName  the effect name chosen in the editor (display only)
 //   colorName   "clWhite", … ; colorValue its stored number (text_colors.h)
-//   fontName    face name; fontSize "10"–"40" at the preview's 513-pixel scale
-//   bold, italic, underline   "cuti" / "xieti" / "xiahuaxian", else "0"
+//   fontName    face name; fontSize 10–40 at the preview's 513-pixel scale
+//   bold, italic, underline   flags (shown "cuti" / "xieti" / "xiahuaxian", else "0")
 //
 // Pure functions; the font functions need a QGuiApplication.
 
@@ -43,7 +43,7 @@ struct TextEffectChoice {
     bool underline = false;
 };
 
-// A new row with runState "tingzhi" and endTime "暂无", or the message of the
+// A new row, stopped, with endTime "暂无", or the message of the
 // first check that fails: "没有输入文字内容！", "(文字出现时间)不能为空！",
 // "(文字特效)不能为空！", "(文字字体)不能为空！", "(文字大小)不能为空！", or an
 // unknown colour name.

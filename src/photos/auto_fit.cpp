@@ -7,7 +7,7 @@ namespace {
 
 const QString kOne = QStringLiteral("1");
 const QString kTwo = QStringLiteral("2");
-const QString kNotYes = QStringLiteral("jiancai_no");
+constexpr PhotoStep kNotYes = PhotoStep::Pending;
 
 void fillPool(Table<TemplateEntry>& pool, const Table<TemplateEntry>& classified,
               bool (*accepts)(const TemplateEntry&)) {

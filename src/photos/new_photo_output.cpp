@@ -12,8 +12,8 @@
 namespace orvane {
 namespace {
 
-const QString kNo = QStringLiteral("jiancai_no");
-const QString kYes = QStringLiteral("jiancai_yes");
+constexpr PhotoStep kNo = PhotoStep::Pending;
+constexpr PhotoStep kYes = PhotoStep::Done;
 
 // Each job holds two pictures of about the placement size.
 constexpr unsigned kMaxWorkers = 4;

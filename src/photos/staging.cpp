@@ -10,8 +10,8 @@
 namespace orvane {
 namespace {
 
-const QString kNo = QStringLiteral("jiancai_no");
-const QString kYes = QStringLiteral("jiancai_yes");
+constexpr PhotoStep kNo = PhotoStep::Pending;
+constexpr PhotoStep kYes = PhotoStep::Done;
 
 int nextUnpack(ProjectModel& model) {
     const int c = fieldToInt(model.unpackCounter, "unpackCounter") + 1;
@@ -144,16 +144,16 @@ void renumberTemplateFolders(ProjectModel& model, const WorkingFolder& folder) {
     for (PhotoEntry& photo : model.photos) {
         const int f = fieldToInt(photo.templateFolder, "templateFolder");
         fs::rename(folder.instanceFolder(f), folder.renumberingFolder(f), ignored);
-        photo.thumbnailState.clear();
+        photo.thumbnailState = PhotoStep::Cleared;
     }
     int m = 0;
     for (std::size_t i = 0; i < model.photos.size(); ++i) {
-        if (!model.photos.at(i).thumbnailState.isEmpty()) continue;
+        if (model.photos.at(i).thumbnailState != PhotoStep::Cleared) continue;
         const QString f = model.photos.at(i).templateFolder;
         const int from = fieldToInt(f, "templateFolder");
         bool first = true;
         for (PhotoEntry& photo : model.photos) {
-            if (!photo.thumbnailState.isEmpty() || photo.templateFolder != f) continue;
+            if (photo.thumbnailState != PhotoStep::Cleared || photo.templateFolder != f) continue;
             if (first) {
                 ++m;
                 fs::rename(folder.renumberingMovie(from, from), folder.renumberingMovie(from, m),

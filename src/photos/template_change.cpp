@@ -12,7 +12,7 @@ namespace orvane {
 namespace {
 
 const QString kOne = QStringLiteral("1");
-const QString kNo = QStringLiteral("jiancai_no");
+constexpr PhotoStep kNo = PhotoStep::Pending;
 
 const Table<TemplateEntry>& catalogueOf(const ProjectModel& model, const QString& orientation) {
     return orientation == kPortrait ? model.portraitTemplates : model.landscapeTemplates;

@@ -10,8 +10,8 @@
 namespace orvane {
 
 QSize thumbnailPictureSize(const PhotoEntry& photo, const AlbumSettings& settings) {
-    const int boxWidth = fieldToInt(settings.thumbWidth, "thumbWidth") - 30;
-    const int boxHeight = fieldToInt(settings.thumbHeight, "thumbHeight") - 30;
+    const int boxWidth = settings.thumbWidth - 30;
+    const int boxHeight = settings.thumbHeight - 30;
     // The row's size is the photo's upright size, so a photo turned by its
     // orientation tag fills the box as well as any other.
     const int w = fieldToInt(photo.width, "width");
@@ -49,8 +49,8 @@ Result<void> writeCroppedThumbnail(const PhotoEntry& photo, int n, const AlbumSe
     const QImage picture = reader.read();
     if (picture.isNull())
         return fail(QStringLiteral("cannot read the cropped picture %1").arg(toQString(staged)));
-    const int boxWidth = fieldToInt(settings.thumbWidth, "thumbWidth") - 30;
-    const int boxHeight = fieldToInt(settings.thumbHeight, "thumbHeight") - 30;
+    const int boxWidth = settings.thumbWidth - 30;
+    const int boxHeight = settings.thumbHeight - 30;
     const int w = picture.width();
     const int h = picture.height();
     const QSize size = h * boxWidth <= w * boxHeight ? QSize(boxWidth, h * boxWidth / w)
@@ -63,12 +63,12 @@ Result<void> writeCroppedThumbnail(const PhotoEntry& photo, int n, const AlbumSe
 Result<void> makeThumbnails(ProjectModel& model, const WorkingFolder& folder, Progress& progress) {
     for (std::size_t r = 0; r < model.photos.size(); ++r) {
         PhotoEntry& photo = model.photos.at(r);
-        if (photo.thumbnailState != QStringLiteral("jiancai_no")) continue;
+        if (photo.thumbnailState != PhotoStep::Pending) continue;
         if (progress.isCancelled()) return stopped(QStringLiteral("the thumbnails"));
         progress.advance();
         if (auto ok = writeThumbnail(photo, static_cast<int>(r) + 1, model.settings, folder); !ok)
             return ok;
-        photo.thumbnailState = QStringLiteral("jiancai_yes");
+        photo.thumbnailState = PhotoStep::Done;
     }
     return {};
 }

@@ -16,7 +16,7 @@ namespace orvane {
 
 namespace {
 
-const QString kNo = QStringLiteral("jiancai_no");
+constexpr PhotoStep kNo = PhotoStep::Pending;
 
 bool fileIsThere(const QString& path) { return QFileInfo(path).isFile(); }
 
@@ -137,7 +137,7 @@ void checkMedia(ProjectModel& loaded, QStringList& messages) {
     dropMissing<PictureEffect>(loaded.pictureEffects, &PictureEffect::decoration,
                                QStringLiteral("decoration picture"), messages);
     int seqNo = 0;
-    for (PictureEffect& picture : loaded.pictureEffects) picture.seqNo = QString::number(++seqNo);
+    for (PictureEffect& picture : loaded.pictureEffects) picture.seqNo = ++seqNo;
 }
 
 Result<void> writeMediaThumbnails(const ProjectModel& model, const WorkingFolder& folder) {

@@ -23,8 +23,8 @@ TEST(KaraokeFiles, AddedWithTheDefaultLookAndParsedWithTheirOwnSizeAndScript) {
         (QStringList{"1", QStringLiteral("甜蜜蜜"), "clWhite", "clBlue", QStringLiteral("黑体"),
                      "25", "T", "F", "F", toQString(file), "16777215", "16711680", "jianti"}));
 
-    model.karaoke.at(0).script = QStringLiteral("fanti");
-    model.karaoke.at(0).fontSize = QStringLiteral("40");
+    model.karaoke.at(0).script = KaraokeScript::Traditional;
+    model.karaoke.at(0).fontSize = 40;
     ScriptConverter converter;
     auto doc = parseKaraokeRow(model, 0, converter);
     ASSERT_TRUE(doc.has_value());
@@ -53,7 +53,7 @@ TEST(KaraokeFiles, LyricKindDecidesWhatTheAlbumDraws) {
     for (const auto& c : cases) {
         model.karaoke.clear();
         if (c.karaoke) addKaraokeFiles(model, {QStringLiteral("/x.ksc")});
-        model.settings.lyricKind = QString::fromLatin1(c.kind);
+        model.settings.lyricKind = enumFromLegacy<LyricKind>(QLatin1String(c.kind)).value();
         EXPECT_EQ(albumDrawsLrc(model), c.lrc) << c.kind;
         EXPECT_EQ(albumDrawsKaraoke(model), c.ksc) << c.kind;
     }

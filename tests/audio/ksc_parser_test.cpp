@@ -171,7 +171,7 @@ TEST(KscParser, ScriptConversionAndEncodings) {
 TEST(KscParser, FontSizeScalesFromThePreviewPanel) {
     KaraokeEntry entry;
     EXPECT_EQ(karaokeFontSize(entry), 60);
-    entry.fontSize = QStringLiteral("10");
+    entry.fontSize = 10;
     EXPECT_EQ(karaokeFontSize(entry), 24);
     EXPECT_EQ(karaokeFontSize(entry, 800), 10);
 }

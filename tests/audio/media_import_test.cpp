@@ -70,7 +70,7 @@ TEST(MediaImport, SongsGetTheirFieldsAndBadFilesAreSkipped) {
     EXPECT_EQ(first.fileType, QStringLiteral(".MP3"));
     EXPECT_EQ(first.location, paths[0]);
     EXPECT_EQ(first.duration, QStringLiteral("00:00:02"));
-    EXPECT_EQ(first.frameCount, QStringLiteral("50"));
+    EXPECT_EQ(first.frameCount, 50);
     EXPECT_EQ(first.boundLyric, kNone);
     EXPECT_EQ(f.model.music.at(1).index, QStringLiteral("2"));
     EXPECT_EQ(musicPaneRow(first, f.panes.musicBound[0]),
@@ -146,7 +146,7 @@ TEST(MediaImport, RemovingASongRenamesTheThumbnailsAndReleasesItsLyric) {
     EXPECT_TRUE(f.model.music.empty());
     EXPECT_EQ(f.model.lyrics.at(0).boundMusic, kNone);
     EXPECT_TRUE(fs::is_empty(f.folder.thumbnailFolder(2)));
-    EXPECT_EQ(f.model.settings.syncMode, QStringLiteral("sui_zhaopian_tongbu"));
+    EXPECT_EQ(f.model.settings.syncMode, SyncMode::Photos);
 }
 
 TEST(MediaImport, RemovingASongKeepsALyricAnotherSongStillUses) {

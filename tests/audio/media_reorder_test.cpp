@@ -35,7 +35,7 @@ struct BoundMedia {
             model.music.append(s);
             LyricEntry l;
             l.fileName = QStringLiteral("l%1").arg(i);
-            l.fontSize = QString::number(10 + i);
+            l.fontSize = 10 + i;
             model.lyrics.append(l);
             writeFile(wf.thumbnail(2, i), "song " + s.fileName.toStdString());
             writeFile(wf.thumbnail(3, i), "lyric " + l.fileName.toStdString());

@@ -38,10 +38,10 @@ TEST(TimeText, ClockTextsWrapMinutesAndFramesTruncate) {
 
 LyricEntry lyric(const char* h, const char* v, const char* size = "10") {
     LyricEntry l;
-    l.hAlign = QString::fromLatin1(h);
-    l.vAlign = QString::fromLatin1(v);
-    l.fontSize = QString::fromLatin1(size);
-    l.bold = QStringLiteral("cuti");
+    l.hAlign = enumFromLegacy<LyricHAlign>(QLatin1String(h)).value();
+    l.vAlign = enumFromLegacy<LyricVAlign>(QLatin1String(v)).value();
+    l.fontSize = QByteArray(size).toInt();
+    l.bold = true;
     return l;
 }
 
@@ -50,8 +50,8 @@ TEST(LyricStyle, SizeScalesWithTheAreaWidth) {
     EXPECT_EQ(lyricFontSize(lyric("juzhong", "xiamian"), 1920), 37);
     EXPECT_EQ(lyricFontSize(lyric("juzhong", "xiamian", "40"), 513), 40);
     LyricEntry styled = lyric("juzhong", "xiamian");
-    styled.italic = QStringLiteral("xieti");
-    styled.underline = QStringLiteral("wu");
+    styled.italic = true;
+    styled.underline = false;
     const QFont font = lyricFont(styled, 1920);
     EXPECT_TRUE(font.bold());
     EXPECT_TRUE(font.italic());
@@ -64,26 +64,22 @@ TEST(LyricStyle, PlacementTable) {
     const QSize area(679, 390);
     const QSize label(100, 20);
     const struct {
-        const char* h;
-        const char* v;
+        LyricHAlign h;
+        LyricVAlign v;
         QPoint at;
     } cases[] = {
-        {"zuobian", "shangmian", {10, 10}},
-        {"juzhong", "zhongjian", {289, 185}},
-        {"youbian", "xiamian", {569, 360}},
-        {"elsewhere", "xiamian", {7, 360}},  // an unknown word keeps the position
-        {"zuobian", "nowhere", {10, 8}},
+        {LyricHAlign::Left, LyricVAlign::Top, {10, 10}},
+        {LyricHAlign::Centre, LyricVAlign::Middle, {289, 185}},
+        {LyricHAlign::Right, LyricVAlign::Bottom, {569, 360}},
+        {LyricHAlign::Unset, LyricVAlign::Bottom, {7, 360}},  // no alignment keeps the position
+        {LyricHAlign::Left, LyricVAlign::Unset, {10, 8}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(placeLyricLabel(QString::fromLatin1(c.h), QString::fromLatin1(c.v), area, label,
-                                  QPoint(7, 8)),
-                  c.at)
-            << c.h << " " << c.v;
+        EXPECT_EQ(placeLyricLabel(c.h, c.v, area, label, QPoint(7, 8)), c.at)
+            << legacyText(c.h).toStdString() << " " << legacyText(c.v).toStdString();
     // A label wider than its area is cut on both sides.
     EXPECT_EQ(
-        placeLyricLabel(QStringLiteral("juzhong"), QStringLiteral("xiamian"), area, QSize(801, 20))
-            .x(),
-        -61);
+        placeLyricLabel(LyricHAlign::Centre, LyricVAlign::Bottom, area, QSize(801, 20)).x(), -61);
 }
 
 TEST(LyricStyle, LabelIsSizedToItsTextAndPlaced) {

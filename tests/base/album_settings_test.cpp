@@ -8,27 +8,27 @@
 using namespace orvane;
 
 TEST(AlbumSettings, SizeListsByOutputType) {
-    const auto vcd = outputSizes(QStringLiteral("VCD"));
+    const auto vcd = outputSizes(OutputType::Vcd);
     ASSERT_EQ(vcd.size(), 5u);
     EXPECT_EQ(outputSizeText(vcd.front()), "320 × 176");
     for (const char* type : {"SVCD", "DVD", "AVI", "XLTP"}) {
-        const auto sizes = outputSizes(QString::fromLatin1(type));
+        const auto sizes = outputSizes(enumFromLegacy<OutputType>(QLatin1String(type)).value());
         ASSERT_EQ(sizes.size(), 8u) << type;
         EXPECT_EQ(outputSizeText(sizes[kDefaultOutputSizeIndex]), "1280 × 720") << type;
         EXPECT_EQ(outputSizeText(sizes.back()), "1920 × 1080") << type;
     }
-    EXPECT_EQ(outputSizes(QStringLiteral("SVCD"))[5], (OutputSize{1440, 816}));
+    EXPECT_EQ(outputSizes(OutputType::Svcd)[5], (OutputSize{1440, 816}));
 }
 
 TEST(AlbumSettings, ChoosingASizeThenAnotherTypeFallsBackToTheDefault) {
     AlbumSettings s;
-    s.outputType = QStringLiteral("DVD");
+    s.outputType = OutputType::Dvd;
     ASSERT_TRUE(selectOutputSize(s, 6));
-    EXPECT_EQ(s.outputWidth + "x" + s.outputHeight, "1600x896");
-    s.outputType = QStringLiteral("VCD");
+    EXPECT_EQ(QString::number(s.outputWidth) + "x" + QString::number(s.outputHeight), "1600x896");
+    s.outputType = OutputType::Vcd;
     EXPECT_FALSE(selectOutputSize(s, 6));  // VCD has no seventh entry
     ASSERT_TRUE(selectOutputSize(s, kDefaultOutputSizeIndex));
-    EXPECT_EQ(s.outputWidth + "x" + s.outputHeight, "1280x720");
+    EXPECT_EQ(QString::number(s.outputWidth) + "x" + QString::number(s.outputHeight), "1280x720");
 }
 
 TEST(AlbumSettings, SummaryPanelTexts) {
@@ -42,9 +42,9 @@ TEST(AlbumSettings, SummaryPanelTexts) {
                                   "文字特效:0个", "画面特效:0个"}));
 
     model.photos.append(PhotoEntry{});
-    model.settings.quality = QStringLiteral("yiban_huazhi");
-    model.settings.tvSystem = QStringLiteral("NTSC");
-    model.settings.syncMode = QStringLiteral("sui_yinyue_tongbu");
+    model.settings.quality = Quality::Normal;
+    model.settings.tvSystem = TvSystem::Ntsc;
+    model.settings.syncMode = SyncMode::Music;
     rows = summaryRows(model);
     EXPECT_EQ(rows[0].value, "1");
     EXPECT_EQ(rows[3].value, "一般画质");
@@ -85,20 +85,24 @@ TEST(AlbumSettings, EachOptionWritesItsValueAndDeselectsItsPartner) {
         SettingsOption option;
         SettingsOption partner;
         const char* caption;
-        QString AlbumSettings::*field;  // null for the crop styles
+        QString (*field)(const AlbumSettings&);  // the value's table text; null for crop styles
         const char* value;
     };
+    const auto syncText = [](const AlbumSettings& s) { return legacyText(s.syncMode); };
+    const auto tvText = [](const AlbumSettings& s) { return legacyText(s.tvSystem); };
+    const auto qualityText = [](const AlbumSettings& s) { return legacyText(s.quality); };
+    const auto lyricKindText = [](const AlbumSettings& s) { return legacyText(s.lyricKind); };
     const Case cases[] = {
-        {SettingsOption::PhotoLength, SettingsOption::MusicLength, "以相片时间长度为准",
-         &AlbumSettings::syncMode, "sui_zhaopian_tongbu"},
-        {SettingsOption::MusicLength, SettingsOption::PhotoLength, "以音乐时间长度为准",
-         &AlbumSettings::syncMode, "sui_yinyue_tongbu"},
-        {SettingsOption::Pal, SettingsOption::Ntsc, "PAL制式", &AlbumSettings::tvSystem, "PAL"},
-        {SettingsOption::Ntsc, SettingsOption::Pal, "NTSC制式", &AlbumSettings::tvSystem, "NTSC"},
-        {SettingsOption::NormalQuality, SettingsOption::HighQuality, "一般画质",
-         &AlbumSettings::quality, "yiban_huazhi"},
-        {SettingsOption::HighQuality, SettingsOption::NormalQuality, "高清画质",
-         &AlbumSettings::quality, "gaoqing_huazhi"},
+        {SettingsOption::PhotoLength, SettingsOption::MusicLength, "以相片时间长度为准", syncText,
+         "sui_zhaopian_tongbu"},
+        {SettingsOption::MusicLength, SettingsOption::PhotoLength, "以音乐时间长度为准", syncText,
+         "sui_yinyue_tongbu"},
+        {SettingsOption::Pal, SettingsOption::Ntsc, "PAL制式", tvText, "PAL"},
+        {SettingsOption::Ntsc, SettingsOption::Pal, "NTSC制式", tvText, "NTSC"},
+        {SettingsOption::NormalQuality, SettingsOption::HighQuality, "一般画质", qualityText,
+         "yiban_huazhi"},
+        {SettingsOption::HighQuality, SettingsOption::NormalQuality, "高清画质", qualityText,
+         "gaoqing_huazhi"},
         {SettingsOption::LandscapeFullScreen, SettingsOption::LandscapeTemplateDefault,
          "横照片剪裁成全屏效果", nullptr, nullptr},
         {SettingsOption::LandscapeTemplateDefault, SettingsOption::LandscapeFullScreen,
@@ -107,12 +111,12 @@ TEST(AlbumSettings, EachOptionWritesItsValueAndDeselectsItsPartner) {
          "竖照片剪裁成局部放大效果", nullptr, nullptr},
         {SettingsOption::PortraitTemplateDefault, SettingsOption::PortraitZoomedPart,
          "竖照片使用模板特效默认效果", nullptr, nullptr},
-        {SettingsOption::LrcLyrics, SettingsOption::BothLyrics, "使用LRC歌词",
-         &AlbumSettings::lyricKind, "shiyong_lrc"},
-        {SettingsOption::KaraokeLyrics, SettingsOption::LrcLyrics, "使用卡拉OK歌词",
-         &AlbumSettings::lyricKind, "shiyong_ksc"},
-        {SettingsOption::BothLyrics, SettingsOption::KaraokeLyrics, "两种歌词都使用",
-         &AlbumSettings::lyricKind, "shiyong_lrcksc"},
+        {SettingsOption::LrcLyrics, SettingsOption::BothLyrics, "使用LRC歌词", lyricKindText,
+         "shiyong_lrc"},
+        {SettingsOption::KaraokeLyrics, SettingsOption::LrcLyrics, "使用卡拉OK歌词", lyricKindText,
+         "shiyong_ksc"},
+        {SettingsOption::BothLyrics, SettingsOption::KaraokeLyrics, "两种歌词都使用", lyricKindText,
+         "shiyong_lrcksc"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -123,7 +127,7 @@ TEST(AlbumSettings, EachOptionWritesItsValueAndDeselectsItsPartner) {
         EXPECT_TRUE(isChosen(s, c.option));
         EXPECT_FALSE(isChosen(s, c.partner));
         if (c.field) {
-            EXPECT_EQ(s.*c.field, QString::fromUtf8(c.value));
+            EXPECT_EQ(c.field(s), QString::fromUtf8(c.value));
         }
     }
 }
@@ -142,14 +146,15 @@ TEST(AlbumSettings, CropStylesChangeOnlyTheCropStyle) {
     for (auto option :
          {SettingsOption::LandscapeFullScreen, SettingsOption::LandscapeTemplateDefault,
           SettingsOption::PortraitZoomedPart, SettingsOption::PortraitTemplateDefault}) {
-        for (const char* tv : {"PAL", "NTSC"}) {
+        for (TvSystem tv : {TvSystem::Pal, TvSystem::Ntsc}) {
             AlbumSettings s;
-            s.tvSystem = QString::fromLatin1(tv);
+            s.tvSystem = tv;
             AlbumSettings expected = s;
             chooseOption(s, option);
             expected.landscapeCrop = s.landscapeCrop;
             expected.portraitCrop = s.portraitCrop;
-            EXPECT_EQ(s, expected) << optionCaption(option).toStdString() << " " << tv;
+            EXPECT_EQ(s, expected)
+                << optionCaption(option).toStdString() << " " << legacyText(tv).toStdString();
         }
     }
 }
@@ -178,25 +183,25 @@ TEST(AlbumSettings, PhotoLengthClearsThePictureLoopOnly) {
 
 TEST(AlbumSettings, AMakeCommandStartsFromTheDefaultSizeOfItsType) {
     AlbumSettings s;
-    prepareOutputSize(s, QStringLiteral("DVD"));
+    prepareOutputSize(s, OutputType::Dvd);
     ASSERT_TRUE(selectOutputSize(s, 6));
     EXPECT_EQ(currentOutputSizeText(s), "1600 × 896");
     EXPECT_EQ(selectedOutputSizeIndex(s), 6);
 
-    prepareOutputSize(s, QStringLiteral("VCD"));
-    EXPECT_EQ(s.outputType, "VCD");
-    EXPECT_EQ(s.outputWidth + "x" + s.outputHeight, "1280x720");
+    prepareOutputSize(s, OutputType::Vcd);
+    EXPECT_EQ(s.outputType, OutputType::Vcd);
+    EXPECT_EQ(QString::number(s.outputWidth) + "x" + QString::number(s.outputHeight), "1280x720");
     EXPECT_EQ(selectedOutputSizeIndex(s), kDefaultOutputSizeIndex);
 
     // A size the list does not hold selects no entry.
-    s.outputWidth = QStringLiteral("1920");
-    s.outputHeight = QStringLiteral("1080");
+    s.outputWidth = 1920;
+    s.outputHeight = 1080;
     EXPECT_EQ(selectedOutputSizeIndex(s), -1);
 }
 
 TEST(AlbumSettings, PictureSequenceFormatAndTheDefaultButton) {
     AlbumSettings s;
-    prepareOutputSize(s, QStringLiteral("XLTP"));
+    prepareOutputSize(s, OutputType::PictureSequence);
     EXPECT_EQ(outputTypeText(s), "JPG");
     EXPECT_FALSE(chooseImageSequenceFormat(s, QStringLiteral("PNG")));
     ASSERT_TRUE(chooseImageSequenceFormat(s, QStringLiteral("TGA")));
@@ -208,7 +213,7 @@ TEST(AlbumSettings, PictureSequenceFormatAndTheDefaultButton) {
 
     // Other types show the type and keep the format of a later sequence.
     chooseImageSequenceFormat(s, QStringLiteral("PCX"));
-    s.outputType = QStringLiteral("AVI");
+    s.outputType = OutputType::Avi;
     selectOutputSize(s, 0);
     restoreOutputDefaults(s);
     EXPECT_EQ(outputTypeText(s), "AVI");

@@ -74,18 +74,18 @@ TEST(ProjectModel, NewRowsCarryTheDocumentedDefaults) {
               (QStringList{"clWhite", "clBlue", "黑体", "25", "T", "F", "F", "", "16777215",
                            "16711680", "jianti"}));
     EXPECT_EQ(MusicEntry{}.boundLyric, "wu");
-    EXPECT_EQ(PhotoEntry{}.cropState, "jiancai_no");
+    EXPECT_EQ(PhotoEntry{}.cropState, PhotoStep::Pending);
 
     ProjectModel model;
     EXPECT_EQ(model.templateInstanceCount, "0");
-    EXPECT_EQ(model.settings.outputType, "DVD");
+    EXPECT_EQ(model.settings.outputType, OutputType::Dvd);
     EXPECT_EQ(model.settings.ext.ext7, ".bmp");
 }
 
 TEST(ProjectModel, TextRowsRoundTrip) {
     LyricEntry lyric;
     lyric.fileName = QStringLiteral("月亮代表我的心");
-    lyric.bold = QStringLiteral("cuti");
+    lyric.bold = true;
     const QStringList texts = rowToTexts(lyric, lyricFields());
     const LyricEntry back = rowFromTexts(texts, lyricFields());
     EXPECT_EQ(rowToTexts(back, lyricFields()), texts);

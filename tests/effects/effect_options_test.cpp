@@ -15,7 +15,7 @@ TEST(EffectOptions, TextOptionsWithAndWithoutTheLookFields) {
     EXPECT_EQ(plain->motionKey, "congyouxiangzuo");
     EXPECT_EQ(plain->colorName, "clWhite");
     EXPECT_EQ(plain->fontName, "黑体");
-    EXPECT_EQ(plain->fontSize, "10");
+    EXPECT_EQ(plain->fontSize, 10);
 
     const Result<TextEffect> styled =
         textEffectFromOption("Hi|00:05|从居中上向居中下|clRed|宋体|30");
@@ -24,7 +24,7 @@ TEST(EffectOptions, TextOptionsWithAndWithoutTheLookFields) {
     EXPECT_EQ(styled->effectName, "从居中上向居中下");
     EXPECT_EQ(styled->colorValue, "255");
     EXPECT_EQ(styled->fontName, "宋体");
-    EXPECT_EQ(styled->fontSize, "30");
+    EXPECT_EQ(styled->fontSize, 30);
 }
 
 TEST(EffectOptions, BadTextOptionsNameTheOptionAndTheReason) {

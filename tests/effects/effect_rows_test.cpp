@@ -76,10 +76,10 @@ TEST(TextEffectRows, ChecksFailWithTheirMessagesInOrder) {
 TEST(TextEffectRows, FontSizeIsScaledFromThePreviewToTheFrameWidth) {
     TextEffect row;
     row.fontName = "黑体";
-    row.fontSize = "10";
-    row.bold = "cuti";
-    row.italic = "0";
-    row.underline = "xiahuaxian";
+    row.fontSize = 10;
+    row.bold = true;
+    row.italic = false;
+    row.underline = true;
     EXPECT_EQ(textEffectFontSize(row), 37);  // 10 × 1920 div 513
     EXPECT_EQ(textEffectFontSize(row, 1280), 24);
     const QFont font = textEffectFont(row);
@@ -123,9 +123,9 @@ TEST(PictureEffectRows, TimesAndPlacementBecomeASpanOfAlbumFrames) {
         const Result<PictureEffect> row =
             makePictureEffect("/p/deco.png", c.start, c.end, c.placement, 3);
         ASSERT_TRUE(row) << row.error().message.toStdString();
-        EXPECT_EQ(row->frames, c.frames);
-        EXPECT_EQ(row->runState, "tingzhi");
-        EXPECT_EQ(row->seqNo, "3");
+        EXPECT_EQ(QString::number(row->frames), QString::fromLatin1(c.frames));
+        EXPECT_EQ(row->runState, RunState::Stopped);
+        EXPECT_EQ(row->seqNo, 3);
         EXPECT_EQ(row->decoration, "/p/deco.png");
         const Result<PictureEffectSpan> span = pictureEffectSpan(*row);
         ASSERT_TRUE(span);

@@ -116,8 +116,8 @@ TEST(AutoFit, SmallBatchTakesSingleTemplatesOnly) {
     EXPECT_EQ(first.slotOrientation, "|heng|");
     EXPECT_EQ(first.slotJpgName, "|pic1|");
     EXPECT_EQ(first.templateFrameCount, "250");
-    EXPECT_EQ(first.thumbnailState, "jiancai_no");
-    EXPECT_EQ(first.cropState, "jiancai_no");
+    EXPECT_EQ(first.thumbnailState, PhotoStep::Pending);
+    EXPECT_EQ(first.cropState, PhotoStep::Pending);
 }
 
 TEST(AutoFit, SixPhotoWalkSharesTwoSlotTemplates) {

@@ -48,8 +48,8 @@ struct StagedPhotos {
         p.mainTemplateNo = group;
         p.templatePhotoCount = QString::number(QString(group).size());
         p.imageName = QStringLiteral("picture_%1").arg(slot);
-        p.thumbnailState = "jiancai_yes";
-        p.cropState = "jiancai_yes";
+        p.thumbnailState = PhotoStep::Done;
+        p.cropState = PhotoStep::Done;
         model.photos.append(p);
         const int n = model.photos.count();
         writeFile(wf.thumbnail(1, n), std::string("thumb ") + name);
@@ -104,7 +104,7 @@ struct StagedPhotos {
         for (int j = 0; j < model.photos.count(); ++j) {
             PhotoEntry row = model.photos.at(static_cast<std::size_t>(j));
             EXPECT_EQ(row.index, QString::number(j + 1));
-            EXPECT_EQ(row.thumbnailState, "jiancai_yes");
+            EXPECT_EQ(row.thumbnailState, PhotoStep::Done);
             PhotoEntry was = original.at(row.fileName);
             row.index = was.index;
             row.templateFolder = was.templateFolder;

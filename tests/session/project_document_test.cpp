@@ -54,7 +54,7 @@ TEST_F(ProjectDocumentTest, CommitsMarkItChangedAndSavingClearsTheMark) {
 
     // A changed setting of an empty project is a change, but nothing to lose.
     next = session->model();
-    next.settings.tvSystem = QStringLiteral("NTSC");
+    next.settings.tvSystem = TvSystem::Ntsc;
     session->commit(std::move(next));
     EXPECT_TRUE(document->isModified());
     EXPECT_FALSE(document->hasUnsavedWork());

@@ -130,7 +130,7 @@ TEST_F(SessionTest, CommitsTellWhichTablesChanged) {
     MusicEntry song;
     song.fileName = QStringLiteral("a");
     next.music.append(song);
-    next.settings.outputType = QStringLiteral("VCD");
+    next.settings.outputType = OutputType::Vcd;
     session->commit(next);
     EXPECT_EQ(heard, (std::vector<ProjectTable>{ProjectTable::Music, ProjectTable::Settings}));
     EXPECT_EQ(session->revision(ProjectTable::Music), 1u);

@@ -35,7 +35,7 @@ void reportMade(WindowSet& windows, const AlbumReport& report, const MakeOutput&
 
 }  // namespace
 
-void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType) {
+void runMakeCommand(Session& session, WindowSet& windows, OutputType outputType) {
     MessageWindow& message = windows.messageWindow();
     if (session.model().photos.empty()) {
         message.showMessage(QStringLiteral("没有添加相片文件！"));
@@ -66,32 +66,25 @@ void runMakeCommand(Session& session, WindowSet& windows, const QString& outputT
     reportMade(windows, *made, *output);
 }
 
-QString makeCommandOutputType(CommandId id) {
+std::optional<OutputType> makeCommandOutputType(CommandId id) {
     switch (id) {
-        case CommandId::MakeVcd:
-            return QStringLiteral("VCD");
-        case CommandId::MakeSvcd:
-            return QStringLiteral("SVCD");
-        case CommandId::MakeDvd:
-            return QStringLiteral("DVD");
-        case CommandId::MakeAvi:
-            return QStringLiteral("AVI");
-        case CommandId::MakeMp4:
-            return QStringLiteral("MP4");
-        case CommandId::MakePictureSequence:
-            return QStringLiteral("XLTP");
-        default:
-            return {};
+        case CommandId::MakeVcd: return OutputType::Vcd;
+        case CommandId::MakeSvcd: return OutputType::Svcd;
+        case CommandId::MakeDvd: return OutputType::Dvd;
+        case CommandId::MakeAvi: return OutputType::Avi;
+        case CommandId::MakeMp4: return OutputType::Mp4;
+        case CommandId::MakePictureSequence: return OutputType::PictureSequence;
+        default: return std::nullopt;
     }
 }
 
 void connectMakeCommands(Session& session, WindowSet& windows) {
     for (const CommandInfo& info : commandTable()) {
-        const QString type = makeCommandOutputType(info.id);
-        if (type.isEmpty()) continue;
+        const std::optional<OutputType> type = makeCommandOutputType(info.id);
+        if (!type) continue;
         QObject::connect(windows.commands().action(info.id), &QAction::triggered,
                          &windows.mainWindow(),
-                         [&session, &windows, type] { runMakeCommand(session, windows, type); });
+                         [&session, &windows, type] { runMakeCommand(session, windows, *type); });
     }
 }
 

@@ -6,7 +6,9 @@
 // then the make-album window. Every refusal and failure goes to the message
 // window; a stop is not reported again. GUI thread.
 
-#include <QString>
+#include <optional>
+
+#include "base/album_settings.h"
 
 #include "gui/shell/commands.h"
 
@@ -15,11 +17,11 @@ namespace orvane {
 class Session;
 class WindowSet;
 
-void runMakeCommand(Session& session, WindowSet& windows, const QString& outputType);
+void runMakeCommand(Session& session, WindowSet& windows, OutputType outputType);
 
-// The output type a make command makes: "VCD", "SVCD", "DVD", "AVI", "MP4",
-// and "XLTP" for "序列图"; empty for any other command.
-QString makeCommandOutputType(CommandId id);
+// The output type a make command makes ("序列图": a picture sequence);
+// nothing for any other command.
+std::optional<OutputType> makeCommandOutputType(CommandId id);
 
 // Each make command runs the make of its type.
 void connectMakeCommands(Session& session, WindowSet& windows);

@@ -9,7 +9,6 @@ namespace orvane {
 namespace {
 
 const QString kCancelMarker = QStringLiteral("quxiao");
-const QString kPictureSequence = QStringLiteral("XLTP");
 constexpr int kHeight = 290;
 constexpr int kWidth = 660;
 constexpr int kWidthWithFormats = 730;
@@ -79,13 +78,13 @@ OutputSizeWindow::OutputSizeWindow(Session& session, const Skin& skin, QWidget* 
     connect(m_start, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void OutputSizeWindow::prepare(const QString& outputType) {
+void OutputSizeWindow::prepare(OutputType outputType) {
     m_cancelMarker->clear();
-    changeSettings([&outputType](AlbumSettings& s) { prepareOutputSize(s, outputType); });
+    changeSettings([outputType](AlbumSettings& s) { prepareOutputSize(s, outputType); });
     load();
 }
 
-bool OutputSizeWindow::askBeforeMaking(const QString& outputType) {
+bool OutputSizeWindow::askBeforeMaking(OutputType outputType) {
     prepare(outputType);
     return exec() == QDialog::Accepted && !cancelled();
 }
@@ -116,7 +115,7 @@ void OutputSizeWindow::load() {
     m_formats->setCurrentRow(static_cast<int>(
         std::find(formats.begin(), formats.end(), s.imageSequenceFormat) - formats.begin()));
 
-    const bool sequence = s.outputType == kPictureSequence;
+    const bool sequence = s.outputType == OutputType::PictureSequence;
     m_formats->setVisible(sequence);
     setFixedSize(sequence ? kWidthWithFormats : kWidth, kHeight);
     m_sizeText->setText(currentOutputSizeText(s));

@@ -22,9 +22,9 @@ class OutputSizeWindow : public SettingsDialog {
 
     // Sets the output type, selects the default size of its list and clears
     // the cancel marker, as a make command does before it shows the window.
-    void prepare(const QString& outputType);
+    void prepare(OutputType outputType);
     // prepare() and the modal showing; true when the user chose "开始制作".
-    bool askBeforeMaking(const QString& outputType);
+    bool askBeforeMaking(OutputType outputType);
     // The close control was used since the last prepare().
     bool cancelled() const;
 

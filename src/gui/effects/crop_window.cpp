@@ -277,7 +277,7 @@ bool CropWindow::applyCrop() {
             if (!staged || !photo.imageName.startsWith(QStringLiteral("picture_")))
                 return fail(QStringLiteral("相片还没有使用模板，无法剪裁：%1").arg(photo.location));
             if (auto ok = stageManualCrop(photo, input, folder); !ok) return ok;
-            photo.cropState = QStringLiteral("jiancai_yes");
+            photo.cropState = PhotoStep::Done;
             photo.manualCrop = input;  // kept for staging again (a saved project)
             return writeCroppedThumbnail(photo, static_cast<int>(row) + 1, model.settings, folder);
         },

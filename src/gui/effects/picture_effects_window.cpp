@@ -288,7 +288,7 @@ Result<PictureEffect> PictureEffectsWindow::currentRow(int seqNo) const {
 void PictureEffectsWindow::commitRows(const std::vector<PictureEffect>& rows) {
     ProjectModel next = m_session.model();
     std::vector<PictureEffect> numbered = rows;
-    for (std::size_t i = 0; i < numbered.size(); ++i) numbered[i].seqNo = QString::number(i + 1);
+    for (std::size_t i = 0; i < numbered.size(); ++i) numbered[i].seqNo = static_cast<int>(i + 1);
     next.pictureEffects.assign(std::move(numbered));
     m_session.commit(std::move(next));
     refreshList();
@@ -347,10 +347,10 @@ void PictureEffectsWindow::refreshList() {
     const QSignalBlocker blocker(m_list);
     m_list->clear();
     for (const PictureEffect& row : m_session.model().pictureEffects)
-        new QTreeWidgetItem(
-            m_list, {row.seqNo, row.decoration, row.startTime,
-                     row.endTime == kNone ? QStringLiteral("相册结束") : row.endTime, row.frames,
-                     row.placement});
+        new QTreeWidgetItem(m_list,
+                            {QString::number(row.seqNo), row.decoration, row.startTime,
+                             row.endTime == kNone ? QStringLiteral("相册结束") : row.endTime,
+                             QString::number(row.frames), row.placement});
 }
 
 void PictureEffectsWindow::loadRow(int index) {

@@ -45,9 +45,7 @@ QComboBox* combo(const QString& objectName, const QString& name, QWidget* parent
     return c;
 }
 
-QString styleName(const QString& value, const QString& shown) {
-    return value == QLatin1String("0") || value.isEmpty() ? QStringLiteral("无") : shown;
-}
+QString styleName(bool on, const QString& shown) { return on ? shown : QStringLiteral("无"); }
 
 // A label's text colour, on a transparent background.
 void paintLabel(QLabel* label, const QColor& colour) {
@@ -303,11 +301,8 @@ void TextEffectWindow::updateSample() {
     bool sizeOk = false;
     const int size = m_sizes->currentText().toInt(&sizeOk);
     m_sample->setText(m_text->text());
-    m_sample->setFont(
-        styledFont(m_fonts->currentText(), sizeOk ? size : 10,
-                   m_bold->isChecked() ? QStringLiteral("cuti") : QString(),
-                   m_italic->isChecked() ? QStringLiteral("xieti") : QString(),
-                   m_underline->isChecked() ? QStringLiteral("xiahuaxian") : QString()));
+    m_sample->setFont(styledFont(m_fonts->currentText(), sizeOk ? size : 10, m_bold->isChecked(),
+                                 m_italic->isChecked(), m_underline->isChecked()));
     const QVariant value = m_colors->currentData();
     paintLabel(m_sample, value.isValid() ? colorForValue(value.toInt()) : QColor(Qt::white));
     m_sample->adjustSize();
@@ -390,7 +385,7 @@ void TextEffectWindow::rebuildList() {
     for (const TextEffect& row : m_rows) {
         auto* item = new QTreeWidgetItem(
             m_list, {row.text, row.startTime, row.effectName, row.colorName, row.fontName,
-                     row.fontSize, styleName(row.bold, QStringLiteral("粗体")),
+                     QString::number(row.fontSize), styleName(row.bold, QStringLiteral("粗体")),
                      styleName(row.italic, QStringLiteral("斜体")),
                      styleName(row.underline, QStringLiteral("下划线"))});
         item->setFlags(item->flags() & ~Qt::ItemIsDropEnabled);
@@ -424,7 +419,7 @@ void TextEffectWindow::startPreview(TextMotionPreview::Mode mode, int selected) 
     std::vector<MovingText> texts;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         TextEffect& row = m_rows[i];
-        row.runState = kTextStopped;
+        row.runState = RunState::Stopped;
         auto* label = new QLabel(row.text, m_area);
         label->setObjectName(QStringLiteral("Label_%1").arg(i));
         label->setFont(textEffectFont(row, kTextPreviewWidth));
@@ -453,7 +448,7 @@ void TextEffectWindow::previewTick() {
     m_clock->setText(m_preview->clock());
     const std::vector<MovingText>& texts = m_preview->texts();
     for (std::size_t i = 0; i < texts.size() && i < m_labels.size(); ++i) {
-        m_rows[i].runState = texts[i].runState;
+        m_rows[i].runState = texts[i].running() ? RunState::Running : RunState::Stopped;
         // A text shows from its start on; a finished one stays where it left.
         if (texts[i].running()) {
             m_labels[i]->move(texts[i].position);
@@ -467,7 +462,7 @@ void TextEffectWindow::stopPreview() {
     m_timer.stop();
     m_sample->show();
     m_clock->setText(QStringLiteral("00:00"));
-    for (TextEffect& row : m_rows) row.runState = kTextStopped;
+    for (TextEffect& row : m_rows) row.runState = RunState::Stopped;
     for (QLabel* label : m_labels) delete label;
     m_labels.clear();
     m_preview.reset();

@@ -42,22 +42,21 @@ QString hourClock(qint64 ms) {
            two(ms / 1000 % 60);
 }
 
-QString used(const QString& flag) {
-    return flag == QLatin1String("T") ? QStringLiteral("使用") : QStringLiteral("无");
-}
+QString used(bool flag) { return flag ? QStringLiteral("使用") : QStringLiteral("无"); }
 
 QStringList listRow(const KaraokeEntry& e) {
-    return {e.index,
-            e.name,
-            e.colorName,
-            e.fillColorName,
-            e.fontName,
-            e.fontSize,
-            used(e.bold),
-            used(e.italic),
-            used(e.underline),
-            e.location,
-            e.script == QLatin1String("fanti") ? QStringLiteral("繁体") : QStringLiteral("简体")};
+    return {
+        e.index,
+        e.name,
+        e.colorName,
+        e.fillColorName,
+        e.fontName,
+        QString::number(e.fontSize),
+        used(e.bold),
+        used(e.italic),
+        used(e.underline),
+        e.location,
+        e.script == KaraokeScript::Traditional ? QStringLiteral("繁体") : QStringLiteral("简体")};
 }
 
 }  // namespace

@@ -31,9 +31,9 @@ KaraokePanel::KaraokePanel(QWidget* parent)
 void KaraokePanel::setLook(const KaraokeEntry& entry) {
     m_font = QFont(entry.fontName);
     m_font.setPixelSize(std::max(1, pointsToPixels(karaokeFontSize(entry, kSize.width()))));
-    m_font.setBold(entry.bold == QLatin1String("T"));
-    m_font.setItalic(entry.italic == QLatin1String("T"));
-    m_font.setUnderline(entry.underline == QLatin1String("T"));
+    m_font.setBold(entry.bold);
+    m_font.setItalic(entry.italic);
+    m_font.setUnderline(entry.underline);
     m_unsung = colorForValueText(entry.colorValue).value_or(QColor(Qt::white));
     m_sung = colorForValueText(entry.fillColorValue).value_or(QColor(Qt::blue));
     update();

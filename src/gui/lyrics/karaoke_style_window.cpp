@@ -20,8 +20,6 @@ constexpr QSize kCommandSize(95, 28);
 constexpr int kBoxWidth = 210;
 constexpr int kDefaultGap = 8;  // at least, between a group's controls and its "默认" button
 
-QString flag(bool on) { return on ? QStringLiteral("T") : QStringLiteral("F"); }
-
 }  // namespace
 
 KaraokeStyleWindow::KaraokeStyleWindow(const Skin& skin, QWidget* parent)
@@ -101,11 +99,11 @@ void KaraokeStyleWindow::load(const KaraokeEntry& entry) {
     selectColour(m_colour, entry.colorName);
     selectColour(m_fill, entry.fillColorName);
     selectFont(m_font, entry.fontName);
-    selectSize(m_size, entry.fontSize);
-    m_bold->setChecked(entry.bold == QLatin1String("T"));
-    m_italic->setChecked(entry.italic == QLatin1String("T"));
-    m_underline->setChecked(entry.underline == QLatin1String("T"));
-    (entry.script == QLatin1String("fanti") ? m_traditional : m_simplified)->setChecked(true);
+    selectSize(m_size, QString::number(entry.fontSize));
+    m_bold->setChecked(entry.bold);
+    m_italic->setChecked(entry.italic);
+    m_underline->setChecked(entry.underline);
+    (entry.script == KaraokeScript::Traditional ? m_traditional : m_simplified)->setChecked(true);
 }
 
 KaraokeEntry KaraokeStyleWindow::chosen() const {
@@ -115,11 +113,11 @@ KaraokeEntry KaraokeStyleWindow::chosen() const {
     e.fillColorName = colourName(m_fill);
     e.fillColorValue = colourValue(m_fill);
     e.fontName = m_font->currentText();
-    e.fontSize = m_size->currentText();
-    e.bold = flag(m_bold->isChecked());
-    e.italic = flag(m_italic->isChecked());
-    e.underline = flag(m_underline->isChecked());
-    e.script = m_traditional->isChecked() ? QStringLiteral("fanti") : QStringLiteral("jianti");
+    e.fontSize = m_size->currentText().toInt();
+    e.bold = m_bold->isChecked();
+    e.italic = m_italic->isChecked();
+    e.underline = m_underline->isChecked();
+    e.script = m_traditional->isChecked() ? KaraokeScript::Traditional : KaraokeScript::Simplified;
     return e;
 }
 

@@ -205,12 +205,12 @@ void LyricSettingsWindow::load(const LyricEntry& lyric) {
     m_loading = true;
     selectColour(m_colour, lyric.colorName);
     selectFont(m_font, lyric.fontName);
-    selectSize(m_size, lyric.fontSize);
-    m_bold->setChecked(lyric.bold == QLatin1String("cuti"));
-    m_italic->setChecked(lyric.italic == QLatin1String("xieti"));
-    m_underline->setChecked(lyric.underline == QLatin1String("xiahuaxian"));
-    checkByKey(m_hAlign, lyric.hAlign);
-    checkByKey(m_vAlign, lyric.vAlign);
+    selectSize(m_size, QString::number(lyric.fontSize));
+    m_bold->setChecked(lyric.bold);
+    m_italic->setChecked(lyric.italic);
+    m_underline->setChecked(lyric.underline);
+    checkByKey(m_hAlign, legacyText(lyric.hAlign));
+    checkByKey(m_vAlign, legacyText(lyric.vAlign));
     m_loading = false;
     updateSample();
 }
@@ -220,12 +220,15 @@ LyricEntry LyricSettingsWindow::chosen() const {
     l.colorName = colourName(m_colour);
     l.colorValue = colourValue(m_colour);
     l.fontName = m_font->currentText();
-    l.fontSize = m_size->currentText();
-    l.bold = m_bold->isChecked() ? QStringLiteral("cuti") : kNone;
-    l.italic = m_italic->isChecked() ? QStringLiteral("xieti") : kNone;
-    l.underline = m_underline->isChecked() ? QStringLiteral("xiahuaxian") : kNone;
-    l.hAlign = checkedKey(m_hAlign, m_lyric.hAlign);
-    l.vAlign = checkedKey(m_vAlign, m_lyric.vAlign);
+    l.fontSize = m_size->currentText().toInt();
+    l.bold = m_bold->isChecked();
+    l.italic = m_italic->isChecked();
+    l.underline = m_underline->isChecked();
+    // The radios are keyed by the alignments' table words.
+    l.hAlign = enumFromLegacy<LyricHAlign>(checkedKey(m_hAlign, legacyText(m_lyric.hAlign)))
+                   .value_or(m_lyric.hAlign);
+    l.vAlign = enumFromLegacy<LyricVAlign>(checkedKey(m_vAlign, legacyText(m_lyric.vAlign)))
+                   .value_or(m_lyric.vAlign);
     return l;
 }
 

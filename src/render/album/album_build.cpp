@@ -43,10 +43,10 @@ void logLeftOut(const std::vector<UserError>& leftOut,
 
 }  // namespace
 
-QString albumExtension(const QString& outputType) {
-    if (outputType == QStringLiteral("AVI")) return QStringLiteral(".avi");
-    if (outputType == QStringLiteral("MP4")) return QStringLiteral(".mp4");
-    if (outputType == QStringLiteral("XLTP")) return {};
+QString albumExtension(OutputType outputType) {
+    if (outputType == OutputType::Avi) return QStringLiteral(".avi");
+    if (outputType == OutputType::Mp4) return QStringLiteral(".mp4");
+    if (outputType == OutputType::PictureSequence) return {};
     return QStringLiteral(".mpg");
 }
 
@@ -54,8 +54,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
                               const AlbumRequest& request, Progress& progress) {
     if (model.photos.empty()) return fail(kNoPhotos);
     const AlbumSettings& settings = model.settings;
-    const QSize size(fieldToInt(settings.outputWidth, "outputWidth"),
-                     fieldToInt(settings.outputHeight, "outputHeight"));
+    const QSize size(settings.outputWidth, settings.outputHeight);
     // Every song is measured before the first frame is made, so that a song
     // that disappeared or is not sound is reported by name and nothing is
     // written.
@@ -64,7 +63,7 @@ Result<AlbumReport> makeAlbum(const ProjectModel& model, const WorkingFolder& fo
     const std::optional<ProjectModel> remeasured = withSongFrames(model, *songFrames);
     const ProjectModel& songsMeasured = remeasured ? *remeasured : model;
 
-    const bool pictures = settings.outputType == QStringLiteral("XLTP");
+    const bool pictures = settings.outputType == OutputType::PictureSequence;
     AlbumOutput output(folder, request.output,
                        pictures ? std::optional(settings.imageSequenceFormat) : std::nullopt,
                        request.replaceExisting);

@@ -52,7 +52,7 @@ struct AlbumReport {
 
 // The extension a make command appends: ".mpg" for "VCD", "SVCD", "DVD",
 // ".avi" for "AVI", ".mp4" for "MP4"; empty for "XLTP" (a folder).
-QString albumExtension(const QString& outputType);
+QString albumExtension(OutputType outputType);
 
 // Makes the album of `model` as its settings say (outputType, size, TV
 // system, quality, timeline, lyric kind). Fails with "没有添加相片文件！" when

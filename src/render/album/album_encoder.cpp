@@ -9,10 +9,10 @@ namespace orvane {
 
 namespace {
 
-std::optional<MclFormat> formatPreset(const QString& outputType) {
-    if (outputType == QStringLiteral("VCD")) return MclFormat::VCD;
-    if (outputType == QStringLiteral("SVCD")) return MclFormat::SVCD;
-    if (outputType == QStringLiteral("DVD")) return MclFormat::DVD;
+std::optional<MclFormat> formatPreset(OutputType outputType) {
+    if (outputType == OutputType::Vcd) return MclFormat::VCD;
+    if (outputType == OutputType::Svcd) return MclFormat::SVCD;
+    if (outputType == OutputType::Dvd) return MclFormat::DVD;
     return std::nullopt;
 }
 
@@ -70,14 +70,12 @@ EncoderSettings albumEncoderSettings(const AlbumSettings& settings, QSize size,
                                      bool truncateAudioToVideo, const QString& outputPath) {
     EncoderSettings encoder;
     encoder.preset = formatPreset(settings.outputType);
-    encoder.tvSystem =
-        settings.tvSystem == QStringLiteral("NTSC") ? MclTvSystem::NTSC : MclTvSystem::PAL;
+    encoder.tvSystem = settings.tvSystem == TvSystem::Ntsc ? MclTvSystem::NTSC : MclTvSystem::PAL;
     encoder.keepDuration = true;
     encoder.truncateAudioToVideo = truncateAudioToVideo;
     encoder.width = size.width();
     encoder.height = size.height();
-    encoder.quality = settings.quality == QStringLiteral("gaoqing_huazhi") ? MclQuality::High
-                                                                           : MclQuality::Normal;
+    encoder.quality = settings.quality == Quality::High ? MclQuality::High : MclQuality::Normal;
     encoder.audioCodec = MclAudioCodec::FormatDefault;
     encoder.videoFileName = outputPath;
     encoder.audioFileName = outputPath;

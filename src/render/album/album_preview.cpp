@@ -21,11 +21,7 @@ QString errorLine(const fs::path& movie, const QString& reason) {
 
 std::vector<int> songFrames(const ProjectModel& model) {
     std::vector<int> frames;
-    for (const MusicEntry& song : model.music) {
-        bool ok = false;
-        const int count = song.frameCount.toInt(&ok);
-        frames.push_back(ok && count > 0 ? count : 0);
-    }
+    for (const MusicEntry& song : model.music) frames.push_back(std::max(song.frameCount, 0));
     return frames;
 }
 
@@ -40,8 +36,7 @@ void drawHeld(QImage& target, const QImage& picture) {
 AlbumPreview::AlbumPreview(const ProjectModel& model, const WorkingFolder& folder)
     : m_model(model), m_folder(folder) {
     const AlbumSettings& settings = m_model.settings;
-    m_outputSize = QSize(fieldToInt(settings.outputWidth, "outputWidth"),
-                         fieldToInt(settings.outputHeight, "outputHeight"));
+    m_outputSize = QSize(settings.outputWidth, settings.outputHeight);
     m_playList = playListFrom(buildTemplateUsageTable(m_model, m_folder));
     m_timeline = planAlbumTimeline(templateFrameCounts(m_playList), songFrames(m_model), settings);
 }

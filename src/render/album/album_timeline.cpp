@@ -11,9 +11,8 @@ AlbumTimeline planAlbumTimeline(const std::vector<int>& templateFrames,
         std::accumulate(templateFrames.begin(), templateFrames.end(), 0) + kClosingTemplateFrames;
     const int songCount = static_cast<int>(songFrames.size());
     const int musicFrames = std::accumulate(songFrames.begin(), songFrames.end(), 0);
-    timeline.photoLength = songCount == 0 ||
-                           settings.syncMode != QStringLiteral("sui_yinyue_tongbu") ||
-                           musicFrames <= 0;
+    timeline.photoLength =
+        songCount == 0 || settings.syncMode != SyncMode::Music || musicFrames <= 0;
 
     if (timeline.photoLength) {
         timeline.totalFrames = pictureFrames;

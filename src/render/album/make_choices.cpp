@@ -9,23 +9,22 @@ namespace orvane {
 
 namespace {
 
-const QString kPictureSequence = QStringLiteral("XLTP");
 const QString kNameTaken = QStringLiteral("输入的文件名存在, 请更换保存的文件名！");
 
 }  // namespace
 
 QString saveDialogFilter(const AlbumSettings& settings) {
-    if (settings.outputType == kPictureSequence) {
+    if (settings.outputType == OutputType::PictureSequence) {
         const QString& format = settings.imageSequenceFormat;
         return QStringLiteral("生成 %1 序列图片|*.%1").arg(format);
     }
     return QStringLiteral("%1 格式相册|*%2")
-        .arg(settings.outputType, albumExtension(settings.outputType));
+        .arg(outputTypeCaption(settings.outputType), albumExtension(settings.outputType));
 }
 
 Result<MakeOutput> makeOutputFor(const AlbumSettings& settings, const QString& chosen) {
     const QFileInfo info(chosen);
-    if (settings.outputType == kPictureSequence) {
+    if (settings.outputType == OutputType::PictureSequence) {
         const bool taken = info.exists() || info.isSymLink();
         if (taken && !isReplaceableSequenceFolder(info.absoluteFilePath())) return fail(kNameTaken);
         return MakeOutput{info.absoluteFilePath(), info.fileName(), taken};

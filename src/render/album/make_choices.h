@@ -1,7 +1,8 @@
 #pragma once
 // What a make command decides before an album is made, apart from the
-// windows that ask: the save dialog's filter, the output path made of the name the user chose, the
-// name the make-album window shows, and whether the lyric type must be asked first.
+// windows that ask: the save dialog's filter, the output path made of the
+// name the user chose, the name the make-album window shows, and whether the
+// lyric type must be asked first.
 
 #include <QString>
 

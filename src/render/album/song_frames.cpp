@@ -19,10 +19,9 @@ std::optional<ProjectModel> withSongFrames(const ProjectModel& model,
                                            const std::vector<int>& frames) {
     std::optional<ProjectModel> updated;
     for (std::size_t i = 0; i < frames.size() && i < model.music.size(); ++i) {
-        const QString count = QString::number(frames[i]);
-        if (model.music.at(i).frameCount == count) continue;
+        if (model.music.at(i).frameCount == frames[i]) continue;
         if (!updated) updated = model;
-        updated->music.at(i).frameCount = count;
+        updated->music.at(i).frameCount = frames[i];
     }
     return updated;
 }

@@ -7,15 +7,15 @@ namespace orvane {
 std::span<const FieldDef<TemplateUsageEntry>> templateUsageFields() {
     using E = TemplateUsageEntry;
     static const std::array<FieldDef<E>, 9> fields{{
-        {"index", "序号", &E::index},
-        {"instanceNo", "模板文件夹", &E::instanceNo},
-        {"mainTemplateNo", "对应主模板编号", &E::mainTemplateNo},
-        {"templatePhotoCount", "对应模板所需照片数量", &E::templatePhotoCount},
-        {"templatePath", "模板地址", &E::templatePath},
-        {"slotOrientation", "模板_竖照横照", &E::slotOrientation},
-        {"slotJpgName", "模板_相片JPG名称", &E::slotJpgName},
-        {"templateFrameCount", "模板swf总帧数", &E::templateFrameCount},
-        {"moviePath", "解压后的模板地址", &E::moviePath},
+        field<&E::index>("index", "序号"),
+        field<&E::instanceNo>("instanceNo", "模板文件夹"),
+        field<&E::mainTemplateNo>("mainTemplateNo", "对应主模板编号"),
+        field<&E::templatePhotoCount>("templatePhotoCount", "对应模板所需照片数量"),
+        field<&E::templatePath>("templatePath", "模板地址"),
+        field<&E::slotOrientation>("slotOrientation", "模板_竖照横照"),
+        field<&E::slotJpgName>("slotJpgName", "模板_相片JPG名称"),
+        field<&E::templateFrameCount>("templateFrameCount", "模板swf总帧数"),
+        field<&E::moviePath>("moviePath", "解压后的模板地址"),
     }};
     return fields;
 }

@@ -14,9 +14,9 @@ KaraokeLook lookOf(const KaraokeEntry& entry, int row) {
     KaraokeLook look;
     look.font = QFont(entry.fontName);
     look.font.setPixelSize(std::max(1, pointsToPixels(karaokeFontSize(entry, kReferenceWidth))));
-    look.font.setBold(entry.bold == QLatin1String("T"));
-    look.font.setItalic(entry.italic == QLatin1String("T"));
-    look.font.setUnderline(entry.underline == QLatin1String("T"));
+    look.font.setBold(entry.bold);
+    look.font.setItalic(entry.italic);
+    look.font.setUnderline(entry.underline);
     look.unsung = colorForValueText(entry.colorValue).value_or(QColor(Qt::white));
     look.sung = colorForValueText(entry.fillColorValue).value_or(QColor(Qt::blue));
     look.karaokeRow = row;
@@ -35,10 +35,8 @@ KaraokeOverlay::KaraokeOverlay(const ProjectModel& model, const std::vector<int>
         for (int i = 0; i < static_cast<int>(model.music.size()); ++i) order.push_back(i);
     for (int row : order) {
         if (row < 0 || row >= static_cast<int>(model.music.size())) continue;
-        bool ok = false;
-        const int frames = model.music.at(static_cast<std::size_t>(row)).frameCount.toInt(&ok);
         m_order.push_back(row);
-        frameCounts.push_back(ok ? frames : 0);
+        frameCounts.push_back(model.music.at(static_cast<std::size_t>(row)).frameCount);
     }
     m_enabled = !m_order.empty() && albumDrawsKaraoke(model);
     if (!m_enabled) return;
@@ -59,7 +57,8 @@ std::optional<KscDocument> KaraokeOverlay::load(int orderIndex) {
     const KaraokeEntry& entry = m_rows[static_cast<std::size_t>(row)];
     m_look = lookOf(entry, row);
     Result<KscDocument> parsed = parseKscFile(
-        entry.location, {karaokeFontSize(entry, kReferenceWidth), entry.script}, *m_converter);
+        entry.location, {karaokeFontSize(entry, kReferenceWidth), legacyText(entry.script)},
+        *m_converter);
     if (parsed) return std::move(*parsed);
     // A file that cannot be read leaves this song without karaoke; the next
     // songs still get theirs.

@@ -20,9 +20,7 @@ LyricOverlay::LyricOverlay(const ProjectModel& model, const std::vector<int>& so
     for (int row : order) {
         if (row < 0 || row >= static_cast<int>(model.music.size())) continue;
         const MusicEntry& song = model.music.at(static_cast<std::size_t>(row));
-        bool ok = false;
-        const int frames = song.frameCount.toInt(&ok);
-        m_songs.push_back({ok ? frames : 0, boundLyricRow(model, row)});
+        m_songs.push_back({song.frameCount, boundLyricRow(model, row)});
     }
     for (const LyricEntry& lyric : model.lyrics) m_lyrics.push_back(lyric);
     m_enabled = !m_songs.empty() && !m_lyrics.empty() && albumDrawsLrc(model);

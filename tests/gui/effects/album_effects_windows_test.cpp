@@ -136,7 +136,7 @@ TEST_F(AlbumEffectsWindowTest, CropHandsTheFrameAndPlacementOverAndStagesTheSlot
     const QColor mean = meanColour(staged, staged.rect().adjusted(8, 8, -8, -8));
     EXPECT_GT(mean.blue(), 200);
     EXPECT_LT(mean.red(), 40);
-    EXPECT_EQ(session->model().photos.at(0).cropState, QStringLiteral("jiancai_yes"));
+    EXPECT_EQ(session->model().photos.at(0).cropState, PhotoStep::Done);
 
     // The thumbnail file and the pane show what the crop kept: the slot's
     // 16:9 proportions, blue only.
@@ -185,7 +185,7 @@ TEST_F(AlbumEffectsWindowTest, PlacedPictureShowsInTheAlbumAtItsPlaceAndTime) {
     EXPECT_EQ(row.placement, QStringLiteral("480,240"));
     EXPECT_EQ(row.startTime, QStringLiteral("00:01"));
     EXPECT_EQ(row.endTime, QStringLiteral("00:03"));
-    EXPECT_EQ(row.runState, QStringLiteral("tingzhi"));
+    EXPECT_EQ(row.runState, RunState::Stopped);
 
     AlbumPreview album(session->model(), session->folder());
     ASSERT_GT(album.frameCount(), 80);
@@ -234,7 +234,7 @@ TEST_F(AlbumEffectsWindowTest, TheEditorShowsThePictureTableAsItIsWhenOpened) {
     first.startTime = QStringLiteral("00:04");
     first.placement = QStringLiteral("300,40");
     PictureEffect second = first;
-    second.seqNo = QStringLiteral("2");
+    second.seqNo = 2;
     second.startTime = QStringLiteral("00:07");
     second.placement = QStringLiteral("5,6");
     next.pictureEffects.assign({first, second});
@@ -288,7 +288,7 @@ TEST_F(AlbumEffectsWindowTest, PictureRowsAreChangedAndDeletedInPlace) {
                                              QStringLiteral("没有选中已添加的特效！")}));
     ASSERT_EQ(session->model().pictureEffects.size(), 1u);
     const PictureEffect& row = session->model().pictureEffects.at(0);
-    EXPECT_EQ(row.seqNo, QStringLiteral("1"));
+    EXPECT_EQ(row.seqNo, 1);
     EXPECT_EQ(row.startTime, QStringLiteral("00:00"));
     EXPECT_EQ(row.endTime, QStringLiteral("00:05"));
     EXPECT_EQ(row.placement, QStringLiteral("300,150"));

@@ -131,22 +131,22 @@ TEST_F(TextEffectEditorTest, AddsTheDefaultsAndHandsTheTableOverOnClose) {
     EXPECT_EQ(first.text, QStringLiteral("此处输入文字"));
     EXPECT_EQ(first.startTime, QStringLiteral("00:00"));
     EXPECT_EQ(first.endTime, QStringLiteral("暂无"));
-    EXPECT_EQ(first.runState, QStringLiteral("tingzhi"));
+    EXPECT_EQ(first.runState, RunState::Stopped);
     EXPECT_EQ(first.motionKey, kMotionTopLeftToBottomRight);
     EXPECT_EQ(first.effectName, QStringLiteral("从左上向右下"));
     EXPECT_EQ(first.colorName, QStringLiteral("clWhite"));
     EXPECT_EQ(first.colorValue, QStringLiteral("16777215"));
     EXPECT_EQ(first.fontName, QStringLiteral("黑体"));
-    EXPECT_EQ(first.fontSize, QStringLiteral("10"));
-    EXPECT_EQ(first.bold, QStringLiteral("0"));
+    EXPECT_EQ(first.fontSize, 10);
+    EXPECT_EQ(first.bold, false);
     const TextEffect& second = table.at(1);
     EXPECT_EQ(second.startTime, QStringLiteral("01:30"));
     EXPECT_EQ(second.motionKey, kMotionLeftToRight);
     EXPECT_EQ(second.y, QStringLiteral("256"));
-    EXPECT_EQ(second.fontSize, QStringLiteral("15"));
+    EXPECT_EQ(second.fontSize, 15);
     EXPECT_EQ(second.colorName, QStringLiteral("clRed"));
     EXPECT_EQ(second.colorValue, QStringLiteral("255"));
-    EXPECT_EQ(second.bold, QStringLiteral("cuti"));
+    EXPECT_EQ(second.bold, true);
 
     // Emptied in the editor, the album's table is emptied on close.
     inEditor(
@@ -204,7 +204,7 @@ TEST_F(TextEffectEditorTest, PreviewAllEndsOnceEveryStartedTextHasStopped) {
         ended = !e->previewing();
         EXPECT_EQ(child<QLineEdit>(e, "Edit_shijian")->text(), QStringLiteral("00:00"));
         EXPECT_TRUE(child<QPushButton>(e, "suiButton_tianjia")->isEnabled());
-        for (const TextEffect& row : e->rows()) EXPECT_EQ(row.runState, QStringLiteral("tingzhi"));
+        for (const TextEffect& row : e->rows()) EXPECT_EQ(row.runState, RunState::Stopped);
     });
     EXPECT_EQ(answers.messages, QStringList{QStringLiteral("没有添加文字特效!")});
     EXPECT_TRUE(editingLocked);

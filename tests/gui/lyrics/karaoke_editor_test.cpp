@@ -141,11 +141,11 @@ TEST_F(KaraokeEditorTest, TheSettingsWindowWritesTheClickedEntryInItsEncodings) 
     EXPECT_EQ(e.colorValue, "65535");
     EXPECT_EQ(e.fillColorName, "clRed");
     EXPECT_EQ(e.fillColorValue, "255");
-    EXPECT_EQ(e.fontSize, "30");
-    EXPECT_EQ(e.bold, "T");
-    EXPECT_EQ(e.italic, "T");
-    EXPECT_EQ(e.underline, "F");
-    EXPECT_EQ(e.script, "fanti");
+    EXPECT_EQ(e.fontSize, 30);
+    EXPECT_EQ(e.bold, true);
+    EXPECT_EQ(e.italic, true);
+    EXPECT_EQ(e.underline, false);
+    EXPECT_EQ(e.script, KaraokeScript::Traditional);
     EXPECT_EQ(editor->list()->topLevelItem(1)->text(10), "繁体");
     EXPECT_EQ(session->model().karaoke.at(0).colorName, "clWhite");
 
@@ -260,8 +260,8 @@ TEST_F(KaraokeEditorTest, ARowMovedInThePanelIsStoredAndShowsUpMovedInAnAlbumFra
     writeStore(folder, {35}, 60);
     writePhoto(albumRoot / "a.jpg", 800, 600, Qt::black);
     ProjectModel model = importedProject(folder, {albumRoot / "a.jpg"});
-    model.settings.outputWidth = QStringLiteral("640");
-    model.settings.outputHeight = QStringLiteral("360");
+    model.settings.outputWidth = 640;
+    model.settings.outputHeight = 360;
     writeSong(albumRoot / "song.mp3", 4.0);
     addSongs(model, folder, {albumRoot / "song.mp3"});
     writeFile(albumRoot / "line.ksc",
@@ -269,7 +269,7 @@ TEST_F(KaraokeEditorTest, ARowMovedInThePanelIsStoredAndShowsUpMovedInAnAlbumFra
     KaraokeEntry karaoke;
     karaoke.location = toQString(albumRoot / "line.ksc");
     model.karaoke.append(karaoke);
-    model.settings.lyricKind = QStringLiteral("shiyong_ksc");
+    model.settings.lyricKind = LyricKind::Karaoke;
 
     // Frame 20 (00:00, the line shown on row A) with the default and the moved rows.
     const auto rowBand = [](const QImage& frame, int top) {

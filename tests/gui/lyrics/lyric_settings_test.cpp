@@ -28,9 +28,9 @@ class LyricSettingsTest : public LyricWindowsTest {
         for (const char* name : {"one", "two"}) {
             LyricEntry lyric;  // the import's values
             lyric.fileName = QString::fromLatin1(name);
-            lyric.bold = QStringLiteral("cuti");
-            lyric.hAlign = QStringLiteral("juzhong");
-            lyric.vAlign = QStringLiteral("xiamian");
+            lyric.bold = true;
+            lyric.hAlign = LyricHAlign::Centre;
+            lyric.vAlign = LyricVAlign::Bottom;
             next.lyrics.append(lyric);
         }
         session->commit(std::move(next));
@@ -82,14 +82,14 @@ TEST_F(LyricSettingsTest, OpensOnTheStoredValuesAndOkWritesEveryFieldOfThatLyric
     EXPECT_EQ(l.colorName, "clRed");
     EXPECT_EQ(l.colorValue, "255");
     EXPECT_EQ(l.fontName, "黑体");
-    EXPECT_EQ(l.fontSize, "20");
-    EXPECT_EQ(l.bold, "wu");
-    EXPECT_EQ(l.italic, "xieti");
-    EXPECT_EQ(l.underline, "xiahuaxian");
-    EXPECT_EQ(l.hAlign, "youbian");
-    EXPECT_EQ(l.vAlign, "shangmian");
+    EXPECT_EQ(l.fontSize, 20);
+    EXPECT_EQ(l.bold, false);
+    EXPECT_EQ(l.italic, true);
+    EXPECT_EQ(l.underline, true);
+    EXPECT_EQ(l.hAlign, LyricHAlign::Right);
+    EXPECT_EQ(l.vAlign, LyricVAlign::Top);
     EXPECT_EQ(lyric(0).colorName, "clWhite");
-    EXPECT_EQ(lyric(0).hAlign, "juzhong");
+    EXPECT_EQ(lyric(0).hAlign, LyricHAlign::Centre);
 }
 
 TEST_F(LyricSettingsTest, CancelStoresNothingAndTheDefaultButtonsRestoreTheImportLook) {
@@ -97,11 +97,11 @@ TEST_F(LyricSettingsTest, CancelStoresNothingAndTheDefaultButtonsRestoreTheImpor
     LyricEntry& styled = next.lyrics.at(0);
     styled.colorName = QStringLiteral("clYellow");
     styled.colorValue = QStringLiteral("65535");
-    styled.fontSize = QStringLiteral("33");
-    styled.bold = QStringLiteral("wu");
-    styled.italic = QStringLiteral("xieti");
-    styled.hAlign = QStringLiteral("zuobian");
-    styled.vAlign = QStringLiteral("zhongjian");
+    styled.fontSize = 33;
+    styled.bold = false;
+    styled.italic = true;
+    styled.hAlign = LyricHAlign::Left;
+    styled.vAlign = LyricVAlign::Middle;
     session->commit(next);
     const LyricEntry before = lyric(0);
 
@@ -129,18 +129,18 @@ TEST_F(LyricSettingsTest, CancelStoresNothingAndTheDefaultButtonsRestoreTheImpor
     defaults.colorName = QStringLiteral("clWhite");
     defaults.colorValue = QStringLiteral("16777215");
     defaults.fontName = QStringLiteral("黑体");
-    defaults.fontSize = QStringLiteral("10");
-    defaults.bold = QStringLiteral("cuti");
-    defaults.italic = QStringLiteral("wu");
-    defaults.underline = QStringLiteral("wu");
-    defaults.hAlign = QStringLiteral("juzhong");
-    defaults.vAlign = QStringLiteral("xiamian");
+    defaults.fontSize = 10;
+    defaults.bold = true;
+    defaults.italic = false;
+    defaults.underline = false;
+    defaults.hAlign = LyricHAlign::Centre;
+    defaults.vAlign = LyricVAlign::Bottom;
     EXPECT_EQ(lyric(0), defaults);
 }
 
-TEST_F(LyricSettingsTest, APlacementWordOfNoButtonIsKeptWhenTheWindowStores) {
+TEST_F(LyricSettingsTest, APlacementOfNoButtonIsKeptWhenTheWindowStores) {
     ProjectModel next = session->model();
-    next.lyrics.at(0).hAlign = QStringLiteral("elsewhere");
+    next.lyrics.at(0).hAlign = LyricHAlign::Unset;
     session->commit(next);
     LyricSettingsWindow window(*session, skin);
     whenShown(QStringLiteral("TForm16"), [&](QWidget* w) {
@@ -149,7 +149,7 @@ TEST_F(LyricSettingsTest, APlacementWordOfNoButtonIsKeptWhenTheWindowStores) {
         click(w, "Button_queding");
     });
     EXPECT_TRUE(window.editLyric(0));
-    EXPECT_EQ(lyric(0).hAlign, "elsewhere");
+    EXPECT_EQ(lyric(0).hAlign, LyricHAlign::Unset);
 }
 
 }  // namespace

@@ -38,9 +38,9 @@ class MediaPreviewTest : public LyricWindowsTest {
         LyricEntry lyric;
         lyric.fileName = QString::fromLatin1(name);
         lyric.location = toQString(file);
-        lyric.bold = QStringLiteral("cuti");
-        lyric.hAlign = QStringLiteral("juzhong");
-        lyric.vAlign = QStringLiteral("xiamian");
+        lyric.bold = true;
+        lyric.hAlign = LyricHAlign::Centre;
+        lyric.vAlign = LyricVAlign::Bottom;
         next.lyrics.append(lyric);
         session->commit(std::move(next));
     }

@@ -99,7 +99,9 @@ TEST(MakeCommands, EachMakeCommandMakesItsOwnOutputType) {
         {CommandId::MakePictureSequence, QStringLiteral("XLTP")}};
     for (const CommandInfo& info : commandTable()) {
         const auto made = makes.find(info.id);
-        EXPECT_EQ(makeCommandOutputType(info.id), made == makes.end() ? QString() : made->second)
+        const std::optional<OutputType> expected =
+            made == makes.end() ? std::nullopt : std::optional(made->second);
+        EXPECT_EQ(makeCommandOutputType(info.id), expected)
             << info.key;
     }
 }
@@ -110,7 +112,7 @@ TEST_F(MakeAlbumWindowTest, WithoutPhotosEveryMakeCommandOnlySaysSo) {
     for (const char* type : {"VCD", "SVCD", "DVD", "AVI", "XLTP"}) {
         QString said;
         answerMessage(&said);
-        runMakeCommand(*session, *windows, QString::fromLatin1(type));
+        runMakeCommand(*session, *windows, enumFromLegacy<OutputType>(QLatin1String(type)).value());
         EXPECT_EQ(said, QStringLiteral("没有添加相片文件！")) << type;
     }
     EXPECT_TRUE(chooser.filters.isEmpty());  // no save dialog was shown
@@ -130,7 +132,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
                          [&logText, log] { logText = log->toPlainText(); });
         answerMessage(&said);
     });
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
 
     EXPECT_EQ(chooser.filters, QStringList{QStringLiteral("生成 JPG 序列图片|*.JPG")});
     EXPECT_EQ(savedName, QStringLiteral("保存文件名: album"));
@@ -155,7 +157,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
     chooseSize();
     QString asked;
     answerReplace("Button_quxiao", &asked);
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
     EXPECT_EQ(asked, QStringLiteral("文件已存在，是否替换？\n") + toQString(out));
     EXPECT_EQ(again.filters.size(), 2);  // the dialog came back
     EXPECT_EQ(readFile(out / "171.JPG"), "an older, longer sequence");
@@ -166,7 +168,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
     answerReplace("Button_tihuan", &asked);
     said.clear();
     whenShown(QStringLiteral("TfrmMain"), [&](QWidget*) { answerMessage(&said); });
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
     EXPECT_TRUE(said.startsWith(QStringLiteral("相册制作完成！"))) << said.toStdString();
     EXPECT_TRUE(fs::exists(out / "170.JPG"));
     EXPECT_FALSE(fs::exists(out / "171.JPG"));
@@ -176,7 +178,7 @@ TEST_F(MakeAlbumWindowTest, APictureSequenceIsMadeThroughTheWindowsIntoANewFolde
     chooseOutputs({toQString(dir.path() / "mine")});
     chooseSize();
     answerMessage(&said);
-    runMakeCommand(*session, *windows, QStringLiteral("XLTP"));
+    runMakeCommand(*session, *windows, OutputType::PictureSequence);
     EXPECT_EQ(said, QStringLiteral("输入的文件名存在, 请更换保存的文件名！"));
     EXPECT_EQ(readFile(dir.path() / "mine" / "notes.txt"), "mine");
 }
@@ -193,7 +195,7 @@ TEST_F(MakeAlbumWindowTest, AnAlbumReplacesAnExistingFileOnlyWhenTheUserAgrees) 
     chooseSize();
     QString asked;
     answerReplace("Button_quxiao", &asked);
-    runMakeCommand(*session, *windows, QStringLiteral("MP4"));
+    runMakeCommand(*session, *windows, OutputType::Mp4);
     EXPECT_EQ(asked, QStringLiteral("文件已存在，是否替换？\n") + toQString(video));
     EXPECT_EQ(chooser.filters.size(), 2);  // "取消" went back to the save dialog
     EXPECT_EQ(readFile(video), "an earlier album");
@@ -213,7 +215,7 @@ TEST_F(MakeAlbumWindowTest, AnAlbumReplacesAnExistingFileOnlyWhenTheUserAgrees) 
     answerReplace("Button_tihuan", &asked);
     QString said;
     whenShown(QStringLiteral("TfrmMain"), [&](QWidget*) { answerMessage(&said); });
-    runMakeCommand(*session, *windows, QStringLiteral("MP4"));
+    runMakeCommand(*session, *windows, OutputType::Mp4);
     EXPECT_TRUE(said.startsWith(QStringLiteral("相册制作完成！"))) << said.toStdString();
     EXPECT_EQ(readFile(video).substr(4, 4), "ftyp");
 }
@@ -251,7 +253,7 @@ TEST_F(MakeAlbumWindowTest, AnAlbumMadeWithoutSomePartsNamesThemAndKeepsItsLog) 
             child<QPushButton>(w, "Button_chakanrizhi")->click();
         },
         60000);
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
 
     EXPECT_TRUE(fs::exists(dir.path() / "without.mpg"));
     EXPECT_EQ(finalText,
@@ -277,7 +279,7 @@ TEST_F(MakeAlbumWindowTest, AMissingOutputFolderIsNamedInChinese) {
     chooseSize();
     QString said;
     answerMessage(&said);
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
     EXPECT_EQ(said, QStringLiteral("保存相册的文件夹不存在：") + toQString(gone));
     EXPECT_FALSE(fs::exists(gone));
 }
@@ -293,12 +295,12 @@ TEST_F(MakeAlbumWindowTest, AMakeWhileAnotherRunsIsRefusedInChinese) {
         QTimer::singleShot(0, w, [&, w] {
             chooseSize();
             answerMessage(&said);
-            runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+            runMakeCommand(*session, *windows, OutputType::Dvd);
             savedNameMeanwhile = child<QLabel>(w, "Label_baocunmingcheng")->text();
             child<QPushButton>(w, "Button_tingzhizhizuo")->click();
         });
     });
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
     EXPECT_EQ(said, QStringLiteral("正在制作另一个相册，请等它完成后再制作。"));
     EXPECT_EQ(savedNameMeanwhile, QStringLiteral("保存文件名: first"));
     EXPECT_FALSE(fs::exists(dir.path() / "second.mpg"));
@@ -342,7 +344,7 @@ TEST_F(MakeAlbumWindowTest, AStopHalfWayLeavesNoFileAndTheProjectAsItWas) {
         poll->start(1);
     });
     const ProjectModel before = session->model();
-    runMakeCommand(*session, *windows, QStringLiteral("DVD"));
+    runMakeCommand(*session, *windows, OutputType::Dvd);
     stopTookMs = clock->isValid() ? clock->elapsed() : -1;
 
     EXPECT_TRUE(stopWasEnabled);
@@ -365,14 +367,14 @@ TEST_F(MakeAlbumWindowTest, TheLyricTypeStartsAtBothKindsAtEveryShowing) {
         child<QPushButton>(w, "Button_queding")->click();
     });
     EXPECT_TRUE(window.askLyricKind());
-    EXPECT_EQ(session->model().settings.lyricKind, QStringLiteral("shiyong_lrc"));
+    EXPECT_EQ(session->model().settings.lyricKind, LyricKind::Lrc);
 
     whenShown(QStringLiteral("TForm49"), [](QWidget* w) {
         EXPECT_TRUE(child<QRadioButton>(w, "RadioButton_shiyong_lrcksc")->isChecked());
         static_cast<QDialog*>(w)->reject();  // the close control cancels the make
     });
     EXPECT_FALSE(window.askLyricKind());
-    EXPECT_EQ(session->model().settings.lyricKind, QStringLiteral("shiyong_lrcksc"));
+    EXPECT_EQ(session->model().settings.lyricKind, LyricKind::Both);
 }
 
 }  // namespace

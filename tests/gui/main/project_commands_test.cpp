@@ -63,7 +63,7 @@ class ProjectCommandsTest : public ProjectWindowsTest {
     void changeSetting() {
         ProjectModel next = session->model();
         next.settings.tvSystem =
-            next.settings.tvSystem == "PAL" ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+            next.settings.tvSystem == TvSystem::Pal ? TvSystem::Ntsc : TvSystem::Pal;
         session->commit(std::move(next));
     }
     QString path(const char* name) const { return toQString(dir.path() / name); }
@@ -169,7 +169,7 @@ TEST_F(ProjectCommandsTest, OpeningBringsTheSavedProjectBackAndNamesWhatMoved) {
     // Changed since, and the song moved away.
     ProjectModel changed = session->model();
     changed.music.clear();
-    changed.settings.tvSystem = QStringLiteral("NTSC");
+    changed.settings.tvSystem = TvSystem::Ntsc;
     session->commit(std::move(changed));
     fs::rename(dir.path() / "song.mp3", dir.path() / "moved.mp3");
 

@@ -46,7 +46,7 @@ class ProjectWindowsTest : public ::testing::Test {
             progress);
         ASSERT_TRUE(imported) << imported.error().message.toStdString();
         ProjectModel next = session->model();
-        next.settings.quality = QStringLiteral("yiban_huazhi");
+        next.settings.quality = Quality::Normal;
         session->commit(std::move(next));
     }
 

@@ -74,12 +74,14 @@ TEST_F(SettingsWindowsTest, TheOutputSizeIsTheDefaultOfEachMakeAndEachEntryIsWri
     auto* typeText = find<QLabel>(&window, "Label_leixing");
     ASSERT_TRUE(sizes && sizeText && typeText);
 
-    window.prepare(QStringLiteral("DVD"));
+    window.prepare(OutputType::Dvd);
     window.show();
     ASSERT_EQ(sizes->count(), 8);
     EXPECT_EQ(sizes->currentRow(), 4);
     EXPECT_EQ(sizes->item(7)->text(), "1920 × 1080");
-    EXPECT_EQ(settings().outputWidth + "x" + settings().outputHeight, "1280x720");
+    EXPECT_EQ(
+        QString::number(settings().outputWidth) + "x" + QString::number(settings().outputHeight),
+        "1280x720");
     EXPECT_EQ(sizeText->text(), "1280 × 720");
     EXPECT_EQ(typeText->text(), "DVD");
     EXPECT_EQ(window.width(), 660);
@@ -87,26 +89,34 @@ TEST_F(SettingsWindowsTest, TheOutputSizeIsTheDefaultOfEachMakeAndEachEntryIsWri
 
     const quint64 before = session->revision(ProjectTable::Settings);
     sizes->setCurrentRow(6);
-    EXPECT_EQ(settings().outputWidth + "x" + settings().outputHeight, "1600x896");
+    EXPECT_EQ(
+        QString::number(settings().outputWidth) + "x" + QString::number(settings().outputHeight),
+        "1600x896");
     EXPECT_EQ(sizeText->text(), "1600 × 896");
     EXPECT_GT(session->revision(ProjectTable::Settings), before);
     window.hide();
 
     // The next make is a VCD: its own list, its default entry.
-    window.prepare(QStringLiteral("VCD"));
+    window.prepare(OutputType::Vcd);
     window.show();
     ASSERT_EQ(sizes->count(), 5);
     EXPECT_EQ(sizes->item(4)->text(), "1280 × 720");
     EXPECT_EQ(sizes->currentRow(), 4);
-    EXPECT_EQ(settings().outputType, "VCD");
-    EXPECT_EQ(settings().outputWidth + "x" + settings().outputHeight, "1280x720");
+    EXPECT_EQ(settings().outputType, OutputType::Vcd);
+    EXPECT_EQ(
+        QString::number(settings().outputWidth) + "x" + QString::number(settings().outputHeight),
+        "1280x720");
     EXPECT_EQ(sizeText->text(), "1280 × 720");
     EXPECT_EQ(typeText->text(), "VCD");
 
     sizes->setCurrentRow(0);
-    EXPECT_EQ(settings().outputWidth + "x" + settings().outputHeight, "320x176");
+    EXPECT_EQ(
+        QString::number(settings().outputWidth) + "x" + QString::number(settings().outputHeight),
+        "320x176");
     find<QPushButton>(&window, "suiButton_moren")->click();
-    EXPECT_EQ(settings().outputWidth + "x" + settings().outputHeight, "1280x720");
+    EXPECT_EQ(
+        QString::number(settings().outputWidth) + "x" + QString::number(settings().outputHeight),
+        "1280x720");
     EXPECT_EQ(sizes->currentRow(), 4);
     EXPECT_EQ(sizeText->text(), "1280 × 720");
 }
@@ -117,7 +127,7 @@ TEST_F(SettingsWindowsTest, APictureSequenceAlsoAsksForTheImageFormat) {
     auto* typeText = find<QLabel>(&window, "Label_leixing");
     ASSERT_TRUE(formats && typeText);
 
-    window.prepare(QStringLiteral("XLTP"));
+    window.prepare(OutputType::PictureSequence);
     window.show();
     EXPECT_TRUE(formats->isVisible());
     EXPECT_EQ(window.width(), 730);
@@ -130,18 +140,20 @@ TEST_F(SettingsWindowsTest, APictureSequenceAlsoAsksForTheImageFormat) {
     find<QPushButton>(&window, "suiButton_moren")->click();
     EXPECT_EQ(settings().imageSequenceFormat, "JPG");
     EXPECT_EQ(typeText->text(), "JPG");
-    EXPECT_EQ(settings().outputWidth + "x" + settings().outputHeight, "1280x720");
+    EXPECT_EQ(
+        QString::number(settings().outputWidth) + "x" + QString::number(settings().outputHeight),
+        "1280x720");
 
     formats->setCurrentRow(3);
     window.hide();
-    window.prepare(QStringLiteral("AVI"));
+    window.prepare(OutputType::Avi);
     window.show();
     EXPECT_FALSE(formats->isVisible());
     EXPECT_EQ(window.width(), 660);
     EXPECT_EQ(typeText->text(), "AVI");
     window.hide();
     // The format chosen for the last sequence is kept for the next one.
-    window.prepare(QStringLiteral("XLTP"));
+    window.prepare(OutputType::PictureSequence);
     window.show();
     EXPECT_EQ(typeText->text(), "PCX");
     EXPECT_EQ(formats->currentRow(), 3);
@@ -153,21 +165,21 @@ TEST_F(SettingsWindowsTest, StartGoesOnAndTheCloseControlOrEscCancels) {
     ASSERT_TRUE(marker);
 
     soon([&] { window.close(); });
-    EXPECT_FALSE(window.askBeforeMaking(QStringLiteral("DVD")));
+    EXPECT_FALSE(window.askBeforeMaking(OutputType::Dvd));
     EXPECT_TRUE(window.cancelled());
     EXPECT_EQ(marker->text(), "quxiao");
 
     // The next make clears the marker before it asks.
     soon([&] { find<QPushButton>(&window, "suiButton_kaishizhizuo")->click(); });
-    EXPECT_TRUE(window.askBeforeMaking(QStringLiteral("DVD")));
+    EXPECT_TRUE(window.askBeforeMaking(OutputType::Dvd));
     EXPECT_EQ(marker->text(), "");
 
     soon([&] { press(&window, Qt::Key_Escape); });
-    EXPECT_FALSE(window.askBeforeMaking(QStringLiteral("SVCD")));
+    EXPECT_FALSE(window.askBeforeMaking(OutputType::Svcd));
     EXPECT_EQ(marker->text(), "quxiao");
 
     soon([&] { press(&window, Qt::Key_Return); });
-    EXPECT_TRUE(window.askBeforeMaking(QStringLiteral("SVCD")));
+    EXPECT_TRUE(window.askBeforeMaking(OutputType::Svcd));
     EXPECT_FALSE(window.cancelled());
 }
 
@@ -185,7 +197,7 @@ TEST_F(SettingsWindowsTest, AlbumLengthChoicesReachTheSessionAndTheSummary) {
     EXPECT_EQ(summary(6), "相片为准");
 
     music->click();
-    EXPECT_EQ(settings().syncMode, "sui_yinyue_tongbu");
+    EXPECT_EQ(settings().syncMode, SyncMode::Music);
     EXPECT_EQ(summary(6), "音乐为准");
     ASSERT_TRUE(loopPictures->isEnabled());
     loopPictures->click();
@@ -195,7 +207,7 @@ TEST_F(SettingsWindowsTest, AlbumLengthChoicesReachTheSessionAndTheSummary) {
 
     // Photo length clears the picture loop and leaves the music loop.
     photos->click();
-    EXPECT_EQ(settings().syncMode, "sui_zhaopian_tongbu");
+    EXPECT_EQ(settings().syncMode, SyncMode::Photos);
     EXPECT_FALSE(settings().loopPicturesToFill);
     EXPECT_TRUE(settings().loopMusicToFill);
     EXPECT_FALSE(loopPictures->isChecked());
@@ -210,7 +222,7 @@ TEST_F(SettingsWindowsTest, AlbumLengthChoicesReachTheSessionAndTheSummary) {
     EXPECT_TRUE(music->isChecked());
     EXPECT_TRUE(loopPictures->isChecked());
     EXPECT_TRUE(loopMusic->isChecked());
-    EXPECT_EQ(settings().syncMode, "sui_yinyue_tongbu");
+    EXPECT_EQ(settings().syncMode, SyncMode::Music);
 }
 
 TEST_F(SettingsWindowsTest, WithoutSongsTheAlbumLengthWindowOpensOnPhotoLength) {
@@ -228,7 +240,7 @@ TEST_F(SettingsWindowsTest, WithoutSongsTheAlbumLengthWindowOpensOnPhotoLength) 
     EXPECT_TRUE(find<QRadioButton>(&window, "suiRadioButton_xiangpian_changdu")->isChecked());
     EXPECT_FALSE(find<QCheckBox>(&window, "suiCheckBox_yinyue_xunhuan")->isChecked());
     EXPECT_FALSE(find<QCheckBox>(&window, "suiCheckBox_huamian_xunhuan")->isChecked());
-    EXPECT_EQ(settings().syncMode, "sui_zhaopian_tongbu");
+    EXPECT_EQ(settings().syncMode, SyncMode::Photos);
     EXPECT_FALSE(settings().loopMusicToFill);
     EXPECT_FALSE(settings().loopPicturesToFill);
     EXPECT_EQ(summary(6), "相片为准");
@@ -244,11 +256,12 @@ TEST_F(SettingsWindowsTest, EveryOtherSettingReachesTheSessionAndTheSummary) {
         const char* summaryText;
     };
     const Case cases[] = {
-        {"suiRadioButton_NTSC", [](auto& s) { return s.tvSystem == "NTSC"; }, 5, "NTSC制式"},
-        {"suiRadioButton_PAL", [](auto& s) { return s.tvSystem == "PAL"; }, 5, "PAL制式"},
-        {"suiRadioButton_yiban_huazhi", [](auto& s) { return s.quality == "yiban_huazhi"; }, 4,
+        {"suiRadioButton_NTSC", [](auto& s) { return s.tvSystem == TvSystem::Ntsc; }, 5,
+         "NTSC制式"},
+        {"suiRadioButton_PAL", [](auto& s) { return s.tvSystem == TvSystem::Pal; }, 5, "PAL制式"},
+        {"suiRadioButton_yiban_huazhi", [](auto& s) { return s.quality == Quality::Normal; }, 4,
          "一般画质"},
-        {"suiRadioButton_gaoqing_huazhi", [](auto& s) { return s.quality == "gaoqing_huazhi"; }, 4,
+        {"suiRadioButton_gaoqing_huazhi", [](auto& s) { return s.quality == Quality::High; }, 4,
          "高清画质"},
         {"suiRadioButton_hengzhaopian_moren",
          [](auto& s) { return s.landscapeCrop == LandscapeCrop::TemplateDefault; }, 0, ""},
@@ -263,7 +276,7 @@ TEST_F(SettingsWindowsTest, EveryOtherSettingReachesTheSessionAndTheSummary) {
         SCOPED_TRACE(c.button);
         auto* button = find<QRadioButton>(&window, c.button);
         ASSERT_TRUE(button);
-        const QString tv = settings().tvSystem;
+        const TvSystem tv = settings().tvSystem;
         button->click();
         EXPECT_TRUE(button->isChecked());
         EXPECT_TRUE(c.holds(settings()));
@@ -288,7 +301,7 @@ TEST_F(SettingsWindowsTest, OtherSettingsShowTheSessionsSettingsAndKeepThem) {
 
     // Changed elsewhere while the window was closed (the make command's --tv).
     ProjectModel next = session->model();
-    next.settings.tvSystem = QStringLiteral("NTSC");
+    next.settings.tvSystem = TvSystem::Ntsc;
     session->commit(std::move(next));
 
     window.show();

@@ -381,7 +381,7 @@ TEST_F(WindowShellTest, EveryLabelOfTheMainWindowIsNamedByWhatItShows) {
     }
     // The names follow the values.
     next = session->model();
-    next.settings.quality = QStringLiteral("yiban_huazhi");
+    next.settings.quality = Quality::Normal;
     next.photos.clear();
     session->commit(std::move(next));
     EXPECT_EQ(nameOf(label("Label_zongjie_4")), QStringLiteral("画面质量: 一般画质"));

@@ -28,12 +28,13 @@ class AlbumBuildTest : public ::testing::Test {
         writePhoto(dir.path() / "b.jpg", 800, 600, Qt::green);
         model = importedProject(folder, {dir.path() / "a.jpg", dir.path() / "b.jpg"});
         ASSERT_EQ(model.templateInstanceCount, QStringLiteral("2"));
-        model.settings.outputWidth = QStringLiteral("320");
-        model.settings.outputHeight = QStringLiteral("176");
-        model.settings.quality = QStringLiteral("yiban_huazhi");
+        model.settings.outputWidth = 320;
+        model.settings.outputHeight = 176;
+        model.settings.quality = Quality::Normal;
     }
+    // `type` as the tables show it: "DVD", "XLTP", …
     Result<AlbumReport> make(const QString& type, const fs::path& output) {
-        model.settings.outputType = type;
+        model.settings.outputType = enumFromLegacy<OutputType>(type).value();
         AlbumRequest request;
         request.output = toQString(output);
         NullProgress progress;
@@ -63,7 +64,7 @@ TEST_P(AlbumFormatTest, EncodesTheWholeTimelineWithTheSoundCutToThePicture) {
     const FormatCase& c = GetParam();
     writeSong(dir.path() / "song.mp3", 10.0);  // longer than the picture
     addSongs(model, folder, {dir.path() / "song.mp3"});
-    model.settings.tvSystem = QString::fromUtf8(c.tv);
+    model.settings.tvSystem = enumFromLegacy<TvSystem>(QLatin1String(c.tv)).value();
     const fs::path output = dir.path() / c.file;
     auto album = make(QString::fromUtf8(c.type), output);
     ASSERT_TRUE(album.has_value()) << album.error().message.toStdString();
@@ -148,7 +149,7 @@ TEST_F(AlbumBuildTest, BadInputEndsWithAClearMessageAndNoFile) {
         addSongs(withSong, folder, {dir.path() / "gone.mp3"});
         fs::remove(dir.path() / "gone.mp3");
         NullProgress progress;
-        withSong.settings.outputType = QStringLiteral("DVD");
+        withSong.settings.outputType = OutputType::Dvd;
         auto album = makeAlbum(withSong, folder, AlbumRequest{toQString(output)}, progress);
         ASSERT_FALSE(album.has_value());
         EXPECT_TRUE(album.error().message.contains(QStringLiteral("gone.mp3")));
@@ -201,17 +202,17 @@ TEST_F(AlbumBuildTest, FramesOfTheVideoAreTheFramesRenderedDirectly) {
     text.text = QStringLiteral("你好 Orvane");
     text.startTime = QStringLiteral("00:00");
     text.endTime = QStringLiteral("暂无");
-    text.runState = QStringLiteral("tingzhi");
+    text.runState = RunState::Stopped;
     text.motionKey = QStringLiteral("congzuoxiangyou");
     text.x = QStringLiteral("0");
     text.y = QStringLiteral("144");
     text.colorName = QStringLiteral("clYellow");
     text.colorValue = QStringLiteral("65535");
     text.fontName = QStringLiteral("黑体");
-    text.fontSize = QStringLiteral("30");
-    text.bold = text.italic = text.underline = QStringLiteral("0");
+    text.fontSize = 30;
+    text.bold = text.italic = text.underline = false;
     model.textEffects.append(text);
-    model.settings.quality = QStringLiteral("gaoqing_huazhi");
+    model.settings.quality = Quality::High;
     const fs::path output = dir.path() / "album.mpg";
     auto album = make(QStringLiteral("DVD"), output);
     ASSERT_TRUE(album.has_value()) << album.error().message.toStdString();

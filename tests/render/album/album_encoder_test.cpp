@@ -34,9 +34,9 @@ TEST(AlbumEncoder, SettingsOfEveryOutputKind) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.outputType) + " " + c.tvSystem + " " + c.quality);
         AlbumSettings settings;
-        settings.outputType = QString::fromUtf8(c.outputType);
-        settings.tvSystem = QString::fromUtf8(c.tvSystem);
-        settings.quality = QString::fromUtf8(c.quality);
+        settings.outputType = enumFromLegacy<OutputType>(QString::fromUtf8(c.outputType)).value();
+        settings.tvSystem = enumFromLegacy<TvSystem>(QString::fromUtf8(c.tvSystem)).value();
+        settings.quality = enumFromLegacy<Quality>(QString::fromUtf8(c.quality)).value();
         const QString path = QStringLiteral("/albums/out");
         const EncoderSettings encoder =
             albumEncoderSettings(settings, QSize(720, 576), c.truncateAudio, path);

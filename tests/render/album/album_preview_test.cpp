@@ -58,10 +58,10 @@ class AlbumPreviewTest : public ::testing::Test {
         writePhoto(dir.path() / "a.jpg", 800, 600, Qt::red);
         writePhoto(dir.path() / "b.jpg", 800, 600, Qt::green);
         model = importedProject(folder, {dir.path() / "a.jpg", dir.path() / "b.jpg"});
-        model.settings.outputWidth = QString::number(kSize.width());
-        model.settings.outputHeight = QString::number(kSize.height());
-        model.settings.quality = QStringLiteral("yiban_huazhi");
-        model.settings.syncMode = QStringLiteral("sui_zhaopian_tongbu");
+        model.settings.outputWidth = kSize.width();
+        model.settings.outputHeight = kSize.height();
+        model.settings.quality = Quality::Normal;
+        model.settings.syncMode = SyncMode::Photos;
         // A song with a karaoke line swept from 00:02 to 00:03 (frames 50 … 75).
         writeSong(dir.path() / "song.mp3", 7.0);
         addSongs(model, folder, {dir.path() / "song.mp3"});
@@ -70,7 +70,7 @@ class AlbumPreviewTest : public ::testing::Test {
         KaraokeEntry karaoke;
         karaoke.location = toQString(dir.path() / "line.ksc");
         model.karaoke.append(karaoke);
-        model.settings.lyricKind = QStringLiteral("shiyong_ksc");
+        model.settings.lyricKind = LyricKind::Karaoke;
         // A text crossing the picture from the first second.
         TextEffectChoice text;
         text.text = QStringLiteral("你好 Orvane");
@@ -86,7 +86,7 @@ class AlbumPreviewTest : public ::testing::Test {
 };
 
 TEST_F(AlbumPreviewTest, AnyFrameInAnyOrderEqualsTheMadePictureSequence) {
-    model.settings.outputType = QStringLiteral("XLTP");
+    model.settings.outputType = OutputType::PictureSequence;
     model.settings.imageSequenceFormat = QStringLiteral("JPG");
     const fs::path out = dir.path() / "pictures";
     NullProgress progress;

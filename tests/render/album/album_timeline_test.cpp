@@ -31,7 +31,7 @@ class TimelineTest : public ::testing::TestWithParam<TimelineCase> {};
 TEST_P(TimelineTest, LengthSongsAndEnd) {
     const TimelineCase& c = GetParam();
     AlbumSettings settings;
-    settings.syncMode = QString::fromUtf8(c.syncMode);
+    settings.syncMode = enumFromLegacy<SyncMode>(QLatin1String(c.syncMode)).value();
     settings.loopMusicToFill = c.loopMusic;
     settings.loopPicturesToFill = c.loopPictures;
     const AlbumTimeline t = planAlbumTimeline(c.templates, c.songs, settings);

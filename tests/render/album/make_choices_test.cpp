@@ -37,7 +37,7 @@ TEST(MakeChoices, EachTypeHasItsFilterAndExtension) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         AlbumSettings settings;
-        settings.outputType = QString::fromUtf8(c.type);
+        settings.outputType = enumFromLegacy<OutputType>(QString::fromUtf8(c.type)).value();
         settings.imageSequenceFormat = QStringLiteral("PCX");
         EXPECT_EQ(saveDialogFilter(settings), QString::fromUtf8(c.filter));
         const auto output = makeOutputFor(settings, toQString(dir.path() / c.typed));
@@ -77,7 +77,7 @@ TEST(MakeChoices, TheFinalNameSaysWhatTheAlbumWouldReplace) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " " + c.typed);
         AlbumSettings settings;
-        settings.outputType = QString::fromLatin1(c.type);
+        settings.outputType = enumFromLegacy<OutputType>(QLatin1String(c.type)).value();
         const auto output = makeOutputFor(settings, toQString(dir.path() / c.typed));
         ASSERT_EQ(output.has_value(), !c.refused);
         if (c.refused) {

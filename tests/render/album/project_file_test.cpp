@@ -39,12 +39,12 @@ class ProjectFileTest : public ::testing::Test {
         writePhoto(dir.path() / "c.jpg", 800, 600, Qt::blue);
         model = importedProject(folder,
                                 {dir.path() / "a.jpg", dir.path() / "b.jpg", dir.path() / "c.jpg"});
-        model.settings.outputType = QStringLiteral("MP4");
-        model.settings.outputWidth = QString::number(kSize.width());
-        model.settings.outputHeight = QString::number(kSize.height());
-        model.settings.tvSystem = QStringLiteral("NTSC");
-        model.settings.quality = QStringLiteral("yiban_huazhi");
-        model.settings.lyricKind = QStringLiteral("shiyong_lrcksc");
+        model.settings.outputType = OutputType::Mp4;
+        model.settings.outputWidth = kSize.width();
+        model.settings.outputHeight = kSize.height();
+        model.settings.tvSystem = TvSystem::Ntsc;
+        model.settings.quality = Quality::Normal;
+        model.settings.lyricKind = LyricKind::Both;
         model.settings.portraitCrop = PortraitCrop::TemplateDefault;  // all photos are landscape
         model.settings.loopMusicToFill = true;
         model.settings.karaokeRowALeft = 240;
@@ -58,8 +58,8 @@ class ProjectFileTest : public ::testing::Test {
         lyric.fileName = QStringLiteral("song");
         lyric.fileType = QStringLiteral(".lrc");
         lyric.location = toQString(dir.path() / "song.lrc");
-        lyric.hAlign = QStringLiteral("juzhong");
-        lyric.vAlign = QStringLiteral("xiamian");
+        lyric.hAlign = LyricHAlign::Centre;
+        lyric.vAlign = LyricVAlign::Bottom;
         lyric.boundMusic = model.music.at(0).boundLyric = QStringLiteral("key-1");
         lyric.boundMusicName = QStringLiteral("song");
         model.music.at(0).boundLyricName = QStringLiteral("song");
@@ -318,7 +318,7 @@ TEST_F(ProjectFileTest, MovedMediaAreNamedAndLeftOutAndTheRestOpens) {
     ASSERT_EQ(reopened.lyrics.size(), 1u);
     EXPECT_EQ(reopened.lyrics.at(0).boundMusic, kNone) << "its song is gone";
     ASSERT_EQ(reopened.pictureEffects.size(), 1u);
-    EXPECT_EQ(reopened.pictureEffects.at(0).seqNo, QStringLiteral("1"));
+    EXPECT_EQ(reopened.pictureEffects.at(0).seqNo, 1);
     ASSERT_EQ(reopened.photos.size(), 2u);
     EXPECT_EQ(reopened.photos.at(0).location, toQString(dir.path() / "a.jpg"));
     EXPECT_EQ(reopened.photos.at(1).location, toQString(dir.path() / "c.jpg"));
@@ -354,7 +354,7 @@ TEST_F(ProjectFileTest, DamagedTruncatedAndNewerFilesAreRefusedAndNothingChanges
     ASSERT_TRUE(saveProject(model, folder, projectPath()).has_value());
     const std::string good = readFile(dir.path() / "album.orvane");
     std::string newer = good;
-    const auto at = newer.find("\"version\": 1");
+    const auto at = newer.find("\"version\": 2");
     ASSERT_NE(at, std::string::npos);
     newer.replace(at, 12, "\"version\": 7");
     std::string noPhotos = good;

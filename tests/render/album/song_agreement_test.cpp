@@ -79,7 +79,7 @@ TEST(SongAgreement, DamagedSongLastsTheSameInImportTimelineAndEncoder) {
     const MediaImportReport report = importSongs(model, folder, panes, {song}, progress).value();
     ASSERT_EQ(report.added, 1) << report.skipped.front().detail.toStdString();
     EXPECT_EQ(model.music.at(0).duration, QStringLiteral("00:00:03"));
-    EXPECT_EQ(model.music.at(0).frameCount, QStringLiteral("75"));
+    EXPECT_EQ(model.music.at(0).frameCount, 75);
 
     // Timeline: the frames the album build plans the song with.
     auto frames = songFrameCounts(model);
@@ -108,14 +108,14 @@ TEST(SongAgreement, TimelineFollowsTheFileNotAStaleTable) {
     ProjectModel model;
     MusicEntry entry;
     entry.location = toQString(file);
-    entry.frameCount = QStringLiteral("500");  // measured before the file changed
+    entry.frameCount = 500;  // measured before the file changed
     model.music.append(entry);
     auto frames = songFrameCounts(model);
     ASSERT_TRUE(frames.has_value());
     EXPECT_EQ(*frames, std::vector<int>{50});
     auto updated = withSongFrames(model, *frames);
     ASSERT_TRUE(updated.has_value());
-    EXPECT_EQ(updated->music.at(0).frameCount, QStringLiteral("50"));
+    EXPECT_EQ(updated->music.at(0).frameCount, 50);
 
     fs::remove(file);
     frames = songFrameCounts(model);

@@ -27,8 +27,8 @@ class TemplateChangeTest : public ::testing::Test {
         writePhoto(dir.path() / "a.jpg", 800, 600, Qt::red);
         writePhoto(dir.path() / "b.jpg", 800, 600, Qt::green);
         model = importedProject(folder, {dir.path() / "a.jpg", dir.path() / "b.jpg"});
-        model.settings.outputWidth = QString::number(kSize.width());
-        model.settings.outputHeight = QString::number(kSize.height());
+        model.settings.outputWidth = kSize.width();
+        model.settings.outputHeight = kSize.height();
         ASSERT_EQ(model.photos.size(), 2u);
     }
 
@@ -96,8 +96,8 @@ TEST_F(TemplateChangeTest, ThePhotoTakesTheNewTemplateAndTheAlbumPlaysIt) {
     EXPECT_EQ(photo.mainTemplateNo, target.seqNo);
     EXPECT_EQ(photo.templateFolder, QString::number(n));  // the instance keeps its number
     EXPECT_EQ(photo.imageName, QStringLiteral("picture_1"));
-    EXPECT_EQ(photo.thumbnailState, QStringLiteral("jiancai_yes"));
-    EXPECT_EQ(photo.cropState, QStringLiteral("jiancai_yes"));
+    EXPECT_EQ(photo.thumbnailState, PhotoStep::Done);
+    EXPECT_EQ(photo.cropState, PhotoStep::Done);
     EXPECT_EQ(model.photos.at(1), untouched);
 
     ASSERT_TRUE(fs::exists(folder.instanceMovie(n)));

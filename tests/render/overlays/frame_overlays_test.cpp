@@ -117,7 +117,7 @@ TEST(FrameOverlays, TheKaraokeSweepGrowsOverTheLineFrameByFrame) {
     OverlayProject p;
     p.addSong(200);
     p.addKaraoke("karaoke.add('00:02.000', '00:03.000', '你好', '500,500');\n");
-    p.model.settings.lyricKind = "shiyong_ksc";
+    p.model.settings.lyricKind = LyricKind::Karaoke;
     const QSize out(960, 540);
     FrameOverlays overlays(p.model, out);
     // The same model's karaoke state, for the sweep widths in 1920 pixels.
@@ -176,7 +176,7 @@ TEST(FrameOverlays, EachSongsKaraokeIsDrawnInTheLookOfItsOwnRow) {
     p.addKaraoke(line);
     p.addKaraoke(line);
     p.model.karaoke.at(1).fillColorValue = "255";  // sung in red
-    p.model.settings.lyricKind = "shiyong_ksc";
+    p.model.settings.lyricKind = LyricKind::Karaoke;
     const QSize out(480, 270);
     FrameOverlays overlays(p.model, out);
     const auto isSungRed = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 90 && qBlue(c) < 90; };

@@ -126,7 +126,7 @@ TEST(LyricOverlay, TheLyricKindDecidesWhetherLrcLinesAreDrawn) {
         OverlayProject p;
         p.addSong(50, p.addLyric("[00:00.00]x\n"));
         if (c.karaokeRows) p.addKaraoke("");
-        p.model.settings.lyricKind = c.kind;
+        p.model.settings.lyricKind = enumFromLegacy<LyricKind>(QLatin1String(c.kind)).value();
         std::vector<UserError> messages;
         const LyricOverlay lyric(p.model, {}, messages);
         EXPECT_EQ(lyric.enabled(), c.drawn) << c.kind;
@@ -140,7 +140,7 @@ TEST(LyricOverlay, TheLyricKindDecidesWhetherLrcLinesAreDrawn) {
 TEST(LyricOverlay, TheLabelIsStyledAtTheAlbumScaleAndPlacedInTheFrame) {
     OverlayProject p;
     const int row = p.addLyric("[00:01.00]歌词一行\n");
-    p.model.lyrics.at(0).fontSize = "20";
+    p.model.lyrics.at(0).fontSize = 20;
     p.addSong(100, row);
     std::vector<UserError> messages;
     LyricOverlay lyric(p.model, {}, messages);

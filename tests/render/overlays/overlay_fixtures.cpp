@@ -4,7 +4,7 @@
 
 namespace orvane::testing {
 
-OverlayProject::OverlayProject() { model.settings.lyricKind = QStringLiteral("shiyong_lrcksc"); }
+OverlayProject::OverlayProject() { model.settings.lyricKind = LyricKind::Both; }
 
 QString OverlayProject::write(const std::string& name, const std::string& content) const {
     const fs::path path = m_dir.path() / name;
@@ -15,7 +15,7 @@ QString OverlayProject::write(const std::string& name, const std::string& conten
 void OverlayProject::addSong(int frames, int lyric) {
     MusicEntry song;
     song.fileName = QStringLiteral("song%1").arg(model.music.size() + 1);
-    song.frameCount = QString::number(frames);
+    song.frameCount = frames;
     if (lyric >= 0) {
         const QString key = QStringLiteral("key-%1").arg(lyric);
         song.boundLyric = key;
@@ -29,8 +29,8 @@ int OverlayProject::addLyric(const std::string& content, const std::string& name
     const std::string file = name.empty() ? "lyric" + std::to_string(++m_files) + ".lrc" : name;
     lyric.location = content.empty() ? QString::fromStdString((m_dir.path() / file).string())
                                      : write(file, content);
-    lyric.hAlign = QStringLiteral("juzhong");
-    lyric.vAlign = QStringLiteral("xiamian");
+    lyric.hAlign = LyricHAlign::Centre;
+    lyric.vAlign = LyricVAlign::Bottom;
     model.lyrics.append(std::move(lyric));
     return static_cast<int>(model.lyrics.size()) - 1;
 }

@@ -191,7 +191,7 @@ TEST(SessionJob, AStoppedOrFailingJobLeavesTheModelUntouched) {
     const Session::Operation changesThenStops = [](ProjectModel& model, const WorkingFolder&,
                                                    Progress& progress) {
         model.textEffects.append(textRow("never"));
-        model.settings.outputWidth = QStringLiteral("1");
+        model.settings.outputWidth = 1;
         return untilStopped(progress);
     };
     const Session::Operation changesThenThrows = [](ProjectModel& model, const WorkingFolder&,

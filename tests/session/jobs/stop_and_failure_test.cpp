@@ -97,10 +97,10 @@ void albumProject(JobWorld& w) {
     w.apply(
         importing({w.photo("a.jpg", 400, 300, Qt::red), w.photo("b.jpg", 400, 300, Qt::green)}));
     ProjectModel sized = w.session->model();
-    sized.settings.outputType = QStringLiteral("AVI");
-    sized.settings.outputWidth = QStringLiteral("160");
-    sized.settings.outputHeight = QStringLiteral("96");
-    sized.settings.quality = QStringLiteral("yiban_huazhi");
+    sized.settings.outputType = OutputType::Avi;
+    sized.settings.outputWidth = 160;
+    sized.settings.outputHeight = 96;
+    sized.settings.quality = Quality::Normal;
     w.session->commit(std::move(sized));
 }
 
@@ -289,7 +289,7 @@ const FailureCase kFailureCases[] = {
          song.fileType = QStringLiteral(".mp3");
          song.location = toQString(w.in / "noise.mp3");
          song.duration = QStringLiteral("00:00:01");
-         song.frameCount = QStringLiteral("25");
+         song.frameCount = 25;
          ProjectModel withSong = w.session->model();
          withSong.music.append(song);
          w.session->commit(std::move(withSong));
