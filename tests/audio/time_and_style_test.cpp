@@ -78,8 +78,8 @@ TEST(LyricStyle, PlacementTable) {
         EXPECT_EQ(placeLyricLabel(c.h, c.v, area, label, QPoint(7, 8)), c.at)
             << legacyText(c.h).toStdString() << " " << legacyText(c.v).toStdString();
     // A label wider than its area is cut on both sides.
-    EXPECT_EQ(
-        placeLyricLabel(LyricHAlign::Centre, LyricVAlign::Bottom, area, QSize(801, 20)).x(), -61);
+    EXPECT_EQ(placeLyricLabel(LyricHAlign::Centre, LyricVAlign::Bottom, area, QSize(801, 20)).x(),
+              -61);
 }
 
 TEST(LyricStyle, LabelIsSizedToItsTextAndPlaced) {

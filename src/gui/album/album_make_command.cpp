@@ -68,13 +68,20 @@ void runMakeCommand(Session& session, WindowSet& windows, OutputType outputType)
 
 std::optional<OutputType> makeCommandOutputType(CommandId id) {
     switch (id) {
-        case CommandId::MakeVcd: return OutputType::Vcd;
-        case CommandId::MakeSvcd: return OutputType::Svcd;
-        case CommandId::MakeDvd: return OutputType::Dvd;
-        case CommandId::MakeAvi: return OutputType::Avi;
-        case CommandId::MakeMp4: return OutputType::Mp4;
-        case CommandId::MakePictureSequence: return OutputType::PictureSequence;
-        default: return std::nullopt;
+        case CommandId::MakeVcd:
+            return OutputType::Vcd;
+        case CommandId::MakeSvcd:
+            return OutputType::Svcd;
+        case CommandId::MakeDvd:
+            return OutputType::Dvd;
+        case CommandId::MakeAvi:
+            return OutputType::Avi;
+        case CommandId::MakeMp4:
+            return OutputType::Mp4;
+        case CommandId::MakePictureSequence:
+            return OutputType::PictureSequence;
+        default:
+            return std::nullopt;
     }
 }
 

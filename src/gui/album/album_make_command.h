@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "base/album_settings.h"
-
 #include "gui/shell/commands.h"
 
 namespace orvane {

@@ -90,19 +90,18 @@ class MakeAlbumWindowTest : public ProjectWindowsTest {
 // The bottom row's make commands, and nothing else, make an album of their
 // type.
 TEST(MakeCommands, EachMakeCommandMakesItsOwnOutputType) {
-    const std::map<CommandId, QString> makes{
-        {CommandId::MakeVcd, QStringLiteral("VCD")},
-        {CommandId::MakeSvcd, QStringLiteral("SVCD")},
-        {CommandId::MakeDvd, QStringLiteral("DVD")},
-        {CommandId::MakeAvi, QStringLiteral("AVI")},
-        {CommandId::MakeMp4, QStringLiteral("MP4")},
-        {CommandId::MakePictureSequence, QStringLiteral("XLTP")}};
+    const std::map<CommandId, OutputType> makes{
+        {CommandId::MakeVcd, OutputType::Vcd},
+        {CommandId::MakeSvcd, OutputType::Svcd},
+        {CommandId::MakeDvd, OutputType::Dvd},
+        {CommandId::MakeAvi, OutputType::Avi},
+        {CommandId::MakeMp4, OutputType::Mp4},
+        {CommandId::MakePictureSequence, OutputType::PictureSequence}};
     for (const CommandInfo& info : commandTable()) {
         const auto made = makes.find(info.id);
         const std::optional<OutputType> expected =
             made == makes.end() ? std::nullopt : std::optional(made->second);
-        EXPECT_EQ(makeCommandOutputType(info.id), expected)
-            << info.key;
+        EXPECT_EQ(makeCommandOutputType(info.id), expected) << info.key;
     }
 }
 
