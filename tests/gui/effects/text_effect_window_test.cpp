@@ -17,7 +17,7 @@
 
 #include "effects/motion_table.h"
 #include "gui/command_trigger.h"
-#include "gui/main/empty_session.h"
+#include "gui/empty_session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "session/session.h"

@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "audio/media_player.h"
-#include "gui/main/empty_session.h"
+#include "gui/empty_session.h"
 #include "gui/shell/message_window.h"
 #include "gui/shell/skin.h"
 #include "support/test_support.h"

@@ -13,8 +13,8 @@
 #include <set>
 
 #include "gui/main/main_window.h"
+#include "gui/project_windows_fixture.h"
 #include "gui/shell/hot_label.h"
-#include "project_windows_fixture.h"
 
 namespace orvane {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "gui/command_trigger.h"
 #include "gui/main/main_window.h"
+#include "gui/project_windows_fixture.h"
 #include "gui/shell/message_window.h"
-#include "project_windows_fixture.h"
 
 namespace orvane {
 namespace {

@@ -14,7 +14,7 @@
 #include "gui/main/main_window.h"
 #include "gui/panes/media_browser.h"
 #include "gui/panes/preview_box.h"
-#include "project_windows_fixture.h"
+#include "gui/project_windows_fixture.h"
 #include "session/project_document.h"
 
 namespace orvane {

@@ -24,8 +24,8 @@
 #include "gui/album/lyric_kind_window.h"
 #include "gui/album/make_album_window.h"
 #include "gui/main/main_window.h"
+#include "gui/project_windows_fixture.h"
 #include "gui/shell/message_window.h"
-#include "project_windows_fixture.h"
 
 namespace orvane {
 namespace {

@@ -15,9 +15,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "empty_session.h"
 #include "gui/album/album_length_window.h"
 #include "gui/album/output_size_window.h"
+#include "gui/empty_session.h"
 #include "gui/main/summary_panel.h"
 #include "gui/settings/other_settings_window.h"
 #include "gui/shell/skin.h"

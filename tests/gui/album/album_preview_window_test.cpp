@@ -10,8 +10,8 @@
 #include <QKeyEvent>
 #include <QSlider>
 
+#include "gui/project_windows_fixture.h"
 #include "gui/shell/skin.h"
-#include "project_windows_fixture.h"
 #include "render/album/album_preview.h"
 
 namespace orvane {

@@ -20,8 +20,8 @@
 #include <QTreeWidget>
 #include <thread>
 
-#include "empty_session.h"
 #include "gui/album/lyric_kind_window.h"
+#include "gui/empty_session.h"
 #include "gui/main/main_window.h"
 #include "gui/main/window_set.h"
 #include "gui/media/media_windows.h"
