@@ -6,7 +6,6 @@
 #include <QScreen>
 
 #include "audio/media_player.h"
-#include "browser/hint_texts.h"
 #include "gui/album/album_length_window.h"
 #include "gui/album/album_make_command.h"
 #include "gui/album/album_preview_window.h"

@@ -1,12 +1,6 @@
 #include "gui/panes/pane_hint_window.h"
 
-#include <QAbstractButton>
 #include <QCursor>
-#include <QEvent>
-#include <QGuiApplication>
-#include <QPainterPath>
-#include <QRegion>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "browser/hint_texts.h"
